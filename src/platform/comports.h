@@ -1,0 +1,17 @@
+// The serial ports the system offers.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// The port names as the system lists them, in the system's order, unfiltered
+// and unconverted: on Windows the string data of the values under
+// HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM (values of type REG_SZ only,
+// empty data included); on POSIX the paths of the serial devices under /dev
+// (ttyS*, ttyUSB*, ttyACM*) and of any symbolic links in the directory named by
+// the environment variable TAVO_PORT_DIR. False when the list cannot be had at
+// all (the key cannot be opened).
+bool ListComPorts(std::vector<std::string>& ports);
+
+}  // namespace plat

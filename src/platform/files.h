@@ -1,0 +1,41 @@
+// File system access of the tool: the current directory, wildcard search,
+// directory creation and file deletion. Paths and patterns are in the
+// program's narrow code page; on POSIX a backslash is accepted as a
+// separator as well. Called from the GUI thread only.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// The current working directory without a trailing separator (except at a root).
+// False when it cannot be had.
+bool GetCurrentDir(std::string& dir);
+
+// The platform's path separator ('\\' on Windows, '/' on POSIX).
+char PathSeparator();
+
+// One entry found by a wildcard search.
+struct FoundFile {
+  std::string name;   // the bare name, without the directory
+  bool isDirectory;
+};
+
+// Entries of the directory part of `pattern` whose names match its last part,
+// with '*' and '?' as FindFirstFileA takes them (names compare case-insensitively).
+// "." and ".." are never listed. Empty when nothing matches or the directory is missing.
+std::vector<FoundFile> FindFiles(const std::string& pattern);
+
+// True when FindFirstFileA would find at least one entry for `pattern`.
+bool FileExists(const std::string& pattern);
+
+// True when `path` names an existing directory.
+bool IsDirectory(const std::string& path);
+
+// Creates one directory level (as CreateDirectoryA). False when it fails or already exists.
+bool MakeDirectory(const std::string& path);
+
+// Deletes one file (as DeleteFileA). False for a directory, a read-only file or a failure.
+bool RemoveFile(const std::string& path);
+
+}  // namespace plat

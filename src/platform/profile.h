@@ -1,0 +1,25 @@
+// Reading of Windows profile (INI) files.
+//
+// Both functions give exactly the results of GetPrivateProfileIntA and
+// GetPrivateProfileStringA for the same file: section and key names compare
+// case-insensitively, blanks around names and values are dropped, a value in
+// matching single or double quotes loses them, CR-only, LF-only and CRLF line
+// ends are all accepted. A missing file, section or key gives the default.
+// Called from the GUI thread only.
+#pragma once
+#include <string>
+
+namespace plat {
+
+// The integer of the value text as the Win32 reader parses it: leading blanks,
+// an optional sign, then decimal digits ("42A9" gives 42, "B429" gives 0,
+// "010" gives 10), or "0x" followed by hexadecimal digits ("0x1F" gives 31,
+// "0X1F" gives 0). An empty value gives `def`; so does a missing key.
+int GetProfileInt(const char* section, const char* key, int def, const std::string& path);
+
+// The value text, cut to `bufferSize` - 1 bytes as the Win32 reader cuts it
+// into a buffer of that size; `def` when the key or the file is missing.
+std::string GetProfileString(const char* section, const char* key, const char* def,
+                             unsigned bufferSize, const std::string& path);
+
+}  // namespace plat
