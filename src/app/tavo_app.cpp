@@ -1,0 +1,21 @@
+#include "app/tavo_app.h"
+
+#include "app/tavo_dlg.h"
+
+namespace {
+// ICC_WIN95_CLASSES: the tab and date/time picker controls among them.
+const unsigned kCommonControlClasses = 0xFF;
+}
+
+bool CTAVOApp::InitInstance() {
+  InitCommonControls(kCommonControlClasses);
+  EnableControlContainer();
+  SetRegistryKey("アプリケーション ウィザードで生成されたローカル アプリケーション");
+  CTAVODlg dlg;
+  m_pMainWnd = &dlg;
+  dlg.DoModal();
+  m_pMainWnd = nullptr;
+  return false;   // the process ends with the dialog
+}
+
+CTAVOApp& TheApp() { return *static_cast<CTAVOApp*>(AfxGetApp()); }

@@ -1,0 +1,192 @@
+#include "app/tavo_dlg.h"
+
+#include <string>
+#include <vector>
+
+#include "app/tavo_app.h"
+#include "commands/identification.h"
+#include "config/ini_file.h"
+#include "log/start_log.h"
+#include "pages/key_filter.h"
+#include "platform/comports.h"
+#include "res/resource.h"
+
+namespace {
+// Where the pages stand in the tab control's client area, in pixels.
+const int kPageX = 40;
+const int kPageY = 40;
+const fw::Colour kConnectedColour = 0x00FF0000;  // blue
+const fw::Colour kDisconnectedColour = 0;        // black
+}  // namespace
+
+CTAVODlg::CTAVODlg() : CDialog(IDD_TAVO_DIALOG) {
+  m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr;
+}
+
+void CTAVODlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_TAB, m_tab);
+  DDX_Control(pDX, IDC_COMBO_PORT, m_comboPort);
+  DDX_Control(pDX, IDC_BUTTON_SET, m_btnSet);
+  DDX_Control(pDX, IDC_BUTTON_READ, m_btnRead);
+  DDX_Control(pDX, IDC_BUTTON_CONNECT, m_btnConnect);
+  DDX_Control(pDX, IDC_BUTTON_INIT, m_btnInit);
+  DDX_Control(pDX, IDC_STATIC_STATUS, m_status);
+}
+
+const MessageMap& CTAVODlg::GetMessageMap() const {
+  static const MessageMap map = {
+      On(Notify::TabSelChange, IDC_TAB, &CTAVODlg::OnSelchangeTab),
+      On(Notify::Clicked, IDC_BUTTON_CONNECT, &CTAVODlg::OnButtonConnect),
+      On(Notify::Clicked, IDC_BUTTON_EXIT, &CTAVODlg::OnButtonExit),
+      On(Notify::Clicked, IDC_BUTTON_SET, &CTAVODlg::OnButtonSet),
+      On(Notify::Clicked, IDC_BUTTON_READ, &CTAVODlg::OnButtonRead),
+      On(Notify::Clicked, IDC_BUTTON_INIT, &CTAVODlg::ResetSettings),
+  };
+  return map;
+}
+
+bool CTAVODlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SetIcon(m_hIcon, true);
+  SetIcon(m_hIcon, false);
+  m_comboPort.SetCurSel(0);
+  m_tab.InsertItem(0, "ユーザ１");
+  m_tab.InsertItem(1, "ユーザ２");
+  if (HasMakerInfoFile()) {
+    m_tab.InsertItem(2, "メーカ１");
+    m_tab.InsertItem(3, "メーカ２");
+    m_btnInit.ShowWindow(fw::kSwShow);
+  }
+  CreatePages();
+  OnSelchangeTab();
+  StartLog();
+  ReadCommSettings(TheApp().m_iniFile);
+  FillComPortList();
+  m_pSerial = nullptr;
+  m_bConnected = 0;
+  ClearSnapshot();
+  m_comboPort.EnableWindow(true);
+  m_status.SetWindowText("未接続");
+  return true;
+}
+
+void CTAVODlg::CreatePages() {
+  CDialog* pages[] = {&m_dlgUser1, &m_dlgUser2, &m_dlgMaker1, &m_dlgMaker2};
+  for (CDialog* page : pages) {
+    page->Create(page->GetTemplateId(), &m_tab);
+    page->MoveTo(kPageX, kPageY);
+    page->ShowWindow(fw::kSwHide);
+  }
+}
+
+void CTAVODlg::ShowPage(int index) {
+  CDialog* pages[] = {&m_dlgUser1, &m_dlgUser2, &m_dlgMaker1, &m_dlgMaker2};
+  for (int i = 0; i < 4; ++i) pages[i]->ShowWindow(i == index ? fw::kSwShow : fw::kSwHide);
+}
+
+void CTAVODlg::OnSelchangeTab() {
+  m_nCurTab = m_tab.GetCurSel();
+  ShowPage(m_nCurTab);
+  if (m_pNotifyResult) m_pNotifyResult->value = 0;
+  ApplyTabPermissions(m_nCurTab);
+  UpdateButtons();
+}
+
+void CTAVODlg::ApplyTabPermissions(int tab) {
+  struct TabRow {
+    const char* setText;
+    int set, read, init;
+  };
+  static const TabRow kRows[] = {
+      {"設定", 1, 1, 0},      // user page 1
+      {"一括取得", 1, 1, 0},  // user page 2: Set downloads the memory
+      {"設定", 1, 1, 1},      // maker page 1
+      {"設定", 0, 1, 1},      // maker page 2
+  };
+  if (tab < 0 || tab > 3) return;
+  if (tab == 2) {
+    RedrawNow();
+    if (m_bConnected == 1 && !IdentifyInstrument(*this)) {
+      MessageBox("Version Noの取得に失敗しました。", "ユーザ１", fw::kMbIconError);
+    }
+    m_dlgMaker1.ApplyModelToHumidityLimit();
+  }
+  m_btnSet.SetWindowText(kRows[tab].setText);
+  m_bSetEnabled = kRows[tab].set;
+  m_bReadEnabled = kRows[tab].read;
+  m_bInitEnabled = kRows[tab].init;
+  m_btnRead.SetWindowText("読出");
+}
+
+void CTAVODlg::UpdateButtons() {
+  bool connected = m_bConnected == 1;
+  m_btnSet.EnableWindow(connected && m_bSetEnabled == 1);
+  m_btnRead.EnableWindow(connected && m_bReadEnabled == 1);
+  m_btnInit.EnableWindow(connected && m_bInitEnabled == 1);
+}
+
+void CTAVODlg::FillComPortList() {
+  std::vector<std::string> found;
+  std::vector<CString> ports;
+  if (plat::ListComPorts(found)) {
+    for (const std::string& name : found) {
+      CString port(name);
+      port.MakeUpper();
+      if (!port.IsEmpty()) ports.push_back(port);
+    }
+  }
+  m_comboPort.ResetContent();
+  for (const CString& port : ports) m_comboPort.AddString(port);
+  if (!ports.empty()) m_comboPort.SetCurSel(0);
+}
+
+void CTAVODlg::ClearSnapshot() {
+  m_snapAutoPowerOff = 0;
+  m_snapDate.Empty();
+  m_snapTime.Empty();
+  m_snapMemInterval.Empty();
+  m_snapBuzzer.Empty();
+  m_snapAlarmMode = 0;
+  m_snapLevel1.Empty();
+  m_snapLevel2.Empty();
+  m_snapLevel3.Empty();
+  m_snapLevel4.Empty();
+  m_snapIoTInterval.Empty();
+  m_snapIoTStart.Empty();
+  m_snapIoTStop.Empty();
+  m_snapHumidityLimit.Empty();
+  m_snapModelCode = 0;
+}
+
+bool CTAVODlg::PreTranslateMessage(fw::Msg* pMsg) {
+  return IsEnterOrEscapeKeyDown(*pMsg) || CDialog::PreTranslateMessage(pMsg);
+}
+
+bool CTAVODlg::OnCtlColor(CWnd& control, fw::Colour& textColour) {
+  if (control.GetDlgCtrlID() != IDC_STATIC_STATUS) return false;
+  textColour = m_bConnected ? kConnectedColour : kDisconnectedColour;
+  return true;
+}
+
+void CTAVODlg::OnPaint() {
+  if (IsIconic()) PaintIconCentred(m_hIcon);
+}
+
+void CTAVODlg::CloseLink() {
+  if (m_bConnected == 1 && m_pSerial) {
+    m_pSerial->Close();
+    delete m_pSerial;
+    m_pSerial = nullptr;
+  }
+}
+
+void CTAVODlg::OnButtonExit() {
+  CloseLink();
+  EndDialog(fw::kIdCancel);
+}
+
+void CTAVODlg::OnClose() {
+  OnButtonExit();
+  CDialog::OnClose();
+}

@@ -1,0 +1,82 @@
+// The main dialog (template 102): tab control with the four pages, COM port
+// list, Connect / Read / Set / Exit buttons, the hidden settings-reset button,
+// the status label, the open link and the settings snapshot.
+#pragma once
+#include "framework/dialog.h"
+#include "link/serial.h"
+#include "pages/dlg3.h"
+#include "pages/dlg4.h"
+#include "pages/dlg5.h"
+#include "pages/dlg8.h"
+
+class CTAVODlg : public CDialog {
+public:
+  CTAVODlg();
+
+  IconHandle m_hIcon;
+  CTabCtrl m_tab;
+  int m_bConnected = 0;
+  int m_bSetEnabled = 0;
+  int m_bReadEnabled = 0;
+  int m_bInitEnabled = 0;
+  int m_nCurTab = 0;
+  CSerial* m_pSerial = nullptr;
+  CDlg3 m_dlgUser1;
+  CDlg4 m_dlgUser2;
+  CDlg5 m_dlgMaker1;
+  CDlg8 m_dlgMaker2;
+  CComboBox m_comboPort;
+  CButton m_btnSet;
+  CButton m_btnRead;
+  CButton m_btnConnect;
+  CButton m_btnInit;
+  int m_bIoTUnit = 0;
+
+  // The settings snapshot: what each setting control showed when the
+  // instrument was last read, or when the setting was last acknowledged.
+  BYTE m_snapAutoPowerOff = 0;
+  CString m_snapDate;
+  CString m_snapTime;
+  CString m_snapMemInterval;
+  CString m_snapBuzzer;
+  BYTE m_snapAlarmMode = 0;
+  CString m_snapLevel1;
+  CString m_snapLevel2;
+  CString m_snapLevel3;
+  CString m_snapLevel4;
+  CString m_snapIoTInterval;
+  CString m_snapIoTStart;
+  CString m_snapIoTStop;
+  CString m_snapHumidityLimit;
+  BYTE m_snapModelCode = 0;
+
+  CStatic m_status;
+
+  bool OnInitDialog() override;
+  void DoDataExchange(CDataExchange* pDX) override;
+  bool PreTranslateMessage(fw::Msg* pMsg) override;
+  const MessageMap& GetMessageMap() const override;
+  bool OnCtlColor(CWnd& control, fw::Colour& textColour) override;
+  void OnPaint() override;
+  void OnClose() override;
+
+  void OnSelchangeTab();
+  void OnButtonConnect();
+  void OnButtonExit();
+  void OnButtonSet();
+  void OnButtonRead();
+  void ResetSettings();
+
+  void FillComPortList();
+  void ClearSnapshot();
+  // Closes and deletes the open link, if any.
+  void CloseLink();
+
+  IconHandle OnQueryDragIcon() const { return m_hIcon; }
+
+private:
+  void CreatePages();
+  void ShowPage(int index);
+  void ApplyTabPermissions(int tab);
+  void UpdateButtons();
+};

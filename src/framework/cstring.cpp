@@ -1,0 +1,51 @@
+#include "framework/cstring.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+bool IsLeadByte932(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+void CString::Format(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  int needed = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::vector<char> buffer(static_cast<size_t>(needed < 0 ? 0 : needed) + 1);
+  std::vsnprintf(buffer.data(), buffer.size(), format, args);
+  va_end(args);
+  m_text.assign(buffer.data(), buffer.size() - 1);
+}
+
+CString& CString::MakeUpper() {
+  for (size_t i = 0; i < m_text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(m_text[i]);
+    if (IsLeadByte932(c)) {
+      ++i;  // keep the trail byte as it is
+    } else if (c >= 'a' && c <= 'z') {
+      m_text[i] = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return *this;
+}
+
+CString CString::Left(int count) const {
+  if (count < 0) count = 0;
+  return CString(m_text.substr(0, static_cast<size_t>(count)));
+}
+
+CString CString::Mid(int first, int count) const {
+  if (first < 0) first = 0;
+  if (static_cast<size_t>(first) >= m_text.size()) return CString();
+  return CString(count < 0 ? m_text.substr(static_cast<size_t>(first))
+                           : m_text.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
+}
+
+int CString::Find(char c, int start) const {
+  size_t at = m_text.find(c, static_cast<size_t>(start < 0 ? 0 : start));
+  return at == std::string::npos ? -1 : static_cast<int>(at);
+}

@@ -1,0 +1,26 @@
+#include "support/temp_dir.h"
+
+#include <atomic>
+#include <chrono>
+
+namespace fs = std::filesystem;
+
+TempCurrentDir::TempCurrentDir() : m_previous(fs::current_path()) {
+  static std::atomic<int> counter{0};
+  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  m_dir = fs::temp_directory_path() /
+          ("tavo_test_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+  fs::create_directories(m_dir);
+  fs::current_path(m_dir);
+}
+
+TempCurrentDir::~TempCurrentDir() {
+  std::error_code ignored;
+  fs::current_path(m_previous, ignored);
+  fs::remove_all(m_dir, ignored);
+}
+
+void TempCurrentDir::Write(const std::string& name, const std::string& content) const {
+  std::ofstream out(m_dir / name, std::ios::binary);
+  out << content;
+}

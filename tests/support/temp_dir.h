@@ -1,0 +1,21 @@
+// Runs a test in a fresh empty current directory, removed afterwards.
+#pragma once
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+class TempCurrentDir {
+public:
+  TempCurrentDir();
+  ~TempCurrentDir();
+  TempCurrentDir(const TempCurrentDir&) = delete;
+  TempCurrentDir& operator=(const TempCurrentDir&) = delete;
+
+  const std::filesystem::path& path() const { return m_dir; }
+  // Writes `content` (bytes as given) to `name` in the directory.
+  void Write(const std::string& name, const std::string& content) const;
+
+private:
+  std::filesystem::path m_previous;
+  std::filesystem::path m_dir;
+};
