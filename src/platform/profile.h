@@ -6,8 +6,20 @@
 // matching single or double quotes loses them, CR-only, LF-only and CRLF line
 // ends are all accepted. A missing file, section or key gives the default.
 // Called from the GUI thread only.
+//
+// Details of the Win32 reader that the POSIX build follows as well: lines
+// break at every run of CR and LF; a lookup searches only the first section of
+// the name; a line without '=' is a key without value (it gives the default);
+// trailing spaces of `def` are dropped; names compare without case for ASCII
+// letters (double-byte characters of code page 932 compare exactly). On
+// Windows a bare file name (no '\' or '/') means a file in the Windows
+// directory, so callers pass a path.
 #pragma once
 #include <string>
+
+// <windows.h> makes these two names macros for GetProfileIntA / GetProfileStringA.
+#undef GetProfileInt
+#undef GetProfileString
 
 namespace plat {
 

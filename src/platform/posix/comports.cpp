@@ -1,0 +1,50 @@
+// Serial devices of a POSIX system.
+#include "platform/comports.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace plat {
+namespace {
+
+bool IsSerialName(const char* name) {
+  for (const char* prefix : {"ttyS", "ttyUSB", "ttyACM"})
+    if (std::strncmp(name, prefix, std::strlen(prefix)) == 0) return true;
+  return false;
+}
+
+// The entries of `dir` that `wanted` accepts, sorted by name; false when it cannot be read.
+template <typename Pred>
+bool ListDir(const std::string& dir, Pred wanted, std::vector<std::string>& out) {
+  DIR* d = opendir(dir.c_str());
+  if (!d) return false;
+  std::vector<std::string> names;
+  while (const dirent* entry = readdir(d))
+    if (wanted(entry)) names.push_back(dir + "/" + entry->d_name);
+  closedir(d);
+  std::sort(names.begin(), names.end());
+  out.insert(out.end(), names.begin(), names.end());
+  return true;
+}
+
+}  // namespace
+
+bool ListComPorts(std::vector<std::string>& ports) {
+  ports.clear();
+  if (!ListDir("/dev", [](const dirent* e) { return IsSerialName(e->d_name); }, ports))
+    return false;
+  if (const char* extra = std::getenv("TAVO_PORT_DIR")) {
+    std::string dir = extra;
+    ListDir(dir, [&dir](const dirent* e) {
+      struct stat st;
+      return lstat((dir + "/" + e->d_name).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    }, ports);
+  }
+  return true;
+}
+
+}  // namespace plat

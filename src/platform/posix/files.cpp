@@ -1,0 +1,104 @@
+// File system access of the POSIX build, with FindFirstFileA's matching rules.
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+
+#include "platform/posix/mbcs.h"
+
+namespace plat {
+namespace {
+
+using Chars = std::vector<std::string>;
+
+// '*' and '?' as the Win32 file name matcher takes them: '?' is exactly one
+// character, and trailing '.' and '*' of the mask may match nothing.
+bool Match(const Chars& mask, std::size_t m, const Chars& name, std::size_t n) {
+  for (; m < mask.size(); ++m, ++n) {
+    if (mask[m] == "*") {
+      for (std::size_t k = n; k <= name.size(); ++k)
+        if (Match(mask, m + 1, name, k)) return true;
+      return false;
+    }
+    if (n == name.size()) break;
+    if (mask[m] != "?" && !mbcs::SameCharNoCase(mask[m], name[n])) return false;
+  }
+  if (n != name.size()) return false;
+  for (; m < mask.size(); ++m)
+    if (mask[m] != "." && mask[m] != "*") return false;
+  return true;
+}
+
+// Splits a pattern (slashes only) into its directory and its last part.
+void SplitPattern(const std::string& pattern, std::string& dir, std::string& mask) {
+  std::size_t slash = pattern.rfind('/');
+  if (slash == std::string::npos) {
+    dir = ".";
+    mask = pattern;
+  } else {
+    dir = slash == 0 ? "/" : pattern.substr(0, slash);
+    mask = pattern.substr(slash + 1);
+  }
+}
+
+bool IsDirEntry(const std::string& dir, const dirent* entry) {
+  if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK) return entry->d_type == DT_DIR;
+  struct stat st;
+  return stat((dir + "/" + entry->d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+bool GetCurrentDir(std::string& dir) {
+  char buf[PATH_MAX];
+  if (!getcwd(buf, sizeof buf)) return false;
+  dir = buf;
+  return true;
+}
+
+char PathSeparator() { return '/'; }
+
+std::vector<FoundFile> FindFiles(const std::string& pattern) {
+  std::string dir, mask;
+  SplitPattern(mbcs::ToSlashes(pattern), dir, mask);
+  Chars maskChars = mbcs::Split(mask);
+  if (mask == "*.*") maskChars = {"*"};
+  std::vector<FoundFile> found;
+  DIR* d = opendir(dir.c_str());
+  if (!d || maskChars.empty()) {
+    if (d) closedir(d);
+    return found;
+  }
+  while (const dirent* entry = readdir(d)) {
+    std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (Match(maskChars, 0, mbcs::Split(name), 0)) found.push_back({name, IsDirEntry(dir, entry)});
+  }
+  closedir(d);
+  return found;
+}
+
+bool FileExists(const std::string& pattern) { return !FindFiles(pattern).empty(); }
+
+bool IsDirectory(const std::string& path) {
+  struct stat st;
+  return stat(mbcs::ToSlashes(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectory(const std::string& path) {
+  return mkdir(mbcs::ToSlashes(path).c_str(), 0777) == 0;
+}
+
+bool RemoveFile(const std::string& path) {
+  std::string unixPath = mbcs::ToSlashes(path);
+  struct stat st;
+  if (lstat(unixPath.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (!(st.st_mode & S_IWUSR)) return false;   // the read-only attribute
+  return unlink(unixPath.c_str()) == 0;
+}
+
+}  // namespace plat

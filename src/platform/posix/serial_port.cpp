@@ -1,0 +1,161 @@
+// The serial port of the POSIX build: a non-blocking tty descriptor in raw
+// mode, with poll() for the read time-out. A pipe lets Close wake a waiting
+// read; Close then waits for the read to leave before the descriptor is closed,
+// so a read never touches a reused descriptor number.
+#include "platform/serial_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
+
+#include "platform/posix/mbcs.h"
+
+namespace plat {
+namespace {
+
+constexpr int kReadTimeoutMs = 200;
+constexpr int kWriteTimeoutMs = 1000;
+
+bool ToSpeed(int baudRate, speed_t& speed) {
+  static const struct { int rate; speed_t speed; } table[] = {
+      {300, B300},     {600, B600},     {1200, B1200},     {2400, B2400},   {4800, B4800},
+      {9600, B9600},   {19200, B19200}, {38400, B38400},   {57600, B57600}, {115200, B115200},
+      {230400, B230400}};
+  for (const auto& entry : table)
+    if (entry.rate == baudRate) {
+      speed = entry.speed;
+      return true;
+    }
+  return false;
+}
+
+// Raw mode with the given line settings and no flow control of any kind.
+bool Configure(int fd, const LineSettings& s) {
+  termios tio;
+  speed_t speed;
+  if (tcgetattr(fd, &tio) != 0 || !ToSpeed(s.baudRate, speed)) return false;
+  if (s.dataBits < 5 || s.dataBits > 8 || s.parity < 0 || s.parity > 4) return false;
+  cfmakeraw(&tio);
+  tio.c_iflag &= ~(IXON | IXOFF | IXANY);
+  tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+  static const tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
+  tio.c_cflag |= sizes[s.dataBits - 5] | CLOCAL | CREAD;
+  if (s.parity != 0) tio.c_cflag |= PARENB;
+  if (s.parity == 1 || s.parity == 3) tio.c_cflag |= PARODD;
+  if (s.parity >= 3) tio.c_cflag |= CMSPAR;
+  if (s.stopBits != 0) tio.c_cflag |= CSTOPB;
+  tio.c_cc[VMIN] = 0;
+  tio.c_cc[VTIME] = 0;
+  cfsetispeed(&tio, speed);
+  cfsetospeed(&tio, speed);
+  return tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+}  // namespace
+
+struct SerialPort::Impl {
+  std::mutex mutex;
+  std::condition_variable idle;
+  int fd = -1;
+  int wake[2] = {-1, -1};
+  int users = 0;          // reads and writes under way
+  bool closing = false;
+
+  // Registers a read or write; false when the port is closed or closing.
+  bool Enter(int& outFd) {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (fd < 0 || closing) return false;
+    ++users;
+    outFd = fd;
+    return true;
+  }
+  void Leave() {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (--users == 0) idle.notify_all();
+  }
+};
+
+SerialPort::SerialPort() : m_impl(new Impl) {}
+
+SerialPort::~SerialPort() {
+  Close();
+  delete m_impl;
+}
+
+bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
+  Close();
+  int fd = open(mbcs::ToSlashes(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  int wake[2];
+  if (!Configure(fd, settings) || pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+    close(fd);
+    return false;
+  }
+  int lines = TIOCM_DTR | TIOCM_RTS;
+  ioctl(fd, TIOCMBIS, &lines);   // refused by a pty: nothing to do then
+  tcflush(fd, TCIOFLUSH);
+  std::lock_guard<std::mutex> lock(m_impl->mutex);
+  m_impl->fd = fd;
+  m_impl->wake[0] = wake[0];
+  m_impl->wake[1] = wake[1];
+  return true;
+}
+
+bool SerialPort::IsOpen() const {
+  std::lock_guard<std::mutex> lock(m_impl->mutex);
+  return m_impl->fd >= 0 && !m_impl->closing;
+}
+
+ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
+  int fd;
+  if (!m_impl->Enter(fd)) return ReadResult::Failed;
+  pollfd fds[2] = {{fd, POLLIN, 0}, {m_impl->wake[0], POLLIN, 0}};
+  ReadResult result = ReadResult::Empty;
+  int ready = poll(fds, 2, kReadTimeoutMs);
+  if (ready < 0) {
+    result = errno == EINTR ? ReadResult::Empty : ReadResult::Failed;
+  } else if (fds[1].revents != 0) {
+    result = ReadResult::Failed;   // Close is waiting for us
+  } else if (fds[0].revents & POLLIN) {
+    ssize_t n = read(fd, &byte, 1);
+    if (n == 1) result = ReadResult::Byte;
+    else if (n < 0 && errno != EAGAIN && errno != EINTR) result = ReadResult::Failed;
+    else if (n == 0 && (fds[0].revents & POLLHUP)) result = ReadResult::Failed;
+  } else if (fds[0].revents != 0) {
+    result = ReadResult::Failed;   // hang-up or error without data: the device is gone
+  }
+  m_impl->Leave();
+  return result;
+}
+
+bool SerialPort::WriteByte(std::uint8_t byte) {
+  int fd;
+  if (!m_impl->Enter(fd)) return false;
+  pollfd pfd = {fd, POLLOUT, 0};
+  bool ok = poll(&pfd, 1, kWriteTimeoutMs) == 1 && (pfd.revents & POLLOUT) &&
+            write(fd, &byte, 1) == 1;
+  m_impl->Leave();
+  return ok;
+}
+
+void SerialPort::Close() {
+  std::unique_lock<std::mutex> lock(m_impl->mutex);
+  if (m_impl->fd < 0 || m_impl->closing) return;
+  m_impl->closing = true;
+  char c = 0;
+  if (write(m_impl->wake[1], &c, 1) < 0) { /* a full pipe wakes as well */ }
+  m_impl->idle.wait(lock, [this] { return m_impl->users == 0; });
+  close(m_impl->fd);
+  close(m_impl->wake[0]);
+  close(m_impl->wake[1]);
+  m_impl->fd = m_impl->wake[0] = m_impl->wake[1] = -1;
+  m_impl->closing = false;
+}
+
+}  // namespace plat

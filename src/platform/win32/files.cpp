@@ -1,0 +1,49 @@
+// File system access through the Win32 "A" functions.
+#include <windows.h>
+
+#include "platform/files.h"
+
+namespace plat {
+
+bool GetCurrentDir(std::string& dir) {
+  char buf[MAX_PATH + 1];
+  DWORD len = GetCurrentDirectoryA(sizeof buf, buf);
+  if (len == 0 || len >= sizeof buf) return false;
+  dir.assign(buf, len);
+  return true;
+}
+
+char PathSeparator() { return '\\'; }
+
+std::vector<FoundFile> FindFiles(const std::string& pattern) {
+  std::vector<FoundFile> found;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return found;
+  do {
+    std::string name = data.cFileName;
+    if (name == "." || name == "..") continue;
+    found.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return found;
+}
+
+bool FileExists(const std::string& pattern) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  return true;
+}
+
+bool IsDirectory(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+}  // namespace plat
