@@ -10,6 +10,8 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  # Without a window manager (Xvfb), Wine draws the caption itself.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
   wineserver -w || true
 fi
 if [ -z "${DISPLAY:-}" ]; then

@@ -57,5 +57,9 @@ struct DateTime {
   int millisecond;
 };
 
+// True for a date from 1752 to 9999 and a time of day that exist (the range of
+// the date and time picker).
+bool IsValidDateTime(const DateTime& value);
+
 }  // namespace fw
 

@@ -166,17 +166,6 @@ int CTabCtrl::SetCurSel(int index) {
   return previous;
 }
 
-namespace {
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-bool IsValid(const fw::DateTime& t) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (t.year < 1752 || t.year > 9999 || t.month < 1 || t.month > 12) return false;
-  int last = days[t.month - 1] + (t.month == 2 && IsLeapYear(t.year) ? 1 : 0);
-  return t.day >= 1 && t.day <= last && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 &&
-         t.minute <= 59 && t.second >= 0 && t.second <= 59 && t.millisecond >= 0 && t.millisecond <= 999;
-}
-}  // namespace
 
 bool CDateTimeCtrl::GetTime(fw::DateTime& value) const {
   Window* w = FromHandle(m_hWnd);
@@ -187,7 +176,7 @@ bool CDateTimeCtrl::GetTime(fw::DateTime& value) const {
 
 bool CDateTimeCtrl::SetTime(const fw::DateTime& value) {
   Window* w = FromHandle(m_hWnd);
-  if (!w || !IsValid(value)) return false;
+  if (!w || !fw::IsValidDateTime(value)) return false;
   w->time = value;
   w->hasTime = true;
   return true;
