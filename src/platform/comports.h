@@ -10,7 +10,8 @@ namespace plat {
 // HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM (values of type REG_SZ only,
 // empty data included); on POSIX the paths of the serial devices under /dev
 // (ttyS*, ttyUSB*, ttyACM*) and of any symbolic links in the directory named by
-// the environment variable TAVO_PORT_DIR. False when the list cannot be had at
+// the environment variable TAVO_PORT_DIR, sorted by name within each
+// directory (readdir order means nothing). False when the list cannot be had at
 // all (the key cannot be opened).
 bool ListComPorts(std::vector<std::string>& ports);
 

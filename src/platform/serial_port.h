@@ -39,7 +39,7 @@ public:
   // read time-out. Failed: the read failed (the device is gone, or the port is closed).
   ReadResult ReadByte(std::uint8_t& byte);
 
-  // Writes one byte. False when the port did not take it.
+  // Writes one byte. False when the port did not take it within about 1 s.
   bool WriteByte(std::uint8_t byte);
 
   void Close();

@@ -57,6 +57,9 @@ public:
   NamedMutex& operator=(const NamedMutex&) = delete;
   bool IsValid() const;     // false when it could not be created
   // True when taken within `ms` milliseconds (an abandoned mutex counts as taken).
+  // Take it once and release it on the same thread. It is not recursive on POSIX,
+  // where two objects of one name exclude each other even on one thread; on
+  // Windows they exclude each other across threads only.
   bool Acquire(unsigned ms);
   void Release();
 private:
