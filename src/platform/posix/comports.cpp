@@ -17,14 +17,16 @@ bool IsSerialName(const char* name) {
   return false;
 }
 
-// The entries of `dir` that `wanted` accepts, sorted by name; false when it cannot be read.
+// The entries of `dir` that `wanted` accepts, sorted by name (as paths under /dev,
+// as bare names elsewhere); false when it cannot be read.
 template <typename Pred>
 bool ListDir(const std::string& dir, Pred wanted, std::vector<std::string>& out) {
+  const std::string prefix = dir == "/dev" ? dir + "/" : std::string();
   DIR* d = opendir(dir.c_str());
   if (!d) return false;
   std::vector<std::string> names;
   while (const dirent* entry = readdir(d))
-    if (wanted(entry)) names.push_back(dir + "/" + entry->d_name);
+    if (wanted(entry)) names.push_back(prefix + entry->d_name);
   closedir(d);
   std::sort(names.begin(), names.end());
   out.insert(out.end(), names.begin(), names.end());
@@ -35,16 +37,14 @@ bool ListDir(const std::string& dir, Pred wanted, std::vector<std::string>& out)
 
 bool ListComPorts(std::vector<std::string>& ports) {
   ports.clear();
-  if (!ListDir("/dev", [](const dirent* e) { return IsSerialName(e->d_name); }, ports))
-    return false;
-  if (const char* extra = std::getenv("TAVO_PORT_DIR")) {
-    std::string dir = extra;
-    ListDir(dir, [&dir](const dirent* e) {
+  if (const char* portDir = std::getenv("TAVO_PORT_DIR")) {
+    std::string dir = portDir;
+    return ListDir(dir, [&dir](const dirent* e) {
       struct stat st;
       return lstat((dir + "/" + e->d_name).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     }, ports);
   }
-  return true;
+  return ListDir("/dev", [](const dirent* e) { return IsSerialName(e->d_name); }, ports);
 }
 
 }  // namespace plat

@@ -4,13 +4,16 @@
 // so a read never touches a reused descriptor number.
 #include "platform/serial_port.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <condition_variable>
 #include <mutex>
 
@@ -57,6 +60,23 @@ bool Configure(int fd, const LineSettings& s) {
   return tcsetattr(fd, TCSANOW, &tio) == 0;
 }
 
+// The device of a port name: a name without a slash is a link in the port
+// directory (TAVO_PORT_DIR), found in any letter case as on Windows.
+std::string DevicePath(const std::string& name) {
+  const char* portDir = std::getenv("TAVO_PORT_DIR");
+  if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || !portDir) {
+    return mbcs::ToSlashes(name);
+  }
+  std::string found = std::string(portDir) + "/" + name;
+  if (DIR* d = opendir(portDir)) {
+    while (const dirent* entry = readdir(d)) {
+      if (strcasecmp(entry->d_name, name.c_str()) == 0) found = std::string(portDir) + "/" + entry->d_name;
+    }
+    closedir(d);
+  }
+  return found;
+}
+
 }  // namespace
 
 struct SerialPort::Impl {
@@ -90,7 +110,7 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   Close();
-  int fd = open(mbcs::ToSlashes(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  int fd = open(DevicePath(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   int wake[2];
   if (!Configure(fd, settings) || pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
