@@ -2,15 +2,6 @@
 #include "framework/app.h"
 #include "framework/win32/win.h"
 
-namespace {
-CWinApp* g_app = nullptr;
-}
-
-CWinApp::CWinApp() { g_app = this; }
-CWinApp::~CWinApp() {
-  if (g_app == this) g_app = nullptr;
-}
-bool CWinApp::InitInstance() { return false; }
 
 bool CWinApp::InitCommonControls(unsigned classes) {
   INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), classes};
@@ -21,7 +12,6 @@ IconHandle CWinApp::LoadIcon(int resourceId) const {
   return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId));
 }
 
-CWinApp* AfxGetApp() { return g_app; }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CWinApp* app = AfxGetApp();
