@@ -6,4 +6,31 @@
 class CDlg3 : public CPageDialog {
 public:
   CDlg3() : CPageDialog(IDD_USER1) {}
+
+  CDateTimeCtrl m_dateClock;        // 1071 date of the instrument clock
+  CDateTimeCtrl m_timeClock;        // 1083 time of the instrument clock
+  CEdit m_editMemInterval;          // 1086 memory interval (minutes)
+  CEdit m_editLevel1;               // 1095 external alarm thresholds
+  CEdit m_editLevel2;               // 1100
+  CEdit m_editLevel3;               // 1101
+  CEdit m_editLevel4;               // 1102
+  CComboBox m_comboAutoPowerOff;    // 1030
+  CComboBox m_comboAlarmMode;       // 1092 external alarm (patrol light) mode
+  CEdit m_editBuzzer;               // 1088 main-unit alarm value
+  CEdit m_editIoTStart;             // 1134 IoT communication start hour
+  CEdit m_editIoTStop;              // 1135 IoT communication stop hour
+  CComboBox m_comboIoTInterval;     // 1133 IoT start interval
+
+  void DoDataExchange(CDataExchange* pDX) override;
+  bool OnInitDialog() override;
+  const MessageMap& GetMessageMap() const override;
+
+  void OnKillfocusBuzzer() { CheckField(IDC_EDIT_BUZZER); }
+  void OnKillfocusLevel1() { CheckField(IDC_EDIT_LEVEL1); }
+  void OnKillfocusLevel2() { CheckField(IDC_EDIT_LEVEL2); }
+  void OnKillfocusLevel3() { CheckField(IDC_EDIT_LEVEL3); }
+  void OnKillfocusLevel4() { CheckField(IDC_EDIT_LEVEL4); }
+  void OnKillfocusMemInterval() { CheckField(IDC_EDIT_MEM_INTERVAL); }
+  void OnKillfocusIoTStart() { CheckField(IDC_EDIT_IOT_START); }
+  void OnKillfocusIoTStop() { CheckField(IDC_EDIT_IOT_STOP); }
 };

@@ -3,7 +3,41 @@
 void CDlg5::DoDataExchange(CDataExchange* pDX) {
   CPageDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_COMBO_MODEL, m_comboModel);
+  DDX_Control(pDX, IDC_STATIC_RT_TAVO_INDOOR, m_staticRtTavoIndoor);
+  DDX_Control(pDX, IDC_STATIC_RT_TAVO_OUTDOOR, m_staticRtTavoOutdoor);
+  DDX_Control(pDX, IDC_STATIC_RT_AIR_TEMP, m_staticRtAirTemp);
+  DDX_Control(pDX, IDC_STATIC_RT_REL_TEMP, m_staticRtRelTemp);
+  DDX_Control(pDX, IDC_STATIC_RT_HUMIDITY, m_staticRtHumidity);
+  DDX_Control(pDX, IDC_STATIC_RT_RADIANT_TEMP, m_staticRtRadiantTemp);
   DDX_Control(pDX, IDC_EDIT_HUMIDITY_LIMIT, m_editHumidityLimit);
+  DDX_Control(pDX, IDC_STATIC_PA_BATTERY, m_staticPaBattery);
+  DDX_Control(pDX, IDC_STATIC_PA_AIR_TEMP, m_staticPaAirTemp);
+  DDX_Control(pDX, IDC_STATIC_PA_RADIANT_TEMP, m_staticPaRadiantTemp);
+  DDX_Control(pDX, IDC_STATIC_PA_GLOBE150, m_staticPaGlobe150);
+  DDX_Control(pDX, IDC_STATIC_PA_HUMIDITY_RAW, m_staticPaHumidityRaw);
+  DDX_Control(pDX, IDC_STATIC_PA_HUMIDITY_CAL, m_staticPaHumidityCal);
+  DDX_Control(pDX, IDC_STATIC_CALIB_RH_B, m_staticCalibRhB);
+  DDX_Control(pDX, IDC_STATIC_CALIB_RH_A, m_staticCalibRhA);
+}
+
+bool CDlg5::OnInitDialog() {
+  CPageDialog::OnInitDialog();
+  m_comboModel.SetCurSel(0);
+  m_editHumidityLimit.SetLimitText(5);
+  return true;
+}
+
+const MessageMap& CDlg5::GetMessageMap() const {
+  static const MessageMap map = {
+      On(Notify::EditChange, IDC_EDIT_HUMIDITY_LIMIT, &CDlg5::OnChangeHumidityLimit),
+      On(Notify::KillFocus, IDC_EDIT_HUMIDITY_LIMIT, &CDlg5::OnKillfocusHumidityLimit),
+      On(Notify::SelChange, IDC_COMBO_MODEL, &CDlg5::OnSelchangeModel),
+  };
+  return map;
+}
+
+void CDlg5::OnKillfocusHumidityLimit() {
+  if (m_bHumidityLimitEdited == 1) CheckField(IDC_EDIT_HUMIDITY_LIMIT);
 }
 
 void CDlg5::ApplyModelToHumidityLimit() {

@@ -1,5 +1,5 @@
 // What the four page dialogs share: creation as a modeless child of the tab
-// control and the Enter/Escape filter.
+// control, the Enter/Escape filter, and the range checks of their fields.
 #pragma once
 #include "framework/dialog.h"
 #include "pages/key_filter.h"
@@ -14,4 +14,14 @@ public:
   // A page is never closed by the dialog manager.
   void OnOK() override {}
   void OnCancel() override {}
+
+protected:
+  // Checks the text of field `id` as it is left: out of range, a warning owned
+  // by the page, then the focus back into the field, its text unchanged.
+  // Fields left while an earlier warning is being handled are not checked
+  // again, so two rejected fields cannot pass the focus back and forth.
+  void CheckField(int id);
+
+private:
+  bool m_bWarning = false;
 };

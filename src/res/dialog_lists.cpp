@@ -10,6 +10,13 @@ const char* const kComPorts[] = {
     "COM17", "COM18", "COM19", "COM20", "COM21", "COM22", "COM23", "COM24",
     "COM25", "COM26", "COM27", "COM28", "COM29", "COM30", "COM31", "COM32", nullptr};
 
+// The item order is part of the protocol: the instrument receives the index.
+const char* const kAutoPowerOff[] = {"許可", "禁止", nullptr};
+const char* const kAlarmMode[] = {"OFF", "ON", nullptr};
+const char* const kIoTInterval[] = {"1分", "2分", "3分", "4分", "5分", "10分", "15分", "30分", "60分", nullptr};
+const char* const kModelCode[] = {"410A", "410B", "420A", "420B", "420AN", "420BN", nullptr};
+const char* const kAdChannel[] = {"A0　気温", "A1 黒球（温度）", "A2 湿度", nullptr};
+
 struct InitialList {
   int templateId;
   int controlId;
@@ -18,6 +25,11 @@ struct InitialList {
 
 const InitialList kLists[] = {
     {IDD_TAVO_DIALOG, IDC_COMBO_PORT, kComPorts},
+    {IDD_USER1, IDC_COMBO_AUTO_POWER_OFF, kAutoPowerOff},
+    {IDD_USER1, IDC_COMBO_ALARM_MODE, kAlarmMode},
+    {IDD_USER1, IDC_COMBO_IOT_INTERVAL, kIoTInterval},
+    {IDD_MAKER1, IDC_COMBO_MODEL, kModelCode},
+    {IDD_MAKER2, IDC_COMBO_AD_CHANNEL, kAdChannel},
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # TAVO.exe starts under Wine, its main window appears with its Japanese title,
 # a screenshot is taken, and the program ends cleanly when the window is closed.
-#   smoke.sh TAVO.exe SCREENSHOT_DIR close_window.exe
+#   smoke.sh TAVO.exe SCREENSHOT_DIR window_tool.exe
 set -euo pipefail
 exe=$1
 shots=$2
-closer=$3
+tool=$3
 here=$(cd "$(dirname "$0")" && pwd)
 run="$here/../../cmake/wine-run.sh"
 title='TAVO-400シリーズ設定ツール　（Ver 1.10）'
@@ -33,7 +33,14 @@ check() {   # check NAME [vorinfo]: start, find the window, screenshot, close
   fi
   sleep 2
   import -window root "$shots/main-$name.png"
-  "$run" "$closer" "$title"
+  if [ "${2:-}" = vorinfo ]; then   # every tab, one after the other
+    for tab in 2 3 4; do
+      "$run" "$tool" nexttab "$title"
+      sleep 1
+      import -window root "$shots/tab$tab-$name.png"
+    done
+  fi
+  "$run" "$tool" close "$title"
   for _ in $(seq 1 60); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.5

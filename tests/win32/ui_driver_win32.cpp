@@ -25,6 +25,7 @@ bool Type(CDialog& dialog, int id, const std::string& text) {
   if (!Usable(edit)) return false;
   SetFocus(edit);
   SendMessageA(edit, EM_SETSEL, 0, -1);
+  if (GetWindowTextLengthA(edit) > 0) SendMessageA(edit, WM_CHAR, VK_BACK, 1);   // the selection goes
   for (char c : text) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
   fw::PumpWaitingMessages();
   return true;

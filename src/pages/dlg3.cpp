@@ -1,0 +1,52 @@
+#include "pages/dlg3.h"
+
+namespace {
+struct Limit {
+  CEdit CDlg3::*edit;
+  int characters;
+};
+const Limit kLimits[] = {
+    {&CDlg3::m_editBuzzer, 4},  {&CDlg3::m_editMemInterval, 3}, {&CDlg3::m_editLevel1, 4},
+    {&CDlg3::m_editLevel2, 4},  {&CDlg3::m_editLevel3, 4},      {&CDlg3::m_editLevel4, 4},
+    {&CDlg3::m_editIoTStart, 2}, {&CDlg3::m_editIoTStop, 2},
+};
+}  // namespace
+
+void CDlg3::DoDataExchange(CDataExchange* pDX) {
+  CPageDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_DATE, m_dateClock);
+  DDX_Control(pDX, IDC_TIME, m_timeClock);
+  DDX_Control(pDX, IDC_EDIT_MEM_INTERVAL, m_editMemInterval);
+  DDX_Control(pDX, IDC_EDIT_LEVEL1, m_editLevel1);
+  DDX_Control(pDX, IDC_EDIT_LEVEL2, m_editLevel2);
+  DDX_Control(pDX, IDC_EDIT_LEVEL3, m_editLevel3);
+  DDX_Control(pDX, IDC_EDIT_LEVEL4, m_editLevel4);
+  DDX_Control(pDX, IDC_COMBO_AUTO_POWER_OFF, m_comboAutoPowerOff);
+  DDX_Control(pDX, IDC_COMBO_ALARM_MODE, m_comboAlarmMode);
+  DDX_Control(pDX, IDC_EDIT_BUZZER, m_editBuzzer);
+  DDX_Control(pDX, IDC_EDIT_IOT_START, m_editIoTStart);
+  DDX_Control(pDX, IDC_EDIT_IOT_STOP, m_editIoTStop);
+  DDX_Control(pDX, IDC_COMBO_IOT_INTERVAL, m_comboIoTInterval);
+}
+
+bool CDlg3::OnInitDialog() {
+  CPageDialog::OnInitDialog();
+  m_comboAutoPowerOff.SetCurSel(0);
+  m_comboAlarmMode.SetCurSel(0);
+  for (const Limit& limit : kLimits) (this->*limit.edit).SetLimitText(limit.characters);
+  return true;
+}
+
+const MessageMap& CDlg3::GetMessageMap() const {
+  static const MessageMap map = {
+      On(Notify::KillFocus, IDC_EDIT_BUZZER, &CDlg3::OnKillfocusBuzzer),
+      On(Notify::KillFocus, IDC_EDIT_LEVEL1, &CDlg3::OnKillfocusLevel1),
+      On(Notify::KillFocus, IDC_EDIT_LEVEL2, &CDlg3::OnKillfocusLevel2),
+      On(Notify::KillFocus, IDC_EDIT_LEVEL3, &CDlg3::OnKillfocusLevel3),
+      On(Notify::KillFocus, IDC_EDIT_LEVEL4, &CDlg3::OnKillfocusLevel4),
+      On(Notify::KillFocus, IDC_EDIT_MEM_INTERVAL, &CDlg3::OnKillfocusMemInterval),
+      On(Notify::KillFocus, IDC_EDIT_IOT_START, &CDlg3::OnKillfocusIoTStart),
+      On(Notify::KillFocus, IDC_EDIT_IOT_STOP, &CDlg3::OnKillfocusIoTStop),
+  };
+  return map;
+}
