@@ -11,10 +11,15 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target TAVO
 
 run=cmake/wine-run.sh
-export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix}
+if [ -n "${DISPLAY:-}" ]; then
+  # A real desktop: a prefix of its own whose windows the window manager handles.
+  export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix-desktop} TAVO_WINE_MANAGED=1
+else
+  export WINEPREFIX=${WINEPREFIX:-$PWD/build/wineprefix}
+fi
 if [ $# -ge 1 ]; then
   "$run" reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$1" /f >/dev/null
-  WINEPREFIX=$WINEPREFIX wineserver -k || true
+  wineserver -k || true
 fi
 mkdir -p build/run
 cd build/run
