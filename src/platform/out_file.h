@@ -1,0 +1,30 @@
+// A file written from the start: created anew (replacing any file of that
+// name), written in whole blocks, closed. Called from the GUI thread only.
+#pragma once
+#include <string>
+
+namespace plat {
+
+class OutFile {
+public:
+  OutFile();
+  ~OutFile();               // closes it if open
+  OutFile(const OutFile&) = delete;
+  OutFile& operator=(const OutFile&) = delete;
+
+  // Creates `path` for writing, emptying an existing file (CreateFileA with
+  // CREATE_ALWAYS). On Windows nobody else may open it while it is open; POSIX
+  // has no such lock. False when it cannot be created (missing directory, a
+  // directory of that name; on Windows also a read-only file); the object stays closed.
+  bool Create(const std::string& path);
+  bool IsOpen() const;
+  // Writes all of `bytes` in one call. False when closed or when not all were written.
+  bool Write(const std::string& bytes);
+  void Close();
+
+private:
+  struct Impl;
+  Impl* m_impl;
+};
+
+}  // namespace plat
