@@ -28,10 +28,25 @@ const int kLogSwitchChars = 2;
 
 }  // namespace
 
+namespace {
+
+// True when the last character of `path` is the separator; the second byte of
+// a double-byte character (such as that of "表") may equal '\\' and is none.
+bool EndsWithSeparator(const std::string& path, char separator) {
+  bool last = false;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    last = path[i] == separator;
+    if (IsLeadByte932(static_cast<unsigned char>(path[i]))) ++i;
+  }
+  return last;
+}
+
+}  // namespace
+
 CString JoinPath(const CString& dir, const char* name) {
   CString path = dir;
   char separator = plat::PathSeparator();
-  if (path.IsEmpty() || path.GetAt(path.GetLength() - 1) != separator) path += separator;
+  if (!EndsWithSeparator(path.str(), separator)) path += separator;
   path += name;
   return path;
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "config/ini_file.h"
+#include "platform/files.h"
 #include "support/message_boxes.h"
 #include "support/temp_dir.h"
 
@@ -118,6 +119,18 @@ TEST(LogSettings, LogPathIsCutTo259Characters) {
   std::string longPath(300, 'a');
   dir.Write("SETTING.ini", "[TAVO]\r\nLogPath=" + longPath + "\r\n");
   EXPECT_EQ(ReadLogSettings(CString(dir.path().string())).logPath, std::string(259, 'a').c_str());
+}
+
+TEST(IniPaths, JoinPathAddsOneSeparator) {
+  const std::string sep(1, plat::PathSeparator());
+  struct Case { std::string dir; std::string joined; };
+  const Case cases[] = {
+      {"d", "d" + sep + "x"},
+      {"d" + sep, "d" + sep + "x"},
+      {"", sep + "x"},
+      {"表", "表" + sep + "x"},   // its second byte is a backslash
+  };
+  for (const Case& c : cases) EXPECT_EQ(JoinPath(c.dir, "x"), c.joined.c_str()) << c.dir;
 }
 
 TEST(MakerInfoFile, CountsOnlyInTheCurrentDirectory) {
