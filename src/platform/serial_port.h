@@ -2,8 +2,14 @@
 //
 // Threads: Open and Close on the GUI thread; ReadByte on the receiver thread
 // only; WriteByte on the GUI thread only. ReadByte and WriteByte may run at the
-// same time. Close may be called while ReadByte waits: the read then ends
-// within its time-out.
+// same time and never wait for each other. Close may be called while ReadByte
+// waits: the read then ends at once with Failed.
+//
+// After Open the line is in a known state whatever a previous program left:
+// the given speed, data bits, parity and stop bits, binary, no hardware or
+// software flow control, DTR and RTS on, no abort on error, no null stripping
+// and no error-character replacement. The port is held exclusively: a second
+// Open of the same device, by this or another process, fails.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,6 +26,11 @@ struct LineSettings {
 
 enum class ReadResult { Byte, Empty, Failed };
 
+// Written: the port took the byte. NotTaken: it did not within the write
+// time-out (about 200 ms); the byte may be offered again. Failed: the write
+// failed (the device is gone, or the port is closed).
+enum class WriteResult { Written, NotTaken, Failed };
+
 class SerialPort {
 public:
   SerialPort();
@@ -27,10 +38,11 @@ public:
   SerialPort(const SerialPort&) = delete;
   SerialPort& operator=(const SerialPort&) = delete;
 
-  // Opens the port named `name` ("COM3", "COM12" on Windows, where ports from
-  // COM10 up are opened as \\.\COMn; a device path on POSIX), with 4096-byte
-  // queues, no flow control, both queues purged, and reads that wait at most
-  // about 200 ms for a byte. False when the port cannot be opened or the line
+  // Opens the port named `name` ("COM3", "COM12" on Windows, where every port
+  // is opened as \\.\COMn, since only COM1-COM9 are DOS device names; a device
+  // path or a name in the port directory on POSIX), with 2048-byte queues,
+  // both queues purged, and reads that wait at most about 200 ms for a byte.
+  // False when the port cannot be opened, is already open, or the line
   // settings are refused; the port is then closed.
   bool Open(const std::string& name, const LineSettings& settings);
   bool IsOpen() const;
@@ -39,8 +51,8 @@ public:
   // read time-out. Failed: the read failed (the device is gone, or the port is closed).
   ReadResult ReadByte(std::uint8_t& byte);
 
-  // Writes one byte. False when the port did not take it within about 1 s.
-  bool WriteByte(std::uint8_t byte);
+  // Writes one byte, waiting at most about 200 ms for the port to take it.
+  WriteResult WriteByte(std::uint8_t byte);
 
   void Close();
 

@@ -1,4 +1,6 @@
 // The POSIX serial port over a pseudo-terminal: the test holds the master side.
+// Time bounds only tell a wait that happened from one that did not: they are
+// far from both the expected time and the faulty one.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -7,10 +9,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <thread>
+#include <atomic>
 #include <future>
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/serial_port.h"
 
 namespace {
@@ -63,17 +68,51 @@ TEST_F(SerialTest, BytesPassBothWaysUnchanged) {
     EXPECT_EQ(got, sent);
   }
   for (std::uint8_t sent : kBytes) {
-    ASSERT_TRUE(port_.WriteByte(sent));
+    ASSERT_EQ(port_.WriteByte(sent), plat::WriteResult::Written);
     EXPECT_EQ(FarEndReads(), sent);
   }
 }
 
 TEST_F(SerialTest, ReadIsEmptyAfterTheTimeOut) {
   std::uint8_t byte;
+  auto start = plat::MonotonicMs();
   EXPECT_EQ(port_.ReadByte(byte), plat::ReadResult::Empty);
+  auto elapsed = plat::MonotonicMs() - start;
+  EXPECT_GE(elapsed, 150u) << "the read waits about 200 ms";
+  EXPECT_LT(elapsed, 5000u);
 }
 
-TEST_F(SerialTest, CloseEndsAReadInAnotherThread) {
+TEST_F(SerialTest, WritesDoNotWaitForAWaitingRead) {
+  std::atomic<bool> stop{false};
+  std::thread reader([&] {
+    std::uint8_t byte;
+    while (!stop) port_.ReadByte(byte);
+  });
+  plat::SleepMs(20);
+  auto start = plat::MonotonicMs();
+  for (int i = 0; i < 10; ++i) ASSERT_EQ(port_.WriteByte(0x30 + i), plat::WriteResult::Written);
+  auto elapsed = plat::MonotonicMs() - start;
+  stop = true;
+  reader.join();
+  EXPECT_LT(elapsed, 2000u) << "ten writes must not take ten read time-outs";
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(FarEndReads(), 0x30 + i);
+}
+
+TEST_F(SerialTest, ASecondOpenOfThePortFails) {
+  plat::SerialPort second;
+  EXPECT_FALSE(second.Open(ptsname(master_), k9600));
+  port_.Close();
+  EXPECT_TRUE(second.Open(ptsname(master_), k9600)) << "free again once closed";
+}
+
+TEST_F(SerialTest, AWriteTheFarEndNeverTakesIsNotTaken) {
+  // The far end reads nothing: once the pty's buffer is full, bytes are refused.
+  plat::WriteResult result = plat::WriteResult::Written;
+  for (int i = 0; i < 100000 && result == plat::WriteResult::Written; ++i) result = port_.WriteByte(0x55);
+  EXPECT_EQ(result, plat::WriteResult::NotTaken);
+}
+
+TEST_F(SerialTest, CloseEndsAWaitingReadAtOnce) {
   auto reader = std::async(std::launch::async, [this] {
     std::uint8_t byte;
     plat::ReadResult r;
@@ -81,11 +120,13 @@ TEST_F(SerialTest, CloseEndsAReadInAnotherThread) {
     return r;
   });
   usleep(100000);
+  auto start = plat::MonotonicMs();
   port_.Close();
+  EXPECT_LT(plat::MonotonicMs() - start, 150u) << "Close must not wait for the read time-out";
   ASSERT_EQ(reader.wait_for(std::chrono::seconds(10)), std::future_status::ready);
   EXPECT_EQ(reader.get(), plat::ReadResult::Failed);
   EXPECT_FALSE(port_.IsOpen());
-  EXPECT_FALSE(port_.WriteByte(0x41));
+  EXPECT_EQ(port_.WriteByte(0x41), plat::WriteResult::Failed);
 }
 
 TEST_F(SerialTest, LostDeviceFailsTheRead) {

@@ -1,13 +1,15 @@
 // The serial port of the POSIX build: a non-blocking tty descriptor in raw
-// mode, with poll() for the read time-out. A pipe lets Close wake a waiting
-// read; Close then waits for the read to leave before the descriptor is closed,
-// so a read never touches a reused descriptor number.
+// mode, held exclusively, with poll() for the read and write time-outs. A pipe
+// beside the port in poll() lets Close wake a waiting read at once; Close then
+// waits for the read to leave before the descriptor is closed, so a read never
+// touches a reused descriptor number.
 #include "platform/serial_port.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -23,7 +25,7 @@ namespace plat {
 namespace {
 
 constexpr int kReadTimeoutMs = 200;
-constexpr int kWriteTimeoutMs = 1000;
+constexpr int kWriteTimeoutMs = 200;
 
 bool ToSpeed(int baudRate, speed_t& speed) {
   static const struct { int rate; speed_t speed; } table[] = {
@@ -77,6 +79,12 @@ std::string DevicePath(const std::string& name) {
   return found;
 }
 
+// Keeps every other open of the device out, as Windows does: TIOCEXCL for
+// other processes without privileges, and a lock on the device for everyone.
+bool TakeExclusively(int fd) {
+  return ioctl(fd, TIOCEXCL) == 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
+
 }  // namespace
 
 struct SerialPort::Impl {
@@ -113,7 +121,7 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   int fd = open(DevicePath(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   int wake[2];
-  if (!Configure(fd, settings) || pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+  if (!TakeExclusively(fd) || !Configure(fd, settings) || pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
     close(fd);
     return false;
   }
@@ -154,14 +162,23 @@ ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   return result;
 }
 
-bool SerialPort::WriteByte(std::uint8_t byte) {
+WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   int fd;
-  if (!m_impl->Enter(fd)) return false;
+  if (!m_impl->Enter(fd)) return WriteResult::Failed;
   pollfd pfd = {fd, POLLOUT, 0};
-  bool ok = poll(&pfd, 1, kWriteTimeoutMs) == 1 && (pfd.revents & POLLOUT) &&
-            write(fd, &byte, 1) == 1;
+  WriteResult result = WriteResult::NotTaken;
+  int ready = poll(&pfd, 1, kWriteTimeoutMs);
+  if (ready < 0) {
+    if (errno != EINTR) result = WriteResult::Failed;
+  } else if (ready == 1 && (pfd.revents & POLLOUT)) {
+    ssize_t n = write(fd, &byte, 1);
+    if (n == 1) result = WriteResult::Written;
+    else if (n < 0 && errno != EAGAIN && errno != EINTR) result = WriteResult::Failed;
+  } else if (ready == 1) {
+    result = WriteResult::Failed;   // hang-up or error: the device is gone
+  }
   m_impl->Leave();
-  return ok;
+  return result;
 }
 
 void SerialPort::Close() {
@@ -171,6 +188,7 @@ void SerialPort::Close() {
   char c = 0;
   if (write(m_impl->wake[1], &c, 1) < 0) { /* a full pipe wakes as well */ }
   m_impl->idle.wait(lock, [this] { return m_impl->users == 0; });
+  ioctl(m_impl->fd, TIOCNXCL);   // the next Open may take the device again
   close(m_impl->fd);
   close(m_impl->wake[0]);
   close(m_impl->wake[1]);

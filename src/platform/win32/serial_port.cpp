@@ -1,7 +1,10 @@
 // The serial port through the Win32 communications functions, with
-// synchronous (non-overlapped) I/O. Close waits for a read under way to end
-// (within its 200 ms time-out) before the handle is closed, so a read never
-// uses a closed or reused handle.
+// overlapped I/O and one event per direction: Windows serialises synchronous
+// reads and writes on one handle, so a byte written while the receiver waits
+// in its read would wait for that read's time-out. Close signals a stop event
+// that ends a waiting read at once (the read is cancelled), then waits for the
+// read to leave before the handle is closed, so a read never uses a closed or
+// reused handle.
 #include <windows.h>
 
 #include <condition_variable>
@@ -12,9 +15,12 @@
 namespace plat {
 namespace {
 
-constexpr DWORD kQueueSize = 4096;
+constexpr DWORD kQueueSize = 2048;
 constexpr DWORD kReadTimeoutMs = 200;
-constexpr DWORD kWriteTimeoutMs = 1000;
+constexpr DWORD kWriteTimeoutMs = 200;
+// How long a wait on an overlapped operation may last beyond its own time-out
+// before it is cancelled: a driver that ignores the time-outs cannot hang us.
+constexpr DWORD kOverlapGraceMs = 2000;
 
 // Every DCB field set, so nothing a previous program left (flow control,
 // abort on error, Xon/Xoff limits) stays in force.
@@ -47,11 +53,11 @@ void FillDcb(DCB& dcb, const LineSettings& s) {
 // A one-byte read returns after kReadTimeoutMs when nothing comes.
 bool SetTimeouts(HANDLE h) {
   COMMTIMEOUTS t = {};
-  t.ReadIntervalTimeout = 0;
+  t.ReadIntervalTimeout = kReadTimeoutMs;
   t.ReadTotalTimeoutMultiplier = 0;
   t.ReadTotalTimeoutConstant = kReadTimeoutMs;
-  t.WriteTotalTimeoutMultiplier = 0;
-  t.WriteTotalTimeoutConstant = kWriteTimeoutMs;
+  t.WriteTotalTimeoutMultiplier = kWriteTimeoutMs;
+  t.WriteTotalTimeoutConstant = 0;
   return SetCommTimeouts(h, &t) != 0;
 }
 
@@ -71,15 +77,35 @@ std::string DevicePath(const std::string& name) {
   return name.compare(0, 4, "\\\\.\\") == 0 ? name : "\\\\.\\" + name;
 }
 
+// Waits for an overlapped operation started on `h`: true with its byte count
+// when it completed, false when it failed, was cancelled or `stop` came first.
+bool FinishOverlapped(HANDLE h, OVERLAPPED& ov, HANDLE stop, DWORD timeoutMs, DWORD& count) {
+  HANDLE events[2] = {ov.hEvent, stop};
+  DWORD waited = WaitForMultipleObjects(stop ? 2 : 1, events, FALSE, timeoutMs + kOverlapGraceMs);
+  if (waited != WAIT_OBJECT_0) CancelIo(h);   // issued by this thread: cancelled here
+  // After a cancel this waits for the driver to give the buffer back.
+  BOOL done = GetOverlappedResult(h, &ov, &count, TRUE);
+  // Wine ends a read that met its time-out with an error, Windows with no bytes.
+  if (!done && GetLastError() == ERROR_TIMEOUT) done = TRUE;
+  return done && waited == WAIT_OBJECT_0;
+}
+
 }  // namespace
 
 struct SerialPort::Impl {
   std::mutex mutex;
   std::condition_variable idle;
   HANDLE handle = INVALID_HANDLE_VALUE;
+  HANDLE readDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE writeDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);   // set by Close
   int users = 0;          // reads and writes under way
   bool closing = false;
 
+  ~Impl() {
+    for (HANDLE e : {readDone, writeDone, stop})
+      if (e) CloseHandle(e);
+  }
   bool Enter(HANDLE& out) {
     std::lock_guard<std::mutex> lock(mutex);
     if (handle == INVALID_HANDLE_VALUE || closing) return false;
@@ -102,13 +128,15 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   Close();
+  if (!m_impl->readDone || !m_impl->writeDone || !m_impl->stop) return false;
   HANDLE h = CreateFileA(DevicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   if (!Configure(h, settings)) {
     CloseHandle(h);
     return false;
   }
+  ResetEvent(m_impl->stop);
   std::lock_guard<std::mutex> lock(m_impl->mutex);
   m_impl->handle = h;
   return true;
@@ -122,31 +150,38 @@ bool SerialPort::IsOpen() const {
 ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   HANDLE h;
   if (!m_impl->Enter(h)) return ReadResult::Failed;
+  OVERLAPPED ov = {};
+  ov.hEvent = m_impl->readDone;
+  ResetEvent(ov.hEvent);
   DWORD got = 0;
-  BOOL ok = ReadFile(h, &byte, 1, &got, nullptr);
-  bool closing;
-  {
-    std::lock_guard<std::mutex> lock(m_impl->mutex);
-    closing = m_impl->closing;
-  }
+  bool ok = ReadFile(h, &byte, 1, &got, &ov) != 0;
+  if (!ok && GetLastError() == ERROR_IO_PENDING)
+    ok = FinishOverlapped(h, ov, m_impl->stop, kReadTimeoutMs, got);
   m_impl->Leave();
-  if (!ok || (closing && got == 0)) return ReadResult::Failed;
+  if (!ok) return ReadResult::Failed;
   return got == 1 ? ReadResult::Byte : ReadResult::Empty;
 }
 
-bool SerialPort::WriteByte(std::uint8_t byte) {
+WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   HANDLE h;
-  if (!m_impl->Enter(h)) return false;
+  if (!m_impl->Enter(h)) return WriteResult::Failed;
+  OVERLAPPED ov = {};
+  ov.hEvent = m_impl->writeDone;
+  ResetEvent(ov.hEvent);
   DWORD written = 0;
-  BOOL ok = WriteFile(h, &byte, 1, &written, nullptr);
+  bool ok = WriteFile(h, &byte, 1, &written, &ov) != 0;
+  if (!ok && GetLastError() == ERROR_IO_PENDING)
+    ok = FinishOverlapped(h, ov, nullptr, kWriteTimeoutMs, written);
   m_impl->Leave();
-  return ok && written == 1;
+  if (!ok) return WriteResult::Failed;
+  return written == 1 ? WriteResult::Written : WriteResult::NotTaken;
 }
 
 void SerialPort::Close() {
   std::unique_lock<std::mutex> lock(m_impl->mutex);
   if (m_impl->handle == INVALID_HANDLE_VALUE || m_impl->closing) return;
   m_impl->closing = true;
+  SetEvent(m_impl->stop);   // a waiting read is cancelled and returns Failed
   m_impl->idle.wait(lock, [this] { return m_impl->users == 0; });
   CloseHandle(m_impl->handle);
   m_impl->handle = INVALID_HANDLE_VALUE;

@@ -1,0 +1,28 @@
+// What a delivered frame does: which reply event it signals, or which
+// acknowledgement it records. Pure, so it can be tested alone.
+#pragma once
+#include <cstdint>
+
+// The reply events of the link, one per reply letter a transaction can wait
+// for, with the acknowledgement event at index kAckEventIndex.
+constexpr int kReplyEventCount = 19;
+constexpr int kAckEventIndex = 1;
+
+// The index of the reply event of `letter`, or -1 when the letter has none.
+int ReplyEventIndex(char letter);
+
+enum class ReplyAction {
+  SignalReply,   // a reply frame with a known letter: signal its event
+  Unknown,       // a reply frame with another letter: kept, signals nothing
+  RecordAck,     // ACK while an acknowledgement is awaited
+  RecordNak,     // NAK while an acknowledgement is awaited
+  Ignore         // anything else
+};
+
+struct ReplyDispatch {
+  ReplyAction action;
+  int eventIndex;   // for SignalReply (and kAckEventIndex for RecordAck), else -1
+};
+
+// `frame` holds `length` bytes (at least 1), as the frame assembler gave them.
+ReplyDispatch ClassifyFrame(const std::uint8_t* frame, int length, bool awaitingAck);

@@ -1,0 +1,49 @@
+// The three exchanges with the instrument, on the GUI thread: the query (a
+// frame answered by a reply frame), the setting (a frame answered by ACK or
+// NAK) and the settings reset (one frame, answer not judged). Each attempt is
+// judged only by what arrived during it: the acknowledgement code is cleared
+// before every send.
+#pragma once
+#include <functional>
+#include <string>
+
+class CSerial;
+class CIniFile;
+
+constexpr int kMaxSends = 6;
+
+enum class QueryOutcome {
+  NoReply,           // a byte write failed, or no reply came: nothing to read
+  Replied,           // the reply is in the reply buffer: read it; the query succeeded
+  RepliedAfterNaks   // the last of six sends was refused and yet answered: read it, but fail
+};
+
+// The wait for a reply in ms: TimeOut, TimeOut + 1000 for the A/D counts ('V'),
+// TimeOut x 180 for the memory data ('O').
+unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter);
+
+// The query transaction: sends `frame`, waits for the reply event of
+// `replyLetter` and sends again while the attempt was refused with NAK, six
+// sends at most.
+QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter);
+
+// The query that sends again when no reply came (the IoT unit schedule), six
+// sends at most; NAK plays no part. Never RepliedAfterNaks.
+QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter);
+
+// Sends a setting frame; when every byte was written, an acknowledgement is
+// awaited from now on (from the first byte on, in fact, so that no early
+// answer is lost; a failed write leaves the flag as it was). Returns the
+// result of the write.
+int SendSettingFrame(CSerial& link, const std::string& frame);
+
+// The set transaction: calls `sendSetting` (which sends one setting frame,
+// normally through SendSettingFrame), waits TimeOut for ACK, and repeats while
+// no ACK came in that attempt and `retryCounter` (the caller's, shared by a
+// write sequence, starting at 1) is at most 5, adding 1 per repeat. 1 on ACK,
+// after which no acknowledgement is awaited; 0 otherwise.
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter);
+
+// The settings reset: one send of `frame`, one wait for the acknowledgement,
+// outcome not judged; no acknowledgement is awaited afterwards.
+void RunResetTransaction(CSerial& link, const std::string& frame);

@@ -1,0 +1,19 @@
+// The instrument simulator as a child process of a test.
+#pragma once
+#include <string>
+#include <vector>
+
+class SimProcess {
+public:
+  // Starts the simulator with `args`; Device() is empty when it did not start.
+  explicit SimProcess(const std::vector<std::string>& args);
+  ~SimProcess();   // ends it and waits for it
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  const std::string& Device() const { return m_device; }
+
+private:
+  int m_pid = -1;
+  std::string m_device;
+};

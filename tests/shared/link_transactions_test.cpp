@@ -1,0 +1,148 @@
+// Query, set and reset transactions against a scripted instrument: each
+// attempt is judged by what arrived during it, and sends stop at six.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/frames.h"
+#include "link/serial.h"
+#include "link/transactions.h"
+#include "support/fake_port.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const std::string kAckByte = "\x06";
+const std::string kNakByte = "\x15";
+const std::string kQReply = "\x02Q1\x04";
+
+// Answers the n-th frame written with script[n]; silent after the script ends.
+class Instrument {
+public:
+  explicit Instrument(std::vector<std::string> script) : m_script(std::move(script)) {}
+  std::string operator()(const std::string&) {
+    return m_next < m_script.size() ? m_script[m_next++] : std::string();
+  }
+private:
+  std::vector<std::string> m_script;
+  size_t m_next = 0;
+};
+
+class TransactionTest : public ::testing::Test {
+protected:
+  // A link whose instrument answers the frames it gets with `script`.
+  void Connect(std::vector<std::string> script) {
+    dir_.Write("TAVO.ini", "[COMM]\r\nTimeOut=100\r\nSleepTime=0\r\n");
+    auto port = std::make_unique<FakePort>(Instrument(std::move(script)));
+    port_ = port.get();
+    link_ = std::make_unique<CSerial>(std::move(port));
+    ASSERT_EQ(link_->Open("COM1"), 1);
+  }
+  int SetAutoPowerOff(int& counter) {
+    return RunSetTransaction(*link_, [this] { return SendSettingFrame(*link_, AutoPowerOffFrame('1')); }, counter);
+  }
+
+  TempCurrentDir dir_;
+  FakePort* port_ = nullptr;
+  std::unique_ptr<CSerial> link_;
+};
+
+TEST_F(TransactionTest, QueryOutcomes) {
+  const struct { const char* name; std::vector<std::string> script; bool awaiting; QueryOutcome outcome; int sends; } cases[] = {
+      {"answered at once", {kQReply}, false, QueryOutcome::Replied, 1},
+      {"no answer: one wait, no repeat", {}, false, QueryOutcome::NoReply, 1},
+      {"refused twice while awaiting, then answered", {kNakByte, kNakByte, kQReply}, true, QueryOutcome::Replied, 3},
+      {"refused six times", std::vector<std::string>(6, kNakByte), true, QueryOutcome::NoReply, 6},
+      {"refused and answered six times", std::vector<std::string>(6, kNakByte + kQReply), true,
+       QueryOutcome::RepliedAfterNaks, 6},
+      {"a NAK not awaited is no refusal", {kNakByte}, false, QueryOutcome::NoReply, 1},
+  };
+  for (const auto& c : cases) {
+    Connect(c.script);
+    link_->SetAwaitingAck(c.awaiting);
+    EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), c.outcome) << c.name;
+    EXPECT_EQ(port_->Frames(), c.sends) << c.name;
+    link_->Close();
+  }
+}
+
+TEST_F(TransactionTest, ANakLeftFromAnEarlierExchangeDoesNotFailAQuery) {
+  Connect({kNakByte, kNakByte, kNakByte, kNakByte, kNakByte, kNakByte, kQReply});
+  int counter = 1;
+  EXPECT_EQ(SetAutoPowerOff(counter), 0);
+  EXPECT_TRUE(link_->AwaitingAck()) << "a failed setting leaves the flag set";
+  EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), QueryOutcome::Replied);
+  EXPECT_EQ(port_->Frames(), 7) << "six setting frames, one query";
+}
+
+TEST_F(TransactionTest, SetOutcomes) {
+  const struct { const char* name; std::vector<std::string> script; int counter; int result; int sends; int after; } cases[] = {
+      {"ACK at once", {kAckByte}, 1, 1, 1, 1},
+      {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3},
+      {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6},
+      {"silent", {}, 1, 0, 6, 6},
+      {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6},
+  };
+  for (const auto& c : cases) {
+    Connect(c.script);
+    int counter = c.counter;
+    EXPECT_EQ(SetAutoPowerOff(counter), c.result) << c.name;
+    EXPECT_EQ(port_->Frames(), c.sends) << c.name;
+    EXPECT_EQ(counter, c.after) << c.name;
+    EXPECT_EQ(link_->AwaitingAck(), c.result == 0) << c.name;
+    link_->Close();
+  }
+}
+
+TEST_F(TransactionTest, AnEarlierAckDoesNotAcknowledgeAnUnansweredSetting) {
+  Connect({kAckByte});
+  int counter = 1;
+  ASSERT_EQ(SetAutoPowerOff(counter), 1);
+  counter = 1;
+  EXPECT_EQ(SetAutoPowerOff(counter), 0) << "no answer to the second setting";
+  EXPECT_EQ(port_->Frames(), 7);
+}
+
+TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
+  Connect({kQReply});
+  port_->writeResult = plat::WriteResult::Failed;
+  EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), QueryOutcome::NoReply);
+  EXPECT_EQ(port_->Written(), "");
+}
+
+TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
+  const std::string reply = "\x02sa015 b08 17\x04";
+  const struct { std::vector<std::string> script; QueryOutcome outcome; int sends; } cases[] = {
+      {{"", "", reply}, QueryOutcome::Replied, 3},
+      {{kNakByte + reply}, QueryOutcome::Replied, 1},
+      {{}, QueryOutcome::NoReply, 6},
+  };
+  for (const auto& c : cases) {
+    Connect(c.script);
+    link_->SetAwaitingAck(true);
+    EXPECT_EQ(RunQueryResendingOnTimeOut(*link_, QueryFrame('s'), 's'), c.outcome) << c.sends;
+    EXPECT_EQ(port_->Frames(), c.sends);
+    link_->Close();
+  }
+}
+
+TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
+  for (const std::string& answer : {kAckByte, kNakByte, std::string()}) {
+    Connect({answer});
+    RunResetTransaction(*link_, ResetSettingsFrame());
+    EXPECT_EQ(port_->Written(), "\x02i**\x03");
+    EXPECT_FALSE(link_->AwaitingAck());
+    link_->Close();
+  }
+}
+
+TEST(ReplyWait, DependsOnTheLetter) {
+  CIniFile ini;
+  ini.TimeOut = 1000;
+  const struct { char letter; unsigned ms; } cases[] = {{'Q', 1000}, {'v', 1000}, {'V', 2000}, {'O', 180000}};
+  for (const auto& c : cases) EXPECT_EQ(ReplyWaitMs(ini, c.letter), c.ms) << c.letter;
+}
+
+}  // namespace

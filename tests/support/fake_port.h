@@ -1,0 +1,44 @@
+// A port for link tests: bytes "from the instrument" are queued by the test or
+// by an answering function called for each frame the link writes; reads and
+// writes can be made to fail or be refused.
+#pragma once
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include "link/line_port.h"
+
+class FakePort : public LinePort {
+public:
+  // Given each frame the link wrote (STX up to ETX), returns the bytes to answer.
+  using Answer = std::function<std::string(const std::string& frame)>;
+
+  explicit FakePort(Answer answer = nullptr) : m_answer(std::move(answer)) {}
+
+  bool Open(const std::string&, const plat::LineSettings&) override;
+  plat::ReadResult ReadByte(std::uint8_t& byte) override;
+  plat::WriteResult WriteByte(std::uint8_t byte) override;
+  void Close() override;
+
+  void Arrive(const std::string& bytes);     // queued for the receiver
+  bool WaitUntilRead(unsigned ms);           // true once every queued byte was read
+  std::string Written();                     // every byte written so far
+  int Frames();                              // frames written so far
+
+  std::atomic<bool> readsFail{false};
+  std::atomic<plat::WriteResult> writeResult{plat::WriteResult::Written};
+  std::atomic<long> reads{0};
+
+private:
+  Answer m_answer;
+  std::mutex m_mutex;
+  std::condition_variable m_changed;
+  std::string m_incoming;
+  std::string m_written;
+  std::string m_frame;
+  int m_frames = 0;
+  bool m_open = false;
+};

@@ -1,0 +1,107 @@
+// The instrument simulator: answers the tool on a pseudo-terminal as a
+// TAVO-400 series instrument would. Prints the device to open, then runs
+// until it is ended (SIGTERM or SIGINT).
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "frame_log.h"
+#include "instrument.h"
+#include "line_writer.h"
+#include "options.h"
+#include "pty.h"
+#include "request_reader.h"
+
+namespace {
+
+volatile sig_atomic_t g_stop = 0;
+void OnSignal(int) { g_stop = 1; }
+
+// Answers one frame, unless its letter is ignored; refuses it first as often as asked.
+class Responder {
+public:
+  Responder(const SimOptions& options, InstrumentState& state) : m_options(options), m_state(state) {
+    m_naksLeft = options.naks;
+  }
+  // The bytes to send back; empty for no answer.
+  std::string Answer(const std::string& frame) {
+    char letter = CommandLetter(frame);
+    if (letter && m_options.ignored.find(letter) != std::string::npos) return "";
+    if (m_naksLeft > 0) {
+      --m_naksLeft;
+      return "\x15";
+    }
+    m_naksLeft = m_options.naks;
+    return AnswerFrame(m_state, frame);
+  }
+
+private:
+  const SimOptions& m_options;
+  InstrumentState& m_state;
+  int m_naksLeft = 0;
+};
+
+int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
+  InstrumentState state = MakeInstrument(options.model, options.version, options.records);
+  Responder responder(options, state);
+  RequestReader reader;
+  LineWriter writer(pty.master, options);
+  while (!g_stop) {
+    pollfd pfd{pty.master, POLLIN, 0};
+    int ready = poll(&pfd, 1, 200);
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready < 0) {
+      std::fprintf(stderr, "tavo_sim: poll: %s\n", std::strerror(errno));
+      return 1;
+    }
+    if (ready == 0) continue;
+    char buffer[512];
+    ssize_t n = read(pty.master, buffer, sizeof buffer);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n <= 0) {
+      std::fprintf(stderr, "tavo_sim: read: %s\n", n < 0 ? std::strerror(errno) : "end of line");
+      return 1;
+    }
+    for (const std::string& frame : reader.Feed(std::string(buffer, n))) {
+      log.Write(frame);
+      std::string answer = responder.Answer(frame);
+      if (!answer.empty() && !writer.Send(answer)) return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SimOptions options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "tavo_sim: %s\n", error.c_str());
+    return 2;
+  }
+  FrameLog log(options.logPath);
+  if (log.IsBroken()) {
+    std::fprintf(stderr, "tavo_sim: cannot write the log %s\n", options.logPath.c_str());
+    return 2;
+  }
+  Pty pty;
+  if (!OpenPty(options.linkPath, pty, error)) {
+    std::fprintf(stderr, "tavo_sim: %s\n", error.c_str());
+    return 1;
+  }
+  struct sigaction action = {};
+  action.sa_handler = OnSignal;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+  std::printf("%s\n", pty.slavePath.c_str());
+  std::fflush(stdout);
+  int result = Serve(options, pty, log);
+  if (!options.linkPath.empty()) unlink(options.linkPath.c_str());
+  return result;
+}

@@ -1,0 +1,59 @@
+#include "options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool ToInt(const char* text, int low, int high, int& value) {
+  char* end = nullptr;
+  long v = std::strtol(text, &end, 10);
+  if (*text == '\0' || *end != '\0' || v < low || v > high) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+struct IntOption { const char* name; int SimOptions::*field; int low; int high; };
+struct TextOption { const char* name; std::string SimOptions::*field; };
+
+const IntOption kIntOptions[] = {
+    {"--naks", &SimOptions::naks, 0, 1000},     {"--late", &SimOptions::lateMs, 0, 600000},
+    {"--noise", &SimOptions::noise, 0, 1000},   {"--split", &SimOptions::pieces, 1, 1000},
+    {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 511},
+};
+const TextOption kTextOptions[] = {
+    {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
+    {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
+};
+
+}  // namespace
+
+bool ParseOptions(int argc, char** argv, SimOptions& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const char* name = argv[i];
+    if (i + 1 >= argc) {
+      error = std::string("missing value after ") + name;
+      return false;
+    }
+    const char* value = argv[++i];
+    bool known = false;
+    for (const IntOption& o : kIntOptions)
+      if (std::strcmp(name, o.name) == 0) {
+        known = true;
+        if (!ToInt(value, o.low, o.high, options.*o.field)) {
+          error = std::string("bad value for ") + name + ": " + value;
+          return false;
+        }
+      }
+    for (const TextOption& o : kTextOptions)
+      if (std::strcmp(name, o.name) == 0) {
+        known = true;
+        options.*o.field = value;
+      }
+    if (!known) {
+      error = std::string("unknown option ") + name;
+      return false;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,20 @@
+// Command-line options of the instrument simulator.
+#pragma once
+#include <string>
+
+struct SimOptions {
+  std::string linkPath;            // --link PATH: the device is also reachable there
+  std::string model = "TAVO-420B"; // --model NAME (9 characters are sent)
+  std::string version = "2.00";    // --version TEXT (6 characters are sent)
+  std::string ignored;             // --ignore LETTERS: command letters never answered
+  int naks = 0;                    // --naks N: refuse each frame N times before answering it
+  int lateMs = 0;                  // --late MS: wait before each answer
+  int noise = 0;                   // --noise N: N noise bytes before each answer
+  int pieces = 1;                  // --split N: each answer in N pieces, 20 ms apart
+  int baud = 0;                    // --baud RATE: pace answer bytes at RATE bit/s (10 bits a byte)
+  int records = 24;                // --records N: 0 to 511 memory records
+  std::string logPath;             // --log FILE: every frame received, in hex with its time
+};
+
+// Fills `options` from the arguments; false (with a message in `error`) on a bad one.
+bool ParseOptions(int argc, char** argv, SimOptions& options, std::string& error);
