@@ -1,8 +1,6 @@
-// The actions of the Connect, Read, Set and settings-reset buttons. Each is
+// The actions of the Read, Set and settings-reset buttons. Each is
 // filled in as the link to the instrument and its commands are built.
 #include "app/tavo_dlg.h"
-
-void CTAVODlg::OnButtonConnect() {}
 
 void CTAVODlg::OnButtonRead() {}
 

@@ -75,6 +75,8 @@ public:
   IconHandle OnQueryDragIcon() const { return m_hIcon; }
 
 private:
+  void Connect();
+  void Disconnect();
   void CreatePages();
   void ShowPage(int index);
   void ApplyTabPermissions(int tab);

@@ -1,0 +1,70 @@
+// The Connect button: connects to the instrument on the chosen port and
+// identifies it, or disconnects.
+#include <new>
+
+#include "app/tavo_dlg.h"
+#include "commands/identification.h"
+#include "platform/clock.h"
+
+namespace {
+const unsigned kSecondIdentificationPauseMs = 100;
+}
+
+void CTAVODlg::OnButtonConnect() {
+  m_btnConnect.EnableWindow(false);
+  if (m_bConnected == 0) {
+    Connect();
+  } else {
+    Disconnect();
+  }
+  m_btnConnect.EnableWindow(true);
+  RedrawNow();   // the status label in its new colour
+}
+
+void CTAVODlg::Connect() {
+  CString port = m_comboPort.GetWindowText();
+  m_pSerial = new (std::nothrow) CSerial();
+  if (!m_pSerial) return;
+  if (!m_pSerial->Open(port)) {
+    delete m_pSerial;
+    m_pSerial = nullptr;
+    MessageBox("COMポートオープンに失敗しました。", "COMポートオープン", fw::kMbIconError);
+    return;
+  }
+  int identified = IdentifyInstrument(*this);
+  if (!identified) {
+    plat::SleepMs(kSecondIdentificationPauseMs);
+    identified = IdentifyInstrument(*this);
+  }
+  if (!identified) {
+    m_comboPort.EnableWindow(true);
+    m_status.SetWindowText("未接続");
+    m_pSerial->Close();
+    delete m_pSerial;
+    m_pSerial = nullptr;
+    m_bConnected = 0;
+    return;
+  }
+  m_comboPort.EnableWindow(false);
+  m_status.SetWindowText("接続中");
+  m_btnConnect.SetWindowText("切断");
+  if (m_bSetEnabled == 1) m_btnSet.EnableWindow(true);
+  if (m_bReadEnabled == 1) m_btnRead.EnableWindow(true);
+  if (m_bInitEnabled == 1) m_btnInit.EnableWindow(true);
+  m_bConnected = 1;
+}
+
+void CTAVODlg::Disconnect() {
+  m_comboPort.EnableWindow(true);
+  m_status.SetWindowText("未接続");
+  if (m_pSerial) {
+    m_pSerial->Close();
+    delete m_pSerial;
+    m_pSerial = nullptr;
+  }
+  m_btnConnect.SetWindowText("接続");
+  if (m_bSetEnabled == 1) m_btnSet.EnableWindow(false);
+  if (m_bReadEnabled == 1) m_btnRead.EnableWindow(false);
+  if (m_bInitEnabled == 1) m_btnInit.EnableWindow(false);
+  m_bConnected = 0;
+}

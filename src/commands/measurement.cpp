@@ -1,0 +1,82 @@
+// Reply layouts of the measurement and maintenance data queries. A signed
+// field is its sign position and its width of value characters.
+#include "commands/measurement.h"
+
+#include <vector>
+
+#include "app/tavo_dlg.h"
+#include "commands/reply_reader.h"
+#include "link/frames.h"
+#include "link/reply_fields.h"
+
+namespace {
+
+struct SignedField {
+  int signPosition;
+  int width;
+  CStatic* control;
+};
+
+// Runs the query and shows its signed fields.
+int QuerySignedFields(CTAVODlg& dlg, char letter, const std::vector<SignedField>& fields) {
+  if (!dlg.m_pSerial) return 0;
+  QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
+  if (!HasReply(outcome)) return 0;
+  ReplyReader reply(*dlg.m_pSerial);
+  for (const SignedField& field : fields) {
+    field.control->SetWindowText(reply.SignedNumber(field.signPosition, field.width).c_str());
+  }
+  return QueryResult(outcome);
+}
+
+}  // namespace
+
+// 'D': six signed fields of width 4, one every 10 positions.
+int GetMeasurementData(CTAVODlg& dlg) {
+  CDlg4& page = dlg.m_dlgUser2;
+  return QuerySignedFields(dlg, 'D', {{4, 4, &page.m_staticTavoIndoor},
+                                      {14, 4, &page.m_staticTavoOutdoor},
+                                      {24, 4, &page.m_staticAirTemp},
+                                      {34, 4, &page.m_staticHumidity},
+                                      {54, 4, &page.m_staticGlobeTemp}});
+}
+
+int GetRealtimeData(CTAVODlg& dlg) {
+  CDlg5& page = dlg.m_dlgMaker1;
+  return QuerySignedFields(dlg, 'D', {{4, 4, &page.m_staticRtTavoIndoor},
+                                      {14, 4, &page.m_staticRtTavoOutdoor},
+                                      {24, 4, &page.m_staticRtAirTemp},
+                                      {34, 4, &page.m_staticRtHumidity},
+                                      {44, 4, &page.m_staticRtRelTemp},
+                                      {54, 4, &page.m_staticRtRadiantTemp}});
+}
+
+// 'P': signed fields of width 8 on a grid of 12 positions; six of them are shown.
+int GetPreampData(CTAVODlg& dlg) {
+  CDlg5& page = dlg.m_dlgMaker1;
+  return QuerySignedFields(dlg, 'P', {{3, 8, &page.m_staticPaBattery},
+                                      {15, 8, &page.m_staticPaAirTemp},
+                                      {51, 8, &page.m_staticPaRadiantTemp},
+                                      {75, 8, &page.m_staticPaGlobe150},
+                                      {99, 8, &page.m_staticPaHumidityRaw},
+                                      {111, 8, &page.m_staticPaHumidityCal}});
+}
+
+// 'G': two signed fields of width 8, 12 positions apart.
+int GetHumidityCalibration(CTAVODlg& dlg) {
+  CDlg5& page = dlg.m_dlgMaker1;
+  return QuerySignedFields(dlg, 'G', {{3, 8, &page.m_staticCalibRhB}, {15, 8, &page.m_staticCalibRhA}});
+}
+
+// 'V' with the channel digit: twenty unsigned fields of 10 characters, one every 12 positions from 2.
+int GetAdCounts(CTAVODlg& dlg) {
+  char channel;
+  if (!dlg.m_pSerial || !SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
+  QueryOutcome outcome = RunQuery(*dlg.m_pSerial, AdCountQueryFrame(channel), 'V');
+  if (!HasReply(outcome)) return 0;
+  ReplyReader reply(*dlg.m_pSerial);
+  for (int k = 1; k <= 20; ++k) {
+    dlg.m_dlgMaker2.m_staticAd[k - 1].SetWindowText(reply.Number(2 + 12 * (k - 1), 10).c_str());
+  }
+  return QueryResult(outcome);
+}

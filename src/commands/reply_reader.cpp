@@ -1,0 +1,31 @@
+#include "commands/reply_reader.h"
+
+#include "link/control_bytes.h"
+#include "link/reply_fields.h"
+#include "platform/sync.h"
+
+ReplyReader::ReplyReader(CSerial& link) : m_bytes(kReplyBufferSize + 16, 0) {
+  plat::LockGuard guard(link.ReplyLock());
+  const int length = link.ReplyLength();
+  for (int i = 0; i < length && i < kReplyBufferSize; ++i) m_bytes[static_cast<size_t>(i)] = link.ReplyBuffer()[i];
+}
+
+std::string ReplyReader::Field(int first, int count) const {
+  std::string field;
+  for (int i = first; i < first + count && At(i) != '\0'; ++i) field += At(i);
+  return field;
+}
+
+std::string ReplyReader::SignedNumber(int signPosition, int width) const {
+  if (signPosition < 0 || signPosition + width >= kReplyBufferSize) return std::string();
+  return TrimNumber(ReadSignedField(m_bytes.data(), signPosition, width));
+}
+
+std::string ReplyReader::Number(int first, int count) const {
+  if (first < 0 || first + count >= kReplyBufferSize) return std::string();
+  return TrimNumber(reinterpret_cast<const char*>(m_bytes.data()) + first, count);
+}
+
+char ReplyReader::At(int position) const {
+  return position >= 0 && position < kReplyBufferSize ? static_cast<char>(m_bytes[static_cast<size_t>(position)]) : '\0';
+}
