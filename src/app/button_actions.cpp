@@ -1,9 +1,23 @@
-// The actions of the Read, Set and settings-reset buttons. Each is
-// filled in as the link to the instrument and its commands are built.
+// The Read, Set and settings-reset buttons: each runs the sequence of the selected tab.
 #include "app/tavo_dlg.h"
 
-void CTAVODlg::OnButtonRead() {}
+void CTAVODlg::OnButtonRead() {
+  switch (m_nCurTab) {
+    case 0: ReadUser1Page(); break;
+    case 1: ReadUser2Page(); break;
+    case 2: ReadMaker1Page(); break;
+    case 3: ReadMaker2Page(); break;
+    default: break;
+  }
+}
 
-void CTAVODlg::OnButtonSet() {}
+void CTAVODlg::OnButtonSet() {
+  switch (m_nCurTab) {
+    case 0: WriteUser1Settings(); break;
+    case 1: BulkReadMemory(); break;
+    case 2: WriteMaker1Settings(); break;
+    default: break;
+  }
+}
 
 void CTAVODlg::ResetSettings() {}

@@ -67,6 +67,17 @@ public:
   void OnButtonRead();
   void ResetSettings();
 
+  // The read sequences of the four pages (Read button).
+  int ReadUser1Page();
+  int ReadUser2Page();
+  int ReadMaker1Page();
+  int ReadMaker2Page();
+  // The write sequences of user page 1 and maker page 1 (Set button).
+  int WriteUser1Settings();
+  int WriteMaker1Settings();
+  // User page 2's Set button: the memory records into a CSV file.
+  void BulkReadMemory();
+
   void FillComPortList();
   void ClearSnapshot();
   // Closes and deletes the open link, if any.
