@@ -1,5 +1,6 @@
 // The Read, Set and settings-reset buttons: each runs the sequence of the selected tab.
 #include "app/tavo_dlg.h"
+#include "commands/maker_settings.h"
 
 void CTAVODlg::OnButtonRead() {
   switch (m_nCurTab) {
@@ -20,4 +21,4 @@ void CTAVODlg::OnButtonSet() {
   }
 }
 
-void CTAVODlg::ResetSettings() {}
+void CTAVODlg::ResetSettings() { ResetInstrumentSettings(*this); }

@@ -22,28 +22,49 @@ namespace {
 volatile sig_atomic_t g_stop = 0;
 void OnSignal(int) { g_stop = 1; }
 
-// Answers one frame, unless its letter is ignored; refuses it first as often as asked.
+// Answers one frame, unless its letter is ignored; leaves it unanswered and
+// refuses it first as often as asked; a query given with --reply gets that payload.
 class Responder {
 public:
   Responder(const SimOptions& options, InstrumentState& state) : m_options(options), m_state(state) {
     m_naksLeft = options.naks;
+    m_silencesLeft = options.silences;
   }
   // The bytes to send back; empty for no answer.
   std::string Answer(const std::string& frame) {
     char letter = CommandLetter(frame);
     if (letter && m_options.ignored.find(letter) != std::string::npos) return "";
+    if (m_silencesLeft > 0) {
+      --m_silencesLeft;
+      return "";
+    }
     if (m_naksLeft > 0) {
       --m_naksLeft;
       return "\x15";
     }
+    m_silencesLeft = m_options.silences;
     m_naksLeft = m_options.naks;
+    std::string fixed;
+    if (FixedReply(frame, fixed)) return fixed;
     return AnswerFrame(m_state, frame);
   }
 
 private:
+  // The reply frame --reply gives for the query `frame` (STX '$' letter ETX).
+  bool FixedReply(const std::string& frame, std::string& reply) const {
+    if (frame.size() != 4 || frame[1] != '$') return false;
+    for (const std::string& given : m_options.replies)
+      if (given[0] == frame[2]) {
+        reply = "\x02" + given + "\x04";
+        return true;
+      }
+    return false;
+  }
+
   const SimOptions& m_options;
   InstrumentState& m_state;
   int m_naksLeft = 0;
+  int m_silencesLeft = 0;
 };
 
 int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {

@@ -15,15 +15,20 @@ bool ToInt(const char* text, int low, int high, int& value) {
 
 struct IntOption { const char* name; int SimOptions::*field; int low; int high; };
 struct TextOption { const char* name; std::string SimOptions::*field; };
+struct ListOption { const char* name; std::vector<std::string> SimOptions::*field; };
 
 const IntOption kIntOptions[] = {
     {"--naks", &SimOptions::naks, 0, 1000},     {"--late", &SimOptions::lateMs, 0, 600000},
     {"--noise", &SimOptions::noise, 0, 1000},   {"--split", &SimOptions::pieces, 1, 1000},
     {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 511},
+    {"--silent", &SimOptions::silences, 0, 1000},
 };
 const TextOption kTextOptions[] = {
     {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
     {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
+};
+const ListOption kListOptions[] = {
+    {"--reply", &SimOptions::replies},
 };
 
 }  // namespace
@@ -49,6 +54,15 @@ bool ParseOptions(int argc, char** argv, SimOptions& options, std::string& error
       if (std::strcmp(name, o.name) == 0) {
         known = true;
         options.*o.field = value;
+      }
+    for (const ListOption& o : kListOptions)
+      if (std::strcmp(name, o.name) == 0) {
+        known = true;
+        if (*value == '\0') {
+          error = std::string("empty value for ") + name;
+          return false;
+        }
+        (options.*o.field).push_back(value);
       }
     if (!known) {
       error = std::string("unknown option ") + name;

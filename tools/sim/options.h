@@ -1,6 +1,7 @@
 // Command-line options of the instrument simulator.
 #pragma once
 #include <string>
+#include <vector>
 
 struct SimOptions {
   std::string linkPath;            // --link PATH: the device is also reachable there
@@ -8,12 +9,14 @@ struct SimOptions {
   std::string version = "2.00";    // --version TEXT (6 characters are sent)
   std::string ignored;             // --ignore LETTERS: command letters never answered
   int naks = 0;                    // --naks N: refuse each frame N times before answering it
+  int silences = 0;                // --silent N: leave each frame unanswered N times before answering it
   int lateMs = 0;                  // --late MS: wait before each answer
   int noise = 0;                   // --noise N: N noise bytes before each answer
   int pieces = 1;                  // --split N: each answer in N pieces, 20 ms apart
   int baud = 0;                    // --baud RATE: pace answer bytes at RATE bit/s (10 bits a byte)
   int records = 24;                // --records N: 0 to 511 memory records
   std::string logPath;             // --log FILE: every frame received, in hex with its time
+  std::vector<std::string> replies;  // --reply LETTER+PAYLOAD, repeatable: the payload answering that query
 };
 
 // Fills `options` from the arguments; false (with a message in `error`) on a bad one.

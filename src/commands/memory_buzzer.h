@@ -1,0 +1,11 @@
+// The memory interval and buzzer alarm commands, on user page 1. Each returns
+// 1 on success, 0 on failure; the Set commands only send their frame (the
+// caller awaits the acknowledgement) and send the edit text as typed.
+#pragma once
+
+class CTAVODlg;
+
+int GetMemoryInterval(CTAVODlg& dlg);   // '$I' -> edit 1086
+int SetMemoryInterval(CTAVODlg& dlg);   // 'I' <- edit 1086
+int GetBuzzerAlarm(CTAVODlg& dlg);      // '$B' -> edit 1088
+int SetBuzzerAlarm(CTAVODlg& dlg);      // 'B' <- edit 1088

@@ -1,0 +1,12 @@
+// The external alarm (patrol light) commands, on user page 1: the mode and
+// the thresholds of the four alarm levels. Each returns 1 on success, 0 on
+// failure; the Set commands only send their frame (the caller awaits the
+// acknowledgement).
+#pragma once
+
+class CTAVODlg;
+
+int GetPatrolLightMode(CTAVODlg& dlg);         // '$K' -> combo 1092
+int SetPatrolLightMode(CTAVODlg& dlg);         // 'K' <- combo 1092
+int GetPatrolLightThresholds(CTAVODlg& dlg);   // '$S' -> edits 1095, 1100, 1101, 1102
+int SetPatrolLightThresholds(CTAVODlg& dlg);   // 'S' <- the same edits, all four levels together

@@ -1,0 +1,28 @@
+// Conversions between the settings' wire fields and the values of the page
+// controls, shared by the settings commands. Pure functions.
+#pragma once
+#include <string>
+
+#include "framework/types.h"
+
+bool IsDecimalDigit(char c);
+
+// A one-character reply field read as a number: its digit, 0 for any other byte.
+int DigitValue(char c);
+
+// The number that the leading decimal digits of `text` give ("10分" gives 10,
+// an empty text 0). False when it needs more than `width` digits, so that a
+// fixed-width field can always hold it.
+bool LeadingNumber(const std::string& text, int width, int& value);
+
+// The item of the IoT start-interval list that shows `minutes` (1, 2, 3, 4, 5,
+// 10, 15, 30, 60 are items 0 to 8); -1 for a value not in the list.
+int IoTIntervalItem(int minutes);
+
+// The clock field YYMMDDhhmmss of `value`. False for a year outside
+// 2000-2099: the instrument's two-digit year cannot carry it.
+bool ClockDigits(const fw::DateTime& value, std::string& digits);
+
+// The date and time of a clock field YYMMDDhhmmss (the year being 2000 + YY).
+// False when a field is not two digits or the date and time do not exist.
+bool ParseClockDigits(const std::string& digits, fw::DateTime& value);

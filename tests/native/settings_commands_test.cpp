@@ -1,0 +1,419 @@
+// The settings commands against the instrument simulator: the frames the
+// instrument receives, byte for byte, and where each reply field lands.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "commands/iot_schedule.h"
+#include "commands/maker_settings.h"
+#include "commands/memory_buzzer.h"
+#include "commands/patrol_light.h"
+#include "commands/power_clock.h"
+#include "link/transactions.h"
+#include "native/dialog_with_sim.h"
+#include "res/resource.h"
+#include "support/ui_driver.h"
+
+namespace {
+
+using Command = int (*)(CTAVODlg&);
+using PageValues = std::function<void(CTAVODlg&)>;
+
+fw::DateTime At(int year, int month, int day, int hour, int minute, int second) {
+  return {year, month, 0, day, hour, minute, second, 0};
+}
+
+std::string Shown(const fw::DateTime& t) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                t.second);
+  return text;
+}
+
+// What a control shows, as one text: a combo its item index, a picker its
+// date and time, an edit or static its text.
+using Probe = std::function<std::string(CTAVODlg&)>;
+Probe Item(CComboBox CDlg3::*combo) {
+  return [combo](CTAVODlg& d) { return std::to_string((d.m_dlgUser1.*combo).GetCurSel()); };
+}
+Probe Text(CEdit CDlg3::*edit) {
+  return [edit](CTAVODlg& d) { return (d.m_dlgUser1.*edit).GetWindowText().str(); };
+}
+Probe Picker(CDateTimeCtrl CDlg3::*picker) {
+  return [picker](CTAVODlg& d) {
+    fw::DateTime t;
+    return (d.m_dlgUser1.*picker).GetTime(t) ? Shown(t) : std::string("none");
+  };
+}
+const Probe kUser2AutoPowerOff = [](CTAVODlg& d) { return d.m_dlgUser2.m_staticAutoPowerOff.GetWindowText().str(); };
+const Probe kUser2Clock = [](CTAVODlg& d) { return d.m_dlgUser2.m_staticClock.GetWindowText().str(); };
+const Probe kHumidityLimit = [](CTAVODlg& d) { return d.m_dlgMaker1.m_editHumidityLimit.GetWindowText().str(); };
+const Probe kHumidityLimitEnabled = [](CTAVODlg& d) {
+  return std::string(d.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled() ? "enabled" : "disabled");
+};
+const Probe kModelItem = [](CTAVODlg& d) { return std::to_string(d.m_dlgMaker1.m_comboModel.GetCurSel()); };
+
+// The dialog connected to the simulator through a link of its own, so that
+// only the frames of the commands under test reach the instrument.
+class SettingsCommands : public DialogWithSim {
+protected:
+  // TimeOut `timeOutMs`: a reply that comes is never waited out, so only the
+  // cases that wait in vain pay for a long one.
+  void Open(const std::vector<std::string>& simArgs = {}, int timeOutMs = 2000) {
+    if (dlg) Restart();
+    Start(simArgs, true, "[COMM]\r\nTimeOut=" + std::to_string(timeOutMs) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
+    dlg->m_pSerial = new CSerial;
+    ASSERT_EQ(dlg->m_pSerial->Open("COM7"), 1);
+    ClearFrames();
+  }
+  // Ends the simulator and the dialog of the previous case.
+  void Restart() {
+    dlg->CloseLink();
+    dlg->DestroyWindow();
+    dlg.reset();
+    sim.reset();
+    unsetenv("TAVO_PORT_DIR");
+    std::filesystem::remove_all(dir.path() / "ports");
+  }
+  // Runs a set command as the write sequences do; 1 when the instrument acknowledged.
+  int SetAndAwaitAck(Command command) {
+    int retries = 1;
+    return RunSetTransaction(*dlg->m_pSerial, [&] { return command(*dlg); }, retries);
+  }
+  // Puts a value the commands never produce into every control they fill.
+  void Preset() {
+    CDlg3& user1 = dlg->m_dlgUser1;
+    user1.m_comboAutoPowerOff.SetCurSel(0);
+    user1.m_comboAlarmMode.SetCurSel(0);
+    user1.m_comboIoTInterval.SetCurSel(2);
+    user1.m_dateClock.SetTime(At(2001, 2, 3, 4, 5, 6));
+    user1.m_timeClock.SetTime(At(2001, 2, 3, 4, 5, 6));
+    for (CEdit* edit : {&user1.m_editMemInterval, &user1.m_editBuzzer, &user1.m_editLevel1, &user1.m_editLevel2,
+                        &user1.m_editLevel3, &user1.m_editLevel4, &user1.m_editIoTStart, &user1.m_editIoTStop})
+      edit->SetWindowText("before");
+    dlg->m_dlgUser2.m_staticAutoPowerOff.SetWindowText("before");
+    dlg->m_dlgUser2.m_staticClock.SetWindowText("before");
+    dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("before");
+    dlg->m_dlgMaker1.m_editHumidityLimit.EnableWindow(true);
+    dlg->m_dlgMaker1.m_comboModel.SetCurSel(0);
+  }
+};
+
+const char* const kBefore = "2001/02/03 04:05:06";
+
+// Every set command with the page values of the edge cases, through a set
+// transaction: the instrument got exactly this frame and acknowledged it.
+TEST_F(SettingsCommands, SetFramesByteForByte) {
+  struct Case {
+    const char* name;
+    PageValues setup;
+    Command command;
+    std::string frame;
+  };
+  auto select = [](CComboBox CDlg3::*combo, int item) {
+    return [=](CTAVODlg& d) { (d.m_dlgUser1.*combo).SetCurSel(item); };
+  };
+  auto type = [](std::vector<std::pair<CEdit CDlg3::*, const char*>> texts) {
+    return [=](CTAVODlg& d) {
+      for (const auto& t : texts) (d.m_dlgUser1.*t.first).SetWindowText(t.second);
+    };
+  };
+  auto clock = [](fw::DateTime date, fw::DateTime time) {
+    return [=](CTAVODlg& d) {
+      d.m_dlgUser1.m_dateClock.SetTime(date);
+      d.m_dlgUser1.m_timeClock.SetTime(time);
+    };
+  };
+  auto limit = [](const char* text) { return [=](CTAVODlg& d) { d.m_dlgMaker1.m_editHumidityLimit.SetWindowText(text); }; };
+  auto model = [](int item) { return [=](CTAVODlg& d) { d.m_dlgMaker1.m_comboModel.SetCurSel(item); }; };
+  const Case cases[] = {
+      {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), &SetAutoPowerOff, "\x02Q1\x03"},
+      {"permitted", select(&CDlg3::m_comboAutoPowerOff, 0), &SetAutoPowerOff, "\x02Q0\x03"},
+      {"clock 9:05:07", clock(At(2024, 5, 31, 0, 0, 0), At(2024, 5, 31, 9, 5, 7)), &SetClock,
+       "\x02T240531090507\x03"},
+      {"clock 23:59:00", clock(At(2009, 12, 1, 0, 0, 0), At(2009, 12, 1, 23, 59, 0)), &SetClock,
+       "\x02T091201235900\x03"},
+      {"date of 1071, time of 1083", clock(At(2024, 5, 31, 23, 1, 1), At(1999, 1, 1, 9, 5, 7)), &SetClock,
+       "\x02T240531090507\x03"},
+      {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), &SetMemoryInterval, "\x02I005\x03"},
+      {"interval 999", type({{&CDlg3::m_editMemInterval, "999"}}), &SetMemoryInterval, "\x02I999\x03"},
+      {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), &SetBuzzerAlarm, "\x02" "B028.56\x03"},
+      {"buzzer 30", type({{&CDlg3::m_editBuzzer, "30"}}), &SetBuzzerAlarm, "\x02" "B000306\x03"},
+      {"buzzer 0", type({{&CDlg3::m_editBuzzer, "0"}}), &SetBuzzerAlarm, "\x02" "B000006\x03"},
+      {"alarm on", select(&CDlg3::m_comboAlarmMode, 1), &SetPatrolLightMode, "\x02K1\x03"},
+      {"alarm off", select(&CDlg3::m_comboAlarmMode, 0), &SetPatrolLightMode, "\x02K0\x03"},
+      {"four levels",
+       type({{&CDlg3::m_editLevel1, "28.0"}, {&CDlg3::m_editLevel2, "31.0"}, {&CDlg3::m_editLevel3, "33.0"},
+             {&CDlg3::m_editLevel4, "35.0"}}),
+       &SetPatrolLightThresholds, "\x02Sa028.06b031.06c033.06d035.06\x03"},
+      {"one level",
+       type({{&CDlg3::m_editLevel1, "28.0"}, {&CDlg3::m_editLevel2, ""}, {&CDlg3::m_editLevel3, ""},
+             {&CDlg3::m_editLevel4, ""}}),
+       &SetPatrolLightThresholds, "\x02Sa028.06b000006c000006d000006\x03"},
+      {"15 minutes", select(&CDlg3::m_comboIoTInterval, 6), &SetIoTInterval, "\x02sa015\x03"},
+      {"60 minutes", select(&CDlg3::m_comboIoTInterval, 8), &SetIoTInterval, "\x02sa060\x03"},
+      {"hours 7 to 18", type({{&CDlg3::m_editIoTStart, "7"}, {&CDlg3::m_editIoTStop, "18"}}), &SetIoTCommHours,
+       "\x02sb07 18\x03"},
+      {"hours empty to 5", type({{&CDlg3::m_editIoTStart, ""}, {&CDlg3::m_editIoTStop, "5"}}), &SetIoTCommHours,
+       "\x02sb00 05\x03"},
+      {"limit 90.0", limit("90.0"), &SetHumidityLimit, "\x02L090.08\x03"},
+      {"limit 5", limit("5"), &SetHumidityLimit, "\x02L000058\x03"},
+      {"limit 100.0", limit("100.0"), &SetHumidityLimit, "\x02L100.08\x03"},
+      {"model 420B", model(3), &SetModelCode, "\x02M*3*\x03"},
+      {"model 420BN", model(5), &SetModelCode, "\x02M*5*\x03"},
+  };
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.setup(*dlg);
+    ClearFrames();
+    EXPECT_EQ(SetAndAwaitAck(c.command), 1);
+    EXPECT_EQ(Frames(), std::vector<std::string>{Hex(c.frame)});
+  }
+}
+
+// A set command sends its frame and returns at once: the acknowledgement is
+// awaited from then on, by its caller.
+TEST_F(SettingsCommands, SetCommandsLeaveTheAcknowledgementAwaited) {
+  Open({"--ignore", "Q"});
+  dlg->m_pSerial->SetAwaitingAck(false);
+  EXPECT_EQ(SetAutoPowerOff(*dlg), 1);
+  EXPECT_TRUE(dlg->m_pSerial->AwaitingAck());
+}
+
+struct QueryCase {
+  const char* name;
+  std::vector<std::string> replies;   // --reply values: letter, then payload
+  Command command;
+  int result;
+  std::vector<std::pair<Probe, std::string>> shown;
+};
+
+// Each reply field in its control, and what a reply out of the lists leaves.
+TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
+  const Probe level[] = {Text(&CDlg3::m_editLevel1), Text(&CDlg3::m_editLevel2), Text(&CDlg3::m_editLevel3),
+                         Text(&CDlg3::m_editLevel4)};
+  const Probe iotItem = Item(&CDlg3::m_comboIoTInterval), iotStart = Text(&CDlg3::m_editIoTStart),
+              iotStop = Text(&CDlg3::m_editIoTStop);
+  const QueryCase cases[] = {
+      {"prohibited", {"Q1"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "1"}}},
+      {"choice 7", {"Q7"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "-1"}}},
+      {"shown prohibited", {"Q1"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "禁止"}}},
+      {"shown permitted", {"Q0"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "許可"}}},
+      {"shown choice 7", {"Q7"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "before"}}},
+      {"clock", {"T240531090705"}, &GetClock, 1,
+       {{Picker(&CDlg3::m_dateClock), "2024/05/31 09:07:05"}, {Picker(&CDlg3::m_timeClock), "2024/05/31 09:07:05"}}},
+      {"shown clock", {"T240531090705"}, &ShowClock, 1, {{kUser2Clock, "2024/05/31 09:07:05"}}},
+      {"interval 010", {"I010"}, &GetMemoryInterval, 1, {{Text(&CDlg3::m_editMemInterval), "10"}}},
+      {"interval 060", {"I060"}, &GetMemoryInterval, 1, {{Text(&CDlg3::m_editMemInterval), "60"}}},
+      {"interval 000", {"I000"}, &GetMemoryInterval, 1, {{Text(&CDlg3::m_editMemInterval), "000"}}},
+      {"buzzer 028.5", {"B028.56"}, &GetBuzzerAlarm, 1, {{Text(&CDlg3::m_editBuzzer), "28.5"}}},
+      {"buzzer -05.0", {"B-05.06"}, &GetBuzzerAlarm, 1, {{Text(&CDlg3::m_editBuzzer), "-5.0"}}},
+      {"alarm on", {"K1"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "1"}}},
+      {"alarm 5", {"K5"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "-1"}}},
+      {"levels", {"Sa028.06b-05.06c+33.56d035.06"}, &GetPatrolLightThresholds, 1,
+       {{level[0], "28.0"}, {level[1], "-5.0"}, {level[2], "33.5"}, {level[3], "35.0"}}},
+      {"schedule", {"sa030 b 08 17"}, &GetIoTSchedule, 1, {{iotItem, "7"}, {iotStart, "08"}, {iotStop, "17"}}},
+      {"schedule 007", {"sa007 b 06 22"}, &GetIoTSchedule, 1, {{iotItem, "2"}, {iotStart, "06"}, {iotStop, "22"}}},
+      {"schedule 1", {"sa001 b 00 23"}, &GetIoTSchedule, 1, {{iotItem, "0"}, {iotStart, "00"}, {iotStop, "23"}}},
+      {"limit 090.0", {"L090.08"}, &GetHumidityLimit, 1, {{kHumidityLimit, "90.0"}}},
+      {"limit +95.5", {"L+95.58"}, &GetHumidityLimit, 1, {{kHumidityLimit, "95.5"}}},
+      {"limit -05.0", {"L-05.08"}, &GetHumidityLimit, 1, {{kHumidityLimit, "-5.0"}}},
+      {"limit 100.0, taken whole", {"L100.08"}, &GetHumidityLimit, 1, {{kHumidityLimit, "100.0"}}},
+      {"model 5", {"M5"}, &GetModelCode, 1, {{kModelItem, "5"}, {kHumidityLimitEnabled, "enabled"}}},
+      {"model 2", {"M2"}, &GetModelCode, 1, {{kModelItem, "2"}, {kHumidityLimitEnabled, "disabled"}}},
+      {"model 8", {"M8"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
+  };
+  for (const QueryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args;
+    for (const std::string& reply : c.replies) args.insert(args.end(), {"--reply", reply});
+    Open(args);
+    Preset();
+    EXPECT_EQ(c.command(*dlg), c.result);
+    for (const auto& shown : c.shown) EXPECT_EQ(shown.first(*dlg), shown.second);
+    EXPECT_EQ(Frames().size(), 1u);
+  }
+}
+
+// The queries with the simulator's own state, one after the other on one link.
+TEST_F(SettingsCommands, QueriesSendTheirFourBytes) {
+  struct Case {
+    Command command;
+    const char* frame;
+  };
+  const Case cases[] = {
+      {&GetAutoPowerOff, "\x02$Q\x03"},   {&ShowAutoPowerOff, "\x02$Q\x03"},  {&GetClock, "\x02$T\x03"},
+      {&ShowClock, "\x02$T\x03"},         {&GetMemoryInterval, "\x02$I\x03"}, {&GetBuzzerAlarm, "\x02$B\x03"},
+      {&GetPatrolLightMode, "\x02$K\x03"}, {&GetPatrolLightThresholds, "\x02$S\x03"},
+      {&GetIoTSchedule, "\x02$s\x03"},    {&GetHumidityLimit, "\x02$L\x03"},  {&GetModelCode, "\x02$M\x03"},
+  };
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.frame + 1);
+    ClearFrames();
+    EXPECT_EQ(c.command(*dlg), 1);
+    EXPECT_EQ(Frames(), std::vector<std::string>{Hex(c.frame)});
+  }
+  EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "28.5");
+  EXPECT_EQ(dlg->m_dlgUser1.m_editLevel4.GetWindowText(), "35.0");
+  EXPECT_EQ(dlg->m_dlgUser1.m_comboIoTInterval.GetCurSel(), 5);   // 10 minutes
+}
+
+// '$s' is sent again when no reply came, six times at most; the other
+// queries are sent again only after a NAK.
+TEST_F(SettingsCommands, ScheduleQueryIsSentAgainOnTimeOut) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> simArgs;
+    Command command;
+    bool awaitingAck;
+    int result;
+    size_t sends;
+  };
+  const Case cases[] = {
+      {"schedule, answered at the third send", {"--silent", "2"}, &GetIoTSchedule, false, 1, 3},
+      {"schedule, never answered", {"--ignore", "s"}, &GetIoTSchedule, false, 0, 6},
+      {"schedule, refused once", {"--naks", "1"}, &GetIoTSchedule, true, 1, 2},
+      {"interval, answered at the third send", {"--silent", "2"}, &GetMemoryInterval, false, 0, 1},
+      {"interval, refused twice", {"--naks", "2"}, &GetMemoryInterval, true, 1, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open(c.simArgs, 500);
+    Preset();
+    dlg->m_pSerial->SetAwaitingAck(c.awaitingAck);
+    EXPECT_EQ(c.command(*dlg), c.result);
+    const std::vector<std::string> frames = Frames();
+    EXPECT_EQ(frames.size(), c.sends);
+    const bool schedule = c.command == &GetIoTSchedule;
+    for (const std::string& frame : frames) EXPECT_EQ(frame, Hex(schedule ? "\x02$s\x03" : "\x02$I\x03"));
+    const std::string shown = schedule ? Text(&CDlg3::m_editIoTStart)(*dlg) : Text(&CDlg3::m_editMemInterval)(*dlg);
+    EXPECT_EQ(shown, c.result ? (schedule ? "08" : "10") : "before");
+  }
+}
+
+// A clock that is no date and time leaves the pickers, fails, and frees the
+// reply buffer for the next query; user page 2 shows it as it came.
+TEST_F(SettingsCommands, ClockOutOfRange) {
+  struct Case {
+    const char* reply;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"T241305090705", "2024/13/05 09:07:05"}, {"T240005090705", "2024/00/05 09:07:05"},
+      {"T240531240000", "2024/05/31 24:00:00"}, {"T240230120000", "2024/02/30 12:00:00"},
+      {"T240531096005", "2024/05/31 09:60:05"}, {"T2405310907x5", "2024/05/31 09:07:x5"},
+      {"T2405", "2024/05/ ::"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply);
+    Open({"--reply", c.reply});
+    Preset();
+    EXPECT_EQ(GetClock(*dlg), 0);
+    EXPECT_EQ(Picker(&CDlg3::m_dateClock)(*dlg), kBefore);
+    EXPECT_EQ(Picker(&CDlg3::m_timeClock)(*dlg), kBefore);
+    EXPECT_EQ(ShowClock(*dlg), 1);
+    EXPECT_EQ(kUser2Clock(*dlg), c.shown);
+    EXPECT_EQ(GetAutoPowerOff(*dlg), 1);
+  }
+}
+
+// Nothing is sent for a value the frame cannot carry: a combo without a
+// selection or beyond sixteen items, a year the two digits cannot hold.
+TEST_F(SettingsCommands, NothingSentWithoutAValue) {
+  struct Case {
+    const char* name;
+    PageValues setup;
+    Command command;
+  };
+  auto deselect = [](CComboBox& (*combo)(CTAVODlg&)) { return [=](CTAVODlg& d) { combo(d).SetCurSel(-1); }; };
+  const Case cases[] = {
+      {"auto power-off", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAutoPowerOff; }),
+       &SetAutoPowerOff},
+      {"alarm mode", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAlarmMode; }),
+       &SetPatrolLightMode},
+      {"model", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgMaker1.m_comboModel; }), &SetModelCode},
+      {"IoT interval", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboIoTInterval; }),
+       &SetIoTInterval},
+      {"model item 16",
+       [](CTAVODlg& d) {
+         while (d.m_dlgMaker1.m_comboModel.GetCount() < 17) d.m_dlgMaker1.m_comboModel.AddString("extra");
+         d.m_dlgMaker1.m_comboModel.SetCurSel(16);
+       },
+       &SetModelCode},
+      {"year 1999",
+       [](CTAVODlg& d) {
+         d.m_dlgUser1.m_dateClock.SetTime(At(1999, 12, 31, 0, 0, 0));
+         d.m_dlgUser1.m_timeClock.SetTime(At(1999, 12, 31, 23, 59, 59));
+       },
+       &SetClock},
+      {"year 2100",
+       [](CTAVODlg& d) {
+         d.m_dlgUser1.m_dateClock.SetTime(At(2100, 1, 1, 0, 0, 0));
+         d.m_dlgUser1.m_timeClock.SetTime(At(2100, 1, 1, 0, 0, 0));
+       },
+       &SetClock},
+  };
+  Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.setup(*dlg);
+    dlg->m_pSerial->SetAwaitingAck(false);
+    ClearFrames();
+    EXPECT_EQ(c.command(*dlg), 0);
+    EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
+    EXPECT_EQ(GetMemoryInterval(*dlg), 1);   // the next frame the instrument gets is this query
+    EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02$I\x03")});
+  }
+}
+
+// The clock frame comes from the pickers' values, whatever their text shows.
+TEST_F(SettingsCommands, ClockFrameFromThePickerValues) {
+  Open();
+  dlg->m_dlgUser1.m_dateClock.SetTime(At(2024, 5, 31, 0, 0, 0));
+  dlg->m_dlgUser1.m_timeClock.SetTime(At(2024, 5, 31, 9, 5, 7));
+  dlg->m_dlgUser1.m_dateClock.SetWindowText("31.5.24");
+  dlg->m_dlgUser1.m_timeClock.SetWindowText("9.05 AM");
+  EXPECT_EQ(SetAndAwaitAck(&SetClock), 1);
+  EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02T240531090507\x03")});
+}
+
+// The hidden button: one reset frame, one wait, and no acknowledgement
+// awaited afterwards whatever the instrument answered.
+TEST_F(SettingsCommands, ResetButton) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> simArgs;
+  };
+  const Case cases[] = {{"acknowledged", {}}, {"refused", {"--naks", "1"}}, {"unanswered", {"--ignore", "i"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Open(c.simArgs, 500);
+    dlg->m_btnInit.ShowWindow(fw::kSwShow);
+    dlg->m_btnInit.EnableWindow(true);
+    dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+    ASSERT_TRUE(ui::Click(*dlg, IDC_BUTTON_INIT));
+    EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02i**\x03")});
+    EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
+    EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
+  }
+}
+
+// After a reset the instrument holds its initial values again.
+TEST_F(SettingsCommands, ResetReturnsTheInstrumentToItsInitialValues) {
+  Open();
+  dlg->m_dlgUser1.m_editMemInterval.SetWindowText("5");
+  ASSERT_EQ(SetAndAwaitAck(&SetMemoryInterval), 1);
+  dlg->ResetSettings();
+  ASSERT_EQ(GetMemoryInterval(*dlg), 1);
+  EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "10");
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The conversions of the settings commands between wire fields and page values.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "commands/setting_values.h"
+
+namespace {
+
+TEST(SettingValues, DigitValue) {
+  const struct { char c; int value; } cases[] = {{'0', 0}, {'1', 1}, {'7', 7}, {'9', 9}, {'A', 0}, {' ', 0}, {'\0', 0}};
+  for (const auto& c : cases) EXPECT_EQ(DigitValue(c.c), c.value) << c.c;
+}
+
+TEST(SettingValues, LeadingNumber) {
+  const struct { const char* text; int width; bool fits; int value; } cases[] = {
+      {"10分", 3, true, 10}, {"1分", 3, true, 1},  {"60分", 3, true, 60}, {"", 3, true, 0},
+      {"7", 2, true, 7},     {"18", 2, true, 18}, {"07", 2, true, 7},    {"007", 2, true, 7},
+      {"123", 2, false, 0},  {"x5", 2, true, 0},  {"5x", 2, true, 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    int value = -1;
+    EXPECT_EQ(LeadingNumber(c.text, c.width, value), c.fits);
+    if (c.fits) {
+      EXPECT_EQ(value, c.value);
+    }
+  }
+}
+
+TEST(SettingValues, IoTIntervalItem) {
+  const struct { int minutes; int item; } cases[] = {{1, 0},  {2, 1},  {3, 2},  {4, 3},  {5, 4},  {10, 5},
+                                                      {15, 6}, {30, 7}, {60, 8}, {0, -1}, {7, -1}, {45, -1}};
+  for (const auto& c : cases) EXPECT_EQ(IoTIntervalItem(c.minutes), c.item) << c.minutes;
+}
+
+TEST(SettingValues, ClockDigits) {
+  const struct { fw::DateTime value; bool sent; const char* digits; } cases[] = {
+      {{2024, 5, 0, 31, 9, 5, 7, 0}, true, "240531090507"},
+      {{2009, 12, 0, 1, 23, 59, 0, 0}, true, "091201235900"},
+      {{2000, 1, 0, 1, 0, 0, 0, 0}, true, "000101000000"},
+      {{2099, 12, 0, 31, 23, 59, 59, 0}, true, "991231235959"},
+      {{1999, 12, 0, 31, 23, 59, 59, 0}, false, ""},   // the two digits would say 2099
+      {{2100, 1, 0, 1, 0, 0, 0, 0}, false, ""},
+  };
+  for (const auto& c : cases) {
+    std::string digits;
+    EXPECT_EQ(ClockDigits(c.value, digits), c.sent) << c.value.year;
+    if (c.sent) {
+      EXPECT_EQ(digits, c.digits);
+    }
+  }
+}
+
+TEST(SettingValues, ParseClockDigits) {
+  const struct { const char* digits; int year, month, day, hour, minute, second, dayOfWeek; } valid[] = {
+      {"240531090705", 2024, 5, 31, 9, 7, 5, 5},   // a Friday
+      {"000101000000", 2000, 1, 1, 0, 0, 0, 6},
+      {"240229235959", 2024, 2, 29, 23, 59, 59, 4},
+  };
+  for (const auto& c : valid) {
+    SCOPED_TRACE(c.digits);
+    fw::DateTime value = {};
+    ASSERT_TRUE(ParseClockDigits(c.digits, value));
+    EXPECT_EQ(value.year, c.year);
+    EXPECT_EQ(value.month, c.month);
+    EXPECT_EQ(value.day, c.day);
+    EXPECT_EQ(value.hour, c.hour);
+    EXPECT_EQ(value.minute, c.minute);
+    EXPECT_EQ(value.second, c.second);
+    EXPECT_EQ(value.dayOfWeek, c.dayOfWeek);
+  }
+  const char* const invalid[] = {"241305090705", "240005090705", "240500090705", "240531240000", "240531096000",
+                                 "240531090760", "230229120000", "2405310907x5", "24053109070",  "2405310907055",
+                                 ""};
+  for (const char* digits : invalid) {
+    fw::DateTime value = {1, 1, 1, 1, 1, 1, 1, 1};
+    EXPECT_FALSE(ParseClockDigits(digits, value)) << digits;
+    EXPECT_EQ(value.year, 1) << digits;   // untouched
+  }
+}
+
+}  // namespace
