@@ -1,4 +1,37 @@
 // User page 2's Set button ("一括取得"): the instrument's memory records into a CSV file.
-#include "app/tavo_dlg.h"
+#include <string>
 
-void CTAVODlg::BulkReadMemory() {}
+#include "app/tavo_dlg.h"
+#include "commands/memory_data.h"
+#include "framework/ui.h"
+#include "platform/files.h"
+
+namespace {
+
+const char kCaption[] = "一括読出";
+
+fw::SaveAsRequest CsvFileRequest() {
+  fw::SaveAsRequest request;
+  request.defaultExtension = "csv";
+  request.initialName = "無題";
+  request.filter = "CSV Files (*.csv)|*.csv; *.csv||";
+  if (!plat::GetCurrentDir(request.initialDirectory)) request.initialDirectory.clear();
+  request.hideReadOnly = true;
+  request.overwritePrompt = true;
+  return request;
+}
+
+}  // namespace
+
+void CTAVODlg::BulkReadMemory() {
+  std::string path;
+  if (!fw::AskSaveAs(CsvFileRequest(), path, m_hWnd)) return;
+  CWaitCursor wait;
+  RedrawNow();
+  if (ReadMemoryData(*this) != 1) {
+    MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
+    return;
+  }
+  if (!WriteMemoryCsv(path.c_str()))
+    MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
+}

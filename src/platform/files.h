@@ -38,4 +38,11 @@ bool MakeDirectory(const std::string& path);
 // Deletes one file (as DeleteFileA). False for a directory, a read-only file or a failure.
 bool RemoveFile(const std::string& path);
 
+// Gives the file `from` the name `to`, replacing a file of that name in one
+// step (MoveFileExA with MOVEFILE_REPLACE_EXISTING), so `to` is either the old
+// file or the new one, never a mixture. Both names in one directory. False,
+// with both files as they were, when `from` is missing, `to` is a directory or
+// a read-only file, or the system refuses.
+bool RenameReplacing(const std::string& from, const std::string& to);
+
 }  // namespace plat

@@ -17,10 +17,15 @@ public:
   // has no such lock. False when it cannot be created (missing directory, a
   // directory of that name; on Windows also a read-only file); the object stays closed.
   bool Create(const std::string& path);
+  // Creates `path` only when no file of that name exists (CREATE_NEW). False
+  // when it exists or cannot be created; the object stays closed.
+  bool CreateNew(const std::string& path);
   bool IsOpen() const;
   // Writes all of `bytes` in one call. False when closed or when not all were written.
   bool Write(const std::string& bytes);
-  void Close();
+  // Closes it; false when the system reported an error on closing (data that
+  // may not have reached the file). True when it was not open.
+  bool Close();
 
 private:
   struct Impl;

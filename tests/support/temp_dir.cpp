@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -23,4 +24,11 @@ TempCurrentDir::~TempCurrentDir() {
 void TempCurrentDir::Write(const std::string& name, const std::string& content) const {
   std::ofstream out(m_dir / name, std::ios::binary);
   out << content;
+}
+
+std::string TempCurrentDir::Read(const std::string& name) const {
+  std::ifstream in(m_dir / name, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }

@@ -14,6 +14,8 @@ public:
   const std::filesystem::path& path() const { return m_dir; }
   // Writes `content` (bytes as given) to `name` in the directory.
   void Write(const std::string& name, const std::string& content) const;
+  // The bytes of `name` in the directory; empty when it cannot be read.
+  std::string Read(const std::string& name) const;
 
 private:
   std::filesystem::path m_previous;

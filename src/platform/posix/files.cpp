@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <climits>
 
 #include "platform/posix/mbcs.h"
@@ -99,6 +100,13 @@ bool RemoveFile(const std::string& path) {
   if (lstat(unixPath.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
   if (!(st.st_mode & S_IWUSR)) return false;   // the read-only attribute
   return unlink(unixPath.c_str()) == 0;
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  std::string unixTo = mbcs::ToSlashes(to);
+  struct stat st;
+  if (lstat(unixTo.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || !(st.st_mode & S_IWUSR))) return false;
+  return rename(mbcs::ToSlashes(from).c_str(), unixTo.c_str()) == 0;
 }
 
 }  // namespace plat

@@ -25,6 +25,12 @@ bool OutFile::Create(const std::string& path) {
   return m_impl->fd >= 0;
 }
 
+bool OutFile::CreateNew(const std::string& path) {
+  Close();
+  m_impl->fd = open(mbcs::ToSlashes(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  return m_impl->fd >= 0;
+}
+
 bool OutFile::IsOpen() const { return m_impl->fd >= 0; }
 
 bool OutFile::Write(const std::string& bytes) {
@@ -33,10 +39,11 @@ bool OutFile::Write(const std::string& bytes) {
   return written >= 0 && static_cast<std::size_t>(written) == bytes.size();
 }
 
-void OutFile::Close() {
-  if (m_impl->fd < 0) return;
-  close(m_impl->fd);
+bool OutFile::Close() {
+  if (m_impl->fd < 0) return true;
+  int result = close(m_impl->fd);
   m_impl->fd = -1;
+  return result == 0;
 }
 
 }  // namespace plat

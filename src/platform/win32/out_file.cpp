@@ -23,6 +23,13 @@ bool OutFile::Create(const std::string& path) {
   return m_impl->handle != INVALID_HANDLE_VALUE;
 }
 
+bool OutFile::CreateNew(const std::string& path) {
+  Close();
+  m_impl->handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  return m_impl->handle != INVALID_HANDLE_VALUE;
+}
+
 bool OutFile::IsOpen() const { return m_impl->handle != INVALID_HANDLE_VALUE; }
 
 bool OutFile::Write(const std::string& bytes) {
@@ -32,10 +39,11 @@ bool OutFile::Write(const std::string& bytes) {
   return ok && written == bytes.size();
 }
 
-void OutFile::Close() {
-  if (m_impl->handle == INVALID_HANDLE_VALUE) return;
-  CloseHandle(m_impl->handle);
+bool OutFile::Close() {
+  if (m_impl->handle == INVALID_HANDLE_VALUE) return true;
+  BOOL closed = CloseHandle(m_impl->handle);
   m_impl->handle = INVALID_HANDLE_VALUE;
+  return closed != FALSE;
 }
 
 }  // namespace plat

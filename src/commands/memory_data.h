@@ -1,0 +1,15 @@
+// The memory download ('$O') into the application's memory records, and their
+// export to a CSV file. Each returns 1 on success, 0 on failure.
+#pragma once
+
+class CTAVODlg;
+
+// Queries the whole memory in one reply, waiting up to TimeOut x 180 ms, and
+// rebuilds the memory records from it. 0 when no reply came (the records are
+// kept) or when the last of six sends was refused (the records are rebuilt
+// from the reply all the same).
+int ReadMemoryData(CTAVODlg& dlg);
+
+// Writes the memory records to the CSV file `path`, replacing it. 0 when the
+// file cannot be created, written or put in place; `path` is then unchanged.
+int WriteMemoryCsv(const char* path);

@@ -1,0 +1,45 @@
+#include "commands/memory_format.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kFirstRecordPosition = 2;   // after STX and 'O'
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+
+bool IsWholeRecord(const std::uint8_t* bytes) {
+  return bytes[kMemoryTextSize] == kCr && bytes[kMemoryTextSize + 1] == kLf;
+}
+
+// The record as kept: the 40 bytes with the LF turned into a zero byte, then two zeros.
+COutputData KeptRecord(const std::uint8_t* bytes) {
+  COutputData record{};
+  std::memcpy(record.data, bytes, kMemoryRecordSize);
+  record.data[kMemoryTextSize + 1] = '\0';
+  return record;
+}
+
+}  // namespace
+
+void SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records) {
+  records.RemoveAll();
+  if (!reply || length < kFirstRecordPosition) return;
+  const int count = (length - kFirstRecordPosition) / kMemoryRecordSize;
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t* bytes = reply + kFirstRecordPosition + kMemoryRecordSize * i;
+    if (IsWholeRecord(bytes)) records.Add(KeptRecord(bytes));
+  }
+}
+
+std::string MemoryCsvText(const MemoryRecords& records) {
+  std::string text;
+  text.reserve(static_cast<size_t>(records.GetSize()) * (kMemoryTextSize + 1));
+  for (int i = 0; i < records.GetSize(); ++i) {
+    const char* data = records[i].data;
+    text.append(data, std::find(data, data + kMemoryTextSize, '\0'));
+    text += kCr;
+  }
+  return text;
+}

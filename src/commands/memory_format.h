@@ -1,0 +1,25 @@
+// The memory records in and out: cut from the reply of the memory query, and
+// laid out as the bytes of the CSV file. Pure functions, no link and no file,
+// so that they can be tested and fuzzed alone.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "commands/memory_records.h"
+#include "framework/carray.h"
+
+using MemoryRecords = CArray<COutputData, COutputData>;
+
+constexpr int kMemoryRecordSize = 40;   // 38 text characters, CR, LF
+constexpr int kMemoryTextSize = 38;
+
+// Replaces `records` with the records of the reply `reply` (`length` bytes
+// from STX on): 40 bytes each from position 2, a partial last one ignored.
+// A record whose bytes 38-39 are not CR LF is dropped; the others keep their
+// places.
+void SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records);
+
+// The CSV file's bytes: each record's text followed by CR; no header, no LF.
+// A text holding a zero byte ends there, and its CR still follows, so that
+// no record runs into the next one's line.
+std::string MemoryCsvText(const MemoryRecords& records);

@@ -1,0 +1,34 @@
+#include "platform/whole_file.h"
+
+#include "platform/files.h"
+#include "platform/out_file.h"
+
+namespace plat {
+namespace {
+
+constexpr int kMaxScratchNames = 100;
+
+// Creates a file of a name nobody uses, beside `path`: "<path>~N.tmp".
+bool CreateScratch(const std::string& path, OutFile& file, std::string& scratch) {
+  for (int n = 0; n < kMaxScratchNames; ++n) {
+    scratch = path + "~" + std::to_string(n) + ".tmp";
+    if (file.CreateNew(scratch)) return true;
+    if (!FileExists(scratch)) return false;   // not taken, so the directory refuses
+  }
+  return false;
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  OutFile file;
+  std::string scratch;
+  if (!CreateScratch(path, file, scratch)) return false;
+  bool written = file.Write(bytes);
+  bool closed = file.Close();
+  if (written && closed && RenameReplacing(scratch, path)) return true;
+  RemoveFile(scratch);
+  return false;
+}
+
+}  // namespace plat

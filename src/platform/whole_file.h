@@ -1,0 +1,14 @@
+// A file written whole or not at all: the bytes go into a new file beside it,
+// which takes its name only once every byte was written and the file closed.
+// Called from the GUI thread only.
+#pragma once
+#include <string>
+
+namespace plat {
+
+// Makes `bytes` the content of `path`, creating or replacing the file. False
+// when the file cannot be created, written, closed or put in place; `path` is
+// then as it was (missing, or with its old content) and nothing is left beside it.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace plat

@@ -1,0 +1,111 @@
+// The memory records cut from the memory reply, and the bytes of their CSV file.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "commands/memory_format.h"
+
+namespace {
+
+// Record `i`'s 38 text characters, as an instrument would write them.
+std::string Text(int i) {
+  std::string text = "2024/06/01 10:" + std::to_string(10 + i % 50) + ",+25.3,+26.1,+28.4,0" + std::to_string(10 + i % 90);
+  return text.substr(0, 38);
+}
+
+std::string Reply(const std::string& payload) { return std::string("\x02O", 2) + payload; }
+
+void Split(const std::string& reply, MemoryRecords& records) {
+  SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(reply.data()), static_cast<int>(reply.size()), records);
+}
+
+// The 42 bytes a record kept from `text`: its text, CR, then three zero bytes.
+std::string Kept(const std::string& text) { return text + "\r" + std::string(3, '\0'); }
+
+std::string Bytes(const COutputData& record) { return std::string(record.data, sizeof record.data); }
+
+TEST(MemoryFormat, RecordTextsAre38Characters) {
+  for (int i : {0, 1, 49, 510}) EXPECT_EQ(Text(i).size(), 38u) << i;
+}
+
+TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
+  const std::string a = Text(0) + "\r\n", b = Text(1) + "\r\n", c = Text(2) + "\r\n";
+  struct Case {
+    const char* name;
+    std::string reply;
+    std::vector<std::string> texts;   // the records kept, in order
+  };
+  const Case cases[] = {
+      {"nothing at all", "", {}},
+      {"STX alone", "\x02", {}},
+      {"no records", Reply(""), {}},
+      {"41 bytes: one record short of its LF", Reply(a.substr(0, 39)), {}},
+      {"42 bytes: one record", Reply(a), {Text(0)}},
+      {"81 bytes: the second record incomplete", Reply(a + b.substr(0, 39)), {Text(0)}},
+      {"82 bytes: two records", Reply(a + b), {Text(0), Text(1)}},
+      {"a space at byte 39 drops that record only", Reply(a + Text(1) + "\r " + c), {Text(0), Text(2)}},
+      {"a missing CR drops that record only", Reply(a + Text(1) + " \n" + c), {Text(0), Text(2)}},
+      {"LF CR is no ending", Reply(Text(0) + "\n\r" + b), {Text(1)}},
+      {"a shifted reply keeps nothing", Reply(" " + a + b), {}},
+      {"bytes after the last record are ignored", Reply(a + b + "\r\n"), {Text(0), Text(1)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryRecords records;
+    Split(c.reply, records);
+    ASSERT_EQ(records.GetSize(), static_cast<int>(c.texts.size()));
+    for (int i = 0; i < records.GetSize(); ++i) EXPECT_EQ(Bytes(records[i]), Kept(c.texts[static_cast<size_t>(i)]));
+  }
+}
+
+TEST(MemoryFormat, The511RecordsOfAFullReplyBufferAreAllKept) {
+  std::string payload;
+  for (int i = 0; i < 511; ++i) payload += Text(i) + "\r\n";
+  ASSERT_EQ(Reply(payload).size(), 20442u);
+  MemoryRecords records;
+  Split(Reply(payload), records);
+  ASSERT_EQ(records.GetSize(), 511);
+  EXPECT_EQ(Bytes(records[0]), Kept(Text(0)));
+  EXPECT_EQ(Bytes(records[510]), Kept(Text(510)));
+}
+
+TEST(MemoryFormat, ASecondSplitReplacesTheRecordsOfTheFirst) {
+  MemoryRecords records;
+  Split(Reply(Text(0) + "\r\n" + Text(1) + "\r\n"), records);
+  Split(Reply(Text(7) + "\r\n"), records);
+  ASSERT_EQ(records.GetSize(), 1);
+  EXPECT_EQ(Bytes(records[0]), Kept(Text(7)));
+  Split(Reply(""), records);
+  EXPECT_EQ(records.GetSize(), 0);
+}
+
+TEST(MemoryFormat, CsvIsEachTextFollowedByCr) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> records;   // the 40 bytes received of each
+    std::string csv;
+  };
+  const std::string zeroInside = std::string("2024/06/01 10:10,+25.3") + '\0' + "+26.1,+28.4,045\r\n";
+  const Case cases[] = {
+      {"no records: an empty file", {}, ""},
+      {"one record", {Text(0) + "\r\n"}, Text(0) + "\r"},
+      {"two records: 78 bytes", {Text(0) + "\r\n", Text(1) + "\r\n"}, Text(0) + "\r" + Text(1) + "\r"},
+      {"a zero byte ends the text, the CR still ends the line",
+       {zeroInside, Text(1) + "\r\n"}, "2024/06/01 10:10,+25.3\r" + Text(1) + "\r"},
+      {"text bytes go out unchanged", {std::string("\x83\x81\x83\x82\x83\x8a") + Text(0).substr(6) + "\r\n"},
+       std::string("\x83\x81\x83\x82\x83\x8a") + Text(0).substr(6) + "\r"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string payload;
+    for (const std::string& record : c.records) payload += record;
+    MemoryRecords records;
+    Split(Reply(payload), records);
+    ASSERT_EQ(records.GetSize(), static_cast<int>(c.records.size()));
+    EXPECT_EQ(MemoryCsvText(records), c.csv);
+  }
+  EXPECT_EQ(MemoryCsvText(MemoryRecords()).size(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Files replaced in one step: renamed over, created only when new, written
+// whole or not at all.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/files.h"
+#include "platform/out_file.h"
+#include "platform/whole_file.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The names in the directory, sorted.
+std::vector<std::string> Names(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void MakeReadOnly(const fs::path& path) {
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
+
+TEST(PlatformWholeFile, CreateNewRefusesAnExistingFile) {
+  TempCurrentDir dir;
+  dir.Write("old.txt", "old");
+  plat::OutFile file;
+  EXPECT_FALSE(file.CreateNew((dir.path() / "old.txt").string()));
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(dir.Read("old.txt"), "old");
+  ASSERT_TRUE(file.CreateNew((dir.path() / "new.txt").string()));
+  EXPECT_TRUE(file.Write("new"));
+  EXPECT_TRUE(file.Close());
+  EXPECT_TRUE(file.Close());   // not open: nothing to report
+  EXPECT_EQ(dir.Read("new.txt"), "new");
+}
+
+TEST(PlatformWholeFile, RenameReplacingPutsTheFileInPlace) {
+  struct Case {
+    const char* name;
+    bool targetExists;
+  };
+  for (const Case& c : {Case{"new name", false}, Case{"existing name", true}}) {
+    SCOPED_TRACE(c.name);
+    TempCurrentDir dir;
+    dir.Write("from.txt", "fresh");
+    if (c.targetExists) dir.Write("to.txt", "stale and longer");
+    EXPECT_TRUE(plat::RenameReplacing((dir.path() / "from.txt").string(), (dir.path() / "to.txt").string()));
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"to.txt"});
+    EXPECT_EQ(dir.Read("to.txt"), "fresh");
+  }
+}
+
+TEST(PlatformWholeFile, RenameReplacingRefusesAndLeavesBothFiles) {
+  TempCurrentDir dir;
+  dir.Write("from.txt", "fresh");
+  dir.Write("locked.txt", "kept");
+  MakeReadOnly(dir.path() / "locked.txt");
+  fs::create_directory(dir.path() / "folder");
+  const char* targets[] = {"locked.txt", "folder", "missing/to.txt"};
+  for (const char* target : targets) {
+    SCOPED_TRACE(target);
+    EXPECT_FALSE(plat::RenameReplacing((dir.path() / "from.txt").string(), (dir.path() / target).string()));
+    EXPECT_EQ(dir.Read("from.txt"), "fresh");
+  }
+  EXPECT_EQ(dir.Read("locked.txt"), "kept");
+  EXPECT_FALSE(plat::RenameReplacing((dir.path() / "gone.txt").string(), (dir.path() / "to.txt").string()));
+  fs::permissions(dir.path() / "locked.txt", fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST(PlatformWholeFile, WritesANewFileOrReplacesAnOldOneLeavingNothingBeside) {
+  struct Case {
+    const char* name;
+    const char* before;   // null: no file yet
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"new file", nullptr, "a\rb\r"},
+      {"replaces a longer file", "previous content, longer", "a\rb\r"},
+      {"empty content", "previous", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempCurrentDir dir;
+    if (c.before) dir.Write("out.csv", c.before);
+    EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), c.bytes));
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"out.csv"});
+    EXPECT_EQ(dir.Read("out.csv"), c.bytes);
+  }
+}
+
+TEST(PlatformWholeFile, ScratchNamesInUseAreSkippedAndKept) {
+  TempCurrentDir dir;
+  dir.Write("out.csv~0.tmp", "someone's");
+  EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), "new"));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"out.csv", "out.csv~0.tmp"}));
+  EXPECT_EQ(dir.Read("out.csv~0.tmp"), "someone's");
+}
+
+TEST(PlatformWholeFile, AFileThatCannotBeWrittenStaysAsItWas) {
+  TempCurrentDir dir;
+  dir.Write("locked.csv", "kept");
+  MakeReadOnly(dir.path() / "locked.csv");
+  fs::create_directory(dir.path() / "folder");
+  const char* targets[] = {"locked.csv", "folder", "missing/out.csv"};
+  for (const char* target : targets) {
+    SCOPED_TRACE(target);
+    EXPECT_FALSE(plat::WriteWholeFile((dir.path() / target).string(), "new"));
+  }
+  EXPECT_EQ(dir.Read("locked.csv"), "kept");
+  EXPECT_TRUE(fs::is_directory(dir.path() / "folder"));
+  EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"folder", "locked.csv"}));
+  fs::permissions(dir.path() / "locked.csv", fs::perms::owner_write, fs::perm_options::add);
+}
+
+}  // namespace
