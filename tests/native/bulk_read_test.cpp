@@ -108,6 +108,31 @@ TEST_F(BulkRead, DownloadsTheWholeMemoryIntoTheCsvFile) {
   }
 }
 
+TEST_F(BulkRead, KeepsTheWholeRecordsEndingInCrLfOfTheReply) {
+  const std::string a = "2024/06/01 10:00,+25.3,+26.1,+28.4,065";
+  const std::string b = "2024/06/01 10:10,+25.4,+26.2,+28.5,066";
+  const std::string c = "2024/06/01 10:20,+25.5,+26.3,+28.6,067";
+  struct Case {
+    const char* name;
+    std::string payload;   // the reply after STX 'O'
+    std::string csv;
+  };
+  const Case cases[] = {
+      {"reply length 2: no records, an empty file", "", ""},
+      {"reply length 82: two records", a + "\r\n" + b + "\r\n", a + "\r" + b + "\r"},
+      {"reply length 81: the incomplete second record ignored", a + "\r\n" + b + "\r", a + "\r"},
+      {"a space at byte 39 drops that record", a + "\r\n" + b + "\r " + c + "\r\n", a + "\r" + c + "\r"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    ConnectWith(0, {"--reply", "O" + k.payload});
+    Press(Path("memory.csv"));
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(dir.Read("memory.csv"), k.csv);
+    Stop();
+  }
+}
+
 TEST_F(BulkRead, ASecondDownloadReplacesTheRecordsAndAnExistingFile) {
   ConnectWith(5);
   Press(Path("memory.csv"));
