@@ -1,7 +1,94 @@
-// The read sequences of the four pages.
-#include "app/tavo_dlg.h"
+// The read sequences of the four pages: queries in a fixed order, a pause of
+// SendDelay between two of them, one error box per failed step.
+#include <vector>
 
-int CTAVODlg::ReadUser1Page() { return 0; }
-int CTAVODlg::ReadUser2Page() { return 0; }
-int CTAVODlg::ReadMaker1Page() { return 0; }
-int CTAVODlg::ReadMaker2Page() { return 0; }
+#include "app/tavo_dlg.h"
+#include "commands/identification.h"
+#include "commands/iot_schedule.h"
+#include "commands/maker_settings.h"
+#include "commands/measurement.h"
+#include "commands/memory_buzzer.h"
+#include "commands/patrol_light.h"
+#include "commands/power_clock.h"
+#include "framework/ui.h"
+
+namespace {
+
+// One step of a read sequence and what the user is told when it fails.
+struct ReadStep {
+  int (*query)(CTAVODlg&);
+  const char* message;
+  const char* caption;
+};
+
+// Runs every step, reporting each failure; the result of the last step.
+int RunEveryStep(CTAVODlg& dlg, const std::vector<ReadStep>& steps) {
+  int result = 0;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    if (i > 0) dlg.PauseBetweenCommands();
+    result = steps[i].query(dlg);
+    if (!result) dlg.MessageBox(steps[i].message, steps[i].caption, fw::kMbOk | fw::kMbIconError);
+  }
+  return result;
+}
+
+}  // namespace
+
+int CTAVODlg::ReadUser1Page() {
+  if (!m_pSerial) return 0;
+  CWaitCursor wait;
+  ClearUser1Snapshot();
+  if (!GetAutoPowerOff(*this)) {
+    MessageBox("ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理", fw::kMbOk | fw::kMbIconError);
+    return 0;
+  }
+  std::vector<int (*)(CTAVODlg&)> queries = {GetClock, GetMemoryInterval, GetBuzzerAlarm, GetPatrolLightMode,
+                                             GetPatrolLightThresholds};
+  if (m_bIoTUnit) queries.push_back(GetIoTSchedule);
+  int result = 1;
+  for (auto query : queries) {
+    PauseBetweenCommands();
+    result = query(*this);
+    if (!result) {
+      MessageBox("初期データの取得に失敗しました。", "初期処理", fw::kMbOk | fw::kMbIconError);
+      return 0;
+    }
+  }
+  TakeUser1Snapshot(true);
+  return result;
+}
+
+int CTAVODlg::ReadUser2Page() {
+  if (!m_pSerial) return 0;
+  CWaitCursor wait;
+  return RunEveryStep(*this, {
+      {ShowAutoPowerOff, "ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"},
+      {ShowClock, "時計の取得に失敗しました。", "時計取得要求"},
+      {IdentifyInstrument, "Version Noの取得に送信に失敗しました。", "Version No取得要求"},
+      {GetMeasurementData, "測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"},
+  });
+}
+
+int CTAVODlg::ReadMaker1Page() {
+  if (!m_pSerial) return 0;
+  CWaitCursor wait;
+  m_snapHumidityLimit.Empty();
+  m_snapModelCode = 0;
+  int result = RunEveryStep(*this, {
+      {GetRealtimeData, "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"},
+      {GetHumidityLimit, "相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"},
+      {GetModelCode, "機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"},
+      {GetPreampData, "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"},
+      {GetHumidityCalibration, "湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"},
+  });
+  // The pages as they stand, user page 1's edits included, whatever the queries gave.
+  TakeUser1Snapshot(false);
+  TakeMaker1Snapshot();
+  return result;
+}
+
+int CTAVODlg::ReadMaker2Page() {
+  if (!m_pSerial) return 0;
+  CWaitCursor wait;
+  return RunEveryStep(*this, {{GetAdCounts, "A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}});
+}

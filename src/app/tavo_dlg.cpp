@@ -141,24 +141,6 @@ void CTAVODlg::FillComPortList() {
   if (!ports.empty()) m_comboPort.SetCurSel(0);
 }
 
-void CTAVODlg::ClearSnapshot() {
-  m_snapAutoPowerOff = 0;
-  m_snapDate.Empty();
-  m_snapTime.Empty();
-  m_snapMemInterval.Empty();
-  m_snapBuzzer.Empty();
-  m_snapAlarmMode = 0;
-  m_snapLevel1.Empty();
-  m_snapLevel2.Empty();
-  m_snapLevel3.Empty();
-  m_snapLevel4.Empty();
-  m_snapIoTInterval.Empty();
-  m_snapIoTStart.Empty();
-  m_snapIoTStop.Empty();
-  m_snapHumidityLimit.Empty();
-  m_snapModelCode = 0;
-}
-
 bool CTAVODlg::PreTranslateMessage(fw::Msg* pMsg) {
   return IsEnterOrEscapeKeyDown(*pMsg) || CDialog::PreTranslateMessage(pMsg);
 }

@@ -70,11 +70,15 @@ int SendSettingFrame(CSerial& link, const std::string& frame) {
   return written;
 }
 
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter) {
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
+                      WriteFailure onWriteFailure) {
   for (;;) {
     link.ClearAckCode();
     link.AckEvent().Reset();
-    sendSetting();   // a failed send still waits: the code then decides
+    if (!sendSetting() && onWriteFailure == WriteFailure::EndsTransaction) {
+      ++retryCounter;
+      return 0;
+    }
     link.AckEvent().Wait(TimeOutMs(link));
     link.AckEvent().Reset();
     if (link.LastAckCode() == kAck) {

@@ -37,12 +37,19 @@ QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame,
 // result of the write.
 int SendSettingFrame(CSerial& link, const std::string& frame);
 
+// What a set transaction does when its setting frame could not be written.
+enum class WriteFailure {
+  AwaitAnswer,       // wait for the acknowledgement all the same; the code then decides
+  EndsTransaction,   // fail at once; the failed attempt counts against the retry counter
+};
+
 // The set transaction: calls `sendSetting` (which sends one setting frame,
 // normally through SendSettingFrame), waits TimeOut for ACK, and repeats while
 // no ACK came in that attempt and `retryCounter` (the caller's, shared by a
 // write sequence, starting at 1) is at most 5, adding 1 per repeat. 1 on ACK,
 // after which no acknowledgement is awaited; 0 otherwise.
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter);
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
+                      WriteFailure onWriteFailure = WriteFailure::AwaitAnswer);
 
 // The settings reset: one send of `frame`, one wait for the acknowledgement,
 // outcome not judged; no acknowledgement is awaited afterwards.

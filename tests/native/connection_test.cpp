@@ -28,7 +28,7 @@ protected:
   }
 };
 
-TEST_F(Connection, IdentificationDecidesNameModelHumidityLimitAndIoT) {
+TEST(Identification, DecidesNameModelHumidityLimitAndIoT) {
   struct Case {
     const char* model;
     const char* version;
@@ -48,9 +48,11 @@ TEST_F(Connection, IdentificationDecidesNameModelHumidityLimitAndIoT) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.model) + " " + c.version);
-    Start({"--model", c.model, "--version", c.version});
+    SimBench bench;
+    bench.Start({"--model", c.model, "--version", c.version});
+    std::unique_ptr<CTAVODlg>& dlg = bench.dlg;
     dlg->m_dlgMaker1.m_editHumidityLimit.EnableWindow(false);
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(bench.Connect());
     EXPECT_EQ(dlg->m_dlgUser2.m_staticModelName.GetWindowText(), c.shown);
     EXPECT_EQ(dlg->m_dlgUser2.m_staticVersion.GetWindowText(), (std::string(c.version) + "      ").substr(0, 6).c_str());
     EXPECT_EQ(dlg->m_dlgMaker1.m_comboModel.GetCurSel(), c.modelItem < 0 ? 0 : c.modelItem);
@@ -61,12 +63,7 @@ TEST_F(Connection, IdentificationDecidesNameModelHumidityLimitAndIoT) {
                           static_cast<CWnd*>(&dlg->m_dlgUser1.m_editIoTStop)}) {
       EXPECT_EQ(control->IsWindowEnabled(), c.iot);
     }
-    EXPECT_TRUE(Sent("\x02#v\x03"));
-    TearDown();
-    dlg.reset();
-    sim.reset();
-    unsetenv("TAVO_PORT_DIR");
-    std::filesystem::remove_all(dir.path() / "ports");
+    EXPECT_EQ(bench.Frames(), std::vector<std::string>{"02 23 76 03"});
   }
 }
 

@@ -8,7 +8,7 @@
 #include "res/resource.h"
 #include "support/ui_driver.h"
 
-DialogWithSim::~DialogWithSim() {
+SimBench::~SimBench() {
   if (dlg) {
     dlg->CloseLink();
     dlg->DestroyWindow();
@@ -16,7 +16,7 @@ DialogWithSim::~DialogWithSim() {
   unsetenv("TAVO_PORT_DIR");
 }
 
-void DialogWithSim::Start(const std::vector<std::string>& simArgs, bool makerPages, const std::string& ini) {
+void SimBench::Start(const std::vector<std::string>& simArgs, bool makerPages, const std::string& ini) {
   dir.Write("TAVO.ini", ini.empty() ? "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=1\r\n" : ini);
   if (makerPages) dir.Write("vorinfo.ini", "");
   m_logPath = (dir.path() / "sim.log").string();
@@ -33,12 +33,12 @@ void DialogWithSim::Start(const std::vector<std::string>& simArgs, bool makerPag
   ASSERT_EQ(dlg->m_comboPort.GetWindowText(), "COM7");
 }
 
-bool DialogWithSim::Connect() {
+bool SimBench::Connect() {
   ui::Click(*dlg, IDC_BUTTON_CONNECT);
   return dlg->m_bConnected == 1;
 }
 
-std::vector<std::string> DialogWithSim::Frames() const {
+std::vector<std::string> SimBench::Frames() const {
   std::vector<std::string> frames;
   std::ifstream in(m_logPath);
   std::string line;
@@ -49,9 +49,9 @@ std::vector<std::string> DialogWithSim::Frames() const {
   return frames;
 }
 
-void DialogWithSim::ClearFrames() { std::ofstream(m_logPath, std::ios::trunc); }
+void SimBench::ClearFrames() { std::ofstream(m_logPath, std::ios::trunc); }
 
-std::string DialogWithSim::Hex(const std::string& bytes) {
+std::string SimBench::Hex(const std::string& bytes) {
   static const char digits[] = "0123456789ABCDEF";
   std::string out;
   for (unsigned char b : bytes) {

@@ -14,9 +14,12 @@
 #include "support/message_boxes.h"
 #include "support/temp_dir.h"
 
-class DialogWithSim : public ::testing::Test {
-protected:
-  ~DialogWithSim() override;
+class SimBench {
+public:
+  SimBench() = default;
+  ~SimBench();
+  SimBench(const SimBench&) = delete;
+  SimBench& operator=(const SimBench&) = delete;
 
   // Starts the simulator with `simArgs`, lists its device as COM7 and opens
   // the main dialog (with the maker pages when `makerPages`). TimeOut 300 ms,
@@ -39,4 +42,10 @@ protected:
 
 private:
   std::string m_logPath;
+};
+
+// The same as a test fixture.
+class DialogWithSim : public ::testing::Test, public SimBench {
+protected:
+  void TearDown() override {}
 };
