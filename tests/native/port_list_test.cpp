@@ -14,6 +14,7 @@
 #include "app/tavo_dlg.h"
 #include "platform/serial_port.h"
 #include "res/resource.h"
+#include "support/combo_items.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -34,16 +35,6 @@ private:
   std::filesystem::path m_dir;
 };
 
-std::vector<std::string> Items(CComboBox& combo) {
-  std::vector<std::string> items;
-  for (int i = 0; i < combo.GetCount(); ++i) {
-    CString item;
-    combo.GetLBText(i, item);
-    items.push_back(item.str());
-  }
-  return items;
-}
-
 TEST(PortList, ShowsUpperCaseNamesInWindowsOrder) {
   struct Case {
     const char* name;
@@ -63,7 +54,7 @@ TEST(PortList, ShowsUpperCaseNamesInWindowsOrder) {
     CTAVOApp app;
     CTAVODlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_TAVO_DIALOG));
-    EXPECT_EQ(Items(dlg.m_comboPort), c.shown);
+    EXPECT_EQ(ComboItems(dlg.m_comboPort), c.shown);
     EXPECT_EQ(dlg.m_comboPort.GetCurSel(), c.shown.empty() ? -1 : 0);
   }
 }

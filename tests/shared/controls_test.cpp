@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/dialog.h"
+#include "support/combo_items.h"
 #include "support/message_boxes.h"
 #include "support/test_resource.h"
 #include "support/ui_driver.h"
@@ -86,20 +87,12 @@ TEST_F(Controls, EditsNotifyChangesAndTheLossOfFocus) {
 
 TEST_F(Controls, SortedListsCompareAsTextIgnoringCase) {
   for (const char* item : {"COM2", "COM10", "com3", "COM1", "COM20", "COM9"}) dlg.sorted.AddString(item);
-  const char* expected[] = {"COM1", "COM10", "COM2", "COM20", "com3", "COM9"};
-  ASSERT_EQ(dlg.sorted.GetCount(), 6);
-  for (int i = 0; i < 6; ++i) {
-    CString item;
-    dlg.sorted.GetLBText(i, item);
-    EXPECT_EQ(item, expected[i]) << i;
-  }
+  EXPECT_EQ(ComboItems(dlg.sorted), (std::vector<std::string>{"COM1", "COM10", "COM2", "COM20", "com3", "COM9"}));
 }
 
 TEST_F(Controls, UnsortedListsKeepTheirOrder) {
   for (const char* item : {"OFF", "ON", "A"}) dlg.unsorted.AddString(item);
-  CString item;
-  dlg.unsorted.GetLBText(2, item);
-  EXPECT_EQ(item, "A");
+  EXPECT_EQ(ComboItems(dlg.unsorted), (std::vector<std::string>{"OFF", "ON", "A"}));
 }
 
 TEST_F(Controls, ASelectionOutsideTheListLeavesNone) {

@@ -5,6 +5,7 @@
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
 #include "res/resource.h"
+#include "support/combo_items.h"
 #include "support/message_boxes.h"
 #include "support/temp_dir.h"
 #include "support/ui_driver.h"
@@ -151,13 +152,7 @@ TEST_F(MainDialog, SortsThePortListAsWindowsDoes) {
   Open(false);
   dlg.m_comboPort.ResetContent();
   for (const char* port : {"COM3", "COM10", "COM2", "com1"}) dlg.m_comboPort.AddString(port);
-  const char* expected[] = {"com1", "COM10", "COM2", "COM3"};
-  ASSERT_EQ(dlg.m_comboPort.GetCount(), 4);
-  for (int i = 0; i < 4; ++i) {
-    CString item;
-    dlg.m_comboPort.GetLBText(i, item);
-    EXPECT_EQ(item, expected[i]);
-  }
+  EXPECT_EQ(ComboItems(dlg.m_comboPort), (std::vector<std::string>{"com1", "COM10", "COM2", "COM3"}));
 }
 
 }  // namespace

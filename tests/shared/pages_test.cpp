@@ -8,6 +8,7 @@
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
 #include "res/resource.h"
+#include "support/combo_items.h"
 #include "support/message_boxes.h"
 #include "support/temp_dir.h"
 #include "support/ui_driver.h"
@@ -46,13 +47,7 @@ protected:
 std::vector<std::string> Items(CDialog& page, int id) {
   CComboBox combo;
   combo.Attach(page.GetDlgItemHandle(id));
-  std::vector<std::string> items;
-  for (int i = 0; i < combo.GetCount(); ++i) {
-    CString item;
-    combo.GetLBText(i, item);
-    items.push_back(item.str());
-  }
-  return items;
+  return ComboItems(combo);
 }
 
 TEST_F(Pages, ListsHoldTheirItemsInProtocolOrder) {
