@@ -15,6 +15,7 @@
 #include "line_writer.h"
 #include "options.h"
 #include "pty.h"
+#include "records.h"
 #include "request_reader.h"
 
 namespace {
@@ -67,6 +68,15 @@ private:
   int m_silencesLeft = 0;
 };
 
+// The memory records the instrument holds, as it sends them, for a test to compare with.
+bool WriteRecords(const std::string& path, int count) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const std::string records = MemoryRecords(count);
+  bool written = std::fwrite(records.data(), 1, records.size(), file) == records.size();
+  return std::fclose(file) == 0 && written;
+}
+
 int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
   InstrumentState state = MakeInstrument(options.model, options.version, options.records);
   Responder responder(options, state);
@@ -109,6 +119,10 @@ int main(int argc, char** argv) {
   FrameLog log(options.logPath);
   if (log.IsBroken()) {
     std::fprintf(stderr, "tavo_sim: cannot write the log %s\n", options.logPath.c_str());
+    return 2;
+  }
+  if (!options.recordsPath.empty() && !WriteRecords(options.recordsPath, options.records)) {
+    std::fprintf(stderr, "tavo_sim: cannot write the records to %s\n", options.recordsPath.c_str());
     return 2;
   }
   Pty pty;

@@ -26,6 +26,7 @@ const IntOption kIntOptions[] = {
 const TextOption kTextOptions[] = {
     {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
     {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
+    {"--records-out", &SimOptions::recordsPath},
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},

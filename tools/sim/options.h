@@ -16,6 +16,7 @@ struct SimOptions {
   int baud = 0;                    // --baud RATE: pace answer bytes at RATE bit/s (10 bits a byte)
   int records = 24;                // --records N: 0 to 511 memory records
   std::string logPath;             // --log FILE: every frame received, in hex with its time
+  std::string recordsPath;         // --records-out FILE: the memory records, as held, written there at start
   std::vector<std::string> replies;  // --reply LETTER+PAYLOAD, repeatable: the payload answering that query
 };
 

@@ -137,6 +137,10 @@ void CDialog::DestroyWindow() {
 void CDialog::EndDialog(int result) {
   m_result = result;
   m_ended = true;
+  // Run inside a message sent from another thread or program, this returns into
+  // GetMessage, which would wait for the next posted message before the loop
+  // sees the end: one is posted, as the system's own EndDialog does.
+  if (m_hWnd) PostMessageA(static_cast<HWND>(m_hWnd), WM_NULL, 0, 0);
 }
 
 int CDialog::DoModal() {

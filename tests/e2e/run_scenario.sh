@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario: the instrument simulator on a pty that Wine
+# lists as COM7, TAVO.exe in a new directory with short line timings, and the
+# GUI driver following the scenario. Header lines of a scenario:
+#   #@ sim OPTION...       more options for the simulator (its memory records ...)
+#   #@ maker-pages         a vorinfo.ini beside the program: maker tabs and the reset button
+#   #@ expect-csv FILE     afterwards FILE holds the simulator's records, each ending in CR
+# The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
+# "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
+#   run_scenario.sh TAVO.exe e2e_driver.exe SIMULATOR SCENARIO RESOURCE_HEADER
+set -euo pipefail
+exe=$(realpath "$1") driver=$(realpath "$2") sim=$(realpath -m "$3") scenario=$(realpath "$4") ids=$(realpath "$5")
+here=$(cd "$(dirname "$0")" && pwd)
+run="$here/../../cmake/wine-run.sh"
+export WINEPREFIX=${WINEPREFIX:-$here/../../build/wineprefix}
+shots=${E2E_SHOTS:-$here/../../build/win32/e2e-shots}
+if [ ! -x "$sim" ]; then
+  echo "no native simulator at $sim: build the native preset first" >&2
+  exit 77
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
+fi
+
+winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+header() { sed -n "s/^#@ $1 *//p" "$scenario"; }
+
+port_link="$WINEPREFIX/tavo-e2e-com7"
+"$here/wine_port.sh" COM7 "$port_link"
+# Debian's Wine server lists every object left when it ends on the error
+# output of the program that started it: started here, it keeps that to itself.
+wineserver 2>/dev/null || true
+
+work=$(mktemp -d)
+sim_pid= tavo_pid= driver_pid=
+cleanup() {
+  for pid in $driver_pid $tavo_pid $sim_pid; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$shots"
+printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
+if grep -q "^#@ maker-pages" "$scenario"; then : > "$work/vorinfo.ini"; fi
+
+read -r -a sim_options <<< "$(header sim)"
+"$sim" --link "$port_link" --log "$work/sim.log" --records-out "$work/records" "${sim_options[@]}" > "$work/device" &
+sim_pid=$!
+for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
+[ -s "$work/device" ] || { echo "FAIL: the simulator did not start"; exit 1; }
+
+(cd "$work" && exec "$run" "$exe") &
+tavo_pid=$!
+export E2E_SIM_LOG=$(winpath "$work/sim.log") E2E_HOST_DIR=$(winpath "$work") E2E_WORK=$(winpath "$work")
+"$run" "$driver" "$(winpath "$scenario")" "$(winpath "$ids")" &
+driver_pid=$!
+
+answer() {   # answer REQUEST...: does what the driver asks, says how it went
+  case $1 in
+    screenshot) import -window root -crop "$3" +repage "$shots/$2.png" && echo ok || echo "import failed" ;;
+    stop-instrument) kill "$sim_pid"; wait "$sim_pid" || true; sim_pid=; echo ok ;;
+    *) echo "unknown request $1" ;;
+  esac
+}
+while kill -0 "$driver_pid" 2>/dev/null; do
+  if [ -f "$work/request" ]; then
+    read -r -a request < "$work/request"
+    rm -f "$work/request"
+    answer "${request[@]}" > "$work/reply.new" 2>&1
+    mv "$work/reply.new" "$work/reply"
+  fi
+  sleep 0.1
+done
+status=0
+wait "$driver_pid" || status=$?
+driver_pid=
+if [ $status -eq 0 ]; then
+  for _ in $(seq 300); do kill -0 "$tavo_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$tavo_pid" 2>/dev/null; then
+    echo "FAIL: TAVO.exe still runs after the scenario"; status=1
+  elif ! wait "$tavo_pid"; then
+    echo "FAIL: TAVO.exe ended with an error"; status=1
+  fi
+  tavo_pid=
+fi
+csv=$(header expect-csv)
+if [ $status -eq 0 ] && [ -n "$csv" ]; then
+  if ! cmp <(tr -d '\n' < "$work/records") "$work/$csv"; then
+    echo "FAIL: $csv differs from the simulator's records"; status=1
+  fi
+fi
+if [ $status -ne 0 ]; then
+  echo "frames the simulator received:"
+  cat "$work/sim.log"
+fi
+exit $status
