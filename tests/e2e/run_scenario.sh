@@ -64,7 +64,7 @@ answer() {   # answer REQUEST...: does what the driver asks, says how it went
 }
 while kill -0 "$driver_pid" 2>/dev/null; do
   if [ -f "$work/request" ]; then
-    read -r -a request < "$work/request"
+    read -r -a request < <(tr -d "\r" < "$work/request")
     rm -f "$work/request"
     answer "${request[@]}" > "$work/reply.new" 2>&1
     mv "$work/reply.new" "$work/reply"

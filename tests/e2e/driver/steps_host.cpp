@@ -14,7 +14,7 @@ namespace {
 bool AskHost(Context& context, const std::string& request, std::string& problem) {
   const std::string path = context.hostDir + "\\request", reply = context.hostDir + "\\reply";
   {
-    std::ofstream out(path + ".new");
+    std::ofstream out(path + ".new", std::ios::binary);
     out << request << "\n";
     if (!out) {
       problem = "cannot write " + path;
