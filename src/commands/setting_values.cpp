@@ -1,5 +1,6 @@
 #include "commands/setting_values.h"
 
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -20,12 +21,14 @@ bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 int DigitValue(char c) { return IsDecimalDigit(c) ? c - '0' : 0; }
 
 bool LeadingNumber(const std::string& text, int width, int& value) {
-  int limit = 1;
-  for (int i = 0; i < width; ++i) limit *= 10;
+  long long limit = 1;   // 10^width, or just above the largest int when that is less
+  for (int i = 0; i < width && limit <= INT_MAX; ++i) limit *= 10;
+  long long number = 0;
   value = 0;
   for (size_t i = 0; i < text.size() && IsDecimalDigit(text[i]); ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value >= limit) return false;
+    number = number * 10 + (text[i] - '0');
+    if (number >= limit || number > INT_MAX) return false;
+    value = static_cast<int>(number);
   }
   return true;
 }

@@ -20,6 +20,7 @@ int DaysInMonth(int year, int month) {
 
 CalendarDate CutOffDate(const CalendarDate& today, int age) {
   if (age > kMaxAge) age = kMaxAge;
+  if (age < 0) age = 0;
   CalendarDate date = today;
   while (age >= date.day) {
     age -= date.day;

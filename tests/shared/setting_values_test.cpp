@@ -17,6 +17,9 @@ TEST(SettingValues, LeadingNumber) {
       {"10分", 3, true, 10}, {"1分", 3, true, 1},  {"60分", 3, true, 60}, {"", 3, true, 0},
       {"7", 2, true, 7},     {"18", 2, true, 18}, {"07", 2, true, 7},    {"007", 2, true, 7},
       {"123", 2, false, 0},  {"x5", 2, true, 0},  {"5x", 2, true, 5},
+      // Wide fields: no int overflow on the way to the answer.
+      {"999999999", 9, true, 999999999}, {"9999999999", 9, false, 0},
+      {"2147483647", 10, true, 2147483647}, {"2147483648", 10, false, 0}, {"99999999999999", 14, false, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -23,8 +23,15 @@ namespace {
 volatile sig_atomic_t g_stop = 0;
 void OnSignal(int) { g_stop = 1; }
 
-// Answers one frame, unless its letter is ignored; leaves it unanswered and
-// refuses it first as often as asked; a query given with --reply gets that payload.
+// Time for the tool to read half an answer before the line goes with the adapter.
+constexpr unsigned kUnplugPauseUs = 20000;
+
+bool Marked(const std::string& letters, char letter) {
+  return letter && letters.find(letter) != std::string::npos;
+}
+
+// Answers one frame, unless its letter is ignored or its setting refused;
+// leaves it unanswered and refuses it first as often as asked; a query given with --reply gets that payload.
 class Responder {
 public:
   Responder(const SimOptions& options, InstrumentState& state) : m_options(options), m_state(state) {
@@ -35,6 +42,8 @@ public:
   std::string Answer(const std::string& frame) {
     char letter = CommandLetter(frame);
     if (letter && m_options.ignored.find(letter) != std::string::npos) return "";
+    const bool setting = frame.size() > 2 && frame[1] != '$' && frame[1] != '#';
+    if (setting && Marked(m_options.refused, letter)) return "\x15";
     if (m_silencesLeft > 0) {
       --m_silencesLeft;
       return "";
@@ -101,7 +110,14 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
     for (const std::string& frame : reader.Feed(std::string(buffer, n))) {
       log.Write(frame);
       std::string answer = responder.Answer(frame);
+      const char letter = CommandLetter(frame);
+      const bool unplug = Marked(options.unplugged, letter);
+      if (unplug || Marked(options.cut, letter)) answer.resize(answer.size() / 2);
       if (!answer.empty() && !writer.Send(answer)) return 1;
+      if (unplug) {
+        usleep(kUnplugPauseUs);
+        return 0;
+      }
     }
   }
   return 0;

@@ -26,6 +26,8 @@ const IntOption kIntOptions[] = {
 const TextOption kTextOptions[] = {
     {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
     {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
+    {"--cut", &SimOptions::cut},        {"--unplug", &SimOptions::unplugged},
+    {"--refuse", &SimOptions::refused},
     {"--records-out", &SimOptions::recordsPath},
 };
 const ListOption kListOptions[] = {

@@ -8,6 +8,9 @@ struct SimOptions {
   std::string model = "TAVO-420B"; // --model NAME (9 characters are sent)
   std::string version = "2.00";    // --version TEXT (6 characters are sent)
   std::string ignored;             // --ignore LETTERS: command letters never answered
+  std::string refused;             // --refuse LETTERS: setting frames of these letters always get NAK
+  std::string cut;                 // --cut LETTERS: answers to these command letters stop half-way
+  std::string unplugged;           // --unplug LETTER: the answer to this letter stops half-way and the line is gone
   int naks = 0;                    // --naks N: refuse each frame N times before answering it
   int silences = 0;                // --silent N: leave each frame unanswered N times before answering it
   int lateMs = 0;                  // --late MS: wait before each answer

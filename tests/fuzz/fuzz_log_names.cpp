@@ -1,0 +1,69 @@
+// The log file names and dates on arbitrary input: a name parses only in the
+// shape the tool writes, the cut-off date is a real date, the deletion ranges
+// stay within a month, and a record line never exceeds its text limit.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "log/cutoff_date.h"
+#include "log/log_names.h"
+#include "log/log_record.h"
+
+namespace {
+
+// Reads the next byte of the input, or 0 past its end.
+struct ByteSource {
+  const std::uint8_t* data;
+  std::size_t size;
+  std::size_t next = 0;
+  int Byte() { return next < size ? data[next++] : 0; }
+  int Small(int count) { return Byte() % count; }
+};
+
+void CheckName(const std::string& text) {
+  LogNameDate date{};
+  if (!ParseLogFileName(CString(text), date)) return;
+  if (date.month < 0 || date.month > 99 || date.day < 0 || date.day > 99) __builtin_trap();
+}
+
+void CheckDates(ByteSource& in) {
+  const int year = 2000 + in.Small(100);
+  const int month = 1 + in.Small(12);
+  const CalendarDate today{year, month, 1 + in.Small(DaysInMonth(year, month))};
+  const int age = in.Byte() - 8;   // some out of 0-100
+  const CalendarDate cutOff = CutOffDate(today, age);
+  if (cutOff.month < 1 || cutOff.month > 12 || cutOff.day < 1 ||
+      cutOff.day > DaysInMonth(cutOff.year, cutOff.month))
+    __builtin_trap();
+  for (int m = 0; m <= 13; ++m) {
+    if (m >= 1 && m <= 12) {
+      const MonthDeletion deletion = DeletionOfMonth(m, cutOff, today);
+      if (deletion.deleteUpTo < 0 || deletion.deleteFrom > 32) __builtin_trap();
+    }
+    IsOldLogDate(m, in.Small(100), cutOff, today);
+  }
+}
+
+void CheckRecord(ByteSource& in, const std::string& text) {
+  const plat::LocalTime time{2000 + in.Small(100), 1 + in.Small(12), 0, 1 + in.Small(31),
+                             in.Small(24), in.Small(60), in.Small(60), in.Small(1000)};
+  const std::string record = FormatLogRecord(static_cast<std::uint16_t>(in.Byte() * 257), time,
+                                             CString(text));
+  const std::size_t fixed = std::string("0000000000 0000 2026/12/06 09:15:02.031 \r\n").size();
+  if (record.size() > fixed + kMaxRecordText) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ByteSource in{data, size};
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  CheckName(text);
+  CheckDates(in);
+  CheckRecord(in, text);
+  const CString name = LogFileName(in.Small(2) ? LogKind::Log : LogKind::Error, in.Byte(), in.Byte(), in.Byte() * 7);
+  LogNameDate date{};
+  if (name.str().size() == 12 && !ParseLogFileName(name, date)) __builtin_trap();
+  InLogDirectory(CString(text), name);
+  return 0;
+}

@@ -1,0 +1,211 @@
+// Faults on the line, against the simulator: the adapter pulled out in the
+// middle of a reply, bursts of noise, runs of refusals, replies that stop
+// half-way, oversize replies and a memory of more than 511 records. Each
+// sequence ends within its waits and reports each failed step; the link can
+// still be closed; and what the tool already held (the snapshot, the pages,
+// the memory records and an earlier CSV file) stays as it was.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "native/dialog_with_sim.h"
+#include "res/resource.h"
+#include "sim/records.h"
+#include "support/ui_driver.h"
+
+namespace {
+
+using Boxes = std::vector<std::pair<std::string, std::string>>;   // text, caption
+
+// Short waits: a reply within 100 ms; the memory within 50 x 180 ms.
+const char kIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=1\r\n";
+const char kMemoryIni[] = "[COMM]\r\nTimeOut=50\r\nSendDelay=10\r\nSleepTime=1\r\n";
+// Bounds that only a hung sequence exceeds, however slow the machine.
+constexpr long kSequenceBoundMs = 15000;
+constexpr long kMemoryBoundMs = 9000 + kSequenceBoundMs;
+constexpr long kDisconnectBoundMs = 5000;
+
+const char kEarlierCsv[] = "earlier download\r";
+const char kMeasurementFailed[] = "測定ﾃﾞｰﾀの取得に失敗しました。";
+const char kMeasurementCaption[] = "測定ﾃﾞｰﾀ取得要求";
+
+class Bench : public SimBench {
+public:
+  ~Bench() { fw::SetSaveAsHandler(nullptr); }
+
+  void ConnectTo(const std::vector<std::string>& args, const char* ini = kIni) {
+    Start(args, false, ini);
+    ASSERT_TRUE(Connect());
+    ClearFrames();
+  }
+  // Presses `button` on tab `tab`; the milliseconds the sequence took.
+  long Press(int tab, int button) {
+    EXPECT_TRUE(ui::ChooseTab(*dlg, IDC_TAB, tab));
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(ui::Click(*dlg, button));
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+  }
+  long Read(int tab) { return Press(tab, IDC_BUTTON_READ); }
+  // "一括取得" on user page 2, the file chosen being memory.csv.
+  long Download() {
+    const std::string path = (dir.path() / "memory.csv").string();
+    fw::SetSaveAsHandler([path](const fw::SaveAsRequest&, std::string& chosen) {
+      chosen = path;
+      return true;
+    });
+    return Press(1, IDC_BUTTON_SET);
+  }
+  Boxes Shown() const {
+    Boxes shown;
+    for (const fw::MessageBoxRecord& box : boxes.boxes) shown.emplace_back(box.text, box.caption);
+    return shown;
+  }
+
+  // What a technician has at hand before the fault: a snapshot, user page 1
+  // as typed, the records of an earlier download and its CSV file.
+  void Hold() {
+    dlg->m_snapBuzzer = "00350";
+    dlg->m_snapMemInterval = "010";
+    dlg->m_snapLevel1 = "+31.0";
+    dlg->m_snapAlarmMode = 2;
+    dlg->m_dlgUser1.m_editBuzzer.SetWindowText("00420");
+    dlg->m_dlgUser1.m_editMemInterval.SetWindowText("015");
+    app.m_memoryRecords.RemoveAll();
+    for (char c : {'a', 'b', 'c'}) {
+      COutputData record{};
+      record.data[0] = c;
+      app.m_memoryRecords.Add(record);
+    }
+    dir.Write("memory.csv", kEarlierCsv);
+  }
+  void ExpectHeld() {
+    EXPECT_EQ(dlg->m_snapBuzzer, "00350");
+    EXPECT_EQ(dlg->m_snapMemInterval, "010");
+    EXPECT_EQ(dlg->m_snapLevel1, "+31.0");
+    EXPECT_EQ(dlg->m_snapAlarmMode, 2);
+    EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "00420");
+    EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "015");
+    ASSERT_EQ(app.m_memoryRecords.GetSize(), 3);
+    EXPECT_EQ(app.m_memoryRecords[2].data[0], 'c');
+    EXPECT_EQ(dir.Read("memory.csv"), kEarlierCsv);
+  }
+  // Disconnect: closed at once, whatever the line did.
+  void ExpectDisconnects() {
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ui::Click(*dlg, IDC_BUTTON_CONNECT));
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(dlg->m_bConnected, 0);
+    EXPECT_EQ(dlg->m_pSerial, nullptr);
+    EXPECT_EQ(ui::TextOf(*dlg, IDC_STATIC_STATUS), "未接続");
+    EXPECT_LT(ms, kDisconnectBoundMs);
+  }
+};
+
+// The adapter is pulled out while the measurement reply is on its way: that
+// step fails, the device is gone for a new connection, nothing held is lost.
+TEST(LineFaults, UnpluggedInTheMiddleOfAReply) {
+  Bench run;
+  run.ConnectTo({"--unplug", "D"});
+  run.Hold();
+  EXPECT_LT(run.Read(1), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{kMeasurementFailed, kMeasurementCaption}}));
+  EXPECT_EQ(run.dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
+  run.ExpectHeld();
+  run.ExpectDisconnects();
+  run.sim.reset();   // gone with the adapter
+  run.boxes.boxes.clear();
+  EXPECT_FALSE(run.Connect());
+  EXPECT_EQ(run.Shown(), (Boxes{{"COMポートオープンに失敗しました。", "COMポートオープン"}}));
+}
+
+TEST(LineFaults, UnpluggedDuringTheMemoryDownload) {
+  Bench run;
+  run.ConnectTo({"--unplug", "O", "--records", "511"}, kMemoryIni);
+  run.Hold();
+  EXPECT_LT(run.Download(), kMemoryBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{"ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", "一括読出"}}));
+  run.ExpectHeld();
+  run.ExpectDisconnects();
+}
+
+// Noise before every reply is dropped between frames: every step succeeds.
+TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
+  Bench run;
+  run.ConnectTo({"--noise", "1000"});
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  EXPECT_LT(run.Read(1), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), Boxes{});
+  EXPECT_EQ(run.dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
+  EXPECT_FALSE(run.dlg->m_snapBuzzer.IsEmpty());
+  run.ExpectDisconnects();
+}
+
+// A setting refused every time: six sends, then its failure is reported;
+// the snapshot keeps the value last acknowledged, the page what was typed.
+TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
+  Bench run;
+  run.ConnectTo({"--refuse", "B"});
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  ASSERT_EQ(run.Shown(), Boxes{});
+  const CString acknowledged = run.dlg->m_snapBuzzer;
+  ASSERT_FALSE(acknowledged.IsEmpty());
+  run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+  run.ClearFrames();
+  EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
+  EXPECT_EQ(run.Frames().size(), 6u);
+  EXPECT_EQ(run.dlg->m_snapBuzzer, acknowledged);
+  EXPECT_EQ(run.dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
+  run.ExpectDisconnects();
+}
+
+// A reply that stops half-way fails its step; the frame it left open takes in
+// the next reply, whose step fails too; after that the link is in step again.
+TEST(LineFaults, AReplyThatStopsHalfWayCostsTheNextReplyAtMost) {
+  Bench run;
+  run.ConnectTo({"--cut", "D"});
+  run.Hold();
+  EXPECT_LT(run.Read(1), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{kMeasurementFailed, kMeasurementCaption}}));
+  run.ExpectHeld();
+  run.boxes.boxes.clear();
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{"ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理"}}));
+  run.boxes.boxes.clear();
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), Boxes{});
+  run.ExpectDisconnects();
+}
+
+// A reply longer than the reply buffer is dropped whole; the next one is read.
+TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
+  Bench run;
+  run.ConnectTo({"--reply", "D" + std::string(25000, '9')});
+  run.Hold();
+  EXPECT_LT(run.Read(1), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{kMeasurementFailed, kMeasurementCaption}}));
+  run.ExpectHeld();
+  run.boxes.boxes.clear();
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), Boxes{});
+  run.ExpectDisconnects();
+}
+
+// 512 records do not fit the reply buffer: the download fails and the
+// earlier records and file stay.
+TEST(LineFaults, AMemoryOfMoreThan511RecordsFailsTheDownload) {
+  Bench run;
+  run.ConnectTo({"--reply", "O" + MemoryRecords(512)}, kMemoryIni);
+  run.Hold();
+  EXPECT_LT(run.Download(), kMemoryBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{"ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", "一括読出"}}));
+  run.ExpectHeld();
+  EXPECT_EQ(run.Frames().size(), 1u);
+  run.ExpectDisconnects();
+}
+
+}  // namespace
