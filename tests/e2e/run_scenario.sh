@@ -26,7 +26,7 @@ winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 header() { sed -n "s/^#@ $1 *//p" "$scenario"; }
 
 port_link="$WINEPREFIX/tavo-e2e-com7"
-"$here/wine_port.sh" COM7 "$port_link"
+"$here/../../cmake/wine-port.sh" COM7 "$port_link"
 # Debian's Wine server lists every object left when it ends on the error
 # output of the program that started it: started here, it keeps that to itself.
 wineserver 2>/dev/null || true

@@ -3,11 +3,11 @@
 # device or a link to one, which need not exist yet). Does nothing when the
 # prefix already has that mapping; otherwise waits for the prefix's Wine
 # server to end, so that the next start lists the port.
-#   wine_port.sh NAME DEVICE        (WINEPREFIX as for cmake/wine-run.sh)
+#   wine-port.sh NAME DEVICE        (WINEPREFIX as for wine-run.sh)
 set -euo pipefail
 name=$1 device=$2
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/../../build/wineprefix}
+export WINEPREFIX=${WINEPREFIX:-$here/../build/wineprefix}
 listed() {   # the prefix's registry holds NAME=DEVICE under Software\Wine\Ports
   [ -f "$WINEPREFIX/system.reg" ] && awk -v want="\"$name\"=\"$device\"" '
     index($0, "[Software\\\\Wine\\\\Ports]") == 1 { inside = 1; next }
@@ -16,6 +16,6 @@ listed() {   # the prefix's registry holds NAME=DEVICE under Software\Wine\Ports
     END { exit !found }' "$WINEPREFIX/system.reg"
 }
 listed && exit 0
-"$here/../../cmake/wine-run.sh" reg add 'HKLM\Software\Wine\Ports' /v "$name" /d "$device" /f >/dev/null
+"$here/wine-run.sh" reg add 'HKLM\Software\Wine\Ports' /v "$name" /d "$device" /f >/dev/null
 wineserver -w
-listed || { echo "wine_port.sh: $name is not in the registry of $WINEPREFIX" >&2; exit 1; }
+listed || { echo "wine-port.sh: $name is not in the registry of $WINEPREFIX" >&2; exit 1; }
