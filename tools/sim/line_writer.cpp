@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -17,6 +19,8 @@ const char kNoise[] = {'\0', 'A', '\x7F', '\xFF', ' ', '\x03'};
 bool LineWriter::WriteAll(const std::string& bytes) {
   const unsigned byteUs = m_options.baud > 0 ? 10000000u / m_options.baud : 0;
   size_t step = byteUs ? 1 : bytes.size();
+  // Paced from the first byte on, so that the time of the writes is not added to the bytes' own.
+  const auto start = std::chrono::steady_clock::now();
   for (size_t done = 0; done < bytes.size();) {
     ssize_t n = write(m_fd, bytes.data() + done, std::min(step, bytes.size() - done));
     if (n < 0 && errno == EINTR) continue;
@@ -25,7 +29,7 @@ bool LineWriter::WriteAll(const std::string& bytes) {
       return false;
     }
     done += static_cast<size_t>(n);
-    if (byteUs) usleep(byteUs * n);
+    if (byteUs) std::this_thread::sleep_until(start + std::chrono::microseconds(byteUs * done));
   }
   return true;
 }
