@@ -18,7 +18,7 @@
 
 namespace {
 
-using Boxes = std::vector<std::pair<std::string, std::string>>;   // text, caption
+using Boxes = SimBench::Boxes;
 
 // Short waits: a reply within 100 ms; the memory within 50 x 180 ms.
 const char kIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=1\r\n";
@@ -36,11 +36,7 @@ class Bench : public SimBench {
 public:
   ~Bench() { fw::SetSaveAsHandler(nullptr); }
 
-  void ConnectTo(const std::vector<std::string>& args, const char* ini = kIni) {
-    Start(args, false, ini);
-    ASSERT_TRUE(Connect());
-    ClearFrames();
-  }
+  void ConnectTo(const std::vector<std::string>& args, const char* ini = kIni) { StartConnected(args, false, ini); }
   // Presses `button` on tab `tab`; the milliseconds the sequence took.
   long Press(int tab, int button) {
     EXPECT_TRUE(ui::ChooseTab(*dlg, IDC_TAB, tab));
@@ -59,12 +55,6 @@ public:
     });
     return Press(1, IDC_BUTTON_SET);
   }
-  Boxes Shown() const {
-    Boxes shown;
-    for (const fw::MessageBoxRecord& box : boxes.boxes) shown.emplace_back(box.text, box.caption);
-    return shown;
-  }
-
   // What a technician has at hand before the fault: a snapshot, user page 1
   // as typed, the records of an earlier download and its CSV file.
   void Hold() {

@@ -10,32 +10,23 @@
 
 namespace {
 
-using Boxes = std::vector<std::pair<std::string, std::string>>;   // text, caption
+using Boxes = SimBench::Boxes;
 
 class Bench : public SimBench {
 public:
   // Starts the simulator with `args`, connects and forgets the identification frames.
   void ConnectTo(const std::vector<std::string>& args = {}, const std::string& ini = "") {
-    Start(args, true, ini);
-    ASSERT_TRUE(Connect());
-    ClearFrames();
+    StartConnected(args, true, ini);
   }
   // The heads of the frames the instrument received: "$Q", "#v", "T", "sa".
   std::vector<std::string> SentHeads() const {
     std::vector<std::string> heads;
-    for (const std::string& hex : Frames()) {
-      std::string bytes;
-      for (size_t i = 0; i + 1 < hex.size(); i += 3) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    for (const std::string& bytes : FrameBytes()) {
       bool query = bytes.size() > 2 && (bytes[1] == '$' || bytes[1] == '#');
       bool iot = bytes.size() > 2 && bytes[1] == 's';
       heads.push_back(bytes.substr(1, query || iot ? 2 : 1));
     }
     return heads;
-  }
-  Boxes Shown() const {
-    Boxes shown;
-    for (const fw::MessageBoxRecord& box : boxes.boxes) shown.emplace_back(box.text, box.caption);
-    return shown;
   }
   void Press(int tab, int button) {
     ASSERT_TRUE(ui::ChooseTab(*dlg, IDC_TAB, tab));

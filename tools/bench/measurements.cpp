@@ -51,7 +51,7 @@ std::vector<std::string> AnswersTo(const std::vector<std::string>& frames) {
 
 // Wall time over protocol time of the frames from `first` on, with `pauses` SendDelay pauses.
 void Overhead(const SimSession& session, size_t first, int pauses, double wall, Measurement& result) {
-  std::vector<std::string> all = session.Frames();
+  std::vector<std::string> all = session.FrameBytes();
   std::vector<std::string> answers = AnswersTo(all);
   std::vector<std::string> frames(all.begin() + static_cast<long>(first), all.end());
   answers.erase(answers.begin(), answers.begin() + static_cast<long>(first));

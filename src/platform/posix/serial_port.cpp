@@ -16,9 +16,8 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <condition_variable>
-#include <mutex>
 
+#include "platform/port_gate.h"
 #include "platform/posix/mbcs.h"
 
 namespace plat {
@@ -88,25 +87,8 @@ bool TakeExclusively(int fd) {
 }  // namespace
 
 struct SerialPort::Impl {
-  std::mutex mutex;
-  std::condition_variable idle;
-  int fd = -1;
-  int wake[2] = {-1, -1};
-  int users = 0;          // reads and writes under way
-  bool closing = false;
-
-  // Registers a read or write; false when the port is closed or closing.
-  bool Enter(int& outFd) {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (fd < 0 || closing) return false;
-    ++users;
-    outFd = fd;
-    return true;
-  }
-  void Leave() {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (--users == 0) idle.notify_all();
-  }
+  PortGate<int> gate{-1};
+  int wake[2] = {-1, -1};   // a byte in it ends a waiting read at once
 };
 
 SerialPort::SerialPort() : m_impl(new Impl) {}
@@ -128,21 +110,17 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   int lines = TIOCM_DTR | TIOCM_RTS;
   ioctl(fd, TIOCMBIS, &lines);   // refused by a pty: nothing to do then
   tcflush(fd, TCIOFLUSH);
-  std::lock_guard<std::mutex> lock(m_impl->mutex);
-  m_impl->fd = fd;
   m_impl->wake[0] = wake[0];
   m_impl->wake[1] = wake[1];
+  m_impl->gate.Open(fd);
   return true;
 }
 
-bool SerialPort::IsOpen() const {
-  std::lock_guard<std::mutex> lock(m_impl->mutex);
-  return m_impl->fd >= 0 && !m_impl->closing;
-}
+bool SerialPort::IsOpen() const { return m_impl->gate.IsOpen(); }
 
 ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   int fd;
-  if (!m_impl->Enter(fd)) return ReadResult::Failed;
+  if (!m_impl->gate.Enter(fd)) return ReadResult::Failed;
   pollfd fds[2] = {{fd, POLLIN, 0}, {m_impl->wake[0], POLLIN, 0}};
   ReadResult result = ReadResult::Empty;
   int ready = poll(fds, 2, kReadTimeoutMs);
@@ -158,13 +136,13 @@ ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   } else if (fds[0].revents != 0) {
     result = ReadResult::Failed;   // hang-up or error without data: the device is gone
   }
-  m_impl->Leave();
+  m_impl->gate.Leave();
   return result;
 }
 
 WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   int fd;
-  if (!m_impl->Enter(fd)) return WriteResult::Failed;
+  if (!m_impl->gate.Enter(fd)) return WriteResult::Failed;
   pollfd pfd = {fd, POLLOUT, 0};
   WriteResult result = WriteResult::NotTaken;
   int ready = poll(&pfd, 1, kWriteTimeoutMs);
@@ -177,23 +155,24 @@ WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   } else if (ready == 1) {
     result = WriteResult::Failed;   // hang-up or error: the device is gone
   }
-  m_impl->Leave();
+  m_impl->gate.Leave();
   return result;
 }
 
 void SerialPort::Close() {
-  std::unique_lock<std::mutex> lock(m_impl->mutex);
-  if (m_impl->fd < 0 || m_impl->closing) return;
-  m_impl->closing = true;
-  char c = 0;
-  if (write(m_impl->wake[1], &c, 1) < 0) { /* a full pipe wakes as well */ }
-  m_impl->idle.wait(lock, [this] { return m_impl->users == 0; });
-  ioctl(m_impl->fd, TIOCNXCL);   // the next Open may take the device again
-  close(m_impl->fd);
-  close(m_impl->wake[0]);
-  close(m_impl->wake[1]);
-  m_impl->fd = m_impl->wake[0] = m_impl->wake[1] = -1;
-  m_impl->closing = false;
+  int* wake = m_impl->wake;
+  m_impl->gate.Close(
+      [wake] {
+        char c = 0;
+        if (write(wake[1], &c, 1) < 0) { /* a full pipe wakes as well */ }
+      },
+      [wake](int fd) {
+        ioctl(fd, TIOCNXCL);   // the next Open may take the device again
+        close(fd);
+        close(wake[0]);
+        close(wake[1]);
+        wake[0] = wake[1] = -1;
+      });
 }
 
 }  // namespace plat

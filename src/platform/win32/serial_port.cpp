@@ -7,9 +7,8 @@
 // reused handle.
 #include <windows.h>
 
-#include <condition_variable>
-#include <mutex>
 
+#include "platform/port_gate.h"
 #include "platform/serial_port.h"
 
 namespace plat {
@@ -93,29 +92,14 @@ bool FinishOverlapped(HANDLE h, OVERLAPPED& ov, HANDLE stop, DWORD timeoutMs, DW
 }  // namespace
 
 struct SerialPort::Impl {
-  std::mutex mutex;
-  std::condition_variable idle;
-  HANDLE handle = INVALID_HANDLE_VALUE;
+  PortGate<HANDLE> gate{INVALID_HANDLE_VALUE};
   HANDLE readDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE writeDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);   // set by Close
-  int users = 0;          // reads and writes under way
-  bool closing = false;
 
   ~Impl() {
     for (HANDLE e : {readDone, writeDone, stop})
       if (e) CloseHandle(e);
-  }
-  bool Enter(HANDLE& out) {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (handle == INVALID_HANDLE_VALUE || closing) return false;
-    ++users;
-    out = handle;
-    return true;
-  }
-  void Leave() {
-    std::lock_guard<std::mutex> lock(mutex);
-    if (--users == 0) idle.notify_all();
   }
 };
 
@@ -137,19 +121,15 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
     return false;
   }
   ResetEvent(m_impl->stop);
-  std::lock_guard<std::mutex> lock(m_impl->mutex);
-  m_impl->handle = h;
+  m_impl->gate.Open(h);
   return true;
 }
 
-bool SerialPort::IsOpen() const {
-  std::lock_guard<std::mutex> lock(m_impl->mutex);
-  return m_impl->handle != INVALID_HANDLE_VALUE && !m_impl->closing;
-}
+bool SerialPort::IsOpen() const { return m_impl->gate.IsOpen(); }
 
 ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   HANDLE h;
-  if (!m_impl->Enter(h)) return ReadResult::Failed;
+  if (!m_impl->gate.Enter(h)) return ReadResult::Failed;
   OVERLAPPED ov = {};
   ov.hEvent = m_impl->readDone;
   ResetEvent(ov.hEvent);
@@ -157,14 +137,14 @@ ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   bool ok = ReadFile(h, &byte, 1, &got, &ov) != 0;
   if (!ok && GetLastError() == ERROR_IO_PENDING)
     ok = FinishOverlapped(h, ov, m_impl->stop, kReadTimeoutMs, got);
-  m_impl->Leave();
+  m_impl->gate.Leave();
   if (!ok) return ReadResult::Failed;
   return got == 1 ? ReadResult::Byte : ReadResult::Empty;
 }
 
 WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   HANDLE h;
-  if (!m_impl->Enter(h)) return WriteResult::Failed;
+  if (!m_impl->gate.Enter(h)) return WriteResult::Failed;
   OVERLAPPED ov = {};
   ov.hEvent = m_impl->writeDone;
   ResetEvent(ov.hEvent);
@@ -172,20 +152,15 @@ WriteResult SerialPort::WriteByte(std::uint8_t byte) {
   bool ok = WriteFile(h, &byte, 1, &written, &ov) != 0;
   if (!ok && GetLastError() == ERROR_IO_PENDING)
     ok = FinishOverlapped(h, ov, nullptr, kWriteTimeoutMs, written);
-  m_impl->Leave();
+  m_impl->gate.Leave();
   if (!ok) return WriteResult::Failed;
   return written == 1 ? WriteResult::Written : WriteResult::NotTaken;
 }
 
 void SerialPort::Close() {
-  std::unique_lock<std::mutex> lock(m_impl->mutex);
-  if (m_impl->handle == INVALID_HANDLE_VALUE || m_impl->closing) return;
-  m_impl->closing = true;
-  SetEvent(m_impl->stop);   // a waiting read is cancelled and returns Failed
-  m_impl->idle.wait(lock, [this] { return m_impl->users == 0; });
-  CloseHandle(m_impl->handle);
-  m_impl->handle = INVALID_HANDLE_VALUE;
-  m_impl->closing = false;
+  HANDLE stop = m_impl->stop;
+  m_impl->gate.Close([stop] { SetEvent(stop); },   // a waiting read is cancelled and returns Failed
+                     [](HANDLE h) { CloseHandle(h); });
 }
 
 }  // namespace plat
