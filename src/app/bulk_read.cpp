@@ -32,6 +32,6 @@ void CTAVODlg::BulkReadMemory() {
     MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }
-  if (!WriteMemoryCsv(path.c_str()))
+  if (!WriteMemoryCsv(MemoryRecordsStore(), path.c_str()))
     MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
 }

@@ -16,7 +16,7 @@ namespace {
 
 // One step of a read sequence and what the user is told when it fails.
 struct ReadStep {
-  int (*query)(CTAVODlg&);
+  int (*query)(CCommandContext&);
   const char* message;
   const char* caption;
 };
@@ -42,7 +42,7 @@ int CTAVODlg::ReadUser1Page() {
     MessageBox("ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理", fw::kMbOk | fw::kMbIconError);
     return 0;
   }
-  std::vector<int (*)(CTAVODlg&)> queries = {GetClock, GetMemoryInterval, GetBuzzerAlarm, GetPatrolLightMode,
+  std::vector<int (*)(CCommandContext&)> queries = {GetClock, GetMemoryInterval, GetBuzzerAlarm, GetPatrolLightMode,
                                              GetPatrolLightThresholds};
   if (m_bIoTUnit) queries.push_back(GetIoTSchedule);
   int result = 1;

@@ -1,7 +1,6 @@
 // The settings snapshot: what each setting control showed when the instrument
 // was last read, or when the setting was last acknowledged.
 #include "app/tavo_dlg.h"
-#include "platform/clock.h"
 
 void CTAVODlg::ClearSnapshot() {
   ClearUser1Snapshot();
@@ -46,9 +45,4 @@ void CTAVODlg::TakeUser1Snapshot(bool withIoT) {
 void CTAVODlg::TakeMaker1Snapshot() {
   m_snapHumidityLimit = m_dlgMaker1.m_editHumidityLimit.GetWindowText();
   m_snapModelCode = static_cast<BYTE>(m_dlgMaker1.m_comboModel.GetCurSel());
-}
-
-void CTAVODlg::PauseBetweenCommands() {
-  const CIniFile* settings = m_pSerial ? m_pSerial->Settings() : nullptr;
-  if (settings && settings->SendDelay > 0) plat::SleepMs(static_cast<unsigned>(settings->SendDelay));
 }

@@ -155,6 +155,8 @@ void CTAVODlg::OnPaint() {
   if (IsIconic()) PaintIconCentred(m_hIcon);
 }
 
+CArray<COutputData, COutputData>& CTAVODlg::MemoryRecordsStore() { return TheApp().m_memoryRecords; }
+
 void CTAVODlg::CloseLink() {
   if (m_bConnected == 1 && m_pSerial) {
     m_pSerial->Close();

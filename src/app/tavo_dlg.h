@@ -2,14 +2,12 @@
 // list, Connect / Read / Set / Exit buttons, the hidden settings-reset button,
 // the status label, the open link and the settings snapshot.
 #pragma once
+#include "commands/command_context.h"
 #include "framework/dialog.h"
-#include "link/serial.h"
-#include "pages/dlg3.h"
-#include "pages/dlg4.h"
-#include "pages/dlg5.h"
-#include "pages/dlg8.h"
 
-class CTAVODlg : public CDialog {
+// The dialog is the context of every command: the pages, the link and the
+// IoT flag are its members.
+class CTAVODlg : public CDialog, public CCommandContext {
 public:
   CTAVODlg();
 
@@ -20,17 +18,11 @@ public:
   int m_bReadEnabled = 0;
   int m_bInitEnabled = 0;
   int m_nCurTab = 0;
-  CSerial* m_pSerial = nullptr;
-  CDlg3 m_dlgUser1;
-  CDlg4 m_dlgUser2;
-  CDlg5 m_dlgMaker1;
-  CDlg8 m_dlgMaker2;
   CComboBox m_comboPort;
   CButton m_btnSet;
   CButton m_btnRead;
   CButton m_btnConnect;
   CButton m_btnInit;
-  int m_bIoTUnit = 0;
 
   // The settings snapshot: what each setting control showed when the
   // instrument was last read, or when the setting was last acknowledged.
@@ -90,7 +82,9 @@ public:
   // Closes and deletes the open link, if any.
   void CloseLink();
 
-  IconHandle OnQueryDragIcon() const { return m_hIcon; }
+  IconHandle OnQueryDragIcon() override { return m_hIcon; }
+  // The application's memory records.
+  CArray<COutputData, COutputData>& MemoryRecordsStore() override;
 
 private:
   void Connect();

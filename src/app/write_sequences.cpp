@@ -16,7 +16,7 @@ namespace {
 // command, how the snapshot takes the acknowledged values, and its failure message.
 struct WriteGroup {
   bool (*changed)(const CTAVODlg&);
-  int (*send)(CTAVODlg&);
+  int (*send)(CCommandContext&);
   void (*record)(CTAVODlg&);
   const char* message;
   const char* caption;

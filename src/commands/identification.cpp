@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/reply_reader.h"
 #include "link/frames.h"
 #include "link/transactions.h"
@@ -41,14 +41,14 @@ bool HasIoTUnit(const std::string& model, const std::string& version) {
   return std::strcmp(version.c_str(), kIoTFrom) >= 0 && model != "TAVO-420AN" && model != "TAVO-410A";
 }
 
-void ApplyIoTRule(CTAVODlg& dlg, bool iot) {
+void ApplyIoTRule(CCommandContext& dlg, bool iot) {
   dlg.m_dlgUser1.m_comboIoTInterval.EnableWindow(iot);
   dlg.m_dlgUser1.m_editIoTStart.EnableWindow(iot);
   dlg.m_dlgUser1.m_editIoTStop.EnableWindow(iot);
   dlg.m_bIoTUnit = iot ? 1 : 0;
 }
 
-void ApplyModelRule(CTAVODlg& dlg, const std::string& model) {
+void ApplyModelRule(CCommandContext& dlg, const std::string& model) {
   for (const KnownModel& known : kModels) {
     if (model == known.name) {
       dlg.m_dlgMaker1.m_comboModel.SetCurSel(known.modelCodeItem);
@@ -60,7 +60,7 @@ void ApplyModelRule(CTAVODlg& dlg, const std::string& model) {
 
 }  // namespace
 
-int IdentifyInstrument(CTAVODlg& dlg) {
+int IdentifyInstrument(CCommandContext& dlg) {
   if (!dlg.m_pSerial) return 0;
   if (RunQuery(*dlg.m_pSerial, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
   ReplyReader reply(*dlg.m_pSerial);

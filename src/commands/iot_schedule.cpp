@@ -4,7 +4,7 @@
 //   12-13  communication stop hour, two digits
 #include "commands/iot_schedule.h"
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "commands/setting_values.h"
 #include "link/frames.h"
@@ -20,7 +20,7 @@ const int kHourLength = 2;
 }  // namespace
 
 // An interval not in the list keeps the combo's selection; the hours are shown all the same.
-int GetIoTSchedule(CTAVODlg& dlg) {
+int GetIoTSchedule(CCommandContext& dlg) {
   return QuerySettingResendingOnTimeOut(dlg, 's', [&](const ReplyReader& reply) {
     CDlg3& page = dlg.m_dlgUser1;
     int minutes;
@@ -36,7 +36,7 @@ int GetIoTSchedule(CTAVODlg& dlg) {
 
 // The minutes of the selected item's text ("15分"); without a selection there
 // is no interval to send.
-int SetIoTInterval(CTAVODlg& dlg) {
+int SetIoTInterval(CCommandContext& dlg) {
   const CComboBox& combo = dlg.m_dlgUser1.m_comboIoTInterval;
   const int item = combo.GetCurSel();
   if (item < 0) return 0;
@@ -49,7 +49,7 @@ int SetIoTInterval(CTAVODlg& dlg) {
 
 // The leading digits of each edit (an empty edit gives hour 0); an hour of
 // more than two digits is not sent.
-int SetIoTCommHours(CTAVODlg& dlg) {
+int SetIoTCommHours(CCommandContext& dlg) {
   int start, stop;
   if (!LeadingNumber(dlg.m_dlgUser1.m_editIoTStart.GetWindowText().str(), kHourLength, start) ||
       !LeadingNumber(dlg.m_dlgUser1.m_editIoTStop.GetWindowText().str(), kHourLength, stop))

@@ -3,10 +3,10 @@
 // commands only send their frame (the caller awaits the acknowledgement).
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
 // '$s' -> combo 1133, edits 1134 and 1135; sent again while no reply comes,
 // six times at most.
-int GetIoTSchedule(CTAVODlg& dlg);
-int SetIoTInterval(CTAVODlg& dlg);    // 's' 'a' <- combo 1133
-int SetIoTCommHours(CTAVODlg& dlg);   // 's' 'b' <- edits 1134 and 1135, both together
+int GetIoTSchedule(CCommandContext& dlg);
+int SetIoTInterval(CCommandContext& dlg);    // 's' 'a' <- combo 1133
+int SetIoTCommHours(CCommandContext& dlg);   // 's' 'b' <- edits 1134 and 1135, both together

@@ -5,7 +5,7 @@
 //   '$M'  2    the model code digit (the item of combo 1129)
 #include "commands/maker_settings.h"
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "commands/setting_values.h"
 #include "link/frames.h"
@@ -25,19 +25,19 @@ std::string HumidityLimitText(const ReplyReader& reply) {
 
 }  // namespace
 
-int GetHumidityLimit(CTAVODlg& dlg) {
+int GetHumidityLimit(CCommandContext& dlg) {
   return QuerySetting(dlg, 'L', [&](const ReplyReader& reply) {
     dlg.m_dlgMaker1.m_editHumidityLimit.SetWindowText(HumidityLimitText(reply).c_str());
     return true;
   });
 }
 
-int SetHumidityLimit(CTAVODlg& dlg) {
+int SetHumidityLimit(CCommandContext& dlg) {
   return SendSetting(dlg, HumidityLimitFrame(dlg.m_dlgMaker1.m_editHumidityLimit.GetWindowText().str()));
 }
 
 // A code beyond the list leaves no item selected and the edit as it is.
-int GetModelCode(CTAVODlg& dlg) {
+int GetModelCode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'M', [&](const ReplyReader& reply) {
     dlg.m_dlgMaker1.m_comboModel.SetCurSel(DigitValue(reply.At(kModelPosition)));
     dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
@@ -45,8 +45,8 @@ int GetModelCode(CTAVODlg& dlg) {
   });
 }
 
-int SetModelCode(CTAVODlg& dlg) { return SendSelection(dlg, dlg.m_dlgMaker1.m_comboModel, &ModelCodeFrame); }
+int SetModelCode(CCommandContext& dlg) { return SendSelection(dlg, dlg.m_dlgMaker1.m_comboModel, &ModelCodeFrame); }
 
-void ResetInstrumentSettings(CTAVODlg& dlg) {
+void ResetInstrumentSettings(CCommandContext& dlg) {
   if (dlg.m_pSerial) RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame());
 }

@@ -4,14 +4,14 @@
 // acknowledgement).
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
-int GetHumidityLimit(CTAVODlg& dlg);   // '$L' -> edit 1090
-int SetHumidityLimit(CTAVODlg& dlg);   // 'L' <- edit 1090, as typed
-int GetModelCode(CTAVODlg& dlg);       // '$M' -> combo 1129, and the model rule for edit 1090
-int SetModelCode(CTAVODlg& dlg);       // 'M' <- combo 1129
+int GetHumidityLimit(CCommandContext& dlg);   // '$L' -> edit 1090
+int SetHumidityLimit(CCommandContext& dlg);   // 'L' <- edit 1090, as typed
+int GetModelCode(CCommandContext& dlg);       // '$M' -> combo 1129, and the model rule for edit 1090
+int SetModelCode(CCommandContext& dlg);       // 'M' <- combo 1129
 
 // 'i': returns the instrument's settings to their initial values. One send
 // and one wait for the acknowledgement, whose outcome is not judged; the
 // pages keep what they show.
-void ResetInstrumentSettings(CTAVODlg& dlg);
+void ResetInstrumentSettings(CCommandContext& dlg);

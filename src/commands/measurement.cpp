@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/reply_reader.h"
 #include "link/frames.h"
 #include "link/reply_fields.h"
@@ -18,7 +18,7 @@ struct SignedField {
 };
 
 // Runs the query and shows its signed fields.
-int QuerySignedFields(CTAVODlg& dlg, char letter, const std::vector<SignedField>& fields) {
+int QuerySignedFields(CCommandContext& dlg, char letter, const std::vector<SignedField>& fields) {
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (!HasReply(outcome)) return 0;
@@ -32,7 +32,7 @@ int QuerySignedFields(CTAVODlg& dlg, char letter, const std::vector<SignedField>
 }  // namespace
 
 // 'D': six signed fields of width 4, one every 10 positions.
-int GetMeasurementData(CTAVODlg& dlg) {
+int GetMeasurementData(CCommandContext& dlg) {
   CDlg4& page = dlg.m_dlgUser2;
   return QuerySignedFields(dlg, 'D', {{4, 4, &page.m_staticTavoIndoor},
                                       {14, 4, &page.m_staticTavoOutdoor},
@@ -41,7 +41,7 @@ int GetMeasurementData(CTAVODlg& dlg) {
                                       {54, 4, &page.m_staticGlobeTemp}});
 }
 
-int GetRealtimeData(CTAVODlg& dlg) {
+int GetRealtimeData(CCommandContext& dlg) {
   CDlg5& page = dlg.m_dlgMaker1;
   return QuerySignedFields(dlg, 'D', {{4, 4, &page.m_staticRtTavoIndoor},
                                       {14, 4, &page.m_staticRtTavoOutdoor},
@@ -52,7 +52,7 @@ int GetRealtimeData(CTAVODlg& dlg) {
 }
 
 // 'P': signed fields of width 8 on a grid of 12 positions; six of them are shown.
-int GetPreampData(CTAVODlg& dlg) {
+int GetPreampData(CCommandContext& dlg) {
   CDlg5& page = dlg.m_dlgMaker1;
   return QuerySignedFields(dlg, 'P', {{3, 8, &page.m_staticPaBattery},
                                       {15, 8, &page.m_staticPaAirTemp},
@@ -63,13 +63,13 @@ int GetPreampData(CTAVODlg& dlg) {
 }
 
 // 'G': two signed fields of width 8, 12 positions apart.
-int GetHumidityCalibration(CTAVODlg& dlg) {
+int GetHumidityCalibration(CCommandContext& dlg) {
   CDlg5& page = dlg.m_dlgMaker1;
   return QuerySignedFields(dlg, 'G', {{3, 8, &page.m_staticCalibRhB}, {15, 8, &page.m_staticCalibRhA}});
 }
 
 // 'V' with the channel digit: twenty unsigned fields of 10 characters, one every 12 positions from 2.
-int GetAdCounts(CTAVODlg& dlg) {
+int GetAdCounts(CCommandContext& dlg) {
   char channel;
   if (!dlg.m_pSerial || !SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, AdCountQueryFrame(channel), 'V');

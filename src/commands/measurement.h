@@ -2,10 +2,10 @@
 // text, into the pages. Each returns 1 on success, 0 on failure.
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
-int GetMeasurementData(CTAVODlg& dlg);       // '$D' -> user page 2
-int GetRealtimeData(CTAVODlg& dlg);          // '$D' -> maker page 1
-int GetPreampData(CTAVODlg& dlg);            // '$P' -> maker page 1
-int GetHumidityCalibration(CTAVODlg& dlg);   // '$G' -> maker page 1
-int GetAdCounts(CTAVODlg& dlg);              // '$V' channel -> maker page 2
+int GetMeasurementData(CCommandContext& dlg);       // '$D' -> user page 2
+int GetRealtimeData(CCommandContext& dlg);          // '$D' -> maker page 1
+int GetPreampData(CCommandContext& dlg);            // '$P' -> maker page 1
+int GetHumidityCalibration(CCommandContext& dlg);   // '$G' -> maker page 1
+int GetAdCounts(CCommandContext& dlg);              // '$V' channel -> maker page 2

@@ -4,7 +4,7 @@
 //         3-6  value, four characters; 7 on is not read
 #include "commands/memory_buzzer.h"
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "link/frames.h"
 
@@ -17,24 +17,24 @@ const int kValueWidth = 4;
 
 }  // namespace
 
-int GetMemoryInterval(CTAVODlg& dlg) {
+int GetMemoryInterval(CCommandContext& dlg) {
   return QuerySetting(dlg, 'I', [&](const ReplyReader& reply) {
     dlg.m_dlgUser1.m_editMemInterval.SetWindowText(reply.Number(kIntervalPosition, kIntervalLength).c_str());
     return true;
   });
 }
 
-int SetMemoryInterval(CTAVODlg& dlg) {
+int SetMemoryInterval(CCommandContext& dlg) {
   return SendSetting(dlg, MemoryIntervalFrame(dlg.m_dlgUser1.m_editMemInterval.GetWindowText().str()));
 }
 
-int GetBuzzerAlarm(CTAVODlg& dlg) {
+int GetBuzzerAlarm(CCommandContext& dlg) {
   return QuerySetting(dlg, 'B', [&](const ReplyReader& reply) {
     dlg.m_dlgUser1.m_editBuzzer.SetWindowText(reply.SignedNumber(kBuzzerSign, kValueWidth).c_str());
     return true;
   });
 }
 
-int SetBuzzerAlarm(CTAVODlg& dlg) {
+int SetBuzzerAlarm(CCommandContext& dlg) {
   return SendSetting(dlg, BuzzerAlarmFrame(dlg.m_dlgUser1.m_editBuzzer.GetWindowText().str()));
 }

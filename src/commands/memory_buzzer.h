@@ -3,9 +3,9 @@
 // caller awaits the acknowledgement) and send the edit text as typed.
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
-int GetMemoryInterval(CTAVODlg& dlg);   // '$I' -> edit 1086
-int SetMemoryInterval(CTAVODlg& dlg);   // 'I' <- edit 1086
-int GetBuzzerAlarm(CTAVODlg& dlg);      // '$B' -> edit 1088
-int SetBuzzerAlarm(CTAVODlg& dlg);      // 'B' <- edit 1088
+int GetMemoryInterval(CCommandContext& dlg);   // '$I' -> edit 1086
+int SetMemoryInterval(CCommandContext& dlg);   // 'I' <- edit 1086
+int GetBuzzerAlarm(CCommandContext& dlg);      // '$B' -> edit 1088
+int SetBuzzerAlarm(CCommandContext& dlg);      // 'B' <- edit 1088

@@ -1,26 +1,25 @@
 #include "commands/memory_data.h"
 
-#include "app/tavo_app.h"
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/memory_format.h"
 #include "commands/reply_reader.h"
 #include "link/frames.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
-int ReadMemoryData(CTAVODlg& dlg) {
+int ReadMemoryData(CCommandContext& dlg) {
   if (!dlg.m_pSerial) return 0;
   CSerial& link = *dlg.m_pSerial;
   QueryOutcome outcome = RunQuery(link, QueryFrame('O'), 'O');
   if (!HasReply(outcome)) return 0;
   {
     plat::LockGuard guard(link.ReplyLock());
-    SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), TheApp().m_memoryRecords);
+    SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), dlg.MemoryRecordsStore());
   }
   return QueryResult(outcome);
 }
 
-int WriteMemoryCsv(const char* path) {
+int WriteMemoryCsv(const MemoryRecords& records, const char* path) {
   if (!path) return 0;
-  return plat::WriteWholeFile(path, MemoryCsvText(TheApp().m_memoryRecords)) ? 1 : 0;
+  return plat::WriteWholeFile(path, MemoryCsvText(records)) ? 1 : 0;
 }

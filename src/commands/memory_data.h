@@ -2,14 +2,17 @@
 // export to a CSV file. Each returns 1 on success, 0 on failure.
 #pragma once
 
-class CTAVODlg;
+#include "commands/memory_records.h"
+#include "framework/carray.h"
+
+class CCommandContext;
 
 // Queries the whole memory in one reply, waiting up to TimeOut x 180 ms, and
-// rebuilds the memory records from it. 0 when no reply came (the records are
+// rebuilds the context's memory records from it. 0 when no reply came (the records are
 // kept) or when the last of six sends was refused (the records are rebuilt
 // from the reply all the same).
-int ReadMemoryData(CTAVODlg& dlg);
+int ReadMemoryData(CCommandContext& dlg);
 
-// Writes the memory records to the CSV file `path`, replacing it. 0 when the
+// Writes `records` to the CSV file `path`, replacing it. 0 when the
 // file cannot be created, written or put in place; `path` is then unchanged.
-int WriteMemoryCsv(const char* path);
+int WriteMemoryCsv(const CArray<COutputData, COutputData>& records, const char* path);

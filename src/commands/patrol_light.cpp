@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "commands/setting_values.h"
 #include "link/frames.h"
@@ -33,18 +33,18 @@ const Level kLevels[4] = {
 
 }  // namespace
 
-int GetPatrolLightMode(CTAVODlg& dlg) {
+int GetPatrolLightMode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'K', [&](const ReplyReader& reply) {
     dlg.m_dlgUser1.m_comboAlarmMode.SetCurSel(DigitValue(reply.At(kModePosition)));
     return true;
   });
 }
 
-int SetPatrolLightMode(CTAVODlg& dlg) {
+int SetPatrolLightMode(CCommandContext& dlg) {
   return SendSelection(dlg, dlg.m_dlgUser1.m_comboAlarmMode, &PatrolLightModeFrame);
 }
 
-int GetPatrolLightThresholds(CTAVODlg& dlg) {
+int GetPatrolLightThresholds(CCommandContext& dlg) {
   return QuerySetting(dlg, 'S', [&](const ReplyReader& reply) {
     for (const Level& level : kLevels)
       (dlg.m_dlgUser1.*level.edit).SetWindowText(reply.SignedNumber(level.signPosition, kValueWidth).c_str());
@@ -52,7 +52,7 @@ int GetPatrolLightThresholds(CTAVODlg& dlg) {
   });
 }
 
-int SetPatrolLightThresholds(CTAVODlg& dlg) {
+int SetPatrolLightThresholds(CCommandContext& dlg) {
   std::string levels[4];
   for (int i = 0; i < 4; ++i) levels[i] = (dlg.m_dlgUser1.*kLevels[i].edit).GetWindowText().str();
   return SendSetting(dlg, PatrolLightThresholdsFrame(levels));

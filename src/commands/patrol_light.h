@@ -4,9 +4,9 @@
 // acknowledgement).
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
-int GetPatrolLightMode(CTAVODlg& dlg);         // '$K' -> combo 1092
-int SetPatrolLightMode(CTAVODlg& dlg);         // 'K' <- combo 1092
-int GetPatrolLightThresholds(CTAVODlg& dlg);   // '$S' -> edits 1095, 1100, 1101, 1102
-int SetPatrolLightThresholds(CTAVODlg& dlg);   // 'S' <- the same edits, all four levels together
+int GetPatrolLightMode(CCommandContext& dlg);         // '$K' -> combo 1092
+int SetPatrolLightMode(CCommandContext& dlg);         // 'K' <- combo 1092
+int GetPatrolLightThresholds(CCommandContext& dlg);   // '$S' -> edits 1095, 1100, 1101, 1102
+int SetPatrolLightThresholds(CCommandContext& dlg);   // 'S' <- the same edits, all four levels together

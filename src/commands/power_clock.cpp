@@ -3,7 +3,7 @@
 //   '$T'  2-13  the clock YYMMDDhhmmss, two digits a field (year 2000 + YY)
 #include "commands/power_clock.h"
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "commands/setting_values.h"
 #include "link/frames.h"
@@ -19,14 +19,14 @@ const char* const kAutoPowerOffTexts[] = {"許可", "禁止"};
 
 }  // namespace
 
-int GetAutoPowerOff(CTAVODlg& dlg) {
+int GetAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
     dlg.m_dlgUser1.m_comboAutoPowerOff.SetCurSel(DigitValue(reply.At(kChoicePosition)));
     return true;
   });
 }
 
-int ShowAutoPowerOff(CTAVODlg& dlg) {
+int ShowAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(kChoicePosition));
     if (choice <= 1) dlg.m_dlgUser2.m_staticAutoPowerOff.SetWindowText(kAutoPowerOffTexts[choice]);
@@ -34,12 +34,12 @@ int ShowAutoPowerOff(CTAVODlg& dlg) {
   });
 }
 
-int SetAutoPowerOff(CTAVODlg& dlg) {
+int SetAutoPowerOff(CCommandContext& dlg) {
   return SendSelection(dlg, dlg.m_dlgUser1.m_comboAutoPowerOff, &AutoPowerOffFrame);
 }
 
 // A clock that is no date and time leaves both pickers as they are.
-int GetClock(CTAVODlg& dlg) {
+int GetClock(CCommandContext& dlg) {
   return QuerySetting(dlg, 'T', [&](const ReplyReader& reply) {
     fw::DateTime clock;
     if (!ParseClockDigits(reply.Field(kClockPosition, kClockLength), clock)) return false;
@@ -50,7 +50,7 @@ int GetClock(CTAVODlg& dlg) {
 }
 
 // The fields as they came, unchecked.
-int ShowClock(CTAVODlg& dlg) {
+int ShowClock(CCommandContext& dlg) {
   return QuerySetting(dlg, 'T', [&](const ReplyReader& reply) {
     auto field = [&](int k) { return reply.Field(kClockPosition + 2 * k, 2); };
     CString text;
@@ -63,7 +63,7 @@ int ShowClock(CTAVODlg& dlg) {
 
 // The date of picker 1071 and the time of day of picker 1083; nothing is sent
 // when a picker holds no value or the year is outside 2000-2099.
-int SetClock(CTAVODlg& dlg) {
+int SetClock(CCommandContext& dlg) {
   fw::DateTime date, time;
   if (!dlg.m_dlgUser1.m_dateClock.GetTime(date) || !dlg.m_dlgUser1.m_timeClock.GetTime(time)) return 0;
   fw::DateTime clock = date;

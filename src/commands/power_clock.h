@@ -3,11 +3,11 @@
 // acknowledgement).
 #pragma once
 
-class CTAVODlg;
+class CCommandContext;
 
-int GetAutoPowerOff(CTAVODlg& dlg);    // '$Q' -> combo 1030 of user page 1
-int ShowAutoPowerOff(CTAVODlg& dlg);   // '$Q' -> static 1049 of user page 2
-int SetAutoPowerOff(CTAVODlg& dlg);    // 'Q' <- combo 1030
-int GetClock(CTAVODlg& dlg);           // '$T' -> pickers 1071 and 1083 of user page 1
-int ShowClock(CTAVODlg& dlg);          // '$T' -> static 1096 of user page 2
-int SetClock(CTAVODlg& dlg);           // 'T' <- pickers 1071 and 1083
+int GetAutoPowerOff(CCommandContext& dlg);    // '$Q' -> combo 1030 of user page 1
+int ShowAutoPowerOff(CCommandContext& dlg);   // '$Q' -> static 1049 of user page 2
+int SetAutoPowerOff(CCommandContext& dlg);    // 'Q' <- combo 1030
+int GetClock(CCommandContext& dlg);           // '$T' -> pickers 1071 and 1083 of user page 1
+int ShowClock(CCommandContext& dlg);          // '$T' -> static 1096 of user page 2
+int SetClock(CCommandContext& dlg);           // 'T' <- pickers 1071 and 1083

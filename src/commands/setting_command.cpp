@@ -1,6 +1,6 @@
 #include "commands/setting_command.h"
 
-#include "app/tavo_dlg.h"
+#include "commands/command_context.h"
 #include "link/frames.h"
 #include "link/reply_fields.h"
 #include "link/transactions.h"
@@ -9,7 +9,7 @@ namespace {
 
 using Transaction = QueryOutcome (*)(CSerial&, const std::string&, char);
 
-int Query(CTAVODlg& dlg, char letter, const ShowReply& show, Transaction run) {
+int Query(CCommandContext& dlg, char letter, const ShowReply& show, Transaction run) {
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = run(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (!HasReply(outcome)) return 0;
@@ -19,20 +19,20 @@ int Query(CTAVODlg& dlg, char letter, const ShowReply& show, Transaction run) {
 
 }  // namespace
 
-int QuerySetting(CTAVODlg& dlg, char letter, const ShowReply& show) {
+int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show) {
   return Query(dlg, letter, show, &RunQuery);
 }
 
-int QuerySettingResendingOnTimeOut(CTAVODlg& dlg, char letter, const ShowReply& show) {
+int QuerySettingResendingOnTimeOut(CCommandContext& dlg, char letter, const ShowReply& show) {
   return Query(dlg, letter, show, &RunQueryResendingOnTimeOut);
 }
 
-int SendSetting(CTAVODlg& dlg, const std::string& frame) {
+int SendSetting(CCommandContext& dlg, const std::string& frame) {
   if (!dlg.m_pSerial) return 0;
   return SendSettingFrame(*dlg.m_pSerial, frame);
 }
 
-int SendSelection(CTAVODlg& dlg, const CComboBox& combo, std::string (*frameOf)(char digit)) {
+int SendSelection(CCommandContext& dlg, const CComboBox& combo, std::string (*frameOf)(char digit)) {
   char digit;
   if (!SelectionDigit(combo.GetCurSel(), digit)) return 0;
   return SendSetting(dlg, frameOf(digit));

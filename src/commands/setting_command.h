@@ -6,7 +6,7 @@
 
 #include "commands/reply_reader.h"
 
-class CTAVODlg;
+class CCommandContext;
 class CComboBox;
 
 // Shows a reply in the controls; false when the reply cannot be shown.
@@ -14,15 +14,15 @@ using ShowReply = std::function<bool(const ReplyReader& reply)>;
 
 // Runs the query of `letter` and, when a reply came, shows it. 1 when the
 // query succeeded and the reply was shown, 0 otherwise.
-int QuerySetting(CTAVODlg& dlg, char letter, const ShowReply& show);
+int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show);
 // The same with the query that sends again when no reply came.
-int QuerySettingResendingOnTimeOut(CTAVODlg& dlg, char letter, const ShowReply& show);
+int QuerySettingResendingOnTimeOut(CCommandContext& dlg, char letter, const ShowReply& show);
 
 // Sends a setting frame (an acknowledgement is awaited once it went out). 1
 // when every byte was written; 0 without a link or when a write failed.
-int SendSetting(CTAVODlg& dlg, const std::string& frame);
+int SendSetting(CCommandContext& dlg, const std::string& frame);
 
 // Sends the frame that `frameOf` builds from the hexadecimal digit of the
 // combo's selection; 0, and nothing sent, when the combo has no such digit
 // (no selection, or an item beyond the sixteenth).
-int SendSelection(CTAVODlg& dlg, const CComboBox& combo, std::string (*frameOf)(char digit));
+int SendSelection(CCommandContext& dlg, const CComboBox& combo, std::string (*frameOf)(char digit));

@@ -1,5 +1,6 @@
 // CArray: the framework's growable array.
 #pragma once
+#include <cstddef>
 #include <vector>
 
 template <class TYPE, class ARG_TYPE = const TYPE&>

@@ -66,6 +66,8 @@ public:
   virtual void OnCancel();             // ends the dialog with fw::kIdCancel
   virtual void OnClose();              // default: OnCancel
   virtual void OnPaint() {}
+  // The icon dragged while the window is minimised; null for the default.
+  virtual IconHandle OnQueryDragIcon() { return nullptr; }
   // The text colour of static control `control`; false keeps the default.
   virtual bool OnCtlColor(CWnd& control, fw::Colour& textColour);
   virtual const MessageMap& GetMessageMap() const;

@@ -4,7 +4,9 @@
 
 namespace {
 
-// In the order of the link's events; '\x06' stands for the acknowledgement event.
+// The order is the link's: a letter's position here is the index of its reply
+// event (the nineteen events the instrument's replies signal). '\x06' stands
+// for the acknowledgement event at kAckEventIndex.
 const char kEventLetters[kReplyEventCount + 1] = "o\x06vMEFGDPQVTIBOKSLs";
 
 }  // namespace

@@ -28,7 +28,7 @@
 namespace {
 
 struct Query {
-  int (*run)(CTAVODlg&);
+  int (*run)(CCommandContext&);
   char letter;
 };
 

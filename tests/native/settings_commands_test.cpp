@@ -22,7 +22,7 @@
 
 namespace {
 
-using Command = int (*)(CTAVODlg&);
+using Command = int (*)(CCommandContext&);
 using PageValues = std::function<void(CTAVODlg&)>;
 
 fw::DateTime At(int year, int month, int day, int hour, int minute, int second) {

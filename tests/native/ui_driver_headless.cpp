@@ -42,4 +42,6 @@ unsigned TextColourOf(CDialog& dialog, int id) {
   return colour;
 }
 
+IconHandle DragIconOf(CDialog& dialog) { return dialog.OnQueryDragIcon(); }
+
 }  // namespace ui

@@ -37,6 +37,7 @@ TEST_F(MainDialog, StartsDisconnectedOnUserPage1) {
   EXPECT_TRUE(ui::IsEnabled(dlg, IDC_COMBO_PORT));
   EXPECT_EQ(dlg.m_nCurTab, 0);
   EXPECT_EQ(dlg.m_pSerial, nullptr);
+  EXPECT_EQ(ui::DragIconOf(dlg), dlg.m_hIcon);
   EXPECT_TRUE(dlg.m_dlgUser1.IsWindowVisible());
   EXPECT_FALSE(dlg.m_dlgUser2.IsWindowVisible());
   for (int id : {IDC_BUTTON_SET, IDC_BUTTON_READ, IDC_BUTTON_INIT}) EXPECT_FALSE(ui::IsEnabled(dlg, id)) << id;

@@ -19,7 +19,7 @@
 
 namespace {
 
-using Command = int (*)(CTAVODlg&);
+using Command = int (*)(CCommandContext&);
 
 const Command kQueries[] = {&GetAutoPowerOff,   &ShowAutoPowerOff,         &GetClock,        &ShowClock,
                             &GetMemoryInterval, &GetBuzzerAlarm,           &GetPatrolLightMode,

@@ -25,5 +25,7 @@ bool IsEnabled(CDialog& dialog, int id);
 bool IsVisible(CDialog& dialog, int id);
 // The text colour the dialog gives static `id`.
 unsigned TextColourOf(CDialog& dialog, int id);
+// The icon the window gives while it is dragged minimised.
+IconHandle DragIconOf(CDialog& dialog);
 
 }  // namespace ui

@@ -85,4 +85,8 @@ unsigned TextColourOf(CDialog& dialog, int id) {
   return colour;
 }
 
+IconHandle DragIconOf(CDialog& dialog) {
+  return reinterpret_cast<IconHandle>(SendMessageA(Window(dialog), WM_QUERYDRAGICON, 0, 0));
+}
+
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include "framework/dialog.h"
 #include "framework/headless/driver.h"
 #include "framework/headless/window.h"
-#include "framework/templates.h"
+#include "res/templates.h"
 #include "platform/clock.h"
 
 namespace fw::headless {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 #include "framework/dialog.h"
-#include "framework/templates.h"
+#include "res/templates.h"
 #include "framework/ui.h"
 
 namespace fw::headless {

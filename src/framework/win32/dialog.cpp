@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/dialog.h"
-#include "framework/templates.h"
+#include "res/templates.h"
 #include "framework/ui.h"
 #include "framework/win32/win.h"
 
@@ -89,6 +89,7 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (!IsIconic(window)) return FALSE;
       dialog->OnPaint();
       return TRUE;
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(dialog->OnQueryDragIcon());
     case WM_NCDESTROY:
       RemovePropA(window, kDialogProp);
       dialog->m_hWnd = nullptr;
