@@ -2,7 +2,7 @@
 # The layers, lowest first; a layer may include its own headers and those of
 # the layers before it. Run by the build (src/CMakeLists.txt) with
 #   -DSOURCE_DIR=<src> -DSTAMP=<file written when every include is allowed>.
-set(layers platform res framework config log link pages commands app)
+set(layers platform res framework config log link pages commands app cli)
 
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 set(violations "")

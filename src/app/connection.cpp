@@ -21,15 +21,16 @@ void CTAVODlg::OnButtonConnect() {
   RedrawNow();   // the status label in its new colour
 }
 
-void CTAVODlg::Connect() {
-  CString port = m_comboPort.GetWindowText();
+void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
+
+int CTAVODlg::ConnectTo(const CString& port) {
   m_pSerial = new (std::nothrow) CSerial();
-  if (!m_pSerial) return;
+  if (!m_pSerial) return 0;
   if (!m_pSerial->Open(port)) {
     delete m_pSerial;
     m_pSerial = nullptr;
     MessageBox("COMポートオープンに失敗しました。", "COMポートオープン", fw::kMbIconError);
-    return;
+    return 0;
   }
   int identified = IdentifyInstrument(*this);
   if (!identified) {
@@ -43,7 +44,7 @@ void CTAVODlg::Connect() {
     delete m_pSerial;
     m_pSerial = nullptr;
     m_bConnected = 0;
-    return;
+    return 0;
   }
   m_comboPort.EnableWindow(false);
   m_status.SetWindowText("接続中");
@@ -52,6 +53,7 @@ void CTAVODlg::Connect() {
   if (m_bReadEnabled == 1) m_btnRead.EnableWindow(true);
   if (m_bInitEnabled == 1) m_btnInit.EnableWindow(true);
   m_bConnected = 1;
+  return 1;
 }
 
 void CTAVODlg::Disconnect() {

@@ -2,6 +2,8 @@
 // list, Connect / Read / Set / Exit buttons, the hidden settings-reset button,
 // the status label, the open link and the settings snapshot.
 #pragma once
+#include <functional>
+
 #include "commands/command_context.h"
 #include "framework/dialog.h"
 
@@ -69,6 +71,13 @@ public:
   int WriteMaker1Settings();
   // User page 2's Set button: the memory records into a CSV file.
   void BulkReadMemory();
+
+  // Connects to the instrument on `port` as the Connect button does with the
+  // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
+  int ConnectTo(const CString& port);
+  // Told of every setting group a write sequence sent: its set command and
+  // whether the instrument acknowledged it. Nothing by default.
+  std::function<void(int (*setCommand)(CCommandContext&), bool acknowledged)> m_onGroupWritten;
 
   void FillComPortList();
   void ClearSnapshot();

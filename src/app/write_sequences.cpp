@@ -100,7 +100,10 @@ const WriteGroup kModelCodeGroup = {
 // Sends one group when it changed; 0 (after its message) when it was not acknowledged.
 int WriteChangedGroup(CTAVODlg& dlg, const WriteGroup& group, int& retryCounter, WriteFailure onWriteFailure) {
   if (!group.changed(dlg)) return 1;
-  if (RunSetTransaction(*dlg.m_pSerial, [&] { return group.send(dlg); }, retryCounter, onWriteFailure)) {
+  const bool acknowledged =
+      RunSetTransaction(*dlg.m_pSerial, [&] { return group.send(dlg); }, retryCounter, onWriteFailure) != 0;
+  if (dlg.m_onGroupWritten) dlg.m_onGroupWritten(group.send, acknowledged);
+  if (acknowledged) {
     group.record(dlg);
     return 1;
   }

@@ -26,7 +26,11 @@ const CommKey kCommKeys[] = {
 const int kLogPathChars = 259;
 const int kLogSwitchChars = 2;
 
+std::string g_commSettingsFile;   // empty: "TAVO.ini" in the current directory
+
 }  // namespace
+
+void SetCommSettingsFile(const std::string& path) { g_commSettingsFile = path; }
 
 namespace {
 
@@ -57,7 +61,7 @@ int ReadCommSettings(CIniFile& ini) {
     fw::MessageBoxNoOwner("パラメータディレクトリの取得に失敗しました", "TAVO", fw::kMbOk);
     return -1;
   }
-  const std::string path = JoinPath(dir, "TAVO.ini").str();
+  const std::string path = g_commSettingsFile.empty() ? JoinPath(dir, "TAVO.ini").str() : g_commSettingsFile;
   for (const CommKey& key : kCommKeys) {
     ini.*key.field = plat::GetProfileInt("COMM", key.name, key.defaultValue, path);
   }

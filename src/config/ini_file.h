@@ -2,6 +2,8 @@
 // "TAVO.ini" (serial line and timing), "SETTING.ini" (log files) and
 // "vorinfo.ini" (present or not). The tool only reads them.
 #pragma once
+#include <string>
+
 #include "framework/cstring.h"
 
 // The [COMM] values of "TAVO.ini". A new instance has all fields zero.
@@ -22,6 +24,10 @@ public:
 // missing key (and of a missing file). Returns 0, or -1 when the current
 // directory cannot be had: the user is told and `ini` is left unchanged.
 int ReadCommSettings(CIniFile& ini);
+// Makes ReadCommSettings read `path` (a full path) instead of "TAVO.ini" in
+// the current directory; an empty path restores that. For front ends that
+// name the file, such as the command line.
+void SetCommSettingsFile(const std::string& path);
 
 // The log settings of "SETTING.ini".
 struct LogSettings {

@@ -90,6 +90,7 @@ void CSerial::ReceiveFrames() {
           Deliver(frame.Bytes(), frame.Length());
           frame.Clear();
         }
+        m_nFrameBytes = frame.Length();
         break;
       case plat::ReadResult::Empty:
         PauseReceiver(kEmptyReadPauseMs);

@@ -57,6 +57,10 @@ public:
   // The settings read by Open; null while the link is not open.
   const CIniFile* Settings() const { return m_pIni; }
 
+  // The bytes of the frame being received so far (0 between frames), for
+  // progress displays on another thread.
+  int FrameBytesSoFar() const { return m_nFrameBytes; }
+
   void SetAwaitingAck(bool awaiting) { m_bAwaitingAck = awaiting ? 1 : 0; }
   bool AwaitingAck() const { return m_bAwaitingAck != 0; }
   // 0 (none recorded since the last clear), kAck or kNak.
@@ -79,4 +83,5 @@ private:
   CIniFile* m_pIni = nullptr;
   std::atomic<int> m_bAwaitingAck{0};
   std::atomic<std::uint8_t> m_nLastAck{0};
+  std::atomic<int> m_nFrameBytes{0};
 };

@@ -1,0 +1,27 @@
+// The command line of tavo-cli: a command, its operands and its options, each
+// option known to the command (see the table in main.cpp).
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+struct OptionSpec {
+  const char* name;   // "--port", "-o"
+  bool takesValue;
+};
+
+struct Arguments {
+  std::string command;
+  std::vector<std::string> operands;
+  std::map<std::string, std::string> values;   // options with a value
+  std::vector<std::string> flags;              // options without one
+
+  bool Has(const std::string& flag) const;
+  // The value of `option`, or `fallback` when it was not given.
+  std::string Value(const std::string& option, const std::string& fallback = "") const;
+};
+
+// Splits argv[first..] into operands and the options of `specs`. False, with
+// `error` set, for an unknown option or an option without its value.
+bool ParseArguments(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Arguments& args,
+                    std::string& error);

@@ -1,0 +1,51 @@
+// download: the instrument's memory records into a CSV file, byte for byte
+// as TAVO.exe writes it (each record's text and CR), or with CR LF.
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/progress.h"
+#include "cli/session.h"
+#include "commands/memory_data.h"
+#include "commands/memory_format.h"
+#include "platform/whole_file.h"
+
+namespace {
+
+std::string WithLineFeeds(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    out += c;
+    if (c == '\r') out += '\n';
+  }
+  return out;
+}
+
+}  // namespace
+
+ExitStatus RunDownload(const Arguments& args) {
+  const std::string path = args.Value("-o");
+  if (path.empty()) {
+    PrintError("download needs -o FILE");
+    return kExitUsage;
+  }
+  Session session(args.Value("--ini"));
+  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  CTAVODlg& dlg = session.Dialog();
+  int read = 0;
+  {
+    DownloadProgress progress(session.Link());
+    read = ReadMemoryData(dlg);
+  }
+  if (read != 1) {
+    PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
+    return kExitInstrument;
+  }
+  std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
+  if (args.Has("--crlf")) text = WithLineFeeds(text);
+  // The file takes its name only when whole: a failure leaves an existing file as it was.
+  if (!plat::WriteWholeFile(path, text)) {
+    PrintError("一括読出: CSVﾌｧｲﾙの書込に失敗しました。");
+    return kExitInstrument;
+  }
+  return kExitOk;
+}

@@ -1,0 +1,57 @@
+// read: the instrument's settings, clock and measurement as a settings file.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/session.h"
+#include "cli/setting_keys.h"
+#include "cli/settings_file.h"
+#include "platform/clock.h"
+
+namespace {
+
+std::string Now() {
+  plat::LocalTime t = plat::GetLocalTime();
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+  return text;
+}
+
+}  // namespace
+
+ExitStatus RunRead(const Arguments& args) {
+  const bool maker = args.Has("--maker");
+  Session session(args.Value("--ini"));
+  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  CTAVODlg& dlg = session.Dialog();
+  // As 読出 on ユーザ１, (メーカ１,) and ユーザ２ for the measurement.
+  bool complete = dlg.ReadUser1Page() != 0;
+  if (complete && maker) {
+    dlg.PauseBetweenCommands();
+    dlg.ReadMaker1Page();
+  }
+  if (complete) {
+    dlg.PauseBetweenCommands();
+    dlg.ReadUser2Page();
+  }
+  // The settings came whole or not at all; a later step that failed is told
+  // and its values left empty, and the exit status says so.
+  const int failures = session.ReportMessages();
+  if (!complete) return kExitInstrument;
+
+  KeyValues values;
+  std::vector<std::string> literal;
+  for (const SettingKey& key : SettingKeys()) {
+    if ((key.maker && !maker) || (key.iot && !dlg.m_bIoTUnit)) continue;
+    values.emplace_back(key.name, ReadKey(dlg, key));
+    if (key.numeric) literal.push_back(key.name);
+  }
+  if (args.Has("--json")) {
+    PrintOut(FormatJson(values, literal));
+  } else {
+    PrintOut(FormatSettingsFile(values, {"read from " + args.Value("--port") + " at " + Now(),
+                                         "clock, model, version and the measurement are information: apply ignores them"}));
+  }
+  return failures > 0 ? kExitInstrument : kExitOk;
+}

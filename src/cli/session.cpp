@@ -1,0 +1,52 @@
+#include "cli/session.h"
+
+#include <cstdio>
+
+#include "config/ini_file.h"
+#include "framework/headless/driver.h"
+#include "platform/console.h"
+#include "res/resource.h"
+
+Session::Session(const std::string& iniFile) {
+  SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
+  m_dlg.reset(new CTAVODlg);
+  m_dlg->Create(IDD_TAVO_DIALOG);
+  fw::headless::ClearMessageBoxes();
+}
+
+Session::~Session() {
+  Disconnect();
+  m_dlg.reset();
+}
+
+ExitStatus Session::Connect(const std::string& port) {
+  if (m_dlg->ConnectTo(CString(port))) return kExitOk;
+  const bool opened = fw::headless::MessageBoxes().empty();
+  ReportMessages();
+  if (!opened) return kExitPort;
+  PrintError("no answer from an instrument on " + port);
+  return kExitInstrument;
+}
+
+void Session::Disconnect() {
+  if (m_dlg && m_dlg->m_bConnected) m_dlg->CloseLink();
+  if (m_dlg) m_dlg->m_bConnected = 0;
+}
+
+int Session::ReportMessages() {
+  const auto& boxes = fw::headless::MessageBoxes();
+  for (const fw::MessageBoxRecord& box : boxes) PrintError(box.caption + ": " + box.text);
+  const int count = static_cast<int>(boxes.size());
+  fw::headless::ClearMessageBoxes();
+  return count;
+}
+
+void PrintError(const std::string& text) {
+  std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
+  std::fflush(stderr);
+}
+
+void PrintOut(const std::string& text) {
+  std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);
+  std::fflush(stdout);
+}

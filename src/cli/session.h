@@ -1,0 +1,44 @@
+// One session with an instrument: the main dialog of TAVO.exe built in memory
+// (the headless back end), connected to the port the user named. Commands run
+// on it exactly as the dialog's buttons run them, so the frames, waits,
+// resends and snapshot are TAVO.exe's own; the messages the dialog would show
+// in boxes are printed on standard error instead.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "app/tavo_app.h"
+#include "app/tavo_dlg.h"
+#include "cli/exit_status.h"
+
+class Session {
+public:
+  // Reads the line settings from `iniFile` when it is not empty, else from
+  // "TAVO.ini" in the current directory.
+  explicit Session(const std::string& iniFile);
+  ~Session();   // disconnects
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Opens `port` (a name the port list shows, or a device path) and
+  // identifies the instrument, as the Connect button does. kExitOk, or
+  // kExitPort / kExitInstrument after telling the user why.
+  ExitStatus Connect(const std::string& port);
+  void Disconnect();
+
+  CTAVODlg& Dialog() { return *m_dlg; }
+  CSerial& Link() { return *m_dlg->m_pSerial; }
+
+  // Prints the messages the dialog showed since the last call on standard
+  // error, one a line ("caption: message"); returns how many there were.
+  int ReportMessages();
+
+private:
+  CTAVOApp m_app;
+  std::unique_ptr<CTAVODlg> m_dlg;
+};
+
+// Prints `text` (in the program's code page) on standard error, prefixed with "tavo-cli: ".
+void PrintError(const std::string& text);
+// Prints `text` on standard output, in the terminal's encoding when it is one.
+void PrintOut(const std::string& text);

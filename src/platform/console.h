@@ -1,0 +1,26 @@
+// The console of a command-line front end: whether a standard stream is a
+// terminal, and the program's texts (code page 932) in the terminal's own
+// encoding. Called from the main thread only.
+#pragma once
+#include <string>
+
+namespace plat {
+
+enum class Stream { Output, Error };
+
+// True when `stream` goes to a terminal (a console on Windows), not to a file or a pipe.
+bool IsTerminal(Stream stream);
+
+// `text`, in the program's code page, as `stream` shows it: UTF-8 on POSIX;
+// on Windows the console's output code page when it is a console and not
+// 932, else unchanged. A character without a counterpart becomes '?'.
+std::string ToConsoleText(const std::string& text, Stream stream);
+
+// `text`, in the program's code page, as UTF-8 (for files the front end writes).
+std::string ToUtf8(const std::string& text);
+
+// `path` made absolute against the current directory; unchanged when it is
+// absolute already or the current directory cannot be had.
+std::string FullPath(const std::string& path);
+
+}  // namespace plat
