@@ -1,6 +1,7 @@
 // The log file names and dates on arbitrary input: a name parses only in the
-// shape the tool writes, the cut-off date is a real date, the deletion ranges
-// stay within a month, and a record line never exceeds its text limit.
+// shape the tool writes and back into the same name, the cut-off date is a
+// real date, a day is old exactly when it is outside the days after the
+// cut-off up to today, and a record line never exceeds its text limit.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -20,10 +21,40 @@ struct ByteSource {
   int Small(int count) { return Byte() % count; }
 };
 
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Upper(a[i]) != Upper(b[i])) return false;
+  return true;
+}
+
 void CheckName(const std::string& text) {
   LogNameDate date{};
   if (!ParseLogFileName(CString(text), date)) return;
-  if (date.month < 0 || date.month > 99 || date.day < 0 || date.day > 99) __builtin_trap();
+  const LogKind kind = Upper(text[0]) == 'L' ? LogKind::Log : LogKind::Error;
+  const int sequence = std::stoi(text.substr(5, 3));
+  if (!SameNoCase(LogFileName(kind, date.month, date.day, sequence).str(), text)) __builtin_trap();
+}
+
+// Counted afresh from today backwards: the cut-off is `age` days before
+// today, the days after it up to today are kept, every other real day of the
+// year is old.
+void CheckOldDays(const CalendarDate& today, int age, const CalendarDate& cutOff) {
+  bool kept[13][32] = {};
+  int month = today.month, day = today.day;
+  for (int back = 0; back < age; ++back) {
+    kept[month][day] = true;
+    if (--day == 0) {
+      month = month == 1 ? 12 : month - 1;
+      day = DaysInMonth(today.year, month);
+    }
+  }
+  if (month != cutOff.month || day != cutOff.day) __builtin_trap();
+  for (int m = 1; m <= 12; ++m)
+    for (int d = 1; d <= DaysInMonth(today.year, m); ++d)
+      if (IsOldLogDate(m, d, cutOff, today) == kept[m][d]) __builtin_trap();
 }
 
 void CheckDates(ByteSource& in) {
@@ -35,13 +66,8 @@ void CheckDates(ByteSource& in) {
   if (cutOff.month < 1 || cutOff.month > 12 || cutOff.day < 1 ||
       cutOff.day > DaysInMonth(cutOff.year, cutOff.month))
     __builtin_trap();
-  for (int m = 0; m <= 13; ++m) {
-    if (m >= 1 && m <= 12) {
-      const MonthDeletion deletion = DeletionOfMonth(m, cutOff, today);
-      if (deletion.deleteUpTo < 0 || deletion.deleteFrom > 32) __builtin_trap();
-    }
-    IsOldLogDate(m, in.Small(100), cutOff, today);
-  }
+  CheckOldDays(today, age < 0 ? 0 : (age > 100 ? 100 : age), cutOff);
+  for (int m = 0; m <= 13; ++m) IsOldLogDate(m, in.Small(100), cutOff, today);
 }
 
 void CheckRecord(ByteSource& in, const std::string& text) {

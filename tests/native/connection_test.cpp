@@ -33,7 +33,7 @@ TEST(Identification, DecidesNameModelHumidityLimitAndIoT) {
     const char* model;
     const char* version;
     const char* shown;
-    int modelItem;       // -1: the combo keeps item 0 selected by the page
+    int modelItem;       // -1: the combo keeps the item selected before
     bool humidityLimit;
     bool iot;
   };
@@ -52,10 +52,12 @@ TEST(Identification, DecidesNameModelHumidityLimitAndIoT) {
     bench.Start({"--model", c.model, "--version", c.version});
     std::unique_ptr<CTAVODlg>& dlg = bench.dlg;
     dlg->m_dlgMaker1.m_editHumidityLimit.EnableWindow(false);
+    const int itemBefore = 3;   // an item no row expects, and not the page's first
+    dlg->m_dlgMaker1.m_comboModel.SetCurSel(itemBefore);
     ASSERT_TRUE(bench.Connect());
     EXPECT_EQ(dlg->m_dlgUser2.m_staticModelName.GetWindowText(), c.shown);
     EXPECT_EQ(dlg->m_dlgUser2.m_staticVersion.GetWindowText(), (std::string(c.version) + "      ").substr(0, 6).c_str());
-    EXPECT_EQ(dlg->m_dlgMaker1.m_comboModel.GetCurSel(), c.modelItem < 0 ? 0 : c.modelItem);
+    EXPECT_EQ(dlg->m_dlgMaker1.m_comboModel.GetCurSel(), c.modelItem < 0 ? itemBefore : c.modelItem);
     EXPECT_EQ(dlg->m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled(), c.humidityLimit);
     EXPECT_EQ(dlg->m_bIoTUnit, c.iot ? 1 : 0);
     for (CWnd* control : {static_cast<CWnd*>(&dlg->m_dlgUser1.m_comboIoTInterval),

@@ -252,15 +252,19 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
 }
 
 TEST(Sequences, AMakerFrameThatCannotBeWrittenFailsAtOnce) {
+  const int timeOut = 2000;   // the wait for an acknowledgement that a failed frame must not spend
   Bench run;
-  run.ConnectTo();
+  run.ConnectTo({}, "[COMM]\r\nTimeOut=" + std::to_string(timeOut) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
   run.Press(2, IDC_BUTTON_READ);
   run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(1);
   run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("85.5");
   run.dlg->m_snapModelCode = 0;
   run.boxes.boxes.clear();
   run.sim.reset();   // the instrument is unplugged: no byte can be written
+  auto start = std::chrono::steady_clock::now();
   ui::Click(*run.dlg, IDC_BUTTON_SET);
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(ms, timeOut / 2) << "no wait for an acknowledgement";
   EXPECT_EQ(run.Shown(), (Boxes{{"相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常"},
                             {"機種コード設定に失敗しました。", "機種コード設定異常"}}));
   EXPECT_EQ(fw::WaitCursorDepth(), 0);

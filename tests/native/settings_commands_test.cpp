@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -391,15 +392,26 @@ TEST_F(SettingsCommands, ResetButton) {
   struct Case {
     const char* name;
     std::vector<std::string> simArgs;
+    bool waitsOut;   // a NAK signals nothing: it is waited out like silence
   };
-  const Case cases[] = {{"acknowledged", {}}, {"refused", {"--naks", "1"}}, {"unanswered", {"--ignore", "i"}}};
+  const Case cases[] = {
+      {"acknowledged", {}, false}, {"refused", {"--naks", "1"}, true}, {"unanswered", {"--ignore", "i"}, true}};
+  const int timeOut = 800;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Open(c.simArgs, 500);
+    Open(c.simArgs, timeOut);
     dlg->m_btnInit.ShowWindow(fw::kSwShow);
     dlg->m_btnInit.EnableWindow(true);
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+    auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(ui::Click(*dlg, IDC_BUTTON_INIT));
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    if (c.waitsOut) {
+      EXPECT_GE(ms, timeOut * 3 / 4) << "the wait for the acknowledgement";
+    } else {
+      EXPECT_LT(ms, timeOut / 2) << "the acknowledgement ends the wait";
+    }
+    EXPECT_LT(ms, timeOut * 3 / 2) << "one wait, not two";
     EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02i**\x03")});
     EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");

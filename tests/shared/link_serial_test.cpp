@@ -99,16 +99,20 @@ TEST_F(LinkTest, WriteSendsEveryByteOrEndsWithZero) {
   auto bytes = reinterpret_cast<const std::uint8_t*>(frame.data());
   EXPECT_EQ(link_->Write(bytes, 4), 1);
   EXPECT_EQ(port_->Written(), frame);
+  EXPECT_EQ(port_->writeAttempts, 4);
 
   port_->writeResult = plat::WriteResult::NotTaken;   // a port that keeps refusing
   EXPECT_EQ(link_->Write(bytes, 4), 0);
+  EXPECT_EQ(port_->writeAttempts, 4 + CSerial::kMaxRefusals) << "the first byte offered again, then given up";
   port_->writeResult = plat::WriteResult::Failed;
   EXPECT_EQ(link_->Write(bytes, 4), 0);
+  EXPECT_EQ(port_->writeAttempts, 4 + CSerial::kMaxRefusals + 1) << "a failed byte ends the write";
   EXPECT_EQ(port_->Written(), frame) << "nothing more was taken";
 
   port_->writeResult = plat::WriteResult::Written;
   link_->Close();
   EXPECT_EQ(link_->Write(bytes, 4), 0) << "closed";
+  EXPECT_EQ(port_->writeAttempts, 4 + CSerial::kMaxRefusals + 1) << "no byte offered to a closed link";
 }
 
 TEST(LinkPacing, EveryByteIsFollowedBySleepTime) {
@@ -127,9 +131,13 @@ TEST(LinkOpen, FailsWhenThePortDoesNotOpen) {
     bool Open(const std::string&, const plat::LineSettings&) override { return false; }
   };
   TempCurrentDir dir;
-  CSerial link(std::make_unique<NoPort>());
+  auto port = std::make_unique<NoPort>();
+  NoPort* noPort = port.get();
+  CSerial link(std::move(port));
   EXPECT_EQ(link.Open("COM12"), 0);
-  EXPECT_EQ(link.Close(), 1);
+  plat::SleepMs(100);   // a receiver started all the same would have read by now
+  link.Close();
+  EXPECT_EQ(noPort->reads, 0) << "no receiver thread reads a port that did not open";
 }
 
 }  // namespace

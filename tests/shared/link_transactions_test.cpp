@@ -9,6 +9,7 @@
 #include "link/frames.h"
 #include "link/serial.h"
 #include "link/transactions.h"
+#include "platform/clock.h"
 #include "support/fake_port.h"
 #include "support/temp_dir.h"
 
@@ -33,8 +34,8 @@ private:
 class TransactionTest : public ::testing::Test {
 protected:
   // A link whose instrument answers the frames it gets with `script`.
-  void Connect(std::vector<std::string> script) {
-    dir_.Write("TAVO.ini", "[COMM]\r\nTimeOut=100\r\nSleepTime=0\r\n");
+  void Connect(std::vector<std::string> script, int timeOutMs = 100) {
+    dir_.Write("TAVO.ini", "[COMM]\r\nTimeOut=" + std::to_string(timeOutMs) + "\r\nSleepTime=0\r\n");
     auto port = std::make_unique<FakePort>(Instrument(std::move(script)));
     port_ = port.get();
     link_ = std::make_unique<CSerial>(std::move(port));
@@ -106,9 +107,13 @@ TEST_F(TransactionTest, AnEarlierAckDoesNotAcknowledgeAnUnansweredSetting) {
 }
 
 TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
-  Connect({kQReply});
+  const unsigned timeOut = 2000;
+  Connect({kQReply}, timeOut);
   port_->writeResult = plat::WriteResult::Failed;
+  const auto start = plat::MonotonicMs();
   EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), QueryOutcome::NoReply);
+  EXPECT_LT(plat::MonotonicMs() - start, timeOut / 2) << "no wait for a reply";
+  EXPECT_EQ(port_->writeAttempts, 1) << "the first byte failed; nothing was sent again";
   EXPECT_EQ(port_->Written(), "");
 }
 
@@ -129,11 +134,23 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
 }
 
 TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
-  for (const std::string& answer : {kAckByte, kNakByte, std::string()}) {
-    Connect({answer});
+  const unsigned timeOut = 400;
+  // A NAK signals nothing, so it waits out the time-out like silence; the ACK ends the wait.
+  const struct { const char* name; std::string answer; bool waitsOut; } cases[] = {
+      {"acknowledged", kAckByte, false}, {"refused", kNakByte, true}, {"unanswered", "", true}};
+  for (const auto& c : cases) {
+    Connect({c.answer}, timeOut);
+    const auto start = plat::MonotonicMs();
     RunResetTransaction(*link_, ResetSettingsFrame());
-    EXPECT_EQ(port_->Written(), "\x02i**\x03");
-    EXPECT_FALSE(link_->AwaitingAck());
+    const auto spent = plat::MonotonicMs() - start;
+    EXPECT_EQ(port_->Written(), "\x02i**\x03") << c.name;
+    EXPECT_FALSE(link_->AwaitingAck()) << c.name;
+    if (c.waitsOut) {
+      EXPECT_GE(spent, timeOut * 3 / 4) << c.name << ": the wait (with a clock's coarse ticks)";
+    } else {
+      EXPECT_LT(spent, timeOut / 2) << c.name << ": the wait ends on the acknowledgement";
+    }
+    EXPECT_LT(spent, timeOut * 3 / 2) << c.name << ": one wait, not two";
     link_->Close();
   }
 }

@@ -26,7 +26,9 @@ std::string Kept(const std::string& text) { return text + "\r" + std::string(3, 
 std::string Bytes(const COutputData& record) { return std::string(record.data, sizeof record.data); }
 
 TEST(MemoryFormat, RecordTextsAre38Characters) {
-  for (int i : {0, 1, 49, 510}) EXPECT_EQ(Text(i).size(), 38u) << i;
+  EXPECT_EQ(kMemoryTextSize, 38);
+  EXPECT_EQ(kMemoryRecordSize, 40) << "the text, CR and LF";
+  for (int i : {0, 1, 49, 510}) EXPECT_EQ(Text(i).size(), 38u) << i;   // the texts the cases below use
 }
 
 TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {

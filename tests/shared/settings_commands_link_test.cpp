@@ -2,6 +2,7 @@
 // a port that fails to write, and with a reply refused six times.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -55,9 +56,12 @@ TEST_F(SettingsCommandsOnFakePort, WithoutALinkEveryCommandFails) {
   for (Command query : kQueries) EXPECT_EQ(query(dlg), 0);
   for (Command setting : kSettings) EXPECT_EQ(setting(dlg), 0);
   dlg.ResetSettings();
+  EXPECT_EQ(dlg.m_pSerial, nullptr);
+  EXPECT_TRUE(boxes.boxes.empty()) << "commands show no messages";
 }
 
-// A failed byte write: nothing is awaited, and no control changes.
+// A failed byte write: each command tries its first byte once, nothing is
+// awaited, and no control changes.
 TEST_F(SettingsCommandsOnFakePort, FailedWrite) {
   Open();
   port->writeResult = plat::WriteResult::Failed;
@@ -69,6 +73,7 @@ TEST_F(SettingsCommandsOnFakePort, FailedWrite) {
   for (Command query : kQueries) EXPECT_EQ(query(dlg), 0);
   EXPECT_EQ(dlg.m_dlgUser1.m_editBuzzer.GetWindowText(), "before");
   EXPECT_EQ(port->Frames(), 0);
+  EXPECT_EQ(port->writeAttempts, static_cast<int>(std::size(kSettings) + std::size(kQueries)));
 }
 
 // Six refusals, each with the reply all the same: the query fails but its

@@ -34,6 +34,7 @@ plat::ReadResult FakePort::ReadByte(std::uint8_t& byte) {
 }
 
 plat::WriteResult FakePort::WriteByte(std::uint8_t byte) {
+  ++writeAttempts;
   plat::WriteResult result = writeResult;
   if (result != plat::WriteResult::Written) return result;
   std::string answer;

@@ -31,6 +31,7 @@ public:
   std::atomic<bool> readsFail{false};
   std::atomic<plat::WriteResult> writeResult{plat::WriteResult::Written};
   std::atomic<long> reads{0};
+  std::atomic<int> writeAttempts{0};   // every WriteByte, refused and failed ones included
 
 private:
   Answer m_answer;

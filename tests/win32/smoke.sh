@@ -2,6 +2,7 @@
 # TAVO.exe starts under Wine, its main window appears with its Japanese title,
 # a screenshot is taken, and the program ends cleanly when the window is closed.
 # With logging switched on in SETTING.ini, the start leaves a log and an error file.
+# The window has two tabs, or four with vorinfo.ini, and shows each of them in turn.
 #   smoke.sh TAVO.exe SCREENSHOT_DIR window_tool.exe
 set -euo pipefail
 exe=$1
@@ -27,6 +28,12 @@ check_log() {   # check_log DIR LETTER WORD: one file of that kind, number 000, 
   [[ $content =~ $re ]] || { echo "FAIL: ${files[0]} holds: $content"; return 1; }
 }
 
+check_tabs() {   # check_tabs NAME "COUNT SELECTED": the tab control's tab count and selected tab
+  local got
+  got=$("$run" "$tool" tabs "$title" | tr -d '\r') || { echo "FAIL $1: no tab control"; return 1; }
+  [ "$got" = "$2" ] || { echo "FAIL $1: tabs \"$got\", expected \"$2\""; return 1; }
+}
+
 check() {   # check NAME [vorinfo|logging]: start, find the window, screenshot, close
   local name=$1 dir="$work/$1"
   mkdir -p "$dir"
@@ -47,10 +54,14 @@ check() {   # check NAME [vorinfo|logging]: start, find the window, screenshot, 
   fi
   sleep 2
   import -window root "$shots/main-$name.png"
+  local tabs=2
+  [ "${2:-}" = vorinfo ] && tabs=4
+  check_tabs "$name" "$tabs 0" || { kill "$pid"; return 1; }
   if [ "${2:-}" = vorinfo ]; then   # every tab, one after the other
     for tab in 2 3 4; do
       "$run" "$tool" nexttab "$title"
       sleep 1
+      check_tabs "$name" "4 $((tab - 1))" || { kill "$pid"; return 1; }
       import -window root "$shots/tab$tab-$name.png"
     done
   fi
