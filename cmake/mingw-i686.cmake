@@ -12,7 +12,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Resource scripts are UTF-8.
 set(CMAKE_RC_FLAGS "-c 65001")
-# Statically linked: TAVO.exe needs no MinGW DLL beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Statically linked: TAVO.exe needs no MinGW DLL beside it. No time stamp in
+# the executable's header, so that the same sources give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
 # Windows test programs run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -9,6 +9,7 @@ Takes DIALOG / DIALOGEX blocks with STYLE, CAPTION and FONT lines and
 generic CONTROL statements; CONTROL adds WS_CHILD | WS_VISIBLE as the
 resource compiler does, and NOT removes bits.
 """
+import os
 import re
 import sys
 
@@ -52,8 +53,17 @@ def tokens(text):
 
 
 def read_defines(path):
+    """The number and string macros of a header and of the headers it includes."""
     defines = {}
     for line in open(path, encoding='utf-8'):
+        inc = re.match(r'\s*#include\s+"([^"]+)"', line)
+        if inc:
+            defines.update(read_defines(os.path.join(os.path.dirname(path), inc.group(1))))
+            continue
+        text = re.match(r'\s*#define\s+(\w+)\s+"((?:[^"]|"")*)"\s*$', line)
+        if text:
+            defines[text.group(1)] = text.group(2)
+            continue
         m = re.match(r'\s*#define\s+(\w+)\s+\(?(-?\w+)\)?', line)
         if m:
             try:
@@ -94,6 +104,14 @@ class Parser:
         self.comma()
         return self.value(self.next())
 
+    def text(self):
+        """Adjacent strings and string macros, joined as the resource compiler joins them."""
+        parts = []
+        while self.peek()[0] == 'str' or (self.peek()[0] == 'name' and isinstance(self.defines.get(self.peek()[1]), str)):
+            kind, v = self.next()
+            parts.append(v if kind == 'str' else self.defines[v])
+        return ''.join(parts)
+
     def style(self, base=0):
         """An expression of values joined by '|', where NOT removes bits."""
         self.comma()
@@ -129,7 +147,7 @@ def parse_dialog(p):
         if word == 'STYLE':
             dialog['style'] = p.style()
         elif word == 'CAPTION':
-            dialog['caption'] = p.next()[1]
+            dialog['caption'] = p.text()
         elif word == 'FONT':
             size = p.number()
             p.comma()
@@ -182,7 +200,11 @@ def emit(dialogs, out, function):
 def main():
     rc, header, out = sys.argv[1:4]
     function = sys.argv[4] if len(sys.argv) > 4 else 'fw::FindDialogTemplate'
-    emit(parse(open(rc, encoding='utf-8').read(), read_defines(header)), out, function)
+    rc_text = open(rc, encoding='utf-8').read()
+    defines = read_defines(header)
+    for inc in re.findall(r'^\s*#include\s+"([^"]+)"', rc_text, re.M):   # the script's own headers
+        defines.update(read_defines(os.path.join(os.path.dirname(rc), inc)))
+    emit(parse(rc_text, defines), out, function)
 
 
 if __name__ == '__main__':

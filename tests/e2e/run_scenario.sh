@@ -7,6 +7,8 @@
 #   #@ expect-csv FILE     afterwards FILE holds the simulator's records, each ending in CR
 # The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
 # "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
+# With E2E_APP_DIR set, the program runs with that folder's files (an unpacked
+# release: its own TAVO.ini) instead of the short line timings.
 #   run_scenario.sh TAVO.exe e2e_driver.exe SIMULATOR SCENARIO RESOURCE_HEADER
 set -euo pipefail
 exe=$(realpath "$1") driver=$(realpath "$2") sim=$(realpath -m "$3") scenario=$(realpath "$4") ids=$(realpath "$5")
@@ -40,7 +42,12 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$shots"
-printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
+if [ -n "${E2E_APP_DIR:-}" ]; then
+  cp -R "$E2E_APP_DIR"/. "$work"/
+  exe=$work/$(basename "$exe")
+else
+  printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
+fi
 if grep -q "^#@ maker-pages" "$scenario"; then : > "$work/vorinfo.ini"; fi
 
 read -r -a sim_options <<< "$(header sim)"

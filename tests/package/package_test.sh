@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The release package: scripts/package.sh run twice (each from its own export
+# of HEAD, at another path) gives the same zip; the zip holds exactly the
+# expected files, and their sums match SHA256SUMS; unpacked, TAVO.exe starts
+# and connects to the instrument simulator under Wine with the folder's own
+# files, and tavo-cli.exe identifies the instrument.
+# Usage: package_test.sh SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
+set -euo pipefail
+sim=$(realpath -m "$1") driver=$(realpath "$2") ids=$(realpath "$3")
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
+[ -x "$sim" ] || { echo "no native simulator at $sim: build the native preset first" >&2; exit 77; }
+work=$(mktemp -d)
+sim_pid=
+trap 'kill $sim_pid 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+version=$(sed -n 's/^#define TAVO_VERSION_TEXT "\(.*\)"$/\1/p' "$root/src/res/version.h")
+name=TAVO-$version
+for run in a b; do
+  TAVO_DIST_DIR="$work/$run" "$root/scripts/package.sh" --no-deps > /dev/null
+done
+zip_a=$work/a/$name-win32.zip zip_b=$work/b/$name-win32.zip
+[ -f "$zip_a" ] || fail "no $name-win32.zip"
+cmp -s "$zip_a" "$zip_b" || fail "two builds of the same commit differ"
+
+expected="$name/ $name/SETTING.ini $name/SHA256SUMS $name/TAVO.exe $name/TAVO.ini $name/guide-ja.html $name/tavo-cli.exe"
+listed=$(python3 -c 'import sys, zipfile; print(" ".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip_a")
+[ "$listed" = "$expected" ] || fail "the zip holds: $listed"
+mkdir "$work/unpacked"
+(cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && cd "$name" && sha256sum --quiet -c SHA256SUMS) ||
+  fail "the sums do not match"
+app=$work/unpacked/$name
+grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
+! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
+shown=$(strings -el "$app/TAVO.exe" | grep -A1 -x 'ProductVersion' | tail -1)
+[ "$shown" = "$version" ] || fail "the version resource shows $shown"
+
+# The unpacked programs under Wine, against the simulator listed as COM7.
+E2E_APP_DIR=$app "$root/tests/e2e/run_scenario.sh" "$app/TAVO.exe" "$driver" "$sim" "$here/start_and_connect.txt" "$ids" ||
+  fail "TAVO.exe from the unpacked folder did not start and connect"
+port_link=$WINEPREFIX/tavo-e2e-com7
+"$root/cmake/wine-port.sh" COM7 "$port_link"
+"$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
+sim_pid=$!
+for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
+info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>/dev/null | tr -d '\r')
+[ "$info" = '{"model": "TAVO-420BN", "version": "2.00", "iot": true}' ] || fail "tavo-cli.exe info said: $info"
+echo "the package $name-win32.zip builds the same twice, holds its files and runs"
