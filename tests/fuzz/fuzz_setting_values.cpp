@@ -9,7 +9,7 @@
 #include <string>
 
 #include "commands/setting_values.h"
-#include "framework/templates.h"
+#include "res/templates.h"
 #include "fuzz/field_properties.h"
 #include "link/reply_fields.h"
 #include "res/resource.h"
