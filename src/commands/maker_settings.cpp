@@ -39,7 +39,7 @@ int SetHumidityLimit(CTAVODlg& dlg) {
 // A code beyond the list leaves no item selected and the edit as it is.
 int GetModelCode(CTAVODlg& dlg) {
   return QuerySetting(dlg, 'M', [&](const ReplyReader& reply) {
-    dlg.m_dlgMaker1.m_comboModel.SetCurSel(DigitValue(reply.At(kModelPosition)));
+    SelectReplyDigit(dlg.m_dlgMaker1.m_comboModel, reply.At(kModelPosition));
     dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
     return true;
   });
@@ -47,6 +47,6 @@ int GetModelCode(CTAVODlg& dlg) {
 
 int SetModelCode(CTAVODlg& dlg) { return SendSelection(dlg, dlg.m_dlgMaker1.m_comboModel, &ModelCodeFrame); }
 
-void ResetInstrumentSettings(CTAVODlg& dlg) {
-  if (dlg.m_pSerial) RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame());
+int ResetInstrumentSettings(CTAVODlg& dlg) {
+  return dlg.m_pSerial ? RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame()) : 0;
 }

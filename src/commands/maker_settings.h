@@ -12,6 +12,7 @@ int GetModelCode(CTAVODlg& dlg);       // '$M' -> combo 1129, and the model rule
 int SetModelCode(CTAVODlg& dlg);       // 'M' <- combo 1129
 
 // 'i': returns the instrument's settings to their initial values. One send
-// and one wait for the acknowledgement, whose outcome is not judged; the
-// pages keep what they show.
-void ResetInstrumentSettings(CTAVODlg& dlg);
+// and one wait for the acknowledgement; 1 when the instrument acknowledged,
+// 0 when it refused, did not answer or there is no link. The pages keep what
+// they show.
+int ResetInstrumentSettings(CTAVODlg& dlg);

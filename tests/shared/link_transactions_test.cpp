@@ -129,9 +129,10 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
 }
 
 TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
-  for (const std::string& answer : {kAckByte, kNakByte, std::string()}) {
-    Connect({answer});
-    RunResetTransaction(*link_, ResetSettingsFrame());
+  const struct { std::string answer; int acknowledged; } cases[] = {{kAckByte, 1}, {kNakByte, 0}, {"", 0}};
+  for (const auto& c : cases) {
+    Connect({c.answer});
+    EXPECT_EQ(RunResetTransaction(*link_, ResetSettingsFrame()), c.acknowledged);
     EXPECT_EQ(port_->Written(), "\x02i**\x03");
     EXPECT_FALSE(link_->AwaitingAck());
     link_->Close();
