@@ -1,6 +1,7 @@
 // The Read, Set and settings-reset buttons: each runs the sequence of the selected tab.
 #include "app/tavo_dlg.h"
 #include "commands/maker_settings.h"
+#include "framework/ui.h"
 
 void CTAVODlg::OnButtonRead() {
   switch (m_nCurTab) {
@@ -21,4 +22,9 @@ void CTAVODlg::OnButtonSet() {
   }
 }
 
-void CTAVODlg::ResetSettings() { ResetInstrumentSettings(*this); }
+// Success stays silent, and so does a missing link (the button is disabled
+// then); the pages keep what they show until the next read.
+void CTAVODlg::ResetSettings() {
+  if (m_pSerial && !ResetInstrumentSettings(*this))
+    MessageBox("設定値初期化に失敗しました。", "設定値初期化", fw::kMbOk | fw::kMbIconError);
+}

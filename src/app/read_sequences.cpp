@@ -1,5 +1,6 @@
 // The read sequences of the four pages: queries in a fixed order, a pause of
 // SendDelay between two of them, one error box per failed step.
+#include <functional>
 #include <vector>
 
 #include "app/tavo_dlg.h"
@@ -16,7 +17,7 @@ namespace {
 
 // One step of a read sequence and what the user is told when it fails.
 struct ReadStep {
-  int (*query)(CCommandContext&);
+  std::function<int(CTAVODlg&)> query;
   const char* message;
   const char* caption;
 };
@@ -54,7 +55,7 @@ int CTAVODlg::ReadUser1Page() {
       return 0;
     }
   }
-  TakeUser1Snapshot(true);
+  TakeUser1Snapshot();
   return result;
 }
 
@@ -76,14 +77,22 @@ int CTAVODlg::ReadMaker1Page() {
   m_snapModelCode = 0;
   int result = RunEveryStep(*this, {
       {GetRealtimeData, "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"},
-      {GetHumidityLimit, "相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"},
-      {GetModelCode, "機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"},
+      {[](CTAVODlg& d) {
+         const int answered = GetHumidityLimit(d);
+         if (answered) d.TakeHumidityLimitSnapshot();
+         return answered;
+       },
+       "相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"},
+      {[](CTAVODlg& d) {
+         const int answered = GetModelCode(d);
+         if (answered) d.TakeModelCodeSnapshot();
+         return answered;
+       },
+       "機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"},
       {GetPreampData, "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"},
       {GetHumidityCalibration, "湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"},
   });
-  // The pages as they stand, user page 1's edits included, whatever the queries gave.
-  TakeUser1Snapshot(false);
-  TakeMaker1Snapshot();
+  // User page 1's part of the snapshot stays: its edits are still to be sent.
   return result;
 }
 

@@ -24,7 +24,7 @@ void CTAVODlg::ClearUser1Snapshot() {
   m_snapIoTStop.Empty();
 }
 
-void CTAVODlg::TakeUser1Snapshot(bool withIoT) {
+void CTAVODlg::TakeUser1Snapshot() {
   CDlg3& page = m_dlgUser1;
   m_snapAutoPowerOff = static_cast<BYTE>(page.m_comboAutoPowerOff.GetCurSel());
   m_snapDate = page.m_dateClock.GetWindowText();
@@ -36,13 +36,15 @@ void CTAVODlg::TakeUser1Snapshot(bool withIoT) {
   m_snapLevel2 = page.m_editLevel2.GetWindowText();
   m_snapLevel3 = page.m_editLevel3.GetWindowText();
   m_snapLevel4 = page.m_editLevel4.GetWindowText();
-  if (!withIoT) return;
   m_snapIoTInterval = page.m_comboIoTInterval.GetWindowText();
   m_snapIoTStart = page.m_editIoTStart.GetWindowText();
   m_snapIoTStop = page.m_editIoTStop.GetWindowText();
 }
 
-void CTAVODlg::TakeMaker1Snapshot() {
+void CTAVODlg::TakeHumidityLimitSnapshot() {
   m_snapHumidityLimit = m_dlgMaker1.m_editHumidityLimit.GetWindowText();
+}
+
+void CTAVODlg::TakeModelCodeSnapshot() {
   m_snapModelCode = static_cast<BYTE>(m_dlgMaker1.m_comboModel.GetCurSel());
 }

@@ -82,10 +82,11 @@ public:
   void FillComPortList();
   void ClearSnapshot();
   void ClearUser1Snapshot();
-  // Takes user page 1's settings (the IoT ones too when `withIoT`) or maker
-  // page 1's into the snapshot, as the controls show them now.
-  void TakeUser1Snapshot(bool withIoT);
-  void TakeMaker1Snapshot();
+  // Takes user page 1's settings, or one of maker page 1's, into the
+  // snapshot as the controls show them now.
+  void TakeUser1Snapshot();
+  void TakeHumidityLimitSnapshot();
+  void TakeModelCodeSnapshot();
   // The pause of SendDelay ms between two commands of a sequence.
   void PauseBetweenCommands();
   // Closes and deletes the open link, if any.

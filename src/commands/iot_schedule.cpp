@@ -4,6 +4,8 @@
 //   12-13  communication stop hour, two digits
 #include "commands/iot_schedule.h"
 
+#include <string>
+
 #include "commands/command_context.h"
 #include "commands/setting_command.h"
 #include "commands/setting_values.h"
@@ -17,17 +19,24 @@ const int kStartPosition = 9;
 const int kStopPosition = 12;
 const int kHourLength = 2;
 
+// The list item of an interval field, or -1 when it is not digits only or
+// not in the list.
+int IntervalItem(const std::string& field) {
+  int minutes;
+  if (static_cast<int>(field.size()) != kIntervalLength) return -1;
+  for (char c : field)
+    if (!IsDecimalDigit(c)) return -1;
+  return LeadingNumber(field, kIntervalLength, minutes) ? IoTIntervalItem(minutes) : -1;
+}
+
 }  // namespace
 
-// An interval not in the list keeps the combo's selection; the hours are shown all the same.
+// An interval that is not three digits of the list leaves the combo without a
+// selection; the hours are shown all the same.
 int GetIoTSchedule(CCommandContext& dlg) {
   return QuerySettingResendingOnTimeOut(dlg, 's', [&](const ReplyReader& reply) {
     CDlg3& page = dlg.m_dlgUser1;
-    int minutes;
-    int item = LeadingNumber(reply.Field(kIntervalPosition, kIntervalLength), kIntervalLength, minutes)
-                   ? IoTIntervalItem(minutes)
-                   : -1;
-    if (item >= 0) page.m_comboIoTInterval.SetCurSel(item);
+    page.m_comboIoTInterval.SetCurSel(IntervalItem(reply.Field(kIntervalPosition, kIntervalLength)));
     page.m_editIoTStart.SetWindowText(reply.Field(kStartPosition, kHourLength).c_str());
     page.m_editIoTStop.SetWindowText(reply.Field(kStopPosition, kHourLength).c_str());
     return true;

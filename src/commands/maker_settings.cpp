@@ -39,7 +39,7 @@ int SetHumidityLimit(CCommandContext& dlg) {
 // A code beyond the list leaves no item selected and the edit as it is.
 int GetModelCode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'M', [&](const ReplyReader& reply) {
-    dlg.m_dlgMaker1.m_comboModel.SetCurSel(DigitValue(reply.At(kModelPosition)));
+    SelectReplyDigit(dlg.m_dlgMaker1.m_comboModel, reply.At(kModelPosition));
     dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
     return true;
   });
@@ -47,6 +47,6 @@ int GetModelCode(CCommandContext& dlg) {
 
 int SetModelCode(CCommandContext& dlg) { return SendSelection(dlg, dlg.m_dlgMaker1.m_comboModel, &ModelCodeFrame); }
 
-void ResetInstrumentSettings(CCommandContext& dlg) {
-  if (dlg.m_pSerial) RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame());
+int ResetInstrumentSettings(CCommandContext& dlg) {
+  return dlg.m_pSerial ? RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame()) : 0;
 }

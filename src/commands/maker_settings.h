@@ -12,6 +12,7 @@ int GetModelCode(CCommandContext& dlg);       // '$M' -> combo 1129, and the mod
 int SetModelCode(CCommandContext& dlg);       // 'M' <- combo 1129
 
 // 'i': returns the instrument's settings to their initial values. One send
-// and one wait for the acknowledgement, whose outcome is not judged; the
-// pages keep what they show.
-void ResetInstrumentSettings(CCommandContext& dlg);
+// and one wait for the acknowledgement; 1 when the instrument acknowledged,
+// 0 when it refused, did not answer or there is no link. The pages keep what
+// they show.
+int ResetInstrumentSettings(CCommandContext& dlg);

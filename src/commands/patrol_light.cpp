@@ -35,7 +35,7 @@ const Level kLevels[4] = {
 
 int GetPatrolLightMode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'K', [&](const ReplyReader& reply) {
-    dlg.m_dlgUser1.m_comboAlarmMode.SetCurSel(DigitValue(reply.At(kModePosition)));
+    SelectReplyDigit(dlg.m_dlgUser1.m_comboAlarmMode, reply.At(kModePosition));
     return true;
   });
 }

@@ -21,7 +21,7 @@ const char* const kAutoPowerOffTexts[] = {"許可", "禁止"};
 
 int GetAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
-    dlg.m_dlgUser1.m_comboAutoPowerOff.SetCurSel(DigitValue(reply.At(kChoicePosition)));
+    SelectReplyDigit(dlg.m_dlgUser1.m_comboAutoPowerOff, reply.At(kChoicePosition));
     return true;
   });
 }
@@ -43,8 +43,7 @@ int GetClock(CCommandContext& dlg) {
   return QuerySetting(dlg, 'T', [&](const ReplyReader& reply) {
     fw::DateTime clock;
     if (!ParseClockDigits(reply.Field(kClockPosition, kClockLength), clock)) return false;
-    dlg.m_dlgUser1.m_dateClock.SetTime(clock);
-    dlg.m_dlgUser1.m_timeClock.SetTime(clock);
+    dlg.m_dlgUser1.PutClock(clock);
     return true;
   });
 }

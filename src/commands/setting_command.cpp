@@ -1,6 +1,7 @@
 #include "commands/setting_command.h"
 
 #include "commands/command_context.h"
+#include "commands/setting_values.h"
 #include "link/frames.h"
 #include "link/reply_fields.h"
 #include "link/transactions.h"
@@ -30,6 +31,12 @@ int QuerySettingResendingOnTimeOut(CCommandContext& dlg, char letter, const Show
 int SendSetting(CCommandContext& dlg, const std::string& frame) {
   if (!dlg.m_pSerial) return 0;
   return SendSettingFrame(*dlg.m_pSerial, frame);
+}
+
+void SelectReplyDigit(CComboBox& combo, char digit) {
+  int item = IsDecimalDigit(digit) ? DigitValue(digit) : -1;
+  if (item >= combo.GetCount()) item = -1;
+  combo.SetCurSel(item);
 }
 
 int SendSelection(CCommandContext& dlg, const CComboBox& combo, std::string (*frameOf)(char digit)) {

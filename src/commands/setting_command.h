@@ -22,6 +22,11 @@ int QuerySettingResendingOnTimeOut(CCommandContext& dlg, char letter, const Show
 // when every byte was written; 0 without a link or when a write failed.
 int SendSetting(CCommandContext& dlg, const std::string& frame);
 
+// Selects the item that a one-character reply field names; no item at all
+// when the byte is not a digit or the list has no such item, so that the list
+// never shows a choice the instrument did not make.
+void SelectReplyDigit(CComboBox& combo, char digit);
+
 // Sends the frame that `frameOf` builds from the hexadecimal digit of the
 // combo's selection; 0, and nothing sent, when the combo has no such digit
 // (no selection, or an item beyond the sixteenth).

@@ -90,11 +90,12 @@ int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, in
   }
 }
 
-void RunResetTransaction(CSerial& link, const std::string& frame) {
+int RunResetTransaction(CSerial& link, const std::string& frame) {
   link.ClearAckCode();
   link.AckEvent().Reset();
-  SendSettingFrame(link, frame);
+  const int written = SendSettingFrame(link, frame);
   link.AckEvent().Wait(TimeOutMs(link));
   link.AckEvent().Reset();
   link.SetAwaitingAck(false);
+  return written && link.LastAckCode() == kAck ? 1 : 0;
 }

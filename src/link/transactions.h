@@ -51,6 +51,7 @@ enum class WriteFailure {
 int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
                       WriteFailure onWriteFailure = WriteFailure::AwaitAnswer);
 
-// The settings reset: one send of `frame`, one wait for the acknowledgement,
-// outcome not judged; no acknowledgement is awaited afterwards.
-void RunResetTransaction(CSerial& link, const std::string& frame);
+// The settings reset: one send of `frame`, one wait for the acknowledgement;
+// no acknowledgement is awaited afterwards. 1 when the frame was written and
+// acknowledged with ACK during that wait, 0 otherwise.
+int RunResetTransaction(CSerial& link, const std::string& frame);

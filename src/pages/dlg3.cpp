@@ -34,7 +34,23 @@ bool CDlg3::OnInitDialog() {
   m_comboAutoPowerOff.SetCurSel(0);
   m_comboAlarmMode.SetCurSel(0);
   for (const Limit& limit : kLimits) (this->*limit.edit).SetLimitText(limit.characters);
+  RememberClock();
   return true;
+}
+
+void CDlg3::PutClock(const fw::DateTime& clock) {
+  m_dateClock.SetTime(clock);
+  m_timeClock.SetTime(clock);
+  RememberClock();
+}
+
+bool CDlg3::ClockChangedByUser() const {
+  return m_dateClock.GetWindowText() != m_programDate || m_timeClock.GetWindowText() != m_programTime;
+}
+
+void CDlg3::RememberClock() {
+  m_programDate = m_dateClock.GetWindowText();
+  m_programTime = m_timeClock.GetWindowText();
 }
 
 const MessageMap& CDlg3::GetMessageMap() const {

@@ -23,6 +23,12 @@ public:
 
   void DoDataExchange(CDataExchange* pDX) override;
   bool OnInitDialog() override;
+
+  // Shows `clock` in both pickers as the program's value.
+  void PutClock(const fw::DateTime& clock);
+  // True when the pickers show something other than the program last put
+  // there (at the page's creation, or from the instrument): the user set them.
+  bool ClockChangedByUser() const;
   const MessageMap& GetMessageMap() const override;
 
   void OnKillfocusBuzzer() { CheckField(IDC_EDIT_BUZZER); }
@@ -33,4 +39,9 @@ public:
   void OnKillfocusMemInterval() { CheckField(IDC_EDIT_MEM_INTERVAL); }
   void OnKillfocusIoTStart() { CheckField(IDC_EDIT_IOT_START); }
   void OnKillfocusIoTStop() { CheckField(IDC_EDIT_IOT_STOP); }
+
+private:
+  void RememberClock();
+  CString m_programDate;   // the pickers' texts as the program last set them
+  CString m_programTime;
 };

@@ -39,6 +39,7 @@ const FieldCheck* FindFieldCheck(int templateId, int id) {
 
 bool PassesCheck(const FieldCheck& check, const char* text) {
   if (!text || !*text) return !check.emptyRejected;
+  if (!IsPlainNumber(text, check.decimal)) return false;
   double value = check.decimal ? LeadingDecimal(text) : static_cast<double>(LeadingInteger(text));
   return (check.low <= value && value <= check.high) || (check.zeroAllowed && value == 0.0);
 }

@@ -14,5 +14,7 @@ struct FieldCheck {
 // The check of field `id` on page template `templateId`, or null.
 const FieldCheck* FindFieldCheck(int templateId, int id);
 
-// True when `text` passes `check`.
+// True when `text` passes `check`: a plain number (digits, and for a decimal
+// field at most one decimal point between digits) within the range, or an
+// empty text where the check lets it pass.
 bool PassesCheck(const FieldCheck& check, const char* text);

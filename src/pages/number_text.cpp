@@ -23,6 +23,18 @@ int TakeDigits(const char*& p, std::string& out) {
 
 }  // namespace
 
+bool IsPlainNumber(const char* text, bool fraction) {
+  if (!text) return false;
+  std::string ignored;
+  const char* p = text;
+  if (TakeDigits(p, ignored) == 0) return false;
+  if (fraction && *p == '.') {
+    ++p;
+    if (TakeDigits(p, ignored) == 0) return false;
+  }
+  return *p == '\0';
+}
+
 double LeadingDecimal(const char* text) {
   if (!text) return 0.0;
   const char* p = SkipBlanks(text);

@@ -189,16 +189,141 @@ TEST(Sequences, WithoutAnIoTUnitItsSettingsAreNeverSent) {
   EXPECT_EQ(sent.front(), "Q");
 }
 
-TEST(Sequences, ReadingMakerPage1TakesUserPage1EditsIntoTheSnapshot) {
-  Bench run;
-  run.ConnectTo();
-  run.Press(0, IDC_BUTTON_READ);
-  run.User1().m_editBuzzer.SetWindowText("33.0");
-  run.Press(2, IDC_BUTTON_READ);
-  EXPECT_EQ(run.dlg->m_snapBuzzer, "33.0");
-  run.ClearFrames();
-  run.Press(0, IDC_BUTTON_SET);
-  EXPECT_TRUE(run.SentHeads().empty());
+// Reading maker page 1 keeps user page 1's edits to be sent, and takes the
+// humidity limit and the model code only from queries that were answered.
+TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesOnlyAnsweredValues) {
+  struct Case {
+    const char* ignored;
+    const char* limit;   // the snapshot's humidity limit afterwards
+    int model;           // the snapshot's model code afterwards
+  };
+  // Before the read: 77.7 and item 4 on the page, so that a value not taken shows.
+  for (const Case& c : {Case{"", "90.0", 3}, Case{"L", "", 3}, Case{"M", "90.0", 0}}) {
+    SCOPED_TRACE(c.ignored);
+    Bench run;
+    run.ConnectTo({"--model", "TAVO-420B", "--ignore", c.ignored});
+    run.Press(0, IDC_BUTTON_READ);
+    run.User1().m_editBuzzer.SetWindowText("33.0");
+    run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("77.7");
+    run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(4);
+    run.Press(2, IDC_BUTTON_READ);
+    EXPECT_EQ(run.dlg->m_snapBuzzer, "28.5");
+    EXPECT_EQ(run.dlg->m_snapHumidityLimit, c.limit);
+    EXPECT_EQ(run.dlg->m_snapModelCode, c.model);
+    run.ClearFrames();
+    run.boxes.boxes.clear();
+    run.Press(0, IDC_BUTTON_SET);
+    EXPECT_EQ(run.SentHeads(), (Heads{"B"}));
+    EXPECT_TRUE(run.boxes.boxes.empty());
+  }
+}
+
+// A group whose frame cannot be built fails at once with its message and
+// uses one resend of the sequence: an unanswered group after it gets five sends.
+TEST(Sequences, AUserPage1FrameThatCannotBeBuiltFailsAtOnce) {
+  struct Case {
+    const char* name;
+    void (*edit)(CDlg3&);
+    Boxes shown;
+  };
+  const Case cases[] = {
+      {"no auto power-off choice", [](CDlg3& p) { p.m_comboAutoPowerOff.SetCurSel(-1); },
+       {{"ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常"}}},
+      {"year 1999", [](CDlg3& p) {
+         p.m_dateClock.SetTime({1999, 12, 0, 31, 0, 0, 0, 0});
+       }, {{"時刻の設定に失敗しました。", "時刻設定異常"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench run;
+    run.ConnectTo({"--ignore", "S"});
+    c.edit(run.User1());
+    run.User1().m_editLevel1.SetWindowText("25.0");
+    for (CEdit* e : {&run.User1().m_editLevel2, &run.User1().m_editLevel3, &run.User1().m_editLevel4})
+      e->SetWindowText("30.0");
+    EXPECT_EQ(run.dlg->WriteUser1Settings(), 0);
+    Boxes shown = c.shown;
+    shown.push_back({"ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常"});
+    EXPECT_EQ(run.Shown(), shown);
+    EXPECT_EQ(run.SentHeads(), Heads(5, "S"));
+  }
+}
+
+// An empty level or hour is never sent as zero: the first empty one's
+// message, and the group fails; all four levels empty still sends nothing.
+TEST(Sequences, AnEmptyLevelOrHourIsNotSent) {
+  struct Case {
+    const char* name;
+    std::vector<const char*> texts;   // levels 1-4, or start and stop hour
+    Boxes shown;
+  };
+  const char* kTemperature = "15.0～40.0℃の範囲で入力してください。";
+  const char* kHours = "0～23時の範囲で入力してください。";
+  const Case cases[] = {
+      {"level 2 empty", {"25.0", "", "30.0", ""}, {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}},
+      {"level 1 empty", {"", "26.0", "30.0", "35.0"}, {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"}}},
+      {"every level empty", {"", "", "", ""}, {}},
+      {"start hour empty", {"", "22"}, {{kHours, "IoTユニット 通信開始時刻異常"}}},
+      {"stop hour empty", {"7", ""}, {{kHours, "IoTユニット 通信開始時刻異常"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench run;
+    run.ConnectTo({"--model", "TAVO-420B", "--version", "2.00"});
+    run.Press(0, IDC_BUTTON_READ);
+    run.ClearFrames();
+    CDlg3& p = run.User1();
+    CEdit* levels[] = {&p.m_editLevel1, &p.m_editLevel2, &p.m_editLevel3, &p.m_editLevel4};
+    CEdit* hours[] = {&p.m_editIoTStart, &p.m_editIoTStop};
+    CEdit** edits = c.texts.size() == 4 ? levels : hours;
+    for (size_t i = 0; i < c.texts.size(); ++i) edits[i]->SetWindowText(c.texts[i]);
+    EXPECT_EQ(run.dlg->WriteUser1Settings(), c.shown.empty() ? 1 : 0);
+    EXPECT_EQ(run.Shown(), c.shown);
+    for (const auto& box : run.boxes.boxes) EXPECT_EQ(box.type, fw::kMbOk | fw::kMbIconExclamation);
+    EXPECT_TRUE(run.SentHeads().empty());
+  }
+}
+
+// Before the clock was ever read, the pickers show the time the page was
+// made: the clock is set only when the user set it. A list the instrument
+// named no item of stays without a choice, and nothing is sent for it.
+TEST(Sequences, SetSendsOnlyWhatTheUserChose) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> simArgs;
+    bool read;
+    void (*edit)(CDlg3&);
+    Heads sent;
+  };
+  auto nothing = [](CDlg3&) {};
+  auto laterTime = [](CDlg3& p) {
+    fw::DateTime t{};
+    p.m_timeClock.GetTime(t);
+    t.minute = (t.minute + 30) % 60;
+    p.m_timeClock.SetTime(t);
+  };
+  const Case cases[] = {
+      {"never read", {}, false, nothing, {}},
+      {"never read, time set by the user", {}, false, laterTime, {"T"}},
+      {"read failed after the clock", {"--ignore", "I"}, true, nothing, {}},
+      {"read failed, time set by the user", {"--ignore", "I"}, true, laterTime, {"T"}},
+      {"choices beyond the lists", {"--reply", "Q7", "--reply", "Kx", "--reply", "sa007 b 06 22"}, true, nothing,
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench run;
+    std::vector<std::string> args = {"--model", "TAVO-420B", "--version", "2.00"};
+    args.insert(args.end(), c.simArgs.begin(), c.simArgs.end());
+    run.ConnectTo(args);
+    if (c.read) run.Press(0, IDC_BUTTON_READ);
+    run.ClearFrames();
+    run.boxes.boxes.clear();
+    c.edit(run.User1());
+    run.Press(0, IDC_BUTTON_SET);
+    EXPECT_EQ(run.SentHeads(), c.sent);
+    EXPECT_TRUE(run.boxes.boxes.empty());
+  }
 }
 
 TEST(Sequences, ASettingWithoutAnswerFailsEvenAfterAnEarlierAck) {

@@ -205,6 +205,7 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
   const QueryCase cases[] = {
       {"prohibited", {"Q1"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "1"}}},
       {"choice 7", {"Q7"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "-1"}}},
+      {"choice x", {"Qx"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "-1"}}},
       {"shown prohibited", {"Q1"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "禁止"}}},
       {"shown permitted", {"Q0"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "許可"}}},
       {"shown choice 7", {"Q7"}, &ShowAutoPowerOff, 1, {{kUser2AutoPowerOff, "before"}}},
@@ -218,10 +219,12 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
       {"buzzer -05.0", {"B-05.06"}, &GetBuzzerAlarm, 1, {{Text(&CDlg3::m_editBuzzer), "-5.0"}}},
       {"alarm on", {"K1"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "1"}}},
       {"alarm 5", {"K5"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "-1"}}},
+      {"alarm x", {"Kx"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "-1"}}},
       {"levels", {"Sa028.06b-05.06c+33.56d035.06"}, &GetPatrolLightThresholds, 1,
        {{level[0], "28.0"}, {level[1], "-5.0"}, {level[2], "33.5"}, {level[3], "35.0"}}},
       {"schedule", {"sa030 b 08 17"}, &GetIoTSchedule, 1, {{iotItem, "7"}, {iotStart, "08"}, {iotStop, "17"}}},
-      {"schedule 007", {"sa007 b 06 22"}, &GetIoTSchedule, 1, {{iotItem, "2"}, {iotStart, "06"}, {iotStop, "22"}}},
+      {"schedule 007", {"sa007 b 06 22"}, &GetIoTSchedule, 1, {{iotItem, "-1"}, {iotStart, "06"}, {iotStop, "22"}}},
+      {"schedule 01x", {"sa01x b 06 22"}, &GetIoTSchedule, 1, {{iotItem, "-1"}, {iotStart, "06"}, {iotStop, "22"}}},
       {"schedule 1", {"sa001 b 00 23"}, &GetIoTSchedule, 1, {{iotItem, "0"}, {iotStart, "00"}, {iotStop, "23"}}},
       {"limit 090.0", {"L090.08"}, &GetHumidityLimit, 1, {{kHumidityLimit, "90.0"}}},
       {"limit +95.5", {"L+95.58"}, &GetHumidityLimit, 1, {{kHumidityLimit, "95.5"}}},
@@ -230,6 +233,7 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
       {"model 5", {"M5"}, &GetModelCode, 1, {{kModelItem, "5"}, {kHumidityLimitEnabled, "enabled"}}},
       {"model 2", {"M2"}, &GetModelCode, 1, {{kModelItem, "2"}, {kHumidityLimitEnabled, "disabled"}}},
       {"model 8", {"M8"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
+      {"model x", {"Mx"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
   };
   for (const QueryCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -387,12 +391,12 @@ TEST_F(SettingsCommands, ClockFrameFromThePickerValues) {
 }
 
 // The hidden button: one reset frame, one wait, and no acknowledgement
-// awaited afterwards whatever the instrument answered.
+// awaited afterwards whatever the instrument answered; a failure is reported.
 TEST_F(SettingsCommands, ResetButton) {
   struct Case {
     const char* name;
     std::vector<std::string> simArgs;
-    bool waitsOut;   // a NAK signals nothing: it is waited out like silence
+    bool failed;   // refused or unanswered: waited out (a NAK signals nothing) and reported
   };
   const Case cases[] = {
       {"acknowledged", {}, false}, {"refused", {"--naks", "1"}, true}, {"unanswered", {"--ignore", "i"}, true}};
@@ -403,16 +407,20 @@ TEST_F(SettingsCommands, ResetButton) {
     dlg->m_btnInit.ShowWindow(fw::kSwShow);
     dlg->m_btnInit.EnableWindow(true);
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+    boxes.boxes.clear();
     auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(ui::Click(*dlg, IDC_BUTTON_INIT));
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-    if (c.waitsOut) {
+    if (c.failed) {
       EXPECT_GE(ms, timeOut * 3 / 4) << "the wait for the acknowledgement";
     } else {
       EXPECT_LT(ms, timeOut / 2) << "the acknowledgement ends the wait";
     }
     EXPECT_LT(ms, timeOut * 3 / 2) << "one wait, not two";
     EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02i**\x03")});
+    const Boxes failure = {{"設定値初期化に失敗しました。", "設定値初期化"}};
+    EXPECT_EQ(Shown(), c.failed ? failure : Boxes());
+    for (const auto& box : boxes.boxes) EXPECT_EQ(box.type, fw::kMbOk | fw::kMbIconError);
     EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
   }

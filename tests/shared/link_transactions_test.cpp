@@ -136,12 +136,12 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
 TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   const unsigned timeOut = 400;
   // A NAK signals nothing, so it waits out the time-out like silence; the ACK ends the wait.
-  const struct { const char* name; std::string answer; bool waitsOut; } cases[] = {
-      {"acknowledged", kAckByte, false}, {"refused", kNakByte, true}, {"unanswered", "", true}};
+  const struct { const char* name; std::string answer; bool waitsOut; int acknowledged; } cases[] = {
+      {"acknowledged", kAckByte, false, 1}, {"refused", kNakByte, true, 0}, {"unanswered", "", true, 0}};
   for (const auto& c : cases) {
     Connect({c.answer}, timeOut);
     const auto start = plat::MonotonicMs();
-    RunResetTransaction(*link_, ResetSettingsFrame());
+    EXPECT_EQ(RunResetTransaction(*link_, ResetSettingsFrame()), c.acknowledged) << c.name;
     const auto spent = plat::MonotonicMs() - start;
     EXPECT_EQ(port_->Written(), "\x02i**\x03") << c.name;
     EXPECT_FALSE(link_->AwaitingAck()) << c.name;

@@ -7,6 +7,7 @@
 
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
+#include "pages/field_checks.h"
 #include "res/resource.h"
 #include "support/combo_items.h"
 #include "support/message_boxes.h"
@@ -78,6 +79,8 @@ TEST_F(Pages, ListsHoldTheirItemsInProtocolOrder) {
     CComboBox combo;
     combo.Attach(page.GetDlgItemHandle(c.id));
     EXPECT_EQ(combo.GetCurSel(), c.selected);
+    // Not sorted: whatever the user's collation, an item added lands last.
+    EXPECT_EQ(combo.AddString("0"), static_cast<int>(c.items.size()));
   }
   EXPECT_EQ(ui::TextOf(Page(IDD_MAKER2), IDC_COMBO_AD_CHANNEL), "A0　気温");
 }
@@ -146,13 +149,21 @@ TEST_F(Pages, LeavingAFieldChecksItsRange) {
       {IDD_USER1, IDC_EDIT_BUZZER, "15", nullptr},
       {IDD_USER1, IDC_EDIT_BUZZER, "15.0", nullptr},
       {IDD_USER1, IDC_EDIT_BUZZER, "40", nullptr},
-      {IDD_USER1, IDC_EDIT_BUZZER, "abc", nullptr},
+      {IDD_USER1, IDC_EDIT_BUZZER, "abc", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, "90%", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, "3e1", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, "2d1", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, " 25", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, "+25", "ﾌﾞｻﾞｰ警報 入力値異常"},
+      {IDD_USER1, IDC_EDIT_BUZZER, "2..5", "ﾌﾞｻﾞｰ警報 入力値異常"},
       {IDD_USER1, IDC_EDIT_BUZZER, "14.9", "ﾌﾞｻﾞｰ警報 入力値異常"},
       {IDD_USER1, IDC_EDIT_BUZZER, "40.1", "ﾌﾞｻﾞｰ警報 入力値異常"},
       {IDD_USER1, IDC_EDIT_BUZZER, "-1", "ﾌﾞｻﾞｰ警報 入力値異常"},
       {IDD_USER1, IDC_EDIT_LEVEL1, "0", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"},
       {IDD_USER1, IDC_EDIT_LEVEL1, "abc", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"},
       {IDD_USER1, IDC_EDIT_LEVEL1, "15.0", nullptr},
+      {IDD_USER1, IDC_EDIT_LEVEL1, "25.", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"},
+      {IDD_USER1, IDC_EDIT_LEVEL2, "25%", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"},
       {IDD_USER1, IDC_EDIT_LEVEL2, "40.0", nullptr},
       {IDD_USER1, IDC_EDIT_LEVEL2, "40.1", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"},
       {IDD_USER1, IDC_EDIT_LEVEL3, "14.9", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ3入力値異常"},
@@ -163,7 +174,9 @@ TEST_F(Pages, LeavingAFieldChecksItsRange) {
       {IDD_USER1, IDC_EDIT_MEM_INTERVAL, "1000", "ﾒﾓﾘ間隔時間 ﾒﾓﾘ間隔時間入力値異常", true},
       {IDD_USER1, IDC_EDIT_IOT_START, "0", nullptr},
       {IDD_USER1, IDC_EDIT_IOT_START, "23", nullptr},
-      {IDD_USER1, IDC_EDIT_IOT_START, "ab", nullptr},
+      {IDD_USER1, IDC_EDIT_IOT_START, "ab", "IoTユニット 通信開始時刻異常"},
+      {IDD_USER1, IDC_EDIT_IOT_START, "7.", "IoTユニット 通信開始時刻異常"},
+      {IDD_USER1, IDC_EDIT_IOT_STOP, "1h", "IoTユニット 通信開始時刻異常"},
       {IDD_USER1, IDC_EDIT_IOT_START, "24", "IoTユニット 通信開始時刻異常"},
       {IDD_USER1, IDC_EDIT_IOT_START, "-1", "IoTユニット 通信開始時刻異常"},
       {IDD_USER1, IDC_EDIT_IOT_STOP, "24", "IoTユニット 通信開始時刻異常"},
@@ -200,6 +213,8 @@ TEST_F(Pages, LeavingAFieldChecksItsRange) {
     EXPECT_EQ(ui::TextOf(page, c.id), c.text);
     ui::Type(page, c.id, "");   // leave it empty, and so accepted, for the next case
   }
+  // Full-width digits, which typing key by key cannot enter on every back end.
+  EXPECT_FALSE(PassesCheck(*FindFieldCheck(IDD_USER1, IDC_EDIT_BUZZER), "２５"));
 }
 
 TEST_F(Pages, TheHumidityLimitIsCheckedOnlyOnceItChanged) {
@@ -216,6 +231,8 @@ TEST_F(Pages, TheHumidityLimitIsCheckedOnlyOnceItChanged) {
       {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "100.0", nullptr},
       {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "-0.1", "相対湿度の表示上限値 入力値異常"},
       {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "100.1", "相対湿度の表示上限値 入力値異常"},
+      {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "90%", "相対湿度の表示上限値 入力値異常"},
+      {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "9e1", "相対湿度の表示上限値 入力値異常"},
       {IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, "", "相対湿度の表示上限値 入力値異常"},
   };
   for (const CheckCase& c : cases) {
