@@ -3,6 +3,7 @@
 #include "commands/maker_settings.h"
 
 void CTAVODlg::OnButtonRead() {
+  SequenceScope sequence(*this);
   switch (m_nCurTab) {
     case 0: ReadUser1Page(); break;
     case 1: ReadUser2Page(); break;
@@ -13,6 +14,7 @@ void CTAVODlg::OnButtonRead() {
 }
 
 void CTAVODlg::OnButtonSet() {
+  SequenceScope sequence(*this);
   switch (m_nCurTab) {
     case 0: WriteUser1Settings(); break;
     case 1: BulkReadMemory(); break;
@@ -21,4 +23,7 @@ void CTAVODlg::OnButtonSet() {
   }
 }
 
-void CTAVODlg::ResetSettings() { ResetInstrumentSettings(*this); }
+void CTAVODlg::ResetSettings() {
+  SequenceScope sequence(*this);
+  ResetInstrumentSettings(*this);
+}

@@ -13,7 +13,8 @@ int Query(CTAVODlg& dlg, char letter, const ShowReply& show, Transaction run) {
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = run(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (!HasReply(outcome)) return 0;
-  const bool shown = show(ReplyReader(*dlg.m_pSerial));
+  const ReplyReader reply(*dlg.m_pSerial, letter);
+  const bool shown = reply.Answered() && show(reply);
   return shown ? QueryResult(outcome) : 0;
 }
 
