@@ -60,6 +60,7 @@ struct Bench {
   CTAVOApp app;
   MessageBoxRecorder boxes;
   CTAVODlg dlg;
+  FakePort* port = nullptr;
   std::string first;   // the answer to the first frame of a query
   bool answered = false;
 };
@@ -78,14 +79,23 @@ void FreshPages() {
   g_bench->dlg.DestroyWindow();
   if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
   g_bench->dlg.m_dlgMaker2.m_comboChannel.SetCurSel(0);
+  const fw::DateTime start = {2024, 1, 1, 1, 0, 0, 0, 0};   // the pickers start at the time of day
+  g_bench->dlg.m_dlgUser1.m_dateClock.SetTime(start);
+  g_bench->dlg.m_dlgUser1.m_timeClock.SetTime(start);
   g_bench->dlg.m_pSerial = link;
 }
 
+// Runs the query; afterwards every byte of the answers has been dispatched,
+// so that nothing of this run is left for the next one.
 int Run(const Query& query, const std::string& answer) {
   FreshPages();
   g_bench->first = answer;
   g_bench->answered = false;
-  return query.run(g_bench->dlg);
+  const int result = query.run(g_bench->dlg);
+  if (!g_bench->port->WaitUntilRead(60000)) __builtin_trap();
+  g_bench->dlg.m_pSerial->Close();
+  if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
+  return result;
 }
 
 // Everything the pages show.
@@ -131,7 +141,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   g_bench = new Bench;
   g_bench->dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=1000\r\nSleepTime=0\r\nSendDelay=0\r\n");
   if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
-  g_bench->dlg.m_pSerial = new CSerial(std::make_unique<FakePort>(&Answer));
+  auto port = std::make_unique<FakePort>(&Answer);
+  g_bench->port = port.get();
+  g_bench->dlg.m_pSerial = new CSerial(std::move(port));
   if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
   return 0;
 }
