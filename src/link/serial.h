@@ -16,7 +16,9 @@
 //   - a frame dropped for its length, or a failed read: Failed.
 // Refused and Failed also signal the reply event of the awaited letter, so
 // that the waiting side wakes at once. ACK and NAK bytes never touch the
-// reply buffer.
+// reply buffer, and an acknowledgement read before the request under way was
+// written is no answer to it. A failed read also wakes a setting that awaits
+// its acknowledgement (ReadsFailing then tells why).
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -46,9 +48,10 @@ public:
   // closes the port and drops the settings. Safe when not open. Returns 1.
   int Close();
 
-  // Sends `count` bytes one at a time with a pause of SleepTime ms after each.
-  // 1 when every byte was written; 0 when a byte write failed, when the port
-  // refused one byte kMaxRefusals times in a row, or when the link is not open.
+  // Starts a new request (see above), then sends `count` bytes one at a time
+  // with a pause of SleepTime ms after each. 1 when every byte was written;
+  // 0 when a byte write failed, when the port refused one byte kMaxRefusals
+  // times in a row, or when the link is not open.
   int Write(const std::uint8_t* bytes, int count);
   static constexpr int kMaxRefusals = 5;
 

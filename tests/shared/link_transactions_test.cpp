@@ -41,6 +41,12 @@ protected:
     link_ = std::make_unique<CSerial>(std::move(port));
     ASSERT_EQ(link_->Open("COM1"), 1);
   }
+  // From now on every read of the port fails (a read under way when asked ends first).
+  void FailReads() {
+    port_->readsFail = true;
+    for (int i = 0; i < 1000 && !link_->ReadsFailing(); ++i) plat::SleepMs(10);
+    ASSERT_TRUE(link_->ReadsFailing());
+  }
   int SetAutoPowerOff(int& counter) {
     return RunSetTransaction(*link_, [this] { return SendSettingFrame(*link_, AutoPowerOffFrame('1')); }, counter);
   }
@@ -93,7 +99,7 @@ TEST_F(TransactionTest, WaitsThatCannotSucceedEndAtOnce) {
   };
   for (const auto& c : cases) {
     Connect(c.script);
-    port_->readsFail = c.readsFail;
+    if (c.readsFail) FailReads();
     const unsigned long long start = plat::MonotonicMs();
     EXPECT_EQ(RunQuery(*link_, QueryFrame('O'), 'O'), c.outcome) << c.name;
     EXPECT_LT(plat::MonotonicMs() - start, ReplyWaitMs(*link_->Settings(), 'O') / 2) << c.name;
@@ -123,7 +129,7 @@ TEST_F(TransactionTest, SetOutcomes) {
   };
   for (const auto& c : cases) {
     Connect(c.script);
-    port_->readsFail = c.readsFail;
+    if (c.readsFail) FailReads();
     int counter = c.counter;
     EXPECT_EQ(SetAutoPowerOff(counter), c.result) << c.name;
     EXPECT_EQ(port_->Frames(), c.sends) << c.name;
