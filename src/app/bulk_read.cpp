@@ -28,10 +28,15 @@ void CTAVODlg::BulkReadMemory() {
   if (!fw::AskSaveAs(CsvFileRequest(), path, m_hWnd)) return;
   CWaitCursor wait;
   RedrawNow();
-  if (ReadMemoryData(*this) != 1) {
+  bool whole = false;
+  if (ReadMemoryData(*this, whole) != 1) {
     MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }
-  if (!WriteMemoryCsv(MemoryRecordsStore(), path.c_str()))
+  if (!WriteMemoryCsv(MemoryRecordsStore(), path.c_str())) {
     MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
+  } else if (!whole) {
+    // The records that were read are in the file; some of the reply was not a record.
+    MessageBox("一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。", kCaption, fw::kMbOk | fw::kMbIconExclamation);
+  }
 }

@@ -4,6 +4,7 @@
 #include "framework/ui.h"
 
 void CTAVODlg::OnButtonRead() {
+  SequenceScope sequence(*this);
   switch (m_nCurTab) {
     case 0: ReadUser1Page(); break;
     case 1: ReadUser2Page(); break;
@@ -14,6 +15,7 @@ void CTAVODlg::OnButtonRead() {
 }
 
 void CTAVODlg::OnButtonSet() {
+  SequenceScope sequence(*this);
   switch (m_nCurTab) {
     case 0: WriteUser1Settings(); break;
     case 1: BulkReadMemory(); break;
@@ -25,6 +27,7 @@ void CTAVODlg::OnButtonSet() {
 // Success stays silent, and so does a missing link (the button is disabled
 // then); the pages keep what they show until the next read.
 void CTAVODlg::ResetSettings() {
+  SequenceScope sequence(*this);
   if (m_pSerial && !ResetInstrumentSettings(*this))
     MessageBox("設定値初期化に失敗しました。", "設定値初期化", fw::kMbOk | fw::kMbIconError);
 }

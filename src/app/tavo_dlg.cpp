@@ -166,11 +166,21 @@ void CTAVODlg::CloseLink() {
 }
 
 void CTAVODlg::OnButtonExit() {
+  if (m_nSequences > 0) {
+    m_bCloseWaiting = 1;   // carried out when the sequence has ended
+    return;
+  }
   CloseLink();
   EndDialog(fw::kIdCancel);
 }
 
 void CTAVODlg::OnClose() {
   OnButtonExit();
-  CDialog::OnClose();
+  if (!m_bCloseWaiting) CDialog::OnClose();
+}
+
+CTAVODlg::SequenceScope::~SequenceScope() {
+  if (--m_dlg.m_nSequences > 0 || !m_dlg.m_bCloseWaiting) return;
+  m_dlg.m_bCloseWaiting = 0;
+  m_dlg.OnButtonExit();
 }

@@ -92,11 +92,30 @@ public:
   // Closes and deletes the open link, if any.
   void CloseLink();
 
+  // Held by each button's sequence for its whole run. A message box of the
+  // sequence runs a message loop, in which a close request (WM_CLOSE, or
+  // Exit pressed by another program) can arrive: it must not free the link
+  // under the sequence, so it is kept and carried out when the outermost
+  // sequence has ended, as Exit does.
+  class SequenceScope {
+  public:
+    explicit SequenceScope(CTAVODlg& dlg) : m_dlg(dlg) { ++m_dlg.m_nSequences; }
+    ~SequenceScope();
+    SequenceScope(const SequenceScope&) = delete;
+    SequenceScope& operator=(const SequenceScope&) = delete;
+  private:
+    CTAVODlg& m_dlg;
+  };
+  // True while a sequence runs and a close request waits for its end.
+  bool CloseWaiting() const { return m_bCloseWaiting != 0; }
+
   IconHandle OnQueryDragIcon() override { return m_hIcon; }
   // The application's memory records.
   CArray<COutputData, COutputData>& MemoryRecordsStore() override;
 
 private:
+  int m_nSequences = 0;
+  int m_bCloseWaiting = 0;
   void Connect();
   void Disconnect();
   void CreatePages();

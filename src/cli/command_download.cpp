@@ -32,9 +32,10 @@ ExitStatus RunDownload(const Arguments& args) {
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
   int read = 0;
+  bool whole = false;
   {
     DownloadProgress progress(session.Link());
-    read = ReadMemoryData(dlg);
+    read = ReadMemoryData(dlg, whole);
   }
   if (read != 1) {
     PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
@@ -45,6 +46,10 @@ ExitStatus RunDownload(const Arguments& args) {
   // The file takes its name only when whole: a failure leaves an existing file as it was.
   if (!plat::WriteWholeFile(path, text)) {
     PrintError("一括読出: CSVﾌｧｲﾙの書込に失敗しました。");
+    return kExitInstrument;
+  }
+  if (!whole) {   // the records that were read are in the file
+    PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");
     return kExitInstrument;
   }
   return kExitOk;

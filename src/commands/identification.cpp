@@ -63,7 +63,8 @@ void ApplyModelRule(CCommandContext& dlg, const std::string& model) {
 int IdentifyInstrument(CCommandContext& dlg) {
   if (!dlg.m_pSerial) return 0;
   if (RunQuery(*dlg.m_pSerial, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
-  ReplyReader reply(*dlg.m_pSerial);
+  ReplyReader reply(*dlg.m_pSerial, 'v');
+  if (!reply.Answered()) return 0;
   std::string model = reply.Field(kModelPosition, kModelLength);
   std::string version = reply.Field(kVersionPosition, kVersionLength);
   model = ApplySuffixRule(model, version);

@@ -22,7 +22,8 @@ int QuerySignedFields(CCommandContext& dlg, char letter, const std::vector<Signe
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (!HasReply(outcome)) return 0;
-  ReplyReader reply(*dlg.m_pSerial);
+  ReplyReader reply(*dlg.m_pSerial, letter);
+  if (!reply.Answered()) return 0;
   for (const SignedField& field : fields) {
     field.control->SetWindowText(reply.SignedNumber(field.signPosition, field.width).c_str());
   }
@@ -74,7 +75,8 @@ int GetAdCounts(CCommandContext& dlg) {
   if (!dlg.m_pSerial || !SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, AdCountQueryFrame(channel), 'V');
   if (!HasReply(outcome)) return 0;
-  ReplyReader reply(*dlg.m_pSerial);
+  ReplyReader reply(*dlg.m_pSerial, 'V');
+  if (!reply.Answered()) return 0;
   for (int k = 1; k <= 20; ++k) {
     dlg.m_dlgMaker2.m_staticAd[k - 1].SetWindowText(reply.Number(2 + 12 * (k - 1), 10).c_str());
   }

@@ -4,18 +4,18 @@
 #include "commands/memory_format.h"
 #include "commands/reply_reader.h"
 #include "link/frames.h"
+#include "link/reply_dispatch.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
-int ReadMemoryData(CCommandContext& dlg) {
+int ReadMemoryData(CCommandContext& dlg, bool& whole) {
   if (!dlg.m_pSerial) return 0;
   CSerial& link = *dlg.m_pSerial;
   QueryOutcome outcome = RunQuery(link, QueryFrame('O'), 'O');
   if (!HasReply(outcome)) return 0;
-  {
-    plat::LockGuard guard(link.ReplyLock());
-    SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), dlg.MemoryRecordsStore());
-  }
+  plat::LockGuard guard(link.ReplyLock());
+  if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), 'O')) return 0;
+  whole = SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), dlg.MemoryRecordsStore());
   return QueryResult(outcome);
 }
 

@@ -8,10 +8,10 @@
 class CCommandContext;
 
 // Queries the whole memory in one reply, waiting up to TimeOut x 180 ms, and
-// rebuilds the context's memory records from it. 0 when no reply came (the records are
-// kept) or when the last of six sends was refused (the records are rebuilt
-// from the reply all the same).
-int ReadMemoryData(CCommandContext& dlg);
+// rebuilds the context's memory records from it. 0 when no reply came, the line failed
+// or six sends were refused (the records are kept). On 1, `whole` tells
+// whether every record of the reply was taken and no bytes were left over.
+int ReadMemoryData(CCommandContext& dlg, bool& whole);
 
 // Writes `records` to the CSV file `path`, replacing it. 0 when the
 // file cannot be created, written or put in place; `path` is then unchanged.

@@ -23,14 +23,17 @@ COutputData KeptRecord(const std::uint8_t* bytes) {
 
 }  // namespace
 
-void SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records) {
+bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records) {
   records.RemoveAll();
-  if (!reply || length < kFirstRecordPosition) return;
+  if (!reply || length < kFirstRecordPosition) return false;
   const int count = (length - kFirstRecordPosition) / kMemoryRecordSize;
+  bool whole = (length - kFirstRecordPosition) % kMemoryRecordSize == 0;
   for (int i = 0; i < count; ++i) {
     const std::uint8_t* bytes = reply + kFirstRecordPosition + kMemoryRecordSize * i;
     if (IsWholeRecord(bytes)) records.Add(KeptRecord(bytes));
+    else whole = false;
   }
+  return whole;
 }
 
 std::string MemoryCsvText(const MemoryRecords& records) {

@@ -16,8 +16,9 @@ constexpr int kMemoryTextSize = 38;
 // Replaces `records` with the records of the reply `reply` (`length` bytes
 // from STX on): 40 bytes each from position 2, a partial last one ignored.
 // A record whose bytes 38-39 are not CR LF is dropped; the others keep their
-// places.
-void SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records);
+// places. True when the reply was whole: no record dropped, no bytes left
+// over after the last record.
+bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records);
 
 // The CSV file's bytes: each record's text followed by CR; no header, no LF.
 // A text holding a zero byte ends there, and its CR still follows, so that

@@ -1,11 +1,14 @@
 #include "commands/reply_reader.h"
 
 #include "link/control_bytes.h"
+#include "link/reply_dispatch.h"
 #include "link/reply_fields.h"
 #include "platform/sync.h"
 
-ReplyReader::ReplyReader(CSerial& link) : m_bytes(kReplyBufferSize + 16, 0) {
+ReplyReader::ReplyReader(CSerial& link, char letter) : m_bytes(kReplyBufferSize + 16, 0) {
   plat::LockGuard guard(link.ReplyLock());
+  m_answered = IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), letter);
+  if (!m_answered) return;
   const int length = link.ReplyLength();
   for (int i = 0; i < length && i < kReplyBufferSize; ++i) m_bytes[static_cast<size_t>(i)] = link.ReplyBuffer()[i];
 }

@@ -1,6 +1,8 @@
 // The fields of the reply a query just received, for the commands: the reply
 // is copied out of the link's reply buffer under its lock, and positions
 // beyond the reply received read as empty, never as an earlier frame's bytes.
+// Only a reply frame of the query's own letter is taken: anything else in the
+// buffer counts as no answer, and every field reads as empty.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -11,7 +13,10 @@
 
 class ReplyReader {
 public:
-  explicit ReplyReader(CSerial& link);
+  ReplyReader(CSerial& link, char letter);
+
+  // True when the buffer held a reply frame of the letter.
+  bool Answered() const { return m_answered; }
 
   // The characters at positions [first, first + count), ended early by a zero byte.
   std::string Field(int first, int count) const;
@@ -25,9 +30,10 @@ public:
 
 private:
   std::vector<std::uint8_t> m_bytes;   // the reply, then zeros
+  bool m_answered = false;
 };
 
 // The result of a query command for the outcome of its transaction: whether
 // its fields are to be shown, and the int the command returns.
-inline bool HasReply(QueryOutcome outcome) { return outcome != QueryOutcome::NoReply; }
+inline bool HasReply(QueryOutcome outcome) { return outcome == QueryOutcome::Replied; }
 inline int QueryResult(QueryOutcome outcome) { return outcome == QueryOutcome::Replied ? 1 : 0; }

@@ -14,7 +14,8 @@ int Query(CCommandContext& dlg, char letter, const ShowReply& show, Transaction 
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = run(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (!HasReply(outcome)) return 0;
-  const bool shown = show(ReplyReader(*dlg.m_pSerial));
+  const ReplyReader reply(*dlg.m_pSerial, letter);
+  const bool shown = reply.Answered() && show(reply);
   return shown ? QueryResult(outcome) : 0;
 }
 

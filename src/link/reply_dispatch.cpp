@@ -18,6 +18,10 @@ int ReplyEventIndex(char letter) {
   return -1;
 }
 
+bool IsReplyOf(const std::uint8_t* frame, int length, char letter) {
+  return length > 1 && frame[0] == kStx && static_cast<char>(frame[1]) == letter;
+}
+
 ReplyDispatch ClassifyFrame(const std::uint8_t* frame, int length, bool awaitingAck) {
   if (frame[0] == kStx) {
     int index = length > 1 ? ReplyEventIndex(static_cast<char>(frame[1])) : -1;

@@ -24,5 +24,8 @@ struct ReplyDispatch {
   int eventIndex;   // for SignalReply (and kAckEventIndex for RecordAck), else -1
 };
 
+// True when `frame` (`length` bytes) is a reply frame of `letter`: STX, then that letter.
+bool IsReplyOf(const std::uint8_t* frame, int length, char letter);
+
 // `frame` holds `length` bytes (at least 1), as the frame assembler gave them.
 ReplyDispatch ClassifyFrame(const std::uint8_t* frame, int length, bool awaitingAck);

@@ -58,6 +58,7 @@ int CSerial::Close() {
 
 int CSerial::Write(const std::uint8_t* bytes, int count) {
   if (!m_pIni) return 0;
+  ++m_nRequests;   // before the first byte: whatever is still open is cut off
   const unsigned pause = m_pIni->SleepTime > 0 ? m_pIni->SleepTime : 0;
   int sent = 0;
   int refusals = 0;
@@ -82,13 +83,28 @@ unsigned CSerial::ReceiverThread(void* param) {
 
 void CSerial::ReceiveFrames() {
   FrameAssembler frame;
+  unsigned frameRequest = m_nRequests;   // the request the open frame belongs to
   while (m_bRunning) {
     std::uint8_t byte = 0;
-    switch (m_port->ReadByte(byte)) {
+    const plat::ReadResult read = m_port->ReadByte(byte);
+    const unsigned request = m_nRequests;
+    if (read != plat::ReadResult::Failed) m_bReadsFailing = 0;
+    switch (read) {
       case plat::ReadResult::Byte:
-        if (frame.Feed(byte) == FrameStep::Complete) {
-          Deliver(frame.Bytes(), frame.Length());
-          frame.Clear();
+        if (request != frameRequest) {
+          frame.Clear();   // a new request was sent: the open frame was cut off
+          frameRequest = request;
+        }
+        switch (frame.Feed(byte)) {
+          case FrameStep::Complete:
+            DispatchReply(frame.Bytes(), frame.Length(), frameRequest);
+            frame.Clear();
+            break;
+          case FrameStep::Dropped:
+            FailAwaited(frameRequest);
+            break;
+          case FrameStep::Open:
+            break;
         }
         m_nFrameBytes = frame.Length();
         break;
@@ -96,31 +112,80 @@ void CSerial::ReceiveFrames() {
         PauseReceiver(kEmptyReadPauseMs);
         break;
       case plat::ReadResult::Failed:
+        OnReadFailed(request);
         PauseReceiver(kFailedReadPauseMs);
         break;
     }
   }
-  if (frame.HasDeliverable()) Deliver(frame.Bytes(), frame.Length());
+  if (frame.HasDeliverable()) DispatchReply(frame.Bytes(), frame.Length(), frameRequest);
+}
+
+// Nothing more can come: the waiting query fails, and a waiting setting
+// wakes to find no acknowledgement.
+void CSerial::OnReadFailed(unsigned request) {
+  m_bReadsFailing = 1;
+  FailAwaited(request);
+  if (m_bAwaitingAck) AckEvent().Set();
+}
+
+void CSerial::FailAwaited(unsigned request) {
+  char awaited;
+  {
+    plat::LockGuard guard(m_replyLock);
+    if (!SettleAnswer(request, Answer::Failed)) return;
+    awaited = m_awaitedLetter;
+  }
+  WakeAwaited(awaited);
 }
 
 void CSerial::PauseReceiver(unsigned ms) {
   if (m_bRunning) m_wakeReceiver.Wait(ms);
 }
 
-void CSerial::Deliver(const std::uint8_t* frame, int length) {
-  {
-    plat::LockGuard guard(m_replyLock);
-    std::memcpy(m_reply, frame, length);
-    m_nReplyLength = length;
-  }
-  DispatchReply();
+void CSerial::ExpectReply(char letter) {
+  plat::LockGuard guard(m_replyLock);
+  m_awaitedLetter = letter;
+  m_awaitedRequest = m_nRequests + 1;   // the request the next Write makes
+  m_answer = Answer::Awaited;
 }
 
-int CSerial::DispatchReply() {
+CSerial::Answer CSerial::ReplyAnswer() {
+  plat::LockGuard guard(m_replyLock);
+  return m_answer;
+}
+
+bool CSerial::SettleAnswer(unsigned request, Answer answer) {
+  if (m_awaitedLetter == 0 || m_answer != Answer::Awaited || request != m_awaitedRequest) return false;
+  m_answer = answer;
+  return true;
+}
+
+void CSerial::WakeAwaited(char letter) {
+  if (plat::Event* event = ReplyEvent(letter)) event->Set();
+}
+
+int CSerial::DispatchReply(const std::uint8_t* frame, int length, unsigned request) {
   ReplyDispatch dispatch;
+  bool refused = false;
+  char awaited;
   {
     plat::LockGuard guard(m_replyLock);
-    dispatch = ClassifyFrame(m_reply, m_nReplyLength, m_bAwaitingAck != 0);
+    awaited = m_awaitedLetter;
+    if (frame[0] == kStx) {
+      std::memcpy(m_reply, frame, length);
+      m_nReplyLength = length;
+      if (IsReplyOf(frame, length, awaited)) SettleAnswer(request, Answer::Replied);
+    } else if (frame[0] == kNak) {
+      refused = SettleAnswer(request, Answer::Refused);
+    }
+    // An acknowledgement read before the request under way was sent is not its answer.
+    const bool current = request == m_nRequests;
+    dispatch = ClassifyFrame(frame, length, current && m_bAwaitingAck != 0);
+  }
+  if (refused) {
+    m_nLastAck = kNak;
+    WakeAwaited(awaited);
+    return 1;
   }
   switch (dispatch.action) {
     case ReplyAction::SignalReply:

@@ -1,8 +1,24 @@
 // The serial link to the instrument: one object per connection. The GUI
 // thread opens it, writes frames and waits on its events; its receiver thread
-// reads the port, cuts the bytes into frames, keeps the last frame in the
-// reply buffer and signals the reply event of its letter or records an
+// reads the port, cuts the bytes into frames, keeps the last reply frame in
+// the reply buffer and signals the reply event of its letter or records an
 // acknowledgement.
+//
+// Requests and their answers. Every Write starts a new request: it counts up
+// a request number before its first byte, and the receiver, which reads that
+// number before it takes each byte, discards a frame still open from an
+// earlier request (the instrument only ever answers, so that frame was cut
+// off and nothing valid is lost). A query attempt names the reply letter it
+// awaits before it writes its frame (ExpectReply); the first of these that
+// arrives for that request then answers it, and later ones change nothing:
+//   - the reply frame of that letter: Replied;
+//   - a NAK: Refused;
+//   - a frame dropped for its length, or a failed read: Failed.
+// Refused and Failed also signal the reply event of the awaited letter, so
+// that the waiting side wakes at once. ACK and NAK bytes never touch the
+// reply buffer, and an acknowledgement read before the request under way was
+// written is no answer to it. A failed read also wakes a setting that awaits
+// its acknowledgement (ReadsFailing then tells why).
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -32,18 +48,24 @@ public:
   // closes the port and drops the settings. Safe when not open. Returns 1.
   int Close();
 
-  // Sends `count` bytes one at a time with a pause of SleepTime ms after each.
-  // 1 when every byte was written; 0 when a byte write failed, when the port
-  // refused one byte kMaxRefusals times in a row, or when the link is not open.
+  // Starts a new request (see above), then sends `count` bytes one at a time
+  // with a pause of SleepTime ms after each. 1 when every byte was written;
+  // 0 when a byte write failed, when the port refused one byte kMaxRefusals
+  // times in a row, or when the link is not open.
   int Write(const std::uint8_t* bytes, int count);
   static constexpr int kMaxRefusals = 5;
 
   // The receiver thread's procedure; `param` is the link. Returns 0.
   static unsigned ReceiverThread(void* param);
 
-  // Acts on the frame in the reply buffer: signals the reply event of its
-  // letter, or records an awaited ACK or NAK. 1 when accepted, 0 when ignored.
-  int DispatchReply();
+  // What answered the request of the last ExpectReply (see above).
+  enum class Answer { Awaited, Replied, Refused, Failed };
+  // Awaits the reply frame of `letter` to the next request written.
+  void ExpectReply(char letter);
+  // Awaited while nothing has answered that request yet.
+  Answer ReplyAnswer();
+  // True while the port's reads fail (the device is gone).
+  bool ReadsFailing() const { return m_bReadsFailing != 0; }
 
   // The reply event of `letter`, or null for a letter without one.
   plat::Event* ReplyEvent(char letter);
@@ -69,7 +91,16 @@ public:
 
 private:
   void ReceiveFrames();
-  void Deliver(const std::uint8_t* frame, int length);
+  void OnReadFailed(unsigned request);
+  void FailAwaited(unsigned request);
+  // Acts on a whole frame read for `request`: a reply frame takes the reply
+  // buffer and signals its letter, an awaited ACK or NAK is recorded. 1 when
+  // accepted, 0 when ignored.
+  int DispatchReply(const std::uint8_t* frame, int length, unsigned request);
+  // Under the reply-buffer lock: the awaited request gets `answer` when it is
+  // still unanswered and `request` is its own; true when it did.
+  bool SettleAnswer(unsigned request, Answer answer);
+  void WakeAwaited(char letter);
   void PauseReceiver(unsigned ms);
 
   std::unique_ptr<LinePort> m_port;
@@ -83,5 +114,11 @@ private:
   CIniFile* m_pIni = nullptr;
   std::atomic<int> m_bAwaitingAck{0};
   std::atomic<std::uint8_t> m_nLastAck{0};
+  std::atomic<unsigned> m_nRequests{0};   // requests written so far
+  std::atomic<int> m_bReadsFailing{0};
+  // The awaited answer, under the reply-buffer lock.
+  char m_awaitedLetter = 0;
+  unsigned m_awaitedRequest = 0;
+  Answer m_answer = Answer::Awaited;
   std::atomic<int> m_nFrameBytes{0};
 };

@@ -4,6 +4,7 @@
 
 #include "config/ini_file.h"
 #include "link/serial.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -16,15 +17,29 @@ unsigned TimeOutMs(const CSerial& link) {
   return ini && ini->TimeOut > 0 ? static_cast<unsigned>(ini->TimeOut) : 0;
 }
 
-// One attempt: clear the code, send, wait. False when a byte write failed.
-bool SendAndWait(CSerial& link, const std::string& frame, plat::Event& event, unsigned waitMs,
-                 bool& replied) {
+// Waits until the request is answered or `waitMs` have passed. The event
+// may wake for a frame that does not answer this request: then it waits on.
+CSerial::Answer AwaitAnswer(CSerial& link, plat::Event& event, unsigned waitMs) {
+  const unsigned long long deadline = plat::MonotonicMs() + waitMs;
+  for (;;) {
+    const CSerial::Answer answer = link.ReplyAnswer();
+    const unsigned long long now = plat::MonotonicMs();
+    if (answer != CSerial::Answer::Awaited || now >= deadline) return answer;
+    event.Wait(static_cast<unsigned>(deadline - now));
+  }
+}
+
+// One attempt: send, wait for its answer. Failed when a byte write failed;
+// Awaited when nothing answered in time.
+CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyLetter, plat::Event& event,
+                            unsigned waitMs) {
   link.ClearAckCode();
+  link.ExpectReply(replyLetter);
   event.Reset();
-  if (!SendFrame(link, frame)) return false;
-  replied = event.Wait(waitMs);
+  if (!SendFrame(link, frame)) return CSerial::Answer::Failed;
+  const CSerial::Answer answer = AwaitAnswer(link, event, waitMs);
   event.Reset();
-  return true;
+  return answer;
 }
 
 }  // namespace
@@ -40,12 +55,13 @@ QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter)
   plat::Event* event = link.ReplyEvent(replyLetter);
   if (!event || !link.Settings()) return QueryOutcome::NoReply;
   const unsigned waitMs = ReplyWaitMs(*link.Settings(), replyLetter);
-  bool replied = false;
   for (int send = 1; send <= kMaxSends; ++send) {
-    if (!SendAndWait(link, frame, *event, waitMs, replied)) return QueryOutcome::NoReply;
-    if (link.LastAckCode() != kNak) return replied ? QueryOutcome::Replied : QueryOutcome::NoReply;
+    const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs);
+    if (answer != CSerial::Answer::Refused) {
+      return answer == CSerial::Answer::Replied ? QueryOutcome::Replied : QueryOutcome::NoReply;
+    }
   }
-  return replied ? QueryOutcome::RepliedAfterNaks : QueryOutcome::NoReply;
+  return QueryOutcome::NoReply;
 }
 
 QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter) {
@@ -53,9 +69,9 @@ QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame,
   if (!event || !link.Settings()) return QueryOutcome::NoReply;
   const unsigned waitMs = ReplyWaitMs(*link.Settings(), replyLetter);
   for (int send = 1; send <= kMaxSends; ++send) {
-    bool replied = false;
-    if (!SendAndWait(link, frame, *event, waitMs, replied)) return QueryOutcome::NoReply;
-    if (replied) return QueryOutcome::Replied;
+    const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs);
+    if (answer == CSerial::Answer::Replied) return QueryOutcome::Replied;
+    if (answer == CSerial::Answer::Failed) return QueryOutcome::NoReply;
   }
   return QueryOutcome::NoReply;
 }
@@ -85,7 +101,7 @@ int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, in
       link.SetAwaitingAck(false);
       return 1;
     }
-    if (retryCounter >= kMaxSends) return 0;
+    if (link.ReadsFailing() || retryCounter >= kMaxSends) return 0;
     ++retryCounter;
   }
 }

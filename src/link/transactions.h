@@ -2,7 +2,9 @@
 // frame answered by a reply frame), the setting (a frame answered by ACK or
 // NAK) and the settings reset (one frame, answer not judged). Each attempt is
 // judged only by what arrived during it: the acknowledgement code is cleared
-// before every send.
+// before every send, and a query attempt takes the first answer to its own
+// request (see CSerial): its reply, a NAK, which ends the wait at once and
+// counts as a refusal, or a failure of the line, which ends the query at once.
 #pragma once
 #include <functional>
 #include <string>
@@ -13,22 +15,20 @@ class CIniFile;
 constexpr int kMaxSends = 6;
 
 enum class QueryOutcome {
-  NoReply,           // a byte write failed, or no reply came: nothing to read
-  Replied,           // the reply is in the reply buffer: read it; the query succeeded
-  RepliedAfterNaks   // the last of six sends was refused and yet answered: read it, but fail
+  NoReply,   // a byte write failed, no reply came, the line failed or six sends were refused
+  Replied    // the reply is in the reply buffer: read it; the query succeeded
 };
 
 // The wait for a reply in ms: TimeOut, TimeOut + 1000 for the A/D counts ('V'),
 // TimeOut x 180 for the memory data ('O').
 unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter);
 
-// The query transaction: sends `frame`, waits for the reply event of
-// `replyLetter` and sends again while the attempt was refused with NAK, six
-// sends at most.
+// The query transaction: sends `frame`, waits for the reply of `replyLetter`
+// and sends again while the attempt was refused with NAK, six sends at most.
 QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter);
 
-// The query that sends again when no reply came (the IoT unit schedule), six
-// sends at most; NAK plays no part. Never RepliedAfterNaks.
+// The query that sends again when no reply came in time or the attempt was
+// refused (the IoT unit schedule), six sends at most.
 QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter);
 
 // Sends a setting frame; when every byte was written, an acknowledgement is
@@ -47,7 +47,8 @@ enum class WriteFailure {
 // normally through SendSettingFrame), waits TimeOut for ACK, and repeats while
 // no ACK came in that attempt and `retryCounter` (the caller's, shared by a
 // write sequence, starting at 1) is at most 5, adding 1 per repeat. 1 on ACK,
-// after which no acknowledgement is awaited; 0 otherwise.
+// after which no acknowledgement is awaited; 0 otherwise, at once when the
+// port's reads fail.
 int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
                       WriteFailure onWriteFailure = WriteFailure::AwaitAnswer);
 

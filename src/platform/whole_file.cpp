@@ -18,12 +18,20 @@ bool CreateScratch(const std::string& path, OutFile& file, std::string& scratch)
   return false;
 }
 
+// Writes `path` itself: what is left of it after a failure is not known.
+bool WriteDirectly(const std::string& path, const std::string& bytes) {
+  OutFile file;
+  if (!file.Create(path)) return false;
+  bool written = file.Write(bytes);
+  return file.Close() && written;
+}
+
 }  // namespace
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   OutFile file;
   std::string scratch;
-  if (!CreateScratch(path, file, scratch)) return false;
+  if (!CreateScratch(path, file, scratch)) return WriteDirectly(path, bytes);
   bool written = file.Write(bytes);
   bool closed = file.Close();
   if (written && closed && RenameReplacing(scratch, path)) return true;

@@ -1,6 +1,8 @@
 // A file written whole or not at all: the bytes go into a new file beside it,
 // which takes its name only once every byte was written and the file closed.
-// Called from the GUI thread only.
+// Where no file can be made beside it (a folder that lets files be written
+// but not created, a name too long for the scratch name), the file itself is
+// written. Called from the GUI thread only.
 #pragma once
 #include <string>
 
@@ -8,7 +10,8 @@ namespace plat {
 
 // Makes `bytes` the content of `path`, creating or replacing the file. False
 // when the file cannot be created, written, closed or put in place; `path` is
-// then as it was (missing, or with its old content) and nothing is left beside it.
+// then as it was (missing, or with its old content) and nothing is left beside
+// it, except when `path` itself was being written: it may then be cut short.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace plat

@@ -4,7 +4,8 @@
 # GUI driver following the scenario. Header lines of a scenario:
 #   #@ sim OPTION...       more options for the simulator (its memory records ...)
 #   #@ maker-pages         a vorinfo.ini beside the program: maker tabs and the reset button
-#   #@ expect-csv FILE     afterwards FILE holds the simulator's records, each ending in CR
+#   #@ expect-csv FILE [N] afterwards FILE holds the simulator's records (its first N), each ending in CR
+#   #@ wait-ms MS          the driver waits up to MS for each step (default 30000)
 # The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
 # "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
 # With E2E_APP_DIR set, the program runs with that folder's files (an unpacked
@@ -58,6 +59,8 @@ for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 
 (cd "$work" && exec "$run" "$exe") &
 tavo_pid=$!
+wait_ms=$(header wait-ms)
+export E2E_WAIT_MS=${wait_ms:-30000}
 export E2E_SIM_LOG=$(winpath "$work/sim.log") E2E_HOST_DIR=$(winpath "$work") E2E_WORK=$(winpath "$work")
 "$run" "$driver" "$(winpath "$scenario")" "$(winpath "$ids")" &
 driver_pid=$!
@@ -90,9 +93,10 @@ if [ $status -eq 0 ]; then
   fi
   tavo_pid=
 fi
-csv=$(header expect-csv)
+read -r csv csv_records <<< "$(header expect-csv)"
 if [ $status -eq 0 ] && [ -n "$csv" ]; then
-  if ! cmp <(tr -d '\n' < "$work/records") "$work/$csv"; then
+  # Each record the simulator holds is 40 bytes, CR LF included.
+  if ! cmp <(head -c $((${csv_records:-511} * 40)) "$work/records" | tr -d '\n') "$work/$csv"; then
     echo "FAIL: $csv differs from the simulator's records"; status=1
   fi
 fi

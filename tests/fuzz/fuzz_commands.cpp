@@ -1,13 +1,17 @@
-// Every query command against a port that answers with arbitrary payloads:
-// the reply fields are cut, trimmed and shown in the page controls with no
-// read or write past a buffer, whatever the instrument sends.
-//   input byte 0: which command; the rest: the reply's payload (EOT removed,
-//   so that each answer is exactly one frame)
-#include <algorithm>
+// Every query command against a port that answers with arbitrary bytes:
+// several frames, cut frames and control bytes in one answer. The reply
+// fields are cut, trimmed and shown with no read or write past a buffer,
+// whatever the instrument sends; a query counted as answered shows the
+// bytes of one frame of its letter only; and a query answered with a
+// well-formed frame of its letter succeeds.
+//   input byte 0: which command; the rest: the bytes answering its first
+//   frame. EOT and NAK follow them, and answer every later frame, so that each
+//   query ends at once (run it with -max_len above the reply buffer).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
@@ -19,6 +23,8 @@
 #include "commands/memory_data.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
+#include "commands/setting_values.h"
+#include "framework/headless/driver.h"
 #include "link/control_bytes.h"
 #include "res/resource.h"
 #include "support/fake_port.h"
@@ -26,6 +32,11 @@
 #include "support/temp_dir.h"
 
 namespace {
+
+int ReadMemory(CTAVODlg& dlg) {
+  bool whole = false;
+  return ReadMemoryData(dlg, whole);
+}
 
 struct Query {
   int (*run)(CCommandContext&);
@@ -38,9 +49,10 @@ const Query kQueries[] = {
     {&GetBuzzerAlarm, 'B'},     {&GetPatrolLightMode, 'K'}, {&GetPatrolLightThresholds, 'S'},
     {&GetIoTSchedule, 's'},     {&GetHumidityLimit, 'L'},  {&GetModelCode, 'M'},
     {&GetMeasurementData, 'D'}, {&GetRealtimeData, 'D'},   {&GetPreampData, 'P'},
-    {&GetHumidityCalibration, 'G'}, {&GetAdCounts, 'V'},   {&ReadMemoryData, 'O'},
+    {&GetHumidityCalibration, 'G'}, {&GetAdCounts, 'V'},   {&ReadMemory, 'O'},
 };
 constexpr std::size_t kQueryCount = sizeof kQueries / sizeof kQueries[0];
+const std::string kEnd = {static_cast<char>(kEot), static_cast<char>(kNak)};
 
 // The dialog and its link live for the whole run: one start-up, many replies.
 struct Bench {
@@ -48,28 +60,90 @@ struct Bench {
   CTAVOApp app;
   MessageBoxRecorder boxes;
   CTAVODlg dlg;
-  std::string payload;
-  char letter = 'v';
+  FakePort* port = nullptr;
+  std::string first;   // the answer to the first frame of a query
+  bool answered = false;
 };
 
 Bench* g_bench = nullptr;
 
 std::string Answer(const std::string&) {
-  std::string reply(1, static_cast<char>(kStx));
-  reply += g_bench->letter;
-  reply += g_bench->payload;
-  reply += static_cast<char>(kEot);
-  return reply;
+  if (g_bench->answered) return kEnd;
+  g_bench->answered = true;
+  return g_bench->first;
+}
+
+// The pages as they start, so that what a query shows depends on its answer only.
+void FreshPages() {
+  CSerial* link = g_bench->dlg.m_pSerial;
+  g_bench->dlg.DestroyWindow();
+  if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
+  g_bench->dlg.m_dlgMaker2.m_comboChannel.SetCurSel(0);
+  const fw::DateTime start = {2024, 1, 1, 1, 0, 0, 0, 0};   // the pickers start at the time of day
+  g_bench->dlg.m_dlgUser1.m_dateClock.SetTime(start);
+  g_bench->dlg.m_dlgUser1.m_timeClock.SetTime(start);
+  g_bench->dlg.m_pSerial = link;
+}
+
+// Runs the query; afterwards every byte of the answers has been dispatched,
+// so that nothing of this run is left for the next one.
+int Run(const Query& query, const std::string& answer) {
+  FreshPages();
+  g_bench->first = answer;
+  g_bench->answered = false;
+  const int result = query.run(g_bench->dlg);
+  if (!g_bench->port->WaitUntilRead(60000)) __builtin_trap();
+  g_bench->dlg.m_pSerial->Close();
+  if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
+  return result;
+}
+
+// Everything the pages show.
+std::string Shown() {
+  CDialog* pages[] = {&g_bench->dlg.m_dlgUser1, &g_bench->dlg.m_dlgUser2, &g_bench->dlg.m_dlgMaker1,
+                      &g_bench->dlg.m_dlgMaker2};
+  std::string shown;
+  for (CDialog* page : pages) {
+    for (int id = 1000; id <= 1200; ++id) {
+      CWnd control;
+      control.Attach(fw::headless::Control(*page, id));
+      shown += control.GetWindowText().str();
+      shown += '\x1f';
+    }
+  }
+  return shown;
+}
+
+// Every frame of `letter` the receiver could cut from `bytes`: from an STX up
+// to the next EOT (a new request may have dropped what came before that STX).
+std::vector<std::string> FramesOf(const std::string& bytes, char letter) {
+  std::vector<std::string> frames;
+  for (std::size_t at = bytes.find(static_cast<char>(kStx)); at != std::string::npos;
+       at = bytes.find(static_cast<char>(kStx), at + 1)) {
+    std::size_t end = bytes.find(static_cast<char>(kEot), at);
+    if (end == std::string::npos) break;
+    std::string frame = bytes.substr(at, end - at);
+    if (frame.size() > 1 && frame[1] == letter && frame.size() <= static_cast<std::size_t>(kReplyBufferSize))
+      frames.push_back(frame);
+  }
+  return frames;
+}
+
+// Whether the payload of a well-formed frame is one the command may refuse to show.
+bool MayRefuse(const Query& query, const std::string& frame) {
+  fw::DateTime clock;
+  return query.run == &GetClock && !ParseClockDigits(frame.substr(2, 12), clock);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   g_bench = new Bench;
-  g_bench->dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=200\r\nSleepTime=0\r\nSendDelay=0\r\n");
+  g_bench->dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=1000\r\nSleepTime=0\r\nSendDelay=0\r\n");
   if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
-  g_bench->dlg.m_dlgMaker2.m_comboChannel.SetCurSel(0);
-  g_bench->dlg.m_pSerial = new CSerial(std::make_unique<FakePort>(&Answer));
+  auto port = std::make_unique<FakePort>(&Answer);
+  g_bench->port = port.get();
+  g_bench->dlg.m_pSerial = new CSerial(std::move(port));
   if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
   return 0;
 }
@@ -77,10 +151,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const Query& query = kQueries[data[0] % kQueryCount];
-  std::string payload(reinterpret_cast<const char*>(data + 1), size - 1);
-  payload.erase(std::remove(payload.begin(), payload.end(), static_cast<char>(kEot)), payload.end());
-  g_bench->letter = query.letter;
-  g_bench->payload = payload;
-  query.run(g_bench->dlg);
+  const std::string answer = std::string(reinterpret_cast<const char*>(data + 1), size - 1) + kEnd;
+  const bool answered = Run(query, answer) == 1;
+  const std::string shown = Shown();
+  // Each frame of its letter alone is answered; an answered query shows what one of them shows.
+  bool oneFrame = false;
+  for (const std::string& frame : FramesOf(answer, query.letter)) {
+    const int alone = Run(query, frame + static_cast<char>(kEot));
+    if (alone != 1 && !MayRefuse(query, frame)) __builtin_trap();   // a well-formed frame succeeds
+    if (alone == 1 && Shown() == shown) oneFrame = true;
+  }
+  if (!answered) return 0;
+  if (!oneFrame) __builtin_trap();
   return 0;
 }

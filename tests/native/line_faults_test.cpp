@@ -31,6 +31,18 @@ constexpr long kDisconnectBoundMs = 5000;
 const char kEarlierCsv[] = "earlier download\r";
 const char kMeasurementFailed[] = "測定ﾃﾞｰﾀの取得に失敗しました。";
 const char kMeasurementCaption[] = "測定ﾃﾞｰﾀ取得要求";
+const char kReadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。";
+const char kPartRead[] = "一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。";
+// Waits that cannot succeed end in less than half of the memory wait (50 x 180 ms).
+constexpr long kAtOnceMemoryMs = 50 * 180 / 2;
+
+// The CSV file of the simulator's first `count` records: each CR LF becomes CR.
+std::string CsvOf(int count) {
+  std::string csv;
+  for (char c : MemoryRecords(count))
+    if (c != '\n') csv += c;
+  return csv;
+}
 
 class Bench : public SimBench {
 public:
@@ -116,8 +128,8 @@ TEST(LineFaults, UnpluggedDuringTheMemoryDownload) {
   Bench run;
   run.ConnectTo({"--unplug", "O", "--records", "511"}, kMemoryIni);
   run.Hold();
-  EXPECT_LT(run.Download(), kMemoryBoundMs);
-  EXPECT_EQ(run.Shown(), (Boxes{{"ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", "一括読出"}}));
+  EXPECT_LT(run.Download(), kAtOnceMemoryMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{kReadFailed, "一括読出"}}));
   run.ExpectHeld();
   run.ExpectDisconnects();
 }
@@ -153,9 +165,9 @@ TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
   run.ExpectDisconnects();
 }
 
-// A reply that stops half-way fails its step; the frame it left open takes in
-// the next reply, whose step fails too; after that the link is in step again.
-TEST(LineFaults, AReplyThatStopsHalfWayCostsTheNextReplyAtMost) {
+// A reply that stops half-way fails its step; the frame it left open is
+// dropped when the next request goes out, so the next reply is read.
+TEST(LineFaults, AReplyThatStopsHalfWayCostsOnlyItsOwnStep) {
   Bench run;
   run.ConnectTo({"--cut", "D"});
   run.Hold();
@@ -164,11 +176,77 @@ TEST(LineFaults, AReplyThatStopsHalfWayCostsTheNextReplyAtMost) {
   run.ExpectHeld();
   run.boxes.boxes.clear();
   EXPECT_LT(run.Read(0), kSequenceBoundMs);
-  EXPECT_EQ(run.Shown(), (Boxes{{"ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理"}}));
-  run.boxes.boxes.clear();
-  EXPECT_LT(run.Read(0), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), Boxes{});
   run.ExpectDisconnects();
+}
+
+// Faults in single answers: the pages show the instrument's values, and only
+// the step whose answer was cut off reports its failure.
+TEST(LineFaults, FaultsOfSingleAnswersOnARead) {
+  const struct { const char* name; std::vector<std::string> args; int reads; Boxes boxes; } cases[] = {
+      {"a stray ACK behind the measurement", {"--stray-ack", "D"}, 1, {}},
+      {"a stray NAK behind the measurement", {"--stray-nak", "D"}, 1, {}},
+      {"the first measurement cut off", {"--cut-once", "D"}, 2, {{kMeasurementFailed, kMeasurementCaption}}},
+      {"control bytes around every answer", {"--control-noise", "2"}, 2, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench run;
+    run.ConnectTo(c.args);
+    for (int i = 0; i < c.reads; ++i) EXPECT_LT(run.Read(1), kSequenceBoundMs);
+    EXPECT_EQ(run.Shown(), c.boxes);
+    EXPECT_EQ(run.dlg->m_dlgUser2.m_staticTavoIndoor.GetWindowText(), "25.3");
+    EXPECT_EQ(run.dlg->m_dlgUser2.m_staticGlobeTemp.GetWindowText(), "30.2");
+  }
+}
+
+// Faults in the answers to the memory query: what was read is written, and
+// the user hears of every download that failed or came in part.
+TEST(LineFaults, FaultsOfSingleAnswersOnADownload) {
+  const struct { const char* name; std::vector<std::string> args; int downloads; Boxes boxes; int records;
+                 long boundMs; } cases[] = {
+      {"the first answer cut off: the next one whole", {"--cut-once", "O"}, 2, {{kReadFailed, "一括読出"}}, 30,
+       kMemoryBoundMs},
+      {"a byte slipped in: the records before it, and a warning", {"--slip", "O"}, 1, {{kPartRead, "一括読出"}}, 14,
+       kAtOnceMemoryMs},
+      {"a NAK first: sent again at once", {"--naks", "1"}, 1, {}, 30, kAtOnceMemoryMs},
+      {"control bytes around every answer", {"--control-noise", "2"}, 2, {}, 30, kAtOnceMemoryMs},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bench run;
+    std::vector<std::string> args = {"--records", "30"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    run.ConnectTo(args, kMemoryIni);
+    for (int i = 0; i < c.downloads; ++i) EXPECT_LT(run.Download(), c.boundMs);
+    EXPECT_EQ(run.Shown(), c.boxes);
+    EXPECT_EQ(run.dir.Read("memory.csv"), CsvOf(c.records));
+    if (c.boxes.size() == 1 && c.boxes[0].first == kPartRead && run.boxes.boxes.size() == 1) {
+      EXPECT_EQ(run.boxes.boxes[0].type, fw::kMbOk | fw::kMbIconExclamation);
+    }
+  }
+}
+
+// A close request while a sequence shows one of its failure boxes: the
+// sequence goes on to its end with every message, then the tool disconnects
+// and ends as Exit does.
+TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
+  Bench run;
+  run.ConnectTo({"--refuse", "BI"});
+  EXPECT_LT(run.Read(0), kSequenceBoundMs);
+  run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+  run.dlg->m_dlgUser1.m_editMemInterval.SetWindowText("020");
+  fw::SetMessageBoxHandler([&run](const fw::MessageBoxRecord& box) {
+    run.boxes.boxes.push_back(box);
+    if (run.boxes.boxes.size() == 1) ui::CloseWindow(*run.dlg);
+    EXPECT_NE(run.dlg->m_pSerial, nullptr);
+    return fw::kIdOk;
+  });
+  EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"},
+                                {"ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常"}}));
+  EXPECT_TRUE(run.dlg->IsEnded());
+  EXPECT_EQ(run.dlg->m_pSerial, nullptr);
 }
 
 // A reply longer than the reply buffer is dropped whole; the next one is read.
@@ -191,8 +269,8 @@ TEST(LineFaults, AMemoryOfMoreThan511RecordsFailsTheDownload) {
   Bench run;
   run.ConnectTo({"--reply", "O" + MemoryRecords(512)}, kMemoryIni);
   run.Hold();
-  EXPECT_LT(run.Download(), kMemoryBoundMs);
-  EXPECT_EQ(run.Shown(), (Boxes{{"ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", "一括読出"}}));
+  EXPECT_LT(run.Download(), kAtOnceMemoryMs);
+  EXPECT_EQ(run.Shown(), (Boxes{{kReadFailed, "一括読出"}}));
   run.ExpectHeld();
   EXPECT_EQ(run.Frames().size(), 1u);
   run.ExpectDisconnects();

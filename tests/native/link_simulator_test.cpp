@@ -92,7 +92,7 @@ TEST_F(SimulatorTest, KeepsWhatIsSetAndRefusesMalformedFrames) {
 
 TEST_F(SimulatorTest, RefusalsIgnoredLettersAndLateAnswers) {
   const struct { std::vector<std::string> args; QueryOutcome outcome; int setResult; int counter; } cases[] = {
-      {{"--naks", "2"}, QueryOutcome::NoReply, 1, 3},   // NAKs to a query are not awaited
+      {{"--naks", "2"}, QueryOutcome::Replied, 1, 3},   // a NAK refuses a query: it is sent again
       {{"--ignore", "QK"}, QueryOutcome::NoReply, 0, 6},
       {{"--late", "3000"}, QueryOutcome::NoReply, 0, 6},   // later than all six waits
   };

@@ -41,6 +41,12 @@ protected:
     link_ = std::make_unique<CSerial>(std::move(port));
     ASSERT_EQ(link_->Open("COM1"), 1);
   }
+  // From now on every read of the port fails (a read under way when asked ends first).
+  void FailReads() {
+    port_->readsFail = true;
+    for (int i = 0; i < 1000 && !link_->ReadsFailing(); ++i) plat::SleepMs(10);
+    ASSERT_TRUE(link_->ReadsFailing());
+  }
   int SetAutoPowerOff(int& counter) {
     return RunSetTransaction(*link_, [this] { return SendSettingFrame(*link_, AutoPowerOffFrame('1')); }, counter);
   }
@@ -51,19 +57,52 @@ protected:
 };
 
 TEST_F(TransactionTest, QueryOutcomes) {
-  const struct { const char* name; std::vector<std::string> script; bool awaiting; QueryOutcome outcome; int sends; } cases[] = {
-      {"answered at once", {kQReply}, false, QueryOutcome::Replied, 1},
-      {"no answer: one wait, no repeat", {}, false, QueryOutcome::NoReply, 1},
-      {"refused twice while awaiting, then answered", {kNakByte, kNakByte, kQReply}, true, QueryOutcome::Replied, 3},
-      {"refused six times", std::vector<std::string>(6, kNakByte), true, QueryOutcome::NoReply, 6},
-      {"refused and answered six times", std::vector<std::string>(6, kNakByte + kQReply), true,
-       QueryOutcome::RepliedAfterNaks, 6},
-      {"a NAK not awaited is no refusal", {kNakByte}, false, QueryOutcome::NoReply, 1},
+  const std::string kDReply = "\x02" "D1\x04";
+  const struct { const char* name; std::vector<std::string> script; bool awaiting; QueryOutcome outcome; int sends;
+                 std::string buffer; int runs; } cases[] = {
+      {"answered at once", {kQReply}, false, QueryOutcome::Replied, 1, "\x02Q1", 1},
+      {"no answer: one wait, no repeat", {}, false, QueryOutcome::NoReply, 1, "", 1},
+      {"refused twice while awaiting, then answered", {kNakByte, kNakByte, kQReply}, true, QueryOutcome::Replied, 3,
+       "\x02Q1", 1},
+      {"refused six times", std::vector<std::string>(6, kNakByte), true, QueryOutcome::NoReply, 6, "", 1},
+      {"refused six times, another letter's reply behind each NAK", std::vector<std::string>(6, kNakByte + kDReply),
+       true, QueryOutcome::NoReply, 6, "\x02" "D1", 1},
+      {"a NAK refuses with no setting awaited too", {kNakByte, kQReply}, false, QueryOutcome::Replied, 2, "\x02Q1", 1},
+      {"a stray ACK behind the reply leaves it", {kQReply + kAckByte}, true, QueryOutcome::Replied, 1, "\x02Q1", 1},
+      {"a stray NAK behind the reply leaves it", {kQReply + kNakByte}, true, QueryOutcome::Replied, 1, "\x02Q1", 1},
+      {"a reply of another letter is no answer", {kDReply}, false, QueryOutcome::NoReply, 1, "\x02" "D1", 1},
+      {"a reply cut off, then the next request answered", {"\x02Q9", kQReply}, false, QueryOutcome::Replied, 2,
+       "\x02Q1", 2},
   };
   for (const auto& c : cases) {
     Connect(c.script);
     link_->SetAwaitingAck(c.awaiting);
-    EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), c.outcome) << c.name;
+    QueryOutcome outcome = QueryOutcome::NoReply;
+    for (int run = 0; run < c.runs; ++run) outcome = RunQuery(*link_, QueryFrame('Q'), 'Q');
+    EXPECT_EQ(outcome, c.outcome) << c.name;
+    EXPECT_EQ(port_->Frames(), c.sends) << c.name;
+    port_->WaitUntilRead(10000);
+    link_->Close();   // every byte read has been dispatched
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(link_->ReplyBuffer()), link_->ReplyLength()), c.buffer)
+        << c.name;
+  }
+}
+
+// Waits that cannot succeed end at once: the memory query, whose wait is
+// TimeOut x 180 (18 s here), ends in less than half of it.
+TEST_F(TransactionTest, WaitsThatCannotSucceedEndAtOnce) {
+  const std::string oversize = "\x02O" + std::string(kReplyBufferSize, '9') + "\x04";
+  const struct { const char* name; std::vector<std::string> script; bool readsFail; QueryOutcome outcome; int sends; } cases[] = {
+      {"a reply too long for the buffer", {oversize}, false, QueryOutcome::NoReply, 1},
+      {"a NAK, then the reply", {kNakByte, "\x02O\x04"}, false, QueryOutcome::Replied, 2},
+      {"reads that fail", {"\x02O\x04"}, true, QueryOutcome::NoReply, 1},
+  };
+  for (const auto& c : cases) {
+    Connect(c.script);
+    if (c.readsFail) FailReads();
+    const unsigned long long start = plat::MonotonicMs();
+    EXPECT_EQ(RunQuery(*link_, QueryFrame('O'), 'O'), c.outcome) << c.name;
+    EXPECT_LT(plat::MonotonicMs() - start, ReplyWaitMs(*link_->Settings(), 'O') / 2) << c.name;
     EXPECT_EQ(port_->Frames(), c.sends) << c.name;
     link_->Close();
   }
@@ -79,15 +118,18 @@ TEST_F(TransactionTest, ANakLeftFromAnEarlierExchangeDoesNotFailAQuery) {
 }
 
 TEST_F(TransactionTest, SetOutcomes) {
-  const struct { const char* name; std::vector<std::string> script; int counter; int result; int sends; int after; } cases[] = {
-      {"ACK at once", {kAckByte}, 1, 1, 1, 1},
-      {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3},
-      {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6},
-      {"silent", {}, 1, 0, 6, 6},
-      {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6},
+  const struct { const char* name; std::vector<std::string> script; int counter; int result; int sends; int after;
+                 bool readsFail; } cases[] = {
+      {"ACK at once", {kAckByte}, 1, 1, 1, 1, false},
+      {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3, false},
+      {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6, false},
+      {"silent", {}, 1, 0, 6, 6, false},
+      {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6, false},
+      {"reads that fail: no resend", {kAckByte}, 1, 0, 1, 1, true},
   };
   for (const auto& c : cases) {
     Connect(c.script);
+    if (c.readsFail) FailReads();
     int counter = c.counter;
     EXPECT_EQ(SetAutoPowerOff(counter), c.result) << c.name;
     EXPECT_EQ(port_->Frames(), c.sends) << c.name;
@@ -121,7 +163,7 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
   const std::string reply = "\x02sa015 b08 17\x04";
   const struct { std::vector<std::string> script; QueryOutcome outcome; int sends; } cases[] = {
       {{"", "", reply}, QueryOutcome::Replied, 3},
-      {{kNakByte + reply}, QueryOutcome::Replied, 1},
+      {{kNakByte, reply}, QueryOutcome::Replied, 2},
       {{}, QueryOutcome::NoReply, 6},
   };
   for (const auto& c : cases) {

@@ -16,8 +16,8 @@ std::string Text(int i) {
 
 std::string Reply(const std::string& payload) { return std::string("\x02O", 2) + payload; }
 
-void Split(const std::string& reply, MemoryRecords& records) {
-  SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(reply.data()), static_cast<int>(reply.size()), records);
+bool Split(const std::string& reply, MemoryRecords& records) {
+  return SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(reply.data()), static_cast<int>(reply.size()), records);
 }
 
 // The 42 bytes a record kept from `text`: its text, CR, then three zero bytes.
@@ -37,25 +37,26 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
     const char* name;
     std::string reply;
     std::vector<std::string> texts;   // the records kept, in order
+    bool whole;                       // nothing dropped, nothing left over
   };
   const Case cases[] = {
-      {"nothing at all", "", {}},
-      {"STX alone", "\x02", {}},
-      {"no records", Reply(""), {}},
-      {"41 bytes: one record short of its LF", Reply(a.substr(0, 39)), {}},
-      {"42 bytes: one record", Reply(a), {Text(0)}},
-      {"81 bytes: the second record incomplete", Reply(a + b.substr(0, 39)), {Text(0)}},
-      {"82 bytes: two records", Reply(a + b), {Text(0), Text(1)}},
-      {"a space at byte 39 drops that record only", Reply(a + Text(1) + "\r " + c), {Text(0), Text(2)}},
-      {"a missing CR drops that record only", Reply(a + Text(1) + " \n" + c), {Text(0), Text(2)}},
-      {"LF CR is no ending", Reply(Text(0) + "\n\r" + b), {Text(1)}},
-      {"a shifted reply keeps nothing", Reply(" " + a + b), {}},
-      {"bytes after the last record are ignored", Reply(a + b + "\r\n"), {Text(0), Text(1)}},
+      {"nothing at all", "", {}, false},
+      {"STX alone", "\x02", {}, false},
+      {"no records", Reply(""), {}, true},
+      {"41 bytes: one record short of its LF", Reply(a.substr(0, 39)), {}, false},
+      {"42 bytes: one record", Reply(a), {Text(0)}, true},
+      {"81 bytes: the second record incomplete", Reply(a + b.substr(0, 39)), {Text(0)}, false},
+      {"82 bytes: two records", Reply(a + b), {Text(0), Text(1)}, true},
+      {"a space at byte 39 drops that record only", Reply(a + Text(1) + "\r " + c), {Text(0), Text(2)}, false},
+      {"a missing CR drops that record only", Reply(a + Text(1) + " \n" + c), {Text(0), Text(2)}, false},
+      {"LF CR is no ending", Reply(Text(0) + "\n\r" + b), {Text(1)}, false},
+      {"a shifted reply keeps nothing", Reply(" " + a + b), {}, false},
+      {"bytes after the last record are ignored", Reply(a + b + "\r\n"), {Text(0), Text(1)}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MemoryRecords records;
-    Split(c.reply, records);
+    EXPECT_EQ(Split(c.reply, records), c.whole);
     ASSERT_EQ(records.GetSize(), static_cast<int>(c.texts.size()));
     for (int i = 0; i < records.GetSize(); ++i) EXPECT_EQ(Bytes(records[i]), Kept(c.texts[static_cast<size_t>(i)]));
   }

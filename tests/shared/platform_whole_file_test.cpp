@@ -103,6 +103,19 @@ TEST(PlatformWholeFile, ScratchNamesInUseAreSkippedAndKept) {
   EXPECT_EQ(dir.Read("out.csv~0.tmp"), "someone's");
 }
 
+// Where no scratch file can be made beside it (here every scratch name is
+// taken), the file itself is written; the files of those names stay.
+TEST(PlatformWholeFile, WithoutAScratchFileTheFileItselfIsWritten) {
+  TempCurrentDir dir;
+  dir.Write("out.csv", "old content, longer");
+  for (int n = 0; n < 100; ++n) dir.Write("out.csv~" + std::to_string(n) + ".tmp", "taken");
+  EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), "new"));
+  EXPECT_EQ(dir.Read("out.csv"), "new");
+  EXPECT_EQ(Names(dir.path()).size(), 101u);
+  EXPECT_EQ(dir.Read("out.csv~99.tmp"), "taken");
+  EXPECT_FALSE(plat::WriteWholeFile((dir.path() / "missing" / "out.csv").string(), "new"));
+}
+
 TEST(PlatformWholeFile, AFileThatCannotBeWrittenStaysAsItWas) {
   TempCurrentDir dir;
   dir.Write("locked.csv", "kept");

@@ -86,11 +86,31 @@ bool WriteRecords(const std::string& path, int count) {
   return std::fclose(file) == 0 && written;
 }
 
+// The faults given for `letter` applied to its answer; `cutLetters` are the
+// letters whose next answer is still to be cut once.
+std::string WithFaults(const SimOptions& options, char letter, std::string answer, std::string& cutLetters) {
+  const bool cutOnce = Marked(cutLetters, letter);
+  if (cutOnce) cutLetters.erase(cutLetters.find(letter), 1);
+  if (cutOnce || Marked(options.unplugged, letter) || Marked(options.cut, letter)) answer.resize(answer.size() / 2);
+  if (Marked(options.slipped, letter) && answer.size() > 2) answer.insert(answer.size() / 2, 1, '#');
+  if (answer.empty()) return answer;
+  if (Marked(options.strayAck, letter)) answer += '\x06';
+  if (Marked(options.strayNak, letter)) answer += '\x15';
+  for (int i = 0; i < options.controlNoise; ++i) {
+    // Outside a frame A, ETX and EOT are dropped; then a frame of junk that
+    // holds every control byte, closed by EOT; and behind the answer a frame
+    // that is never closed.
+    answer = std::string("A\x03\x04\x02\x06\x15\x03\x02x\x04", 10) + answer + "\x02" "F\x03\x06\x15";
+  }
+  return answer;
+}
+
 int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
   InstrumentState state = MakeInstrument(options.model, options.version, options.records);
   Responder responder(options, state);
   RequestReader reader;
   LineWriter writer(pty.master, options);
+  std::string cutLetters = options.cutOnce;
   while (!g_stop) {
     pollfd pfd{pty.master, POLLIN, 0};
     int ready = poll(&pfd, 1, 200);
@@ -109,10 +129,9 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
     }
     for (const std::string& frame : reader.Feed(std::string(buffer, n))) {
       log.Write(frame);
-      std::string answer = responder.Answer(frame);
       const char letter = CommandLetter(frame);
       const bool unplug = Marked(options.unplugged, letter);
-      if (unplug || Marked(options.cut, letter)) answer.resize(answer.size() / 2);
+      const std::string answer = WithFaults(options, letter, responder.Answer(frame), cutLetters);
       if (!answer.empty() && !writer.Send(answer)) return 1;
       if (unplug) {
         usleep(kUnplugPauseUs);

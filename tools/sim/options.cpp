@@ -21,13 +21,15 @@ const IntOption kIntOptions[] = {
     {"--naks", &SimOptions::naks, 0, 1000},     {"--late", &SimOptions::lateMs, 0, 600000},
     {"--noise", &SimOptions::noise, 0, 1000},   {"--split", &SimOptions::pieces, 1, 1000},
     {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 511},
-    {"--silent", &SimOptions::silences, 0, 1000},
+    {"--silent", &SimOptions::silences, 0, 1000}, {"--control-noise", &SimOptions::controlNoise, 0, 1000},
 };
 const TextOption kTextOptions[] = {
     {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
     {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
     {"--cut", &SimOptions::cut},        {"--unplug", &SimOptions::unplugged},
-    {"--refuse", &SimOptions::refused},
+    {"--refuse", &SimOptions::refused},  {"--cut-once", &SimOptions::cutOnce},
+    {"--slip", &SimOptions::slipped},    {"--stray-ack", &SimOptions::strayAck},
+    {"--stray-nak", &SimOptions::strayNak},
     {"--records-out", &SimOptions::recordsPath},
 };
 const ListOption kListOptions[] = {

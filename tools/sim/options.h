@@ -11,6 +11,12 @@ struct SimOptions {
   std::string refused;             // --refuse LETTERS: setting frames of these letters always get NAK
   std::string cut;                 // --cut LETTERS: answers to these command letters stop half-way
   std::string unplugged;           // --unplug LETTER: the answer to this letter stops half-way and the line is gone
+  std::string cutOnce;             // --cut-once LETTERS: the first answer to each of these letters stops half-way
+  std::string slipped;             // --slip LETTERS: one byte more in the middle of the answers to these letters
+  std::string strayAck;            // --stray-ack LETTERS: an ACK right behind the answers to these letters
+  std::string strayNak;            // --stray-nak LETTERS: a NAK right behind the answers to these letters
+  int controlNoise = 0;            // --control-noise N: N junk frames holding STX, ETX, ACK, NAK before each
+                                   // answer, and a frame left open behind it
   int naks = 0;                    // --naks N: refuse each frame N times before answering it
   int silences = 0;                // --silent N: leave each frame unanswered N times before answering it
   int lateMs = 0;                  // --late MS: wait before each answer
