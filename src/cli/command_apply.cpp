@@ -122,6 +122,7 @@ ExitStatus RunApply(const Arguments& args) {
   }
   if (session.ReportMessages() > 0 || !read) return kExitInstrument;
   PutIntoPages(dlg, settings);
+  dlg.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   const bool dryRun = args.Has("--dry-run");

@@ -27,7 +27,7 @@ ExitStatus RunPorts(const Arguments&) {
 
 ExitStatus RunInfo(const Arguments& args) {
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(args.Value("--port"), true); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
   const KeyValues values = {{"model", Shown(dlg.m_dlgUser2.m_staticModelName)},
                             {"version", Shown(dlg.m_dlgUser2.m_staticVersion)},

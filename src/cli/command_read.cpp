@@ -25,15 +25,17 @@ ExitStatus RunRead(const Arguments& args) {
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
-  // As 読出 on ユーザ１, (メーカ１,) and ユーザ２ for the measurement.
+  // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
+  // comes last: user page 2's identification preselects the model code by
+  // the model name, and only the model code query gives the instrument's own.
   bool complete = dlg.ReadUser1Page() != 0;
-  if (complete && maker) {
-    dlg.PauseBetweenCommands();
-    dlg.ReadMaker1Page();
-  }
   if (complete) {
     dlg.PauseBetweenCommands();
     dlg.ReadUser2Page();
+  }
+  if (complete && maker) {
+    dlg.PauseBetweenCommands();
+    dlg.ReadMaker1Page();
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.

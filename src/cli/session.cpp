@@ -19,8 +19,11 @@ Session::~Session() {
   m_dlg.reset();
 }
 
-ExitStatus Session::Connect(const std::string& port) {
-  if (m_dlg->ConnectTo(CString(port))) return kExitOk;
+ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
+  if (m_dlg->ConnectTo(CString(port))) {
+    if (!identificationOnly) m_dlg->PauseBetweenCommands();
+    return kExitOk;
+  }
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
   if (!opened) return kExitPort;
