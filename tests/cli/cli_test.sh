@@ -133,7 +133,7 @@ cases=(
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
   "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
-  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; status=\$?; exec 9<&-; (exit \$status)|3|err_has 'COMポートオープンに失敗しました。'"
+  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"
   "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'unknown option --fast'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
   "--help of every command||all_helps|0|true"
