@@ -75,6 +75,13 @@ void PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
     }
     WriteKey(dlg, key, line.value);
   }
+  // As choosing a model on メーカ１ does: the humidity limit is written only
+  // for the models that show it.
+  dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
+  for (const SettingLine& line : settings)
+    if (line.key == "humidity_limit" && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled())
+      PrintError("humidity_limit left out: the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
+                 " has no humidity display limit");
 }
 
 bool HasMakerKey(const std::vector<SettingLine>& settings) {

@@ -101,6 +101,7 @@ download_on_terminal() {
 printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.ini"
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\n' > "$work/bad_value.txt"
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
+printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
@@ -118,6 +119,7 @@ cases=(
   "read --json: numbers as numbers|$changed|tavo_cli read --port COM7 --json|0|valid_json 'd[\"memory_interval\"] == 30 and d[\"iot_start\"] == 6 and d[\"level2\"] == 30.5 and d[\"alarm_mode\"] == \"on\" and \"humidity_limit\" not in d'"
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
+  "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
   "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
   "apply: a value out of range refuses the file before anything is sent||tavo_cli apply bad_value.txt --port COM7|2|no_frames && err_has 'bad_value.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。'"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
