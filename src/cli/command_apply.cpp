@@ -16,6 +16,7 @@
 #include "commands/memory_buzzer.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -42,21 +43,22 @@ const char* KeysOf(int (*setCommand)(CCommandContext&)) {
 bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    PrintError("cannot read " + path);
+    PrintError("cannot read " + plat::FromArgument(path));
     return false;
   }
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   std::string error;
   if (!ParseSettingsFile(text, settings, error)) {
-    PrintError(path + ": " + error);
+    PrintError(plat::FromArgument(path) + ": " + plat::FromUtf8(error));
     return false;
   }
   bool good = true;
   for (const SettingLine& line : settings) {
     const SettingKey* key = FindSettingKey(line.key);
-    std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + line.key;
+    std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + plat::FromUtf8(line.key);
     if (!problem.empty()) {
-      PrintError(path + ":" + std::to_string(line.line) + ": " + line.key + " = " + line.value + ": " + problem);
+      PrintError(plat::FromArgument(path) + ":" + std::to_string(line.line) + ": " + plat::FromUtf8(line.key + " = " + line.value) +
+                 ": " + problem);
       good = false;
     }
   }

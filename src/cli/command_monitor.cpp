@@ -88,7 +88,7 @@ ExitStatus RunMonitor(const Arguments& args) {
   }
   CsvLog csv;
   if (!csv.Open(args.Value("-o"))) {
-    PrintError("cannot open " + args.Value("-o"));
+    PrintError("cannot open " + plat::FromArgument(args.Value("-o")));
     return kExitUsage;
   }
   Session session(args.Value("--ini"));

@@ -8,6 +8,7 @@
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
 #include "platform/clock.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ ExitStatus RunRead(const Arguments& args) {
   if (args.Has("--json")) {
     PrintOut(FormatJson(values, literal));
   } else {
-    PrintOut(FormatSettingsFile(values, {"read from " + args.Value("--port") + " at " + Now(),
+    PrintOut(FormatSettingsFile(values, {"read from " + plat::FromArgument(args.Value("--port")) + " at " + Now(),
                                          "clock, model, version and the measurement are information: apply ignores them"}));
   }
   return failures > 0 ? kExitInstrument : kExitOk;

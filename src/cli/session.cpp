@@ -27,7 +27,7 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
   if (!opened) return kExitPort;
-  PrintError("no answer from an instrument on " + port);
+  PrintError("no answer from an instrument on " + plat::FromArgument(port));
   return kExitInstrument;
 }
 

@@ -99,7 +99,7 @@ download_on_terminal() {
 
 # A memory download waits 180 TimeOuts for its answer.
 printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.ini"
-printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\n' > "$work/bad_value.txt"
+printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
@@ -121,7 +121,7 @@ cases=(
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
   "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
   "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
-  "apply: a value out of range refuses the file before anything is sent||tavo_cli apply bad_value.txt --port COM7|2|no_frames && err_has 'bad_value.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。'"
+  "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\": \"2030-01-02 03:04:0[5-9]\", \"drift\": [0-9]+\\}\$'"
