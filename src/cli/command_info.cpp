@@ -6,6 +6,7 @@
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "platform/comports.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ std::string Shown(const CStatic& control) {
 ExitStatus RunPorts(const Arguments&) {
   std::vector<std::string> ports;
   plat::ListComPorts(ports);
-  for (const std::string& port : ports) PrintOut(port + "\n");
+  for (const std::string& port : ports) PrintOut(plat::FromArgument(port) + "\n");
   return kExitOk;
 }
 

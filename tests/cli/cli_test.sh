@@ -112,7 +112,7 @@ printf '%s\n' 'auto_power_off = off' 'memory_interval = 30' 'buzzer = 32.0' 'ala
 
 # name | simulator options (shell words) | command | status | check
 cases=(
-  "ports lists the linked port||tavo_cli ports|0|out_is COM7"
+  "ports lists the linked ports, names as the system gives them||ln -s /dev/null $work/ports/ポート; tavo_cli ports; listed=\$?; rm $work/ports/ポート; (exit \$listed)|0|out_is $'COM7\nポート'"
   "info||tavo_cli info --port COM7|0|out_is $'model = TAVO-420BN\nversion = 2.00\niot = true'"
   "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\": \"TAVO-420BN\", \"version\": \"1.30\", \"iot\": false}'"
   "read --maker of changed settings, applied to another instrument, read again|$changed|tavo_cli read --maker --port COM7|0|round_trip"
