@@ -57,8 +57,8 @@ bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLin
     const SettingKey* key = FindSettingKey(line.key);
     std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + plat::FromUtf8(line.key);
     if (!problem.empty()) {
-      PrintError(plat::FromArgument(path) + ":" + std::to_string(line.line) + ": " + plat::FromUtf8(line.key + " = " + line.value) +
-                 ": " + problem);
+      const std::string given = plat::FromUtf8(line.key + " = " + line.value);
+      PrintError(plat::FromArgument(path) + ":" + std::to_string(line.line) + ": " + given + ": " + problem);
       good = false;
     }
   }

@@ -53,7 +53,8 @@ ExitStatus RunRead(const Arguments& args) {
   if (args.Has("--json")) {
     PrintOut(FormatJson(values, literal));
   } else {
-    PrintOut(FormatSettingsFile(values, {"read from " + plat::FromArgument(args.Value("--port")) + " at " + Now(),
+    const std::string port = plat::FromArgument(args.Value("--port"));
+    PrintOut(FormatSettingsFile(values, {"read from " + port + " at " + Now(),
                                          "clock, model, version and the measurement are information: apply ignores them"}));
   }
   return failures > 0 ? kExitInstrument : kExitOk;

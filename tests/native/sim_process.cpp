@@ -21,7 +21,8 @@ std::string ReadLine(int fd) {
 
 }  // namespace
 
-std::vector<char*> SpawnArgv(const char* program, const std::vector<std::string>& args, std::vector<std::string>& storage) {
+std::vector<char*> SpawnArgv(const char* program, const std::vector<std::string>& args,
+                             std::vector<std::string>& storage) {
   storage.assign(1, program);
   storage.insert(storage.end(), args.begin(), args.end());
   std::vector<char*> argv;
