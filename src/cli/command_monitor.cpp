@@ -35,13 +35,6 @@ const char* LevelOf(const std::string& indoor) {
 
 const char* const kColumns[] = {"tavo_indoor", "tavo_outdoor", "air_temp", "humidity", "globe_temp"};
 
-std::string Now() {
-  plat::LocalTime t = plat::GetLocalTime();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
 // Appends lines to the CSV file, its header first when the file is new or empty.
 class CsvLog {
 public:

@@ -1,5 +1,4 @@
 // read: the instrument's settings, clock and measurement as a settings file.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -7,19 +6,7 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
-#include "platform/clock.h"
 #include "platform/console.h"
-
-namespace {
-
-std::string Now() {
-  plat::LocalTime t = plat::GetLocalTime();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
-}  // namespace
 
 ExitStatus RunRead(const Arguments& args) {
   const bool maker = args.Has("--maker");

@@ -44,3 +44,6 @@ private:
 void PrintError(const std::string& text);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
+
+// This computer's local time, "YYYY-MM-DD hh:mm:ss".
+std::string Now();
