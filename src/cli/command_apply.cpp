@@ -16,6 +16,7 @@
 #include "commands/memory_buzzer.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -42,21 +43,22 @@ const char* KeysOf(int (*setCommand)(CCommandContext&)) {
 bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    PrintError("cannot read " + path);
+    PrintError("cannot read " + plat::FromArgument(path));
     return false;
   }
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   std::string error;
   if (!ParseSettingsFile(text, settings, error)) {
-    PrintError(path + ": " + error);
+    PrintError(plat::FromArgument(path) + ": " + plat::FromUtf8(error));
     return false;
   }
   bool good = true;
   for (const SettingLine& line : settings) {
     const SettingKey* key = FindSettingKey(line.key);
-    std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + line.key;
+    std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + plat::FromUtf8(line.key);
     if (!problem.empty()) {
-      PrintError(path + ":" + std::to_string(line.line) + ": " + line.key + " = " + line.value + ": " + problem);
+      const std::string given = plat::FromUtf8(line.key + " = " + line.value);
+      PrintError(plat::FromArgument(path) + ":" + std::to_string(line.line) + ": " + given + ": " + problem);
       good = false;
     }
   }
@@ -75,6 +77,13 @@ void PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
     }
     WriteKey(dlg, key, line.value);
   }
+  // As choosing a model on メーカ１ does: the humidity limit is written only
+  // for the models that show it.
+  dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
+  for (const SettingLine& line : settings)
+    if (line.key == "humidity_limit" && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled())
+      PrintError("humidity_limit left out: the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
+                 " has no humidity display limit");
 }
 
 bool HasMakerKey(const std::vector<SettingLine>& settings) {
@@ -122,6 +131,7 @@ ExitStatus RunApply(const Arguments& args) {
   }
   if (session.ReportMessages() > 0 || !read) return kExitInstrument;
   PutIntoPages(dlg, settings);
+  dlg.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   const bool dryRun = args.Has("--dry-run");

@@ -88,6 +88,7 @@ ExitStatus RunClock(const Arguments& args) {
     // the write sequence sends the clock alone.
     const bool read = dlg.ReadUser1Page() != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
+    dlg.PauseBetweenCommands();
     if (args.Value("--set") == "now") wanted = PcClock();
     SetPickers(dlg, wanted);
     const bool written = dlg.WriteUser1Settings() != 0;

@@ -7,6 +7,7 @@
 #include "cli/session.h"
 #include "commands/memory_data.h"
 #include "commands/memory_format.h"
+#include "platform/sync.h"
 #include "platform/whole_file.h"
 
 namespace {
@@ -36,6 +37,10 @@ ExitStatus RunDownload(const Arguments& args) {
   {
     DownloadProgress progress(session.Link());
     read = ReadMemoryData(dlg, whole);
+    if (read == 1) {
+      plat::LockGuard guard(session.Link().ReplyLock());
+      progress.Finish(session.Link().ReplyLength());
+    }
   }
   if (read != 1) {
     PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");

@@ -6,6 +6,7 @@
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "platform/comports.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -21,13 +22,13 @@ std::string Shown(const CStatic& control) {
 ExitStatus RunPorts(const Arguments&) {
   std::vector<std::string> ports;
   plat::ListComPorts(ports);
-  for (const std::string& port : ports) PrintOut(port + "\n");
+  for (const std::string& port : ports) PrintOut(plat::FromArgument(port) + "\n");
   return kExitOk;
 }
 
 ExitStatus RunInfo(const Arguments& args) {
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(args.Value("--port"), true); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
   const KeyValues values = {{"model", Shown(dlg.m_dlgUser2.m_staticModelName)},
                             {"version", Shown(dlg.m_dlgUser2.m_staticVersion)},

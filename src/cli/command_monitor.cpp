@@ -35,13 +35,6 @@ const char* LevelOf(const std::string& indoor) {
 
 const char* const kColumns[] = {"tavo_indoor", "tavo_outdoor", "air_temp", "humidity", "globe_temp"};
 
-std::string Now() {
-  plat::LocalTime t = plat::GetLocalTime();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
 // Appends lines to the CSV file, its header first when the file is new or empty.
 class CsvLog {
 public:
@@ -66,6 +59,13 @@ private:
   std::FILE* m_file = nullptr;
 };
 
+// A whole number from `low` up, all of `text`.
+bool WholeNumber(const std::string& text, int low, int& value) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  value = std::atoi(text.c_str());
+  return value >= low;
+}
+
 // Sleeps `seconds`, waking early on Ctrl-C.
 void Wait(int seconds) {
   for (int waited = 0; waited < seconds * 10 && !g_stop; ++waited) plat::SleepMs(100);
@@ -74,15 +74,14 @@ void Wait(int seconds) {
 }  // namespace
 
 ExitStatus RunMonitor(const Arguments& args) {
-  const int interval = std::atoi(args.Value("--interval", "10").c_str());
-  const int count = std::atoi(args.Value("--count", "0").c_str());
-  if (interval < 1 || count < 0) {
+  int interval = 0, count = 0;
+  if (!WholeNumber(args.Value("--interval", "10"), 1, interval) || !WholeNumber(args.Value("--count", "0"), 0, count)) {
     PrintError("--interval takes whole seconds from 1, --count a number of answers");
     return kExitUsage;
   }
   CsvLog csv;
   if (!csv.Open(args.Value("-o"))) {
-    PrintError("cannot open " + args.Value("-o"));
+    PrintError("cannot open " + plat::FromArgument(args.Value("-o")));
     return kExitUsage;
   }
   Session session(args.Value("--ini"));
@@ -90,28 +89,34 @@ ExitStatus RunMonitor(const Arguments& args) {
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
   CTAVODlg& dlg = session.Dialog();
-  int answers = 0, failures = 0;
-  while (!g_stop && (count == 0 || answers < count)) {
+  // With --count N, N requests in a row without an answer end it too.
+  int answers = 0, failures = 0, failuresInARow = 0;
+  while (!g_stop && (count == 0 || (answers < count && failuresInARow < count))) {
     if (answers + failures > 0) Wait(interval);
     if (g_stop) break;
     if (!GetMeasurementData(dlg)) {
       ++failures;
+      ++failuresInARow;
       PrintError("測定ﾃﾞｰﾀ取得要求: 測定ﾃﾞｰﾀの取得に失敗しました。");
       continue;
     }
     ++answers;
-    std::string line = Now(), csvLine = Now();
+    failuresInARow = 0;
+    const std::string time = Now();
+    std::string line = time, csvLine = time;
     std::string indoor;
     for (const char* column : kColumns) {
       const std::string value = ReadKey(dlg, *FindSettingKey(column));
       if (indoor.empty() && std::string(column) == "tavo_indoor") indoor = value;
-      line += "  " + value;
+      line += "  " + (value.empty() ? std::string("-") : value);   // a column for every value
       csvLine += "," + value;
     }
-    line += std::string("  ") + LevelOf(indoor) + "\n";
-    csvLine += std::string(",") + plat::ToUtf8(LevelOf(indoor)) + "\r\n";
+    const std::string level = LevelOf(indoor);
+    line += "  " + (level.empty() ? std::string("-") : level) + "\n";
+    csvLine += "," + plat::ToUtf8(level) + "\r\n";
     PrintOut(line);
     csv.Append(csvLine);
   }
+  if (count > 0 && answers < count && !g_stop) return kExitInstrument;
   return answers > 0 || failures == 0 ? kExitOk : kExitInstrument;
 }

@@ -1,5 +1,4 @@
 // read: the instrument's settings, clock and measurement as a settings file.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -7,33 +6,24 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
-#include "platform/clock.h"
-
-namespace {
-
-std::string Now() {
-  plat::LocalTime t = plat::GetLocalTime();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
-}  // namespace
+#include "platform/console.h"
 
 ExitStatus RunRead(const Arguments& args) {
   const bool maker = args.Has("--maker");
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
-  // As 読出 on ユーザ１, (メーカ１,) and ユーザ２ for the measurement.
+  // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
+  // comes last: user page 2's identification preselects the model code by
+  // the model name, and only the model code query gives the instrument's own.
   bool complete = dlg.ReadUser1Page() != 0;
-  if (complete && maker) {
-    dlg.PauseBetweenCommands();
-    dlg.ReadMaker1Page();
-  }
   if (complete) {
     dlg.PauseBetweenCommands();
     dlg.ReadUser2Page();
+  }
+  if (complete && maker) {
+    dlg.PauseBetweenCommands();
+    dlg.ReadMaker1Page();
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
@@ -50,7 +40,8 @@ ExitStatus RunRead(const Arguments& args) {
   if (args.Has("--json")) {
     PrintOut(FormatJson(values, literal));
   } else {
-    PrintOut(FormatSettingsFile(values, {"read from " + args.Value("--port") + " at " + Now(),
+    const std::string port = plat::FromArgument(args.Value("--port"));
+    PrintOut(FormatSettingsFile(values, {"read from " + port + " at " + Now(),
                                          "clock, model, version and the measurement are information: apply ignores them"}));
   }
   return failures > 0 ? kExitInstrument : kExitOk;

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/session.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ const Command* FindCommand(const char* name) {
 }
 
 int Usage(const std::string& error, const char* usage) {
-  PrintError(error);
+  PrintError(plat::FromArgument(error));   // it quotes the arguments
   std::fputs(usage, stderr);
   return kExitUsage;
 }

@@ -10,16 +10,22 @@ class CSerial;
 class DownloadProgress {
 public:
   explicit DownloadProgress(const CSerial& link);
-  ~DownloadProgress();   // ends the line
+  ~DownloadProgress();   // stops redrawing; ends the line (with the final count after Finish)
   DownloadProgress(const DownloadProgress&) = delete;
   DownloadProgress& operator=(const DownloadProgress&) = delete;
 
+  // The download is complete with the memory frame of `frameBytes`: the last
+  // line shows it whole.
+  void Finish(int frameBytes);
+
 private:
   void Run();
-  void Draw(unsigned long long elapsedMs);
+  void Draw(int bytes);
 
   const CSerial& m_link;
+  const unsigned long long m_start;
   std::atomic<bool> m_running{true};
-  int m_lastBytes = 0;
+  int m_lastBytes = 0;          // drawing thread only, until it is joined
+  int m_finalBytes = -1;
   std::thread m_thread;
 };

@@ -4,6 +4,7 @@
 
 #include "config/ini_file.h"
 #include "framework/headless/driver.h"
+#include "platform/clock.h"
 #include "platform/console.h"
 #include "res/resource.h"
 
@@ -19,12 +20,15 @@ Session::~Session() {
   m_dlg.reset();
 }
 
-ExitStatus Session::Connect(const std::string& port) {
-  if (m_dlg->ConnectTo(CString(port))) return kExitOk;
+ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
+  if (m_dlg->ConnectTo(CString(port))) {
+    if (!identificationOnly) m_dlg->PauseBetweenCommands();
+    return kExitOk;
+  }
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
   if (!opened) return kExitPort;
-  PrintError("no answer from an instrument on " + port);
+  PrintError("no answer from an instrument on " + plat::FromArgument(port));
   return kExitInstrument;
 }
 
@@ -44,6 +48,13 @@ int Session::ReportMessages() {
 void PrintError(const std::string& text) {
   std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
   std::fflush(stderr);
+}
+
+std::string Now() {
+  plat::LocalTime t = plat::GetLocalTime();
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+  return text;
 }
 
 void PrintOut(const std::string& text) {

@@ -22,8 +22,10 @@ public:
 
   // Opens `port` (a name the port list shows, or a device path) and
   // identifies the instrument, as the Connect button does. kExitOk, or
-  // kExitPort / kExitInstrument after telling the user why.
-  ExitStatus Connect(const std::string& port);
+  // kExitPort / kExitInstrument after telling the user why. Unless the
+  // identification is all the caller needs, the pause between two commands
+  // follows it, as between any two commands of a sequence.
+  ExitStatus Connect(const std::string& port, bool identificationOnly = false);
   void Disconnect();
 
   CTAVODlg& Dialog() { return *m_dlg; }
@@ -42,3 +44,6 @@ private:
 void PrintError(const std::string& text);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
+
+// This computer's local time, "YYYY-MM-DD hh:mm:ss".
+std::string Now();

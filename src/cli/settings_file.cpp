@@ -29,12 +29,21 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
-// A number JSON takes as it stands: digits, at most one point inside, an optional minus.
-bool JsonNumber(const std::string& text) {
-  size_t i = text[0] == '-' ? 1 : 0;
-  if (i >= text.size() || text[i] == '.' || text.back() == '.') return false;
-  if (text[i] == '0' && i + 1 < text.size() && text[i + 1] != '.') return false;   // no leading zeros
-  return text.find_first_not_of("0123456789.", i) == std::string::npos && std::count(text.begin(), text.end(), '.') <= 1;
+// A number as JSON writes it: digits with at most one point inside and an
+// optional minus, the leading zeros of the whole part dropped ("08" is 8).
+// False for anything else.
+bool JsonNumber(const std::string& text, std::string& number) {
+  const size_t digits = text[0] == '-' ? 1 : 0;
+  if (digits >= text.size() || text[digits] == '.' || text.back() == '.') return false;
+  if (text.find_first_not_of("0123456789.", digits) != std::string::npos ||
+      std::count(text.begin(), text.end(), '.') > 1) {
+    return false;
+  }
+  size_t first = text.find_first_not_of('0', digits);
+  if (first == std::string::npos) first = text.size() - 1;   // all zeros: one stays
+  else if (text[first] == '.') --first;                       // one zero stays before the point
+  number = text.substr(0, digits) + text.substr(first);
+  return true;
 }
 
 }  // namespace
@@ -84,7 +93,9 @@ std::string FormatJson(const KeyValues& values, const std::vector<std::string>& 
     out += (i ? ", " : "") + JsonString(key) + ": ";
     if (value.empty()) {
       out += "null";
-    } else if (literal && (JsonNumber(value) || value == "true" || value == "false")) {
+    } else if (std::string number; literal && JsonNumber(value, number)) {
+      out += number;
+    } else if (literal && (value == "true" || value == "false")) {
       out += value;
     } else {
       out += JsonString(value);

@@ -19,6 +19,14 @@ std::string ToConsoleText(const std::string& text, Stream stream);
 // `text`, in the program's code page, as UTF-8 (for files the front end writes).
 std::string ToUtf8(const std::string& text);
 
+// What the user or the system gave, in the program's code page, for a text
+// that quotes it: a command-line argument or a port name (UTF-8 on POSIX,
+// the ANSI code page on Windows), or UTF-8 text such as a line of a settings
+// file. A character
+// without a counterpart becomes '?'.
+std::string FromArgument(const std::string& text);
+std::string FromUtf8(const std::string& text);
+
 // `path` made absolute against the current directory; unchanged when it is
 // absolute already or the current directory cannot be had.
 std::string FullPath(const std::string& path);

@@ -21,14 +21,21 @@ std::string ReadLine(int fd) {
 
 }  // namespace
 
+std::vector<char*> SpawnArgv(const char* program, const std::vector<std::string>& args,
+                             std::vector<std::string>& storage) {
+  storage.assign(1, program);
+  storage.insert(storage.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : storage) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  return argv;
+}
+
 SimProcess::SimProcess(const std::vector<std::string>& args) {
   int out[2];
   if (pipe(out) != 0) return;
-  std::vector<std::string> all{TAVO_SIM_PATH};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
+  std::vector<std::string> storage;
+  std::vector<char*> argv = SpawnArgv(TAVO_SIM_PATH, args, storage);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);

@@ -17,3 +17,8 @@ private:
   int m_pid = -1;
   std::string m_device;
 };
+
+// `program` followed by `args`, as posix_spawn takes them: `storage` keeps
+// the strings, the result points into it and ends with a null.
+std::vector<char*> SpawnArgv(const char* program, const std::vector<std::string>& args,
+                             std::vector<std::string>& storage);

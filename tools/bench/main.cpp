@@ -15,7 +15,7 @@ namespace {
 using Measure = bool (*)(Measurement&, std::string&);
 
 const Measure kMeasures[] = {&MeasureTab0Read, &MeasureTab0Write, &MeasureIdleCpu, &MeasureDisconnectLatency,
-                             &MeasureDownload};
+                             &MeasureDownload, &MeasureCliDownload};
 
 }  // namespace
 

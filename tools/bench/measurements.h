@@ -1,5 +1,5 @@
-// The four measurements of the benchmark, each taken in one run of the tool
-// against the simulator.
+// The measurements of the benchmark, each taken in one run of the tool (or
+// of tavo-cli) against the simulator.
 #pragma once
 #include <string>
 
@@ -17,3 +17,4 @@ bool MeasureTab0Write(Measurement& result, std::string& error);
 bool MeasureIdleCpu(Measurement& result, std::string& error);
 bool MeasureDisconnectLatency(Measurement& result, std::string& error);
 bool MeasureDownload(Measurement& result, std::string& error);
+bool MeasureCliDownload(Measurement& result, std::string& error);

@@ -38,6 +38,11 @@ std::string ToConsoleText(const std::string& text, Stream stream) {
 
 std::string ToUtf8(const std::string& text) { return Recode(text, 932, CP_UTF8); }
 
+std::string FromUtf8(const std::string& text) { return Recode(text, CP_UTF8, 932); }
+
+// The arguments come in the ANSI code page, the program's own on a Japanese system.
+std::string FromArgument(const std::string& text) { return text; }
+
 std::string FullPath(const std::string& path) {
   char buffer[MAX_PATH];
   DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);

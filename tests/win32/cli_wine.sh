@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs tavo-cli.exe under Wine on COM18, which leads to the native instrument
+# simulator through a link in the prefix's dosdevices: info, then a download
+# compared byte for byte with the simulator's records (each line ending in CR).
+# Exit 77 (skipped) when the native simulator has not been built.
+#   cli_wine.sh SIMULATOR TAVO_CLI_EXE
+set -euo pipefail
+sim=$1 cli=$2
+here=$(cd "$(dirname "$0")" && pwd)
+run="$here/../../cmake/wine-run.sh"
+export WINEPREFIX=${WINEPREFIX:-$here/../../build/wineprefix}
+if [ ! -x "$sim" ]; then
+  echo "no native simulator at $sim: build the native preset first" >&2
+  exit 77
+fi
+if [ ! -d "$WINEPREFIX/dosdevices" ]; then
+  "$run" cmd /c exit >/dev/null 2>&1 || true
+fi
+work=$(mktemp -d)
+trap 'kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+"$sim" --link "$WINEPREFIX/dosdevices/com18" --log "$work/sim.log" --records 24 --records-out "$work/records" \
+  >"$work/device" &
+sim_pid=$!
+for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
+[ -s "$work/device" ] || { echo "the simulator did not start" >&2; exit 1; }
+cd "$work"
+printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > TAVO.ini
+
+failed=0
+check() {   # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then echo "ok    $name"; else echo "FAIL  $name"; failed=1; fi
+}
+status=0
+"$run" "$cli" info --port COM18 > info.out 2> info.err || status=$?
+check "info answers" [ "$status" -eq 0 ]
+check "info names the model, the version and the IoT unit" \
+  [ "$(tr -d '\r' < info.out)" = $'model = TAVO-420BN\nversion = 2.00\niot = true' ]
+status=0
+"$run" "$cli" download --port COM18 -o memory.csv > download.out 2> download.err || status=$?
+check "download succeeds" [ "$status" -eq 0 ]
+tr -d '\n' < records > expected.csv
+check "download writes the records byte for byte" cmp -s memory.csv expected.csv
+if [ $failed -ne 0 ]; then
+  cat info.out info.err download.out download.err
+  echo "frames the simulator received:"
+  cat sim.log
+fi
+exit $failed
