@@ -14,15 +14,15 @@ std::string Arguments::Value(const std::string& option, const std::string& fallb
 
 namespace {
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-  for (const OptionSpec& spec : specs)
-    if (name == spec.name) return &spec;
+const KnownOption* FindKnownOption(const std::vector<KnownOption>& known, const std::string& name) {
+  for (const KnownOption& option : known)
+    if (name == option.name) return &option;
   return nullptr;
 }
 
 }  // namespace
 
-bool ParseArguments(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Arguments& args,
+bool ParseArguments(int argc, char** argv, int first, const std::vector<KnownOption>& known, Arguments& args,
                     std::string& error) {
   for (int i = first; i < argc; ++i) {
     std::string word = argv[i];
@@ -37,12 +37,12 @@ bool ParseArguments(int argc, char** argv, int first, const std::vector<OptionSp
       word = word.substr(0, eq);
       inlineValue = true;
     }
-    const OptionSpec* spec = FindSpec(specs, word);
-    if (!spec) {
+    const KnownOption* option = FindKnownOption(known, word);
+    if (!option) {
       error = "unknown option " + word;
       return false;
     }
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
       if (inlineValue) {
         error = word + " takes no value";
         return false;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-struct OptionSpec {
+struct KnownOption {
   const char* name;   // "--port", "-o"
   bool takesValue;
 };
@@ -21,7 +21,7 @@ struct Arguments {
   std::string Value(const std::string& option, const std::string& fallback = "") const;
 };
 
-// Splits argv[first..] into operands and the options of `specs`. False, with
+// Splits argv[first..] into operands and the options of `known`. False, with
 // `error` set, for an unknown option or an option without its value.
-bool ParseArguments(int argc, char** argv, int first, const std::vector<OptionSpec>& specs, Arguments& args,
+bool ParseArguments(int argc, char** argv, int first, const std::vector<KnownOption>& known, Arguments& args,
                     std::string& error);

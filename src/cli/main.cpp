@@ -17,11 +17,11 @@ struct Command {
   const char* name;
   ExitStatus (*run)(const Arguments&);
   bool needsPort;
-  std::vector<OptionSpec> options;
+  std::vector<KnownOption> options;
   const char* usage;
 };
 
-const OptionSpec kPort{"--port", true}, kIni{"--ini", true}, kJson{"--json", false}, kHelp{"--help", false};
+const KnownOption kPort{"--port", true}, kIni{"--ini", true}, kJson{"--json", false}, kHelp{"--help", false};
 
 const Command kCommands[] = {
     {"ports", RunPorts, false, {kHelp},
