@@ -33,7 +33,7 @@
 
 namespace {
 
-int ReadMemory(CTAVODlg& dlg) {
+int ReadMemory(CCommandContext& dlg) {
   bool whole = false;
   return ReadMemoryData(dlg, whole);
 }
