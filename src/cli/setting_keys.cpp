@@ -97,22 +97,10 @@ std::string ClockText(CTAVODlg& dlg) {
          TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":" + TwoDigits(time.second);
 }
 
-bool DigitsOnly(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-// A number as a page takes it: digits with at most one decimal point.
-bool PlainNumber(const std::string& text, bool decimal) {
-  const size_t point = text.find('.');
-  if (point == std::string::npos) return DigitsOnly(text);
-  return decimal && text.find('.', point + 1) == std::string::npos &&
-         DigitsOnly(text.substr(0, point) + text.substr(point + 1));
-}
-
 std::string CheckText(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
   const FieldCheck* check = FindFieldCheck(key.pageTemplate, key.controlId);
   if (!check) return "";
-  if (!PlainNumber(value, check->decimal) || !PassesCheck(*check, value.c_str())) return check->message;
+  if (!PassesCheck(*check, value.c_str())) return check->message;
   CEdit edit;
   edit.Attach(PageOf(dlg, key.pageTemplate).GetDlgItemHandle(key.controlId));
   const int limit = edit.GetLimitText();
