@@ -7,14 +7,8 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "commands/power_clock.h"
-#include "platform/clock.h"
 
 namespace {
-
-fw::DateTime PcClock() {
-  plat::LocalTime t = plat::GetLocalTime();
-  return fw::DateTime{t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, 0};
-}
 
 // "now", or "YYYY-MM-DD hh:mm:ss" within the years the instrument keeps (2000-2099).
 bool ParseClock(const std::string& text, fw::DateTime& value) {
@@ -53,14 +47,9 @@ ExitStatus ShowClock(Session& session, bool json) {
   }
   const fw::DateTime pc = PcClock();
   fw::DateTime instrument;
-  dlg.m_dlgUser1.m_dateClock.GetTime(instrument);
-  fw::DateTime time;
-  dlg.m_dlgUser1.m_timeClock.GetTime(time);
-  instrument.hour = time.hour;
-  instrument.minute = time.minute;
-  instrument.second = time.second;
+  InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
   const long long drift = Seconds(instrument) - Seconds(pc);
-  const std::string clock = ReadKey(dlg, *FindSettingKey("clock"));
+  const std::string clock = DateTimeText(instrument);
   char line[96];
   if (json) {
     std::snprintf(line, sizeof line, "{\"clock\": \"%s\", \"drift\": %lld}\n", clock.c_str(), drift);

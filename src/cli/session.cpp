@@ -50,8 +50,12 @@ void PrintError(const std::string& text) {
   std::fflush(stderr);
 }
 
-std::string Now() {
+fw::DateTime PcClock() {
   plat::LocalTime t = plat::GetLocalTime();
+  return fw::DateTime{t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, 0};
+}
+
+std::string DateTimeText(const fw::DateTime& t) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
   return text;

@@ -45,5 +45,9 @@ void PrintError(const std::string& text);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
 
-// This computer's local time, "YYYY-MM-DD hh:mm:ss".
-std::string Now();
+// This computer's local time.
+fw::DateTime PcClock();
+// A date and time as the command line shows it: "YYYY-MM-DD hh:mm:ss".
+std::string DateTimeText(const fw::DateTime& value);
+// This computer's local time as text.
+inline std::string Now() { return DateTimeText(PcClock()); }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/tavo_dlg.h"
+#include "cli/session.h"
 #include "pages/field_checks.h"
 #include "res/resource.h"
 
@@ -88,13 +89,9 @@ int ItemFor(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
   return -1;
 }
 
-std::string TwoDigits(int n) { return std::string(1, static_cast<char>('0' + n / 10 % 10)) + static_cast<char>('0' + n % 10); }
-
 std::string ClockText(CTAVODlg& dlg) {
-  fw::DateTime date, time;
-  if (!dlg.m_dlgUser1.m_dateClock.GetTime(date) || !dlg.m_dlgUser1.m_timeClock.GetTime(time)) return "";
-  return std::to_string(date.year) + "-" + TwoDigits(date.month) + "-" + TwoDigits(date.day) + " " +
-         TwoDigits(time.hour) + ":" + TwoDigits(time.minute) + ":" + TwoDigits(time.second);
+  fw::DateTime clock;
+  return InstrumentClock(dlg, clock) ? DateTimeText(clock) : "";
 }
 
 std::string CheckText(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
@@ -113,6 +110,16 @@ std::string CheckText(CTAVODlg& dlg, const SettingKey& key, const std::string& v
 }  // namespace
 
 const std::vector<SettingKey>& SettingKeys() { return kKeys; }
+
+bool InstrumentClock(CTAVODlg& dlg, fw::DateTime& value) {
+  fw::DateTime time;
+  if (!dlg.m_dlgUser1.m_dateClock.GetTime(value) || !dlg.m_dlgUser1.m_timeClock.GetTime(time)) return false;
+  value.hour = time.hour;
+  value.minute = time.minute;
+  value.second = time.second;
+  value.millisecond = 0;
+  return true;
+}
 
 const SettingKey* FindSettingKey(const std::string& name) {
   for (const SettingKey& key : kKeys)

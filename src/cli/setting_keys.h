@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/types.h"
+
 class CTAVODlg;
 
 enum class KeyKind {
@@ -37,6 +39,10 @@ std::string ReadKey(CTAVODlg& dlg, const SettingKey& key);
 // and the items the lists offer. Empty when it passes, else what is wrong
 // (the page's own message where it has one, in the program's code page).
 std::string CheckValue(CTAVODlg& dlg, const SettingKey& key, const std::string& value);
+
+// The instrument's clock as user page 1's pickers show it (the date of one,
+// the time of day of the other); false when they hold none.
+bool InstrumentClock(CTAVODlg& dlg, fw::DateTime& value);
 
 // Puts a checked `value` into the control of `key`.
 void WriteKey(CTAVODlg& dlg, const SettingKey& key, const std::string& value);

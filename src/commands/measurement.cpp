@@ -21,13 +21,13 @@ struct SignedField {
 int QuerySignedFields(CCommandContext& dlg, char letter, const std::vector<SignedField>& fields) {
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
-  if (!HasReply(outcome)) return 0;
+  if (outcome != QueryOutcome::Replied) return 0;
   ReplyReader reply(*dlg.m_pSerial, letter);
   if (!reply.Answered()) return 0;
   for (const SignedField& field : fields) {
     field.control->SetWindowText(reply.SignedNumber(field.signPosition, field.width).c_str());
   }
-  return QueryResult(outcome);
+  return 1;
 }
 
 }  // namespace
@@ -74,11 +74,11 @@ int GetAdCounts(CCommandContext& dlg) {
   char channel;
   if (!dlg.m_pSerial || !SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
   QueryOutcome outcome = RunQuery(*dlg.m_pSerial, AdCountQueryFrame(channel), 'V');
-  if (!HasReply(outcome)) return 0;
+  if (outcome != QueryOutcome::Replied) return 0;
   ReplyReader reply(*dlg.m_pSerial, 'V');
   if (!reply.Answered()) return 0;
   for (int k = 1; k <= 20; ++k) {
     dlg.m_dlgMaker2.m_staticAd[k - 1].SetWindowText(reply.Number(2 + 12 * (k - 1), 10).c_str());
   }
-  return QueryResult(outcome);
+  return 1;
 }

@@ -12,11 +12,11 @@ int ReadMemoryData(CCommandContext& dlg, bool& whole) {
   if (!dlg.m_pSerial) return 0;
   CSerial& link = *dlg.m_pSerial;
   QueryOutcome outcome = RunQuery(link, QueryFrame('O'), 'O');
-  if (!HasReply(outcome)) return 0;
+  if (outcome != QueryOutcome::Replied) return 0;
   plat::LockGuard guard(link.ReplyLock());
   if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), 'O')) return 0;
   whole = SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), dlg.MemoryRecordsStore());
-  return QueryResult(outcome);
+  return 1;
 }
 
 int WriteMemoryCsv(const MemoryRecords& records, const char* path) {

@@ -32,8 +32,3 @@ private:
   std::vector<std::uint8_t> m_bytes;   // the reply, then zeros
   bool m_answered = false;
 };
-
-// The result of a query command for the outcome of its transaction: whether
-// its fields are to be shown, and the int the command returns.
-inline bool HasReply(QueryOutcome outcome) { return outcome == QueryOutcome::Replied; }
-inline int QueryResult(QueryOutcome outcome) { return outcome == QueryOutcome::Replied ? 1 : 0; }

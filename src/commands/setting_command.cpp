@@ -13,10 +13,10 @@ using Transaction = QueryOutcome (*)(CSerial&, const std::string&, char);
 int Query(CCommandContext& dlg, char letter, const ShowReply& show, Transaction run) {
   if (!dlg.m_pSerial) return 0;
   QueryOutcome outcome = run(*dlg.m_pSerial, QueryFrame(letter), letter);
-  if (!HasReply(outcome)) return 0;
+  if (outcome != QueryOutcome::Replied) return 0;
   const ReplyReader reply(*dlg.m_pSerial, letter);
   const bool shown = reply.Answered() && show(reply);
-  return shown ? QueryResult(outcome) : 0;
+  return shown ? 1 : 0;
 }
 
 }  // namespace
