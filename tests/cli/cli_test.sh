@@ -97,6 +97,15 @@ download_on_terminal() {
   (cd "$work" && script -qec "'$cli' download --port COM7 -o memory.csv" /dev/null) 2>&1 | tr '\r' '\n' > "$work/err"
 }
 
+# download into a FIFO, read by cat into fifo.out.
+fifo_download() {
+  rm -f "$work/fifo" && mkfifo "$work/fifo" && { cat "$work/fifo" > "$work/fifo.out" & }
+  local reader=$! status=0
+  tavo_cli download --port COM7 -o fifo || status=$?
+  [ $status = 0 ] || kill "$reader"   # the FIFO may never have been opened
+  wait "$reader"
+  return $status
+}
 # A memory download waits 180 TimeOuts for its answer.
 printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.ini"
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
@@ -130,6 +139,10 @@ cases=(
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
   "download with standard error on a terminal: progress|--records 37|download_on_terminal|0|err_has '  37 records    1482 bytes' && records_with_cr memory.csv"
   "download fails (--ini with a short wait): an existing file stays, the message in UTF-8|--ignore O|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv --ini short.ini|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has '一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。' && utf8_only err"
+  "download: a reply with not one whole record fails, the file as it was|--reply O#$(printf '%045d' 0)|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。'"
+  "download -o a link: the file it leads to written, the link kept|--records 37|echo earlier > $work/real.csv; ln -sfn real.csv $work/latest.csv; tavo_cli download --port COM7 -o latest.csv|0|[ -L $work/latest.csv ] && records_with_cr real.csv"
+  "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
+  "download -o /dev/full: the failure reported|--records 37|tavo_cli download --port COM7 -o /dev/full|1|err_has 'CSVﾌｧｲﾙの書込に失敗しました。'"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
