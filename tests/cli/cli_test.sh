@@ -97,12 +97,12 @@ download_on_terminal() {
   (cd "$work" && script -qec "'$cli' download --port COM7 -o memory.csv" /dev/null) 2>&1 | tr '\r' '\n' > "$work/err"
 }
 
-# download into a FIFO, read by cat into fifo.out.
+# download into a FIFO, read by cat into fifo.out (cat gives up after a while
+# when nothing ever opens the FIFO for writing).
 fifo_download() {
-  rm -f "$work/fifo" && mkfifo "$work/fifo" && { cat "$work/fifo" > "$work/fifo.out" & }
+  rm -f "$work/fifo" && mkfifo "$work/fifo" && { timeout 20 cat "$work/fifo" > "$work/fifo.out" & }
   local reader=$! status=0
   tavo_cli download --port COM7 -o fifo || status=$?
-  [ $status = 0 ] || kill "$reader"   # the FIFO may never have been opened
   wait "$reader"
   return $status
 }

@@ -218,7 +218,6 @@ TEST(LineFaults, FaultsOfSingleAnswersOnADownload) {
        kAtOnceMemoryMs},
       {"a NAK first: sent again at once", {"--naks", "1"}, 1, {}, 30, kAtOnceMemoryMs},
       {"control bytes around every answer", {"--control-noise", "2"}, 2, {}, 30, kAtOnceMemoryMs},
-      {"a short second answer behind the memory", {"--second", "O"}, 1, {}, 30, kAtOnceMemoryMs},
       {"an ETX before the EOT: no damage", {"--etx", "O"}, 1, {}, 30, kAtOnceMemoryMs},
   };
   for (const auto& c : cases) {
