@@ -21,6 +21,7 @@
 #include "commands/measurement.h"
 #include "commands/memory_buzzer.h"
 #include "commands/memory_data.h"
+#include "commands/memory_format.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
 #include "commands/setting_values.h"
@@ -129,8 +130,15 @@ std::vector<std::string> FramesOf(const std::string& bytes, char letter) {
   return frames;
 }
 
-// Whether the payload of a well-formed frame is one the command may refuse to show.
+// Whether the payload of a well-formed frame is one the command may refuse to
+// show: a clock that is no date, a memory with bytes but not one whole record.
 bool MayRefuse(const Query& query, const std::string& frame) {
+  if (query.run == &ReadMemory) {
+    MemoryRecords records;
+    const bool whole = SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(frame.data()),
+                                          static_cast<int>(frame.size()), records);
+    return !whole && records.IsEmpty();
+  }
   fw::DateTime clock;
   return query.run == &GetClock && !ParseClockDigits(frame.substr(2, 12), clock);
 }
