@@ -17,10 +17,10 @@
 //   - a frame dropped for its length, or a failed read: Failed.
 // Refused and Failed also signal the reply event of the awaited letter, so
 // that the waiting side wakes at once. ACK and NAK bytes never touch the
-// reply buffer, and an acknowledgement read before the last byte of the
-// request under way went to the port is no answer to it (the instrument
-// answers only a whole frame; an earlier byte is stray, or an echo). A failed read also wakes a setting that awaits
-// its acknowledgement (ReadsFailing then tells why).
+// reply buffer, and an ACK or NAK read before the last byte of the request
+// under way went to the port is no answer to it (the instrument answers only
+// a whole frame; an earlier one is stray, or an echo). A failed read also
+// wakes a setting that awaits its acknowledgement (ReadsFailing then tells why).
 #pragma once
 #include <atomic>
 #include <cstdint>

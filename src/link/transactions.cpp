@@ -78,8 +78,8 @@ QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame,
 
 int SendSettingFrame(CSerial& link, const std::string& frame) {
   // Awaited before the frame goes out: an instrument that answers within the
-  // pause after the last byte must not have its ACK dropped (the link drops
-  // one read while the frame was still going out).
+  // pause after the last byte must not have its ACK dropped (the link itself
+  // drops an ACK or NAK read while the frame was still going out).
   const bool before = link.AwaitingAck();
   link.SetAwaitingAck(true);
   int written = SendFrame(link, frame);
