@@ -56,7 +56,9 @@ fi
 if grep -q "^#@ maker-pages" "$scenario"; then : > "$work/vorinfo.ini"; fi
 
 read -r -a sim_options <<< "$(header sim)"
-"$sim" --link "$port_link" --log "$work/sim.log" --records-out "$work/records" "${sim_options[@]}" > "$work/device" &
+# setpriv: the simulator ends with this script, also when the script is killed.
+setpriv --pdeathsig KILL "$sim" --link "$port_link" --log "$work/sim.log" --records-out "$work/records" \
+  "${sim_options[@]}" > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 [ -s "$work/device" ] || { echo "FAIL: the simulator did not start"; exit 1; }
