@@ -252,7 +252,9 @@ TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
 // A reply longer than the reply buffer is dropped whole; the next one is read.
 TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
   Bench run;
-  run.ConnectTo({"--reply", "D" + std::string(25000, '9')});
+  // The default TimeOut: the next reply comes behind the rest of the oversize one.
+  run.ConnectTo({"--reply", "D" + std::string(25000, '9')},
+                "[COMM]\r\nTimeOut=1000\r\nSendDelay=10\r\nSleepTime=1\r\n");
   run.Hold();
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), (Boxes{{kMeasurementFailed, kMeasurementCaption}}));
