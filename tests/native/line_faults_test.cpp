@@ -20,8 +20,8 @@ namespace {
 
 using Boxes = SimBench::Boxes;
 
-// Short waits: a reply within 100 ms; the memory within 50 x 180 ms.
-const char kIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=1\r\n";
+// Short waits: a reply within 300 ms (also on a busy machine); the memory within 50 x 180 ms.
+const char kIni[] = "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=1\r\n";
 const char kMemoryIni[] = "[COMM]\r\nTimeOut=50\r\nSendDelay=10\r\nSleepTime=1\r\n";
 // Bounds that only a hung sequence exceeds, however slow the machine.
 constexpr long kSequenceBoundMs = 15000;
