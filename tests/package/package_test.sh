@@ -56,7 +56,8 @@ E2E_APP_DIR=$app "$root/tests/e2e/run_scenario.sh" "$app/TAVO.exe" "$driver" "$s
   fail "TAVO.exe from the unpacked folder did not start and connect"
 port_link=$WINEPREFIX/tavo-e2e-com7
 "$root/cmake/wine-port.sh" COM7 "$port_link"
-"$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
+# setpriv: the simulator ends with this script, also when the script is killed.
+setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>/dev/null | tr -d '\r')
