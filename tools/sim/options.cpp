@@ -34,6 +34,7 @@ const TextOption kTextOptions[] = {
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},
+    {"--zero", &SimOptions::zeroed},
 };
 
 }  // namespace
