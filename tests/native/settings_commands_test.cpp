@@ -242,6 +242,8 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
       {"levels, a zero in level 2", {"Sa028.06b015.06c033.06d035.06"}, &GetPatrolLightThresholds, 0,
        {{level[0], "before"}, {level[1], "before"}}, {"S13"}},
       {"model, a zero", {"M5"}, &GetModelCode, 0, {{kModelItem, "0"}}, {"M2"}},
+      {"levels, the reply ends after level 1", {"Sa028.06"}, &GetPatrolLightThresholds, 1,
+       {{level[0], "28.0"}, {level[1], ""}, {level[3], ""}}},
   };
   for (const QueryCase& c : cases) {
     SCOPED_TRACE(c.name);
