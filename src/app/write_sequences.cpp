@@ -162,7 +162,8 @@ int CTAVODlg::WriteMaker1Settings() {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
   int result = 1, retryCounter = 1;
-  if (HasHumidityLimit(Index(m_dlgMaker1.m_comboModel)) && !WriteChangedGroup(*this, m_dlgMaker1, kHumidityLimitGroup, retryCounter))
+  if (HasHumidityLimit(Index(m_dlgMaker1.m_comboModel)) &&
+      !WriteChangedGroup(*this, m_dlgMaker1, kHumidityLimitGroup, retryCounter))
     result = 0;
   PauseBetweenCommands();
   if (!WriteChangedGroup(*this, m_dlgMaker1, kModelCodeGroup, retryCounter)) result = 0;
