@@ -8,6 +8,7 @@
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
 #include "framework/ui.h"
+#include "instrument/catalogue.h"
 #include "link/transactions.h"
 #include "pages/field_checks.h"
 #include "res/resource.h"
@@ -138,8 +139,6 @@ int WriteChangedGroup(CTAVODlg& dlg, const WriteGroup& group, int& retryCounter)
   return 0;
 }
 
-bool HasHumidityLimit(BYTE model) { return model == 1 || model == 3 || model == 5; }
-
 }  // namespace
 
 int CTAVODlg::WriteUser1Settings() {
@@ -158,7 +157,7 @@ int CTAVODlg::WriteMaker1Settings() {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
   int result = 1, retryCounter = 1;
-  if (HasHumidityLimit(Index(m_dlgMaker1.m_comboModel)) && !WriteChangedGroup(*this, kHumidityLimitGroup, retryCounter))
+  if (inst::ModelHasHumidityLimit(m_dlgMaker1.m_comboModel.GetCurSel()) && !WriteChangedGroup(*this, kHumidityLimitGroup, retryCounter))
     result = 0;
   PauseBetweenCommands();
   if (!WriteChangedGroup(*this, kModelCodeGroup, retryCounter)) result = 0;

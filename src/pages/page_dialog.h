@@ -8,6 +8,10 @@ class CPageDialog : public CDialog {
 public:
   explicit CPageDialog(int templateId) : CDialog(templateId) {}
 
+  // Binds the controls, then gives the page's settings (see the catalogue)
+  // their edit limits and their lists' first items.
+  bool OnInitDialog() override;
+
   bool PreTranslateMessage(fw::Msg* pMsg) override {
     return IsEnterOrEscapeKeyDown(*pMsg) || CDialog::PreTranslateMessage(pMsg);
   }

@@ -14,6 +14,8 @@
 class ReplyReader {
 public:
   ReplyReader(CSerial& link, char letter);
+  // The reply `frame` of `length` bytes from STX on, as the link keeps it.
+  ReplyReader(const std::uint8_t* frame, int length, char letter);
 
   // True when the buffer held a reply frame of the letter.
   bool Answered() const { return m_answered; }
@@ -29,6 +31,7 @@ public:
   char At(int position) const;
 
 private:
+  void Take(const std::uint8_t* frame, int length, char letter);
   std::vector<std::uint8_t> m_bytes;   // the reply, then zeros
   bool m_answered = false;
 };
