@@ -1,39 +1,31 @@
 #include "commands/setting_command.h"
 
 #include "commands/command_context.h"
+#include "instrument/query.h"
 #include "instrument/setting_codec.h"
 #include "link/frames.h"
 #include "link/transactions.h"
 #include "pages/setting_binding.h"
 
-namespace {
-
-using Transaction = QueryOutcome (*)(CSerial&, const std::string&, char);
-
-int Query(CCommandContext& dlg, char letter, const ShowReply& show, Transaction run) {
+int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show) {
   if (!dlg.m_pSerial) return 0;
-  QueryOutcome outcome = run(*dlg.m_pSerial, QueryFrame(letter), letter);
+  QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
   if (outcome != QueryOutcome::Replied) return 0;
   const ReplyReader reply(*dlg.m_pSerial, letter);
   const bool shown = reply.Answered() && show(reply);
   return shown ? 1 : 0;
 }
 
-}  // namespace
-
-int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show) {
-  return Query(dlg, letter, show, &RunQuery);
+int QuerySettings(CCommandContext& dlg, char letter) {
+  inst::InstrumentSettings values;
+  if (!dlg.m_pSerial || !inst::QueryInto(*dlg.m_pSerial, letter, values)) return 0;
+  ShowReplySettings(dlg, letter, values);
+  return 1;
 }
 
-int QuerySettings(CCommandContext& dlg, char letter, bool resendOnTimeOut) {
-  auto show = [&](const ReplyReader& reply) {
-    inst::InstrumentSettings values;
-    if (!inst::TakeReply(letter, reply, values)) return false;
-    for (const inst::Setting& setting : inst::Settings())
-      if (setting.read.letter == letter) ShowSetting(PageOf(dlg, setting.page), setting, values);
-    return true;
-  };
-  return Query(dlg, letter, show, resendOnTimeOut ? &RunQueryResendingOnTimeOut : &RunQuery);
+void ShowReplySettings(CCommandContext& dlg, char letter, const inst::InstrumentSettings& values) {
+  for (const inst::Setting& setting : inst::Settings())
+    if (setting.read.letter == letter) ShowSetting(PageOf(dlg, setting.page), setting, values);
 }
 
 CPageDialog& PageOf(CCommandContext& dlg, int page) {

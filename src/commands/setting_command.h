@@ -20,9 +20,10 @@ using ShowReply = std::function<bool(const ReplyReader& reply)>;
 int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show);
 
 // Runs the query of `letter` and shows the settings its reply holds, each in
-// its control (see the catalogue). `resendOnTimeOut`: sent again also when
-// no reply came, six times at most.
-int QuerySettings(CCommandContext& dlg, char letter, bool resendOnTimeOut = false);
+// its control (see the catalogue).
+int QuerySettings(CCommandContext& dlg, char letter);
+// Shows the settings that the reply of `letter` gave, each in its control.
+void ShowReplySettings(CCommandContext& dlg, char letter, const inst::InstrumentSettings& values);
 
 // The page of the template `page`.
 CPageDialog& PageOf(CCommandContext& dlg, int page);

@@ -67,7 +67,7 @@ const std::vector<Setting> kSettings = {
 const char kIoTMessage[] = "IoTﾕﾆｯﾄの設定に失敗しました。";
 const char kIoTCaption[] = "IoTﾕﾆｯﾄ設定異常";
 
-// group, keys, message, caption, maker, iot, anyFilled, allFilled
+// group, keys, message, caption, maker, iot, anyFilled, allFilled, limitModels
 const WriteGroup kGroups[] = {
     {Group::AutoPowerOff, "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false,
      false, false},
@@ -82,7 +82,7 @@ const WriteGroup kGroups[] = {
     {Group::IoTInterval, "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false},
     {Group::IoTHours, "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true},
     {Group::HumidityLimit, "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常",
-     true, false, false, false},
+     true, false, false, false, true},
     {Group::ModelCode, "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false},
 };
 
@@ -131,6 +131,13 @@ std::vector<const Setting*> GroupSettings(Group group) {
 const std::vector<Group>& User1WriteOrder() { return kUser1WriteOrder; }
 const std::vector<Group>& Maker1WriteOrder() { return kMaker1WriteOrder; }
 const std::vector<char>& User1ReadOrder() { return kUser1ReadOrder; }
+bool ResendsOnTimeOut(char letter) { return letter == 's'; }
+
+bool IsIoTQuery(char letter) {
+  for (const Setting& setting : kSettings)
+    if (setting.read.letter == letter) return GroupOf(setting.group).iot;
+  return false;
+}
 const std::vector<Model>& Models() { return kModels; }
 
 bool ModelHasHumidityLimit(int item) {

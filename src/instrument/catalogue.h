@@ -81,6 +81,7 @@ struct WriteGroup {
   bool iot;                // only for instruments with an IoT unit
   bool anyFilled;          // sent only when one of its texts is filled
   bool allFilled;          // refused while one of its texts is empty (it would go out as zero)
+  bool limitModels;        // only for the models with a humidity display limit
 };
 
 // One model the instrument names itself, with its model code item.
@@ -104,6 +105,10 @@ const std::vector<Group>& User1WriteOrder();
 const std::vector<Group>& Maker1WriteOrder();
 // The queries of user page 1, in their order ('s' only with an IoT unit).
 const std::vector<char>& User1ReadOrder();
+// True for the query that is sent again also when no reply came ('s').
+bool ResendsOnTimeOut(char letter);
+// True for a query whose settings only an instrument with an IoT unit has.
+bool IsIoTQuery(char letter);
 
 const std::vector<Model>& Models();
 // True when the model code item `item` names a model with a humidity limit.

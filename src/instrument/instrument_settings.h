@@ -12,7 +12,7 @@
 namespace inst {
 
 struct SettingValue {
-  std::string text;   // Number: the text
+  std::string text;   // Number: the text; Clock: the clock as the front end shows it
   int item = -1;      // List: the item, -1 for none
 };
 
@@ -29,6 +29,9 @@ public:
 
   bool hasClock = false;
   plat::LocalTime clock{};   // the date and the time of day, when hasClock
+  // The clock was set by the user rather than read: before the clock was ever
+  // read or set (its snapshot text empty), only such a clock is sent.
+  bool clockSetByUser = false;
 
 private:
   std::vector<SettingValue> m_values;   // in catalogue order

@@ -16,6 +16,9 @@ void ShowSetting(CPageDialog& page, const inst::Setting& setting, const inst::In
 void TakeSetting(const CPageDialog& page, const inst::Setting& setting, inst::InstrumentSettings& values) {
   if (setting.kind == inst::Kind::Clock) {
     const CDlg3& user1 = static_cast<const CDlg3&>(page);
+    const CString dateText = user1.m_dateClock.GetWindowText(), timeText = user1.m_timeClock.GetWindowText();
+    values[setting].text = dateText.IsEmpty() && timeText.IsEmpty() ? "" : dateText.str() + " " + timeText.str();
+    values.clockSetByUser = user1.ClockChangedByUser();
     fw::DateTime date, time;
     values.hasClock = user1.m_dateClock.GetTime(date) && user1.m_timeClock.GetTime(time);
     if (!values.hasClock) return;

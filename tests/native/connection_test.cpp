@@ -134,8 +134,8 @@ TEST_F(Connection, DisconnectingKeepsPagesAndSnapshot) {
   Start();
   ASSERT_TRUE(Connect());
   dlg->m_dlgUser1.m_editBuzzer.SetWindowText("25.0");
-  dlg->m_snapBuzzer = "25.0";
-  dlg->m_snapModelCode = 3;
+  dlg->m_snapshot["buzzer"].text = "25.0";
+  dlg->m_snapshot["model_code"].item = 3;
   ui::Click(*dlg, IDC_BUTTON_CONNECT);
   EXPECT_EQ(dlg->m_bConnected, 0);
   EXPECT_EQ(dlg->m_pSerial, nullptr);
@@ -146,8 +146,8 @@ TEST_F(Connection, DisconnectingKeepsPagesAndSnapshot) {
   EXPECT_FALSE(ui::IsEnabled(*dlg, IDC_BUTTON_SET));
   EXPECT_FALSE(ui::IsEnabled(*dlg, IDC_BUTTON_READ));
   EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "25.0");
-  EXPECT_EQ(dlg->m_snapBuzzer, "25.0");
-  EXPECT_EQ(dlg->m_snapModelCode, 3);
+  EXPECT_EQ(dlg->m_snapshot["buzzer"].text, "25.0");
+  EXPECT_EQ(dlg->m_snapshot["model_code"].item, 3);
   EXPECT_EQ(dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
   // And it connects again.
   EXPECT_TRUE(Connect());
