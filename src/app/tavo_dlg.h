@@ -92,8 +92,6 @@ public:
   private:
     CTAVODlg& m_dlg;
   };
-  // True while a sequence runs and a close request waits for its end.
-  bool CloseWaiting() const { return m_bCloseWaiting != 0; }
 
   IconHandle OnQueryDragIcon() override { return m_hIcon; }
   // The application's memory records.

@@ -13,9 +13,6 @@ namespace fw {
 
 // A colour as 0x00BBGGRR.
 typedef std::uint32_t Colour;
-inline constexpr Colour Rgb(int r, int g, int b) {
-  return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
 
 // Message box styles and answers.
 enum : unsigned {
