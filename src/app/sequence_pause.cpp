@@ -5,5 +5,5 @@
 
 void CTAVODlg::PauseBetweenCommands() {
   const CIniFile* settings = m_pSerial ? m_pSerial->Settings() : nullptr;
-  if (settings && settings->SendDelay > 0) plat::SleepMs(static_cast<unsigned>(settings->SendDelay));
+  if (settings && settings->SendDelay > 0) plat::SleepMs(plat::CapWaitMs(settings->SendDelay));
 }

@@ -68,7 +68,7 @@ bool WholeNumber(const std::string& text, int low, int& value) {
 
 // Sleeps `seconds`, waking early on Ctrl-C.
 void Wait(int seconds) {
-  for (int waited = 0; waited < seconds * 10 && !g_stop; ++waited) plat::SleepMs(100);
+  for (long long waited = 0; waited < seconds * 10LL && !g_stop; ++waited) plat::SleepMs(100);
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ int IdentifyInstrument(CCommandContext& dlg) {
   ReplyReader reply(*dlg.m_pSerial, 'v');
   if (!reply.Answered()) return 0;
   const inst::Identity identity = inst::IdentityOf(reply);
+  if (reply.Damaged()) return 0;
   dlg.m_dlgUser2.m_staticModelName.SetWindowText(identity.model.c_str());
   dlg.m_dlgUser2.m_staticVersion.SetWindowText(identity.version.c_str());
   ApplyIoTRule(dlg, identity.iot);

@@ -15,7 +15,10 @@ int ReadMemoryData(CCommandContext& dlg, bool& whole) {
   if (outcome != QueryOutcome::Replied) return 0;
   plat::LockGuard guard(link.ReplyLock());
   if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), 'O')) return 0;
-  whole = SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), dlg.MemoryRecordsStore());
+  MemoryRecords records;
+  whole = SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), records);
+  if (!whole && records.IsEmpty()) return 0;   // bytes came, but not one record: the download failed
+  dlg.MemoryRecordsStore() = records;
   return 1;
 }
 

@@ -8,9 +8,10 @@
 class CCommandContext;
 
 // Queries the whole memory in one reply, waiting up to TimeOut x 180 ms, and
-// rebuilds the context's memory records from it. 0 when no reply came, the line failed
-// or six sends were refused (the records are kept). On 1, `whole` tells
-// whether every record of the reply was taken and no bytes were left over.
+// rebuilds the context's memory records from it. 0 when no reply came, the line failed,
+// six sends were refused or a reply that carried bytes held not one whole
+// record (the records are kept). On 1, `whole` tells whether every record of
+// the reply was taken and no bytes were left over (one ETX aside).
 int ReadMemoryData(CCommandContext& dlg, bool& whole);
 
 // Writes `records` to the CSV file `path`, replacing it. 0 when the

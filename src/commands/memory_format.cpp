@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/control_bytes.h"
+
 namespace {
 
 constexpr int kFirstRecordPosition = 2;   // after STX and 'O'
@@ -27,7 +29,9 @@ bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& re
   records.RemoveAll();
   if (!reply || length < kFirstRecordPosition) return false;
   const int count = (length - kFirstRecordPosition) / kMemoryRecordSize;
-  bool whole = (length - kFirstRecordPosition) % kMemoryRecordSize == 0;
+  // The instrument may close its frame with one ETX before the EOT: no damage.
+  const int left = (length - kFirstRecordPosition) % kMemoryRecordSize;
+  bool whole = left == 0 || (left == 1 && reply[length - 1] == kEtx);
   for (int i = 0; i < count; ++i) {
     const std::uint8_t* bytes = reply + kFirstRecordPosition + kMemoryRecordSize * i;
     if (IsWholeRecord(bytes)) records.Add(KeptRecord(bytes));

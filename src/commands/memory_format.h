@@ -17,7 +17,7 @@ constexpr int kMemoryTextSize = 38;
 // from STX on): 40 bytes each from position 2, a partial last one ignored.
 // A record whose bytes 38-39 are not CR LF is dropped; the others keep their
 // places. True when the reply was whole: no record dropped, no bytes left
-// over after the last record.
+// over after the last record but for one ETX.
 bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records);
 
 // The CSV file's bytes: each record's text followed by CR; no header, no LF.

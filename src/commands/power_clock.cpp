@@ -21,6 +21,7 @@ int GetAutoPowerOff(CCommandContext& dlg) { return QuerySettings(dlg, 'Q'); }
 int ShowAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(kChoicePosition));
+    if (reply.Damaged()) return false;
     if (choice <= 1) dlg.m_dlgUser2.m_staticAutoPowerOff.SetWindowText(kAutoPowerOffTexts[choice]);
     return true;
   });
@@ -38,6 +39,7 @@ int ShowClock(CCommandContext& dlg) {
     CString text;
     text.Format("20%s/%s/%s %s:%s:%s", field(0).c_str(), field(1).c_str(), field(2).c_str(), field(3).c_str(),
                 field(4).c_str(), field(5).c_str());
+    if (reply.Damaged()) return false;
     dlg.m_dlgUser2.m_staticClock.SetWindowText(text);
     return true;
   });

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "instrument/number_rule.h"
 #include "instrument/query.h"
 #include "instrument/setting_codec.h"
 #include "link/transactions.h"
@@ -36,21 +37,25 @@ bool Changed(const WriteGroup& row, const InstrumentSettings& values, const Inst
   return differs && (!row.anyFilled || filled);
 }
 
-// The first of the group's texts that is empty where all must be filled, or null.
-const Setting* FirstEmpty(const WriteGroup& row, const InstrumentSettings& values) {
-  if (!row.allFilled) return nullptr;
-  for (const Setting* setting : GroupSettings(row.group))
-    if (setting->kind == Kind::Number && values[*setting].text.empty()) return setting;
+// The first of the group's texts that fails its page's rule, whether the user
+// typed it or the instrument reported it; where all must be filled, an empty
+// one fails too, since it would go out as zero. Null when every one passes.
+const Setting* FirstFailed(const WriteGroup& row, const InstrumentSettings& values) {
+  for (const Setting* setting : GroupSettings(row.group)) {
+    if (setting->kind != Kind::Number) continue;
+    const std::string& text = values[*setting].text;
+    if ((row.allFilled && text.empty()) || !PassesRule(setting->rule, text.c_str())) return setting;
+  }
   return nullptr;
 }
 
-// Sends one group when it changed; 0 (after its message) when a text it
-// needs is empty or it was not acknowledged. A frame that cannot be built or
+// Sends one group when it changed; 0 (after its message) when a text of its
+// frame fails its rule or it was not acknowledged. A frame that cannot be built or
 // written fails the group at once and uses one resend.
 int WriteChangedGroup(Instrument& instrument, Reporter& reporter, const WriteGroup& row, int& retryCounter) {
   if (!Changed(row, instrument.values, instrument.snapshot)) return 1;
-  if (const Setting* empty = FirstEmpty(row, instrument.values)) {
-    reporter.Tell(empty->rule.message, empty->rule.caption, Icon::Exclamation);
+  if (const Setting* failed = FirstFailed(row, instrument.values)) {
+    reporter.Tell(failed->rule.message, failed->rule.caption, Icon::Exclamation);
     return 0;
   }
   CSerial& link = *instrument.link;

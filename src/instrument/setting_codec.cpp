@@ -91,6 +91,7 @@ bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values
       TakeField(setting, reply, taken[setting]);
     }
   }
+  if (reply.Damaged()) return false;   // a control byte where a setting was read
   values = taken;
   return true;
 }

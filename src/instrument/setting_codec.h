@@ -10,8 +10,9 @@
 namespace inst {
 
 // Takes every setting that the reply of `letter` holds into `values`. False
-// when the reply cannot be taken (a clock that is no date and time); `values`
-// is then unchanged.
+// when the reply cannot be taken (a clock that is no date and time, or a
+// control byte at a position a setting is read from); `values` is then
+// unchanged.
 bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values);
 
 // The setting frame of `group` built from `values`. False, and no frame, for

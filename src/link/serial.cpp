@@ -58,11 +58,12 @@ int CSerial::Close() {
 
 int CSerial::Write(const std::uint8_t* bytes, int count) {
   if (!m_pIni) return 0;
-  ++m_nRequests;   // before the first byte: whatever is still open is cut off
-  const unsigned pause = m_pIni->SleepTime > 0 ? m_pIni->SleepTime : 0;
+  const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
+  const unsigned pause = plat::CapWaitMs(m_pIni->SleepTime);
   int sent = 0;
   int refusals = 0;
   while (sent < count) {
+    if (sent == count - 1) m_nLastByteSent = request;   // from now on an acknowledgement may answer it
     plat::WriteResult result = m_port->WriteByte(bytes[sent]);
     if (result == plat::WriteResult::Failed) return 0;
     plat::SleepMs(pause);
@@ -88,6 +89,7 @@ void CSerial::ReceiveFrames() {
     std::uint8_t byte = 0;
     const plat::ReadResult read = m_port->ReadByte(byte);
     const unsigned request = m_nRequests;
+    const bool requestSent = m_nLastByteSent == request;
     if (read != plat::ReadResult::Failed) m_bReadsFailing = 0;
     switch (read) {
       case plat::ReadResult::Byte:
@@ -97,7 +99,7 @@ void CSerial::ReceiveFrames() {
         }
         switch (frame.Feed(byte)) {
           case FrameStep::Complete:
-            DispatchReply(frame.Bytes(), frame.Length(), frameRequest);
+            DispatchReply(frame.Bytes(), frame.Length(), frameRequest, requestSent);
             frame.Clear();
             break;
           case FrameStep::Dropped:
@@ -117,7 +119,7 @@ void CSerial::ReceiveFrames() {
         break;
     }
   }
-  if (frame.HasDeliverable()) DispatchReply(frame.Bytes(), frame.Length(), frameRequest);
+  if (frame.HasDeliverable()) DispatchReply(frame.Bytes(), frame.Length(), frameRequest, false);
 }
 
 // Nothing more can come: the waiting query fails, and a waiting setting
@@ -164,22 +166,22 @@ void CSerial::WakeAwaited(char letter) {
   if (plat::Event* event = ReplyEvent(letter)) event->Set();
 }
 
-int CSerial::DispatchReply(const std::uint8_t* frame, int length, unsigned request) {
+int CSerial::DispatchReply(const std::uint8_t* frame, int length, unsigned request, bool requestSent) {
   ReplyDispatch dispatch;
   bool refused = false;
   char awaited;
   {
     plat::LockGuard guard(m_replyLock);
     awaited = m_awaitedLetter;
-    if (frame[0] == kStx) {
+    if (frame[0] == kStx && m_answer != Answer::Replied) {   // a settled answer is kept as it came
       std::memcpy(m_reply, frame, length);
       m_nReplyLength = length;
       if (IsReplyOf(frame, length, awaited)) SettleAnswer(request, Answer::Replied);
-    } else if (frame[0] == kNak) {
+    } else if (frame[0] == kNak && requestSent) {
       refused = SettleAnswer(request, Answer::Refused);
     }
-    // An acknowledgement read before the request under way was sent is not its answer.
-    const bool current = request == m_nRequests;
+    // An acknowledgement read before the request under way was sent whole is not its answer.
+    const bool current = request == m_nRequests && requestSent;
     dispatch = ClassifyFrame(frame, length, current && m_bAwaitingAck != 0);
   }
   if (refused) {

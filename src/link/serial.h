@@ -11,14 +11,16 @@
 // off and nothing valid is lost). A query attempt names the reply letter it
 // awaits before it writes its frame (ExpectReply); the first of these that
 // arrives for that request then answers it, and later ones change nothing:
-//   - the reply frame of that letter: Replied;
+//   - the reply frame of that letter: Replied; the reply buffer then keeps
+//     that frame until the next ExpectReply, whatever frames follow;
 //   - a NAK: Refused;
 //   - a frame dropped for its length, or a failed read: Failed.
 // Refused and Failed also signal the reply event of the awaited letter, so
 // that the waiting side wakes at once. ACK and NAK bytes never touch the
-// reply buffer, and an acknowledgement read before the request under way was
-// written is no answer to it. A failed read also wakes a setting that awaits
-// its acknowledgement (ReadsFailing then tells why).
+// reply buffer, and an ACK or NAK read before the last byte of the request
+// under way went to the port is no answer to it (the instrument answers only
+// a whole frame; an earlier one is stray, or an echo). A failed read also
+// wakes a setting that awaits its acknowledgement (ReadsFailing then tells why).
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -96,7 +98,8 @@ private:
   // Acts on a whole frame read for `request`: a reply frame takes the reply
   // buffer and signals its letter, an awaited ACK or NAK is recorded. 1 when
   // accepted, 0 when ignored.
-  int DispatchReply(const std::uint8_t* frame, int length, unsigned request);
+  // `requestSent`: the last byte of `request` had gone to the port when the frame's last byte was read.
+  int DispatchReply(const std::uint8_t* frame, int length, unsigned request, bool requestSent);
   // Under the reply-buffer lock: the awaited request gets `answer` when it is
   // still unanswered and `request` is its own; true when it did.
   bool SettleAnswer(unsigned request, Answer answer);
@@ -115,6 +118,7 @@ private:
   std::atomic<int> m_bAwaitingAck{0};
   std::atomic<std::uint8_t> m_nLastAck{0};
   std::atomic<unsigned> m_nRequests{0};   // requests written so far
+  std::atomic<unsigned> m_nLastByteSent{0};   // the last request whose last byte went to the port
   std::atomic<int> m_bReadsFailing{0};
   // The awaited answer, under the reply-buffer lock.
   char m_awaitedLetter = 0;

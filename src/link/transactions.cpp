@@ -14,7 +14,7 @@ int SendFrame(CSerial& link, const std::string& frame) {
 
 unsigned TimeOutMs(const CSerial& link) {
   const CIniFile* ini = link.Settings();
-  return ini && ini->TimeOut > 0 ? static_cast<unsigned>(ini->TimeOut) : 0;
+  return ini ? plat::CapWaitMs(ini->TimeOut) : 0;
 }
 
 // Waits until the request is answered or `waitMs` have passed. The event
@@ -45,10 +45,10 @@ CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyL
 }  // namespace
 
 unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter) {
-  unsigned timeOut = ini.TimeOut > 0 ? static_cast<unsigned>(ini.TimeOut) : 0;
-  if (replyLetter == 'V') return timeOut + 1000;
-  if (replyLetter == 'O') return timeOut * 180;
-  return timeOut;
+  const long long timeOut = ini.TimeOut > 0 ? ini.TimeOut : 0;
+  if (replyLetter == 'V') return plat::CapWaitMs(timeOut + 1000);
+  if (replyLetter == 'O') return plat::CapWaitMs(timeOut * 180);
+  return plat::CapWaitMs(timeOut);
 }
 
 QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter) {
@@ -78,7 +78,8 @@ QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame,
 
 int SendSettingFrame(CSerial& link, const std::string& frame) {
   // Awaited before the frame goes out: an instrument that answers within the
-  // pause after the last byte must not have its ACK dropped.
+  // pause after the last byte must not have its ACK dropped (the link itself
+  // drops an ACK or NAK read while the frame was still going out).
   const bool before = link.AwaitingAck();
   link.SetAwaitingAck(true);
   int written = SendFrame(link, frame);

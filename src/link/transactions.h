@@ -20,7 +20,8 @@ enum class QueryOutcome {
 };
 
 // The wait for a reply in ms: TimeOut, TimeOut + 1000 for the A/D counts ('V'),
-// TimeOut x 180 for the memory data ('O').
+// TimeOut x 180 for the memory data ('O'); computed in 64 bits and held
+// within the longest wait the platform expresses (plat::kLongestWaitMs).
 unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter);
 
 // The query transaction: sends `frame`, waits for the reply of `replyLetter`
@@ -32,9 +33,10 @@ QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter)
 QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter);
 
 // Sends a setting frame; when every byte was written, an acknowledgement is
-// awaited from now on (from the first byte on, in fact, so that no early
-// answer is lost; a failed write leaves the flag as it was). Returns the
-// result of the write.
+// awaited from now on (the flag is set before the first byte, so that no
+// quick answer is lost, but the link takes only an ACK or NAK read once the
+// frame's last byte went to the port; a failed write leaves the flag as it
+// was). Returns the result of the write.
 int SendSettingFrame(CSerial& link, const std::string& frame);
 
 // What a set transaction does when its setting frame could not be written.

@@ -3,6 +3,15 @@
 
 namespace plat {
 
+// The longest wait or pause the platform expresses, in ms: one below the
+// 32-bit value that the system's waits take as "for ever" (about 49.7 days).
+constexpr unsigned kLongestWaitMs = 0xFFFFFFFEu;
+
+// A wait computed in 64 bits, held within 0 and kLongestWaitMs.
+constexpr unsigned CapWaitMs(long long ms) {
+  return ms <= 0 ? 0u : ms >= static_cast<long long>(kLongestWaitMs) ? kLongestWaitMs : static_cast<unsigned>(ms);
+}
+
 // Blocks the calling thread for `ms` milliseconds.
 void SleepMs(unsigned ms);
 

@@ -32,6 +32,18 @@ bool FileExists(const std::string& pattern);
 // True when `path` names an existing directory.
 bool IsDirectory(const std::string& path);
 
+// What a path names, symbolic links followed.
+enum class FileKind {
+  Missing,   // nothing (or a link that leads nowhere)
+  Regular,   // a file on a disk
+  Other      // a directory, a FIFO, a device
+};
+FileKind KindOf(const std::string& path);
+
+// The name a chain of symbolic links starting at `path` ends at; `path`
+// itself when it is no link (and on Windows, where links are not followed).
+std::string LinkTarget(const std::string& path);
+
 // Creates one directory level (as CreateDirectoryA). False when it fails or already exists.
 bool MakeDirectory(const std::string& path);
 

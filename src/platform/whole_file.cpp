@@ -29,12 +29,14 @@ bool WriteDirectly(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  const std::string target = LinkTarget(path);   // a link stays, its file gets the bytes
+  if (KindOf(target) == FileKind::Other) return WriteDirectly(target, bytes);   // a FIFO, a device
   OutFile file;
   std::string scratch;
-  if (!CreateScratch(path, file, scratch)) return WriteDirectly(path, bytes);
+  if (!CreateScratch(target, file, scratch)) return WriteDirectly(target, bytes);
   bool written = file.Write(bytes);
   bool closed = file.Close();
-  if (written && closed && RenameReplacing(scratch, path)) return true;
+  if (written && closed && RenameReplacing(scratch, target)) return true;
   RemoveFile(scratch);
   return false;
 }

@@ -1,8 +1,10 @@
 // A file written whole or not at all: the bytes go into a new file beside it,
 // which takes its name only once every byte was written and the file closed.
-// Where no file can be made beside it (a folder that lets files be written
-// but not created, a name too long for the scratch name), the file itself is
-// written. Called from the GUI thread only.
+// A symbolic link is followed: the file it leads to is the one replaced, and
+// the link stays. Where no file can be made beside it (a folder that lets
+// files be written but not created, a name too long for the scratch name),
+// and where the name is no regular file (a FIFO, a device, a directory), the
+// name itself is written and its errors reported. Called from the GUI thread only.
 #pragma once
 #include <string>
 

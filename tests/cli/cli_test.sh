@@ -24,7 +24,9 @@ start_sim() {
   local name=$1
   shift
   rm -f "$work/$name.device"
-  "$sim" --link "$TAVO_PORT_DIR/$name" --log "$work/$name.log" --records-out "$work/$name.records" "$@" \
+  # setpriv: the simulator ends with this script, also when the script is killed.
+  setpriv --pdeathsig KILL "$sim" --link "$TAVO_PORT_DIR/$name" --log "$work/$name.log" \
+    --records-out "$work/$name.records" "$@" \
     > "$work/$name.device" &
   sim_pids+=($!)
   for _ in $(seq 100); do [ -s "$work/$name.device" ] && return 0; sleep 0.05; done
@@ -97,11 +99,21 @@ download_on_terminal() {
   (cd "$work" && script -qec "'$cli' download --port COM7 -o memory.csv" /dev/null) 2>&1 | tr '\r' '\n' > "$work/err"
 }
 
+# download into a FIFO, read by cat into fifo.out (cat gives up after a while
+# when nothing ever opens the FIFO for writing).
+fifo_download() {
+  rm -f "$work/fifo" && mkfifo "$work/fifo" && { timeout 20 cat "$work/fifo" > "$work/fifo.out" & }
+  local reader=$! status=0
+  tavo_cli download --port COM7 -o fifo || status=$?
+  wait "$reader"
+  return $status
+}
 # A memory download waits 180 TimeOuts for its answer.
 printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.ini"
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
+printf 'level1 = 29.0\n' > "$work/level1.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
@@ -120,6 +132,7 @@ cases=(
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
   "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
+  "apply: a level the instrument holds out of range keeps the thresholds from going out|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has '15.0～40.0℃の範囲で入力してください。' && ! grep -q ' 02 53 ' $work/COM7.log"
   "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
   "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
@@ -130,6 +143,10 @@ cases=(
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
   "download with standard error on a terminal: progress|--records 37|download_on_terminal|0|err_has '  37 records    1482 bytes' && records_with_cr memory.csv"
   "download fails (--ini with a short wait): an existing file stays, the message in UTF-8|--ignore O|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv --ini short.ini|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has '一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。' && utf8_only err"
+  "download: a reply with not one whole record fails, the file as it was|--reply O#$(printf '%045d' 0)|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。'"
+  "download -o a link: the file it leads to written, the link kept|--records 37|echo earlier > $work/real.csv; ln -sfn real.csv $work/latest.csv; tavo_cli download --port COM7 -o latest.csv|0|[ -L $work/latest.csv ] && records_with_cr real.csv"
+  "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
+  "download -o /dev/full: the failure reported|--records 37|tavo_cli download --port COM7 -o /dev/full|1|err_has 'CSVﾌｧｲﾙの書込に失敗しました。'"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"

@@ -20,8 +20,8 @@ namespace {
 
 using Boxes = SimBench::Boxes;
 
-// Short waits: a reply within 100 ms; the memory within 50 x 180 ms.
-const char kIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=1\r\n";
+// Short waits: a reply within 300 ms (also on a busy machine); the memory within 50 x 180 ms.
+const char kIni[] = "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=1\r\n";
 const char kMemoryIni[] = "[COMM]\r\nTimeOut=50\r\nSendDelay=10\r\nSleepTime=1\r\n";
 // Bounds that only a hung sequence exceeds, however slow the machine.
 constexpr long kSequenceBoundMs = 15000;
@@ -146,23 +146,29 @@ TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
   run.ExpectDisconnects();
 }
 
-// A setting refused every time: six sends, then its failure is reported;
-// the snapshot keeps the value last acknowledged, the page what was typed.
+// A setting refused every time, or acknowledged only while its frame was
+// still going out: six sends, then its failure is reported; the snapshot
+// keeps the value last acknowledged, the page what was typed.
 TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
-  Bench run;
-  run.ConnectTo({"--refuse", "B"});
-  EXPECT_LT(run.Read(0), kSequenceBoundMs);
-  ASSERT_EQ(run.Shown(), Boxes{});
-  const CString acknowledged = run.dlg->m_snapshot["buzzer"].text;
-  ASSERT_FALSE(acknowledged.IsEmpty());
-  run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
-  run.ClearFrames();
-  EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
-  EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
-  EXPECT_EQ(run.Frames().size(), 6u);
-  EXPECT_EQ(run.dlg->m_snapshot["buzzer"].text, acknowledged);
-  EXPECT_EQ(run.dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
-  run.ExpectDisconnects();
+  // Bytes 30 ms apart: the early ACK is read long before the frame's last byte goes.
+  const char kSlowSendIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=30\r\n";
+  for (const char* fault : {"--refuse", "--early-ack"}) {
+    SCOPED_TRACE(fault);
+    Bench run;
+    run.ConnectTo({fault, "B"}, kSlowSendIni);
+    EXPECT_LT(run.Read(0), kSequenceBoundMs);
+    ASSERT_EQ(run.Shown(), Boxes{});
+    const CString acknowledged = run.dlg->m_snapshot["buzzer"].text;
+    ASSERT_FALSE(acknowledged.IsEmpty());
+    run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
+    run.ClearFrames();
+    EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
+    EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
+    EXPECT_EQ(run.Frames().size(), 6u);
+    EXPECT_EQ(run.dlg->m_snapshot["buzzer"].text, acknowledged);
+    EXPECT_EQ(run.dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
+    run.ExpectDisconnects();
+  }
 }
 
 // A reply that stops half-way fails its step; the frame it left open is
@@ -188,6 +194,7 @@ TEST(LineFaults, FaultsOfSingleAnswersOnARead) {
       {"a stray NAK behind the measurement", {"--stray-nak", "D"}, 1, {}},
       {"the first measurement cut off", {"--cut-once", "D"}, 2, {{kMeasurementFailed, kMeasurementCaption}}},
       {"control bytes around every answer", {"--control-noise", "2"}, 2, {}},
+      {"a short second measurement behind the answer", {"--second", "D"}, 1, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -211,6 +218,7 @@ TEST(LineFaults, FaultsOfSingleAnswersOnADownload) {
        kAtOnceMemoryMs},
       {"a NAK first: sent again at once", {"--naks", "1"}, 1, {}, 30, kAtOnceMemoryMs},
       {"control bytes around every answer", {"--control-noise", "2"}, 2, {}, 30, kAtOnceMemoryMs},
+      {"an ETX before the EOT: no damage", {"--etx", "O"}, 1, {}, 30, kAtOnceMemoryMs},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -252,7 +260,9 @@ TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
 // A reply longer than the reply buffer is dropped whole; the next one is read.
 TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
   Bench run;
-  run.ConnectTo({"--reply", "D" + std::string(25000, '9')});
+  // The default TimeOut: the next reply comes behind the rest of the oversize one.
+  run.ConnectTo({"--reply", "D" + std::string(25000, '9')},
+                "[COMM]\r\nTimeOut=1000\r\nSendDelay=10\r\nSleepTime=1\r\n");
   run.Hold();
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), (Boxes{{kMeasurementFailed, kMeasurementCaption}}));
@@ -263,17 +273,20 @@ TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
   run.ExpectDisconnects();
 }
 
-// 512 records do not fit the reply buffer: the download fails and the
-// earlier records and file stay.
-TEST(LineFaults, AMemoryOfMoreThan511RecordsFailsTheDownload) {
-  Bench run;
-  run.ConnectTo({"--reply", "O" + MemoryRecords(512)}, kMemoryIni);
-  run.Hold();
-  EXPECT_LT(run.Download(), kAtOnceMemoryMs);
-  EXPECT_EQ(run.Shown(), (Boxes{{kReadFailed, "一括読出"}}));
-  run.ExpectHeld();
-  EXPECT_EQ(run.Frames().size(), 1u);
-  run.ExpectDisconnects();
+// 512 records do not fit the reply buffer; a byte slipped in before the first
+// record leaves not one whole: the download fails and the earlier records and file stay.
+TEST(LineFaults, AMemoryWithNoRecordToTakeFailsTheDownload) {
+  for (const std::string& memory : {"O" + MemoryRecords(512), "O#" + MemoryRecords(3)}) {
+    SCOPED_TRACE(memory.size());
+    Bench run;
+    run.ConnectTo({"--reply", memory}, kMemoryIni);
+    run.Hold();
+    EXPECT_LT(run.Download(), kAtOnceMemoryMs);
+    EXPECT_EQ(run.Shown(), (Boxes{{kReadFailed, "一括読出"}}));
+    run.ExpectHeld();
+    EXPECT_EQ(run.Frames().size(), 1u);
+    run.ExpectDisconnects();
+  }
 }
 
 }  // namespace

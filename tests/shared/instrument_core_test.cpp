@@ -43,6 +43,12 @@ ReplyReader Reply(const std::string& letterAndPayload) {
                      letterAndPayload[0]);
 }
 
+// A setting's value as the tables write it: its text, or its item as a number.
+std::string Shown(const InstrumentSettings& values, const char* key) {
+  const inst::Setting& setting = *inst::FindSetting(key);
+  return setting.kind == inst::Kind::List ? std::to_string(values[setting].item) : values[setting].text;
+}
+
 TEST(InstrumentCore, GroupFramesByteForByte) {
   struct Case {
     const char* name;
@@ -131,12 +137,39 @@ TEST(InstrumentCore, RepliesGiveValues) {
     SCOPED_TRACE(c.reply);
     InstrumentSettings values;
     ASSERT_TRUE(inst::TakeReply(c.reply[0], Reply(c.reply), values));
-    for (const auto& shown : c.shown) {
-      const inst::Setting& setting = *inst::FindSetting(shown.first);
-      const std::string value =
-          setting.kind == inst::Kind::List ? std::to_string(values[setting].item) : values[setting].text;
-      EXPECT_EQ(value, shown.second) << shown.first;
-    }
+    for (const auto& shown : c.shown) EXPECT_EQ(Shown(values, shown.first), shown.second) << shown.first;
+  }
+}
+
+// A control byte at a position a setting is read from fails the reply and
+// leaves every value; one where nothing is read does not; positions beyond a
+// shorter reply read as empty.
+TEST(InstrumentCore, DamagedAndShortReplies) {
+  struct Case {
+    const char* reply;   // letter, then payload
+    int zeroAt;          // frame position (STX 0) given a zero byte; -1 none
+    bool taken;
+    std::vector<std::pair<const char*, std::string>> shown;   // key: its text, or its item as a number
+  };
+  const Case cases[] = {
+      {"B028.56", 5, false, {{"buzzer", "before"}}},   // its point
+      {"B028.56", 7, true, {{"buzzer", "28.5"}}},      // after the value
+      {"Sa028.06b015.06c033.06d035.06", 13, false, {{"level1", "before"}, {"level2", "before"}}},
+      {"M5", 2, false, {{"model_code", "0"}}},
+      {"sa030 b 08 17", 10, false, {{"iot_interval", "-1"}, {"iot_start", "before"}}},
+      {"Sa028.06", -1, true, {{"level1", "28.0"}, {"level2", ""}, {"level4", ""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.reply) + " " + std::to_string(c.zeroAt));
+    std::string frame = std::string("\x02") + c.reply;
+    if (c.zeroAt >= 0) frame[static_cast<size_t>(c.zeroAt)] = '\0';
+    const ReplyReader reply(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()),
+                            c.reply[0]);
+    InstrumentSettings values;
+    for (const inst::Setting& setting : inst::Settings())
+      if (setting.kind == inst::Kind::Number) values[setting].text = "before";
+    EXPECT_EQ(inst::TakeReply(c.reply[0], reply, values), c.taken);
+    for (const auto& shown : c.shown) EXPECT_EQ(Shown(values, shown.first), shown.second) << shown.first;
   }
 }
 

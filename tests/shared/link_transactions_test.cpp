@@ -34,9 +34,11 @@ private:
 class TransactionTest : public ::testing::Test {
 protected:
   // A link whose instrument answers the frames it gets with `script`.
-  void Connect(std::vector<std::string> script, int timeOutMs = 100) {
+  // `during`: bytes that arrive while each frame is still going out.
+  void Connect(std::vector<std::string> script, int timeOutMs = 100, const std::string& during = "") {
     dir_.Write("TAVO.ini", "[COMM]\r\nTimeOut=" + std::to_string(timeOutMs) + "\r\nSleepTime=0\r\n");
     auto port = std::make_unique<FakePort>(Instrument(std::move(script)));
+    port->duringFrame = during;
     port_ = port.get();
     link_ = std::make_unique<CSerial>(std::move(port));
     ASSERT_EQ(link_->Open("COM1"), 1);
@@ -70,6 +72,8 @@ TEST_F(TransactionTest, QueryOutcomes) {
       {"a NAK refuses with no setting awaited too", {kNakByte, kQReply}, false, QueryOutcome::Replied, 2, "\x02Q1", 1},
       {"a stray ACK behind the reply leaves it", {kQReply + kAckByte}, true, QueryOutcome::Replied, 1, "\x02Q1", 1},
       {"a stray NAK behind the reply leaves it", {kQReply + kNakByte}, true, QueryOutcome::Replied, 1, "\x02Q1", 1},
+      {"a second frame of the letter behind the answer leaves it", {kQReply + "\x02Q9\x04"}, false,
+       QueryOutcome::Replied, 1, "\x02Q1", 1},
       {"a reply of another letter is no answer", {kDReply}, false, QueryOutcome::NoReply, 1, "\x02" "D1", 1},
       {"a reply cut off, then the next request answered", {"\x02Q9", kQReply}, false, QueryOutcome::Replied, 2,
        "\x02Q1", 2},
@@ -119,16 +123,17 @@ TEST_F(TransactionTest, ANakLeftFromAnEarlierExchangeDoesNotFailAQuery) {
 
 TEST_F(TransactionTest, SetOutcomes) {
   const struct { const char* name; std::vector<std::string> script; int counter; int result; int sends; int after;
-                 bool readsFail; } cases[] = {
+                 bool readsFail; std::string during; } cases[] = {
       {"ACK at once", {kAckByte}, 1, 1, 1, 1, false},
       {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3, false},
       {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6, false},
       {"silent", {}, 1, 0, 6, 6, false},
       {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6, false},
       {"reads that fail: no resend", {kAckByte}, 1, 0, 1, 1, true},
+      {"an ACK while the frame goes out, none after", {}, 1, 0, 6, 6, false, kAckByte},
   };
   for (const auto& c : cases) {
-    Connect(c.script);
+    Connect(c.script, 100, c.during);
     if (c.readsFail) FailReads();
     int counter = c.counter;
     EXPECT_EQ(SetAutoPowerOff(counter), c.result) << c.name;
@@ -178,10 +183,11 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
 TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   const unsigned timeOut = 400;
   // A NAK signals nothing, so it waits out the time-out like silence; the ACK ends the wait.
-  const struct { const char* name; std::string answer; bool waitsOut; int acknowledged; } cases[] = {
-      {"acknowledged", kAckByte, false, 1}, {"refused", kNakByte, true, 0}, {"unanswered", "", true, 0}};
+  const struct { const char* name; std::string answer; bool waitsOut; int acknowledged; std::string during; } cases[] = {
+      {"acknowledged", kAckByte, false, 1}, {"refused", kNakByte, true, 0}, {"unanswered", "", true, 0},
+      {"an ACK while the frame goes out", "", true, 0, kAckByte}};
   for (const auto& c : cases) {
-    Connect({c.answer}, timeOut);
+    Connect({c.answer}, timeOut, c.during);
     const auto start = plat::MonotonicMs();
     EXPECT_EQ(RunResetTransaction(*link_, ResetSettingsFrame()), c.acknowledged) << c.name;
     const auto spent = plat::MonotonicMs() - start;
@@ -197,11 +203,16 @@ TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   }
 }
 
-TEST(ReplyWait, DependsOnTheLetter) {
-  CIniFile ini;
-  ini.TimeOut = 1000;
-  const struct { char letter; unsigned ms; } cases[] = {{'Q', 1000}, {'v', 1000}, {'V', 2000}, {'O', 180000}};
-  for (const auto& c : cases) EXPECT_EQ(ReplyWaitMs(ini, c.letter), c.ms) << c.letter;
+TEST(ReplyWait, DependsOnTheLetterAndNeverWrapsAround) {
+  const struct { int timeOut; char letter; unsigned ms; } cases[] = {
+      {1000, 'Q', 1000}, {1000, 'v', 1000}, {1000, 'V', 2000}, {1000, 'O', 180000},
+      {23860930, 'O', plat::kLongestWaitMs}, {2147483647, 'V', 2147484647u}, {2147483647, 'Q', 2147483647u},
+      {-5, 'O', 0}};
+  for (const auto& c : cases) {
+    CIniFile ini;
+    ini.TimeOut = c.timeOut;
+    EXPECT_EQ(ReplyWaitMs(ini, c.letter), c.ms) << c.timeOut << c.letter;
+  }
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
       {"LF CR is no ending", Reply(Text(0) + "\n\r" + b), {Text(1)}, false},
       {"a shifted reply keeps nothing", Reply(" " + a + b), {}, false},
       {"bytes after the last record are ignored", Reply(a + b + "\r\n"), {Text(0), Text(1)}, false},
+      {"one ETX after the last record is no damage", Reply(a + "\x03"), {Text(0)}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -6,6 +6,7 @@
 
 namespace {
 constexpr auto kReadWait = std::chrono::milliseconds(20);
+constexpr unsigned kTakenWaitMs = 10000;   // only a hung link takes this long
 }
 
 bool FakePort::Open(const std::string&, const plat::LineSettings&) {
@@ -21,8 +22,9 @@ void FakePort::Close() {
 }
 
 plat::ReadResult FakePort::ReadByte(std::uint8_t& byte) {
-  ++reads;
   std::unique_lock<std::mutex> lock(m_mutex);
+  ++reads;
+  m_changed.notify_all();
   if (!m_open || readsFail) return plat::ReadResult::Failed;
   m_changed.wait_for(lock, kReadWait, [this] { return !m_incoming.empty() || !m_open; });
   if (!m_open) return plat::ReadResult::Failed;
@@ -37,6 +39,7 @@ plat::WriteResult FakePort::WriteByte(std::uint8_t byte) {
   ++writeAttempts;
   plat::WriteResult result = writeResult;
   if (result != plat::WriteResult::Written) return result;
+  if (byte == kStx && !duringFrame.empty()) ArriveAndWaitUntilTaken(duringFrame);
   std::string answer;
   {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -56,6 +59,14 @@ void FakePort::Arrive(const std::string& bytes) {
   std::lock_guard<std::mutex> lock(m_mutex);
   m_incoming += bytes;
   m_changed.notify_all();
+}
+
+void FakePort::ArriveAndWaitUntilTaken(const std::string& bytes) {
+  Arrive(bytes);
+  WaitUntilRead(kTakenWaitMs);
+  const long readsSoFar = reads;
+  std::unique_lock<std::mutex> lock(m_mutex);
+  m_changed.wait_for(lock, std::chrono::milliseconds(kTakenWaitMs), [&] { return reads > readsSoFar || !m_open; });
 }
 
 bool FakePort::WaitUntilRead(unsigned ms) {

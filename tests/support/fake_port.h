@@ -32,8 +32,13 @@ public:
   std::atomic<plat::WriteResult> writeResult{plat::WriteResult::Written};
   std::atomic<long> reads{0};
   std::atomic<int> writeAttempts{0};   // every WriteByte, refused and failed ones included
+  // Bytes that arrive once each frame's first byte is written; the link has
+  // taken them (and gone back to reading) before its next byte is written.
+  std::string duringFrame;
 
 private:
+  void ArriveAndWaitUntilTaken(const std::string& bytes);
+
   Answer m_answer;
   std::mutex m_mutex;
   std::condition_variable m_changed;

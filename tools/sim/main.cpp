@@ -6,9 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "frame_log.h"
 #include "instrument.h"
@@ -30,6 +32,8 @@ bool Marked(const std::string& letters, char letter) {
   return letter && letters.find(letter) != std::string::npos;
 }
 
+bool IsSetting(const std::string& frame) { return frame.size() > 2 && frame[1] != '$' && frame[1] != '#'; }
+
 // Answers one frame, unless its letter is ignored or its setting refused;
 // leaves it unanswered and refuses it first as often as asked; a query given with --reply gets that payload.
 class Responder {
@@ -42,8 +46,9 @@ public:
   std::string Answer(const std::string& frame) {
     char letter = CommandLetter(frame);
     if (letter && m_options.ignored.find(letter) != std::string::npos) return "";
-    const bool setting = frame.size() > 2 && frame[1] != '$' && frame[1] != '#';
+    const bool setting = IsSetting(frame);
     if (setting && Marked(m_options.refused, letter)) return "\x15";
+    if (setting && Marked(m_options.earlyAck, letter)) return "";   // it had its ACK while coming in
     if (m_silencesLeft > 0) {
       --m_silencesLeft;
       return "";
@@ -86,14 +91,27 @@ bool WriteRecords(const std::string& path, int count) {
   return std::fclose(file) == 0 && written;
 }
 
+// The answer with a zero byte at each reply position --zero gives for
+// `letter` (0 is the STX) that the answer reaches.
+std::string WithZeroBytes(const SimOptions& options, char letter, std::string answer) {
+  for (const std::string& given : options.zeroed) {
+    const std::size_t position = std::strtoul(given.c_str() + 1, nullptr, 10);
+    if (given[0] == letter && position < answer.size()) answer[position] = '\0';
+  }
+  return answer;
+}
+
 // The faults given for `letter` applied to its answer; `cutLetters` are the
 // letters whose next answer is still to be cut once.
 std::string WithFaults(const SimOptions& options, char letter, std::string answer, std::string& cutLetters) {
+  answer = WithZeroBytes(options, letter, answer);
   const bool cutOnce = Marked(cutLetters, letter);
   if (cutOnce) cutLetters.erase(cutLetters.find(letter), 1);
   if (cutOnce || Marked(options.unplugged, letter) || Marked(options.cut, letter)) answer.resize(answer.size() / 2);
   if (Marked(options.slipped, letter) && answer.size() > 2) answer.insert(answer.size() / 2, 1, '#');
   if (answer.empty()) return answer;
+  if (Marked(options.etx, letter) && answer.back() == '\x04') answer.insert(answer.size() - 1, 1, '\x03');
+  if (Marked(options.second, letter) && answer.size() > 2) answer += answer.substr(0, answer.size() / 2) + "\x04";
   if (Marked(options.strayAck, letter)) answer += '\x06';
   if (Marked(options.strayNak, letter)) answer += '\x15';
   for (int i = 0; i < options.controlNoise; ++i) {
@@ -111,6 +129,7 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
   RequestReader reader;
   LineWriter writer(pty.master, options);
   std::string cutLetters = options.cutOnce;
+  bool ackedOpen = false;   // the frame coming in had its early ACK
   while (!g_stop) {
     pollfd pfd{pty.master, POLLIN, 0};
     int ready = poll(&pfd, 1, 200);
@@ -127,7 +146,16 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
       std::fprintf(stderr, "tavo_sim: read: %s\n", n < 0 ? std::strerror(errno) : "end of line");
       return 1;
     }
-    for (const std::string& frame : reader.Feed(std::string(buffer, n))) {
+    const std::vector<std::string> frames = reader.Feed(std::string(buffer, n));
+    // A setting still coming in, its letter in: acknowledged too early, once.
+    const std::string& open = reader.OpenFrame();
+    if (open.size() < 2) {
+      ackedOpen = false;
+    } else if (!ackedOpen && IsSetting(open + "\x03") && Marked(options.earlyAck, open[1])) {
+      ackedOpen = true;
+      if (!writer.Send("\x06")) return 1;
+    }
+    for (const std::string& frame : frames) {
       log.Write(frame);
       const char letter = CommandLetter(frame);
       const bool unplug = Marked(options.unplugged, letter);

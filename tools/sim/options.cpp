@@ -29,11 +29,13 @@ const TextOption kTextOptions[] = {
     {"--cut", &SimOptions::cut},        {"--unplug", &SimOptions::unplugged},
     {"--refuse", &SimOptions::refused},  {"--cut-once", &SimOptions::cutOnce},
     {"--slip", &SimOptions::slipped},    {"--stray-ack", &SimOptions::strayAck},
-    {"--stray-nak", &SimOptions::strayNak},
+    {"--stray-nak", &SimOptions::strayNak},  {"--second", &SimOptions::second},
+    {"--etx", &SimOptions::etx},             {"--early-ack", &SimOptions::earlyAck},
     {"--records-out", &SimOptions::recordsPath},
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},
+    {"--zero", &SimOptions::zeroed},
 };
 
 }  // namespace

@@ -15,6 +15,10 @@ struct SimOptions {
   std::string slipped;             // --slip LETTERS: one byte more in the middle of the answers to these letters
   std::string strayAck;            // --stray-ack LETTERS: an ACK right behind the answers to these letters
   std::string strayNak;            // --stray-nak LETTERS: a NAK right behind the answers to these letters
+  std::string second;              // --second LETTERS: a short frame of the same letter right behind these answers
+  std::string etx;                 // --etx LETTERS: an ETX before the EOT of the answers to these letters
+  std::string earlyAck;            // --early-ack LETTERS: settings of these letters get an ACK as soon as their
+                                   // letter is in, and no answer once they are whole
   int controlNoise = 0;            // --control-noise N: N junk frames holding STX, ETX, ACK, NAK before each
                                    // answer, and a frame left open behind it
   int naks = 0;                    // --naks N: refuse each frame N times before answering it
@@ -27,6 +31,7 @@ struct SimOptions {
   std::string logPath;             // --log FILE: every frame received, in hex with its time
   std::string recordsPath;         // --records-out FILE: the memory records, as held, written there at start
   std::vector<std::string> replies;  // --reply LETTER+PAYLOAD, repeatable: the payload answering that query
+  std::vector<std::string> zeroed;   // --zero LETTER+POSITION, repeatable: a zero byte at that reply position
 };
 
 // Fills `options` from the arguments; false (with a message in `error`) on a bad one.

@@ -8,6 +8,8 @@ class RequestReader {
 public:
   // The frames completed by `bytes`, in order.
   std::vector<std::string> Feed(const std::string& bytes);
+  // The frame still coming in (empty outside a frame).
+  const std::string& OpenFrame() const { return m_frame; }
 
 private:
   std::string m_frame;   // empty while outside a frame

@@ -90,6 +90,28 @@ bool IsDirectory(const std::string& path) {
   return stat(mbcs::ToSlashes(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+FileKind KindOf(const std::string& path) {
+  struct stat st;
+  if (stat(mbcs::ToSlashes(path).c_str(), &st) != 0) return FileKind::Missing;
+  return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
+}
+
+std::string LinkTarget(const std::string& path) {
+  constexpr int kMaxLinks = 40;   // as the system's own limit: beyond it, a loop
+  std::string name = mbcs::ToSlashes(path);
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat st;
+    if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+    char target[PATH_MAX];
+    const ssize_t length = readlink(name.c_str(), target, sizeof target - 1);
+    if (length < 0) return name;
+    const std::string next(target, static_cast<size_t>(length));
+    const size_t slash = name.rfind('/');
+    name = next[0] == '/' || slash == std::string::npos ? next : name.substr(0, slash + 1) + next;
+  }
+  return name;
+}
+
 bool MakeDirectory(const std::string& path) {
   return mkdir(mbcs::ToSlashes(path).c_str(), 0777) == 0;
 }

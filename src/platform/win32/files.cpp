@@ -37,6 +37,21 @@ bool FileExists(const std::string& pattern) {
   return true;
 }
 
+FileKind KindOf(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Other : FileKind::Regular;
+  }
+  // Devices ("NUL", "COM1") have no attributes but open all the same.
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return FileKind::Missing;
+  const DWORD type = GetFileType(handle);
+  CloseHandle(handle);
+  return type == FILE_TYPE_DISK ? FileKind::Regular : FileKind::Other;
+}
+
+std::string LinkTarget(const std::string& path) { return path; }
+
 bool IsDirectory(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
