@@ -3,9 +3,11 @@
 // the status label, the open link and the settings snapshot.
 #pragma once
 #include <functional>
+#include <memory>
 
 #include "commands/command_context.h"
 #include "framework/dialog.h"
+#include "link/line_port.h"
 
 // The dialog is the context of every command: the pages, the link and the
 // IoT flag are its members.
@@ -75,6 +77,8 @@ public:
   // Connects to the instrument on `port` as the Connect button does with the
   // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
   int ConnectTo(const CString& port);
+  // Makes the port under the link ConnectTo opens; the system's serial port when empty.
+  std::function<std::unique_ptr<LinePort>()> m_makePort;
   // Told of every setting group a write sequence sent: its set command and
   // whether the instrument acknowledged it. Nothing by default.
   std::function<void(int (*setCommand)(CCommandContext&), bool acknowledged)> m_onGroupWritten;

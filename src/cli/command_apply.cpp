@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
@@ -72,7 +73,7 @@ void PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
     const SettingKey& key = *FindSettingKey(line.key);
     if (key.kind == KeyKind::Info) continue;
     if (key.iot && !dlg.m_bIoTUnit) {
-      PrintError(line.key + " left out: the instrument has no IoT unit");
+      PrintNote(line.key + " left out: the instrument has no IoT unit");
       continue;
     }
     WriteKey(dlg, key, line.value);
@@ -82,7 +83,7 @@ void PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
   dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
   for (const SettingLine& line : settings)
     if (line.key == "humidity_limit" && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled())
-      PrintError("humidity_limit left out: the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
+      PrintNote("humidity_limit left out: the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
                  " has no humidity display limit");
 }
 
@@ -136,10 +137,13 @@ ExitStatus RunApply(const Arguments& args) {
   auto frames = std::make_shared<std::vector<std::string>>();
   const bool dryRun = args.Has("--dry-run");
   if (dryRun) SwitchToDryRun(dlg, frames);
+  const bool json = args.Has("--json");
+  nlohmann::ordered_json groups = nlohmann::ordered_json::array();
   int sent = 0;
   dlg.m_onGroupWritten = [&](int (*setCommand)(CCommandContext&), bool acknowledged) {
     const char* outcome = dryRun ? "would be written" : acknowledged ? "written" : "not acknowledged";
-    PrintOut(std::string(KeysOf(setCommand)) + ": " + outcome + "\n");
+    if (json) groups.push_back({{"keys", KeysOf(setCommand)}, {"outcome", outcome}});
+    else PrintOut(std::string(KeysOf(setCommand)) + ": " + outcome + "\n");
     ++sent;
   };
   // As 設定 on ユーザ１ (and メーカ１): only the groups that differ are sent.
@@ -149,7 +153,15 @@ ExitStatus RunApply(const Arguments& args) {
     written = dlg.WriteMaker1Settings() != 0 && written;
   }
   dlg.m_onGroupWritten = nullptr;
-  if (sent == 0 && written) PrintOut("nothing to write: the instrument holds these settings\n");
-  for (const std::string& frame : *frames) PrintOut(Printable(frame) + "\n");
+  if (json) {
+    nlohmann::ordered_json printable = nlohmann::ordered_json::array();
+    for (const std::string& frame : *frames) printable.push_back(Printable(frame));
+    nlohmann::ordered_json summary = {{"groups", groups}};
+    if (dryRun) summary["frames"] = printable;
+    PrintOut(JsonLine(summary));
+  } else {
+    if (sent == 0 && written) PrintOut("nothing to write: the instrument holds these settings\n");
+    for (const std::string& frame : *frames) PrintOut(Printable(frame) + "\n");
+  }
   return session.ReportMessages() > 0 || !written ? kExitInstrument : kExitOk;
 }

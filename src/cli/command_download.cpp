@@ -5,8 +5,10 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/session.h"
+#include "cli/settings_file.h"
 #include "commands/memory_data.h"
 #include "commands/memory_format.h"
+#include "platform/console.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
@@ -52,6 +54,11 @@ ExitStatus RunDownload(const Arguments& args) {
   if (!plat::WriteWholeFile(path, text)) {
     PrintError("一括読出: CSVﾌｧｲﾙの書込に失敗しました。");
     return kExitInstrument;
+  }
+  if (args.Has("--json")) {
+    PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))},
+                       {"records", dlg.MemoryRecordsStore().GetSize()},
+                       {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file
     PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");

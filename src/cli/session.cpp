@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/frame_trace.h"
+#include "cli/output.h"
 #include "config/ini_file.h"
 #include "framework/headless/driver.h"
 #include "platform/clock.h"
@@ -12,6 +14,7 @@ Session::Session(const std::string& iniFile) {
   SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
   m_dlg.reset(new CTAVODlg);
   m_dlg->Create(IDD_TAVO_DIALOG);
+  if (Verbose()) m_dlg->m_makePort = MakeTracingPort;
   fw::headless::ClearMessageBoxes();
 }
 

@@ -1,7 +1,8 @@
 #include "cli/settings_file.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "platform/console.h"
 
 namespace {
 
@@ -10,23 +11,6 @@ std::string Trim(const std::string& text) {
   if (first == std::string::npos) return "";
   const size_t last = text.find_last_not_of(" \t\r");
   return text.substr(first, last - first + 1);
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 // A number as JSON writes it: digits with at most one point inside and an
@@ -46,9 +30,19 @@ bool JsonNumber(const std::string& text, std::string& number) {
   return true;
 }
 
+// True for text in UTF-16: a byte order mark of UTF-16, or a first character with a zero byte.
+bool IsUtf16(const std::string& text) {
+  if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0) return true;
+  return text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0');
+}
+
 }  // namespace
 
 bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settings, std::string& error) {
+  if (IsUtf16(text)) {
+    error = "the file is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8";
+    return false;
+  }
   int lineNo = 0;
   size_t start = 0;
   while (start <= text.size()) {
@@ -86,20 +80,25 @@ std::string FormatSettingsFile(const KeyValues& values, const std::vector<std::s
 }
 
 std::string FormatJson(const KeyValues& values, const std::vector<std::string>& literalKeys) {
-  std::string out = "{";
-  for (size_t i = 0; i < values.size(); ++i) {
-    const auto& [key, value] = values[i];
+  nlohmann::ordered_json object = nlohmann::ordered_json::object();
+  for (const auto& [key, value] : values) {
     const bool literal = std::find(literalKeys.begin(), literalKeys.end(), key) != literalKeys.end();
-    out += (i ? ", " : "") + JsonString(key) + ": ";
+    nlohmann::ordered_json& field = object[key];
     if (value.empty()) {
-      out += "null";
+      field = nullptr;
     } else if (std::string number; literal && JsonNumber(value, number)) {
-      out += number;
+      field = nlohmann::ordered_json::parse(number);
     } else if (literal && (value == "true" || value == "false")) {
-      out += value;
+      field = value == "true";
     } else {
-      out += JsonString(value);
+      field = plat::ToUtf8(value);
     }
   }
-  return out + "}\n";
+  return JsonLine(object);
+}
+
+std::string JsonLine(const nlohmann::ordered_json& value) {
+  // ASCII only (the rest as \u escapes), whatever the console's encoding;
+  // bytes that are no UTF-8 become U+FFFD rather than an exception.
+  return value.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

@@ -76,10 +76,12 @@ monitor_csv() {
     [ "$(grep -c $'\r$' "$work/mon.csv")" -eq $(($1 + 1)) ] && lines_of mon.csv $(($1 + 1)) &&
     grep -q $',25.3,26.1,28.4,65.0,30.2,警戒\r$' "$work/mon.csv"
 }
-# Every command's --help: its usage on standard output, status 0.
+# Every command's --help, -h and help COMMAND: its usage on standard output, status 0.
 all_helps() {
   for command in ports info read apply clock download monitor; do
-    tavo_cli "$command" --help | head -1 | grep -q "^usage: tavo-cli $command" || { echo "$command --help"; return 1; }
+    for asked in "$command --help" "$command -h" "help $command"; do
+      tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }
+    done
   done
 }
 
@@ -111,6 +113,7 @@ printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
+printf 'auto_power_off = off\n' | iconv -t UTF-16 > "$work/utf16.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
@@ -123,7 +126,7 @@ printf '%s\n' 'auto_power_off = off' 'memory_interval = 30' 'buzzer = 32.0' 'ala
 cases=(
   "ports lists the linked ports, names as the system gives them||ln -s /dev/null $work/ports/ポート; tavo_cli ports; listed=\$?; rm $work/ports/ポート; (exit \$listed)|0|out_is $'COM7\nポート'"
   "info||tavo_cli info --port COM7|0|out_is $'model = TAVO-420BN\nversion = 2.00\niot = true'"
-  "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\": \"TAVO-420BN\", \"version\": \"1.30\", \"iot\": false}'"
+  "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\":\"TAVO-420BN\",\"version\":\"1.30\",\"iot\":false}'"
   "read --maker of changed settings, applied to another instrument, read again|$changed|tavo_cli read --maker --port COM7|0|round_trip"
   "read --json: numbers as numbers|$changed|tavo_cli read --port COM7 --json|0|valid_json 'd[\"memory_interval\"] == 30 and d[\"iot_start\"] == 6 and d[\"level2\"] == 30.5 and d[\"alarm_mode\"] == \"on\" and \"humidity_limit\" not in d'"
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
@@ -133,7 +136,7 @@ cases=(
   "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
-  "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\": \"2030-01-02 03:04:0[5-9]\", \"drift\": [0-9]+\\}\$'"
+  "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
   "clock --set with a bad time||tavo_cli clock --port COM7 --set '2030-02-30 00:00:00'|2|no_frames"
   "download: the records byte for byte, no progress off a terminal|--records 37|tavo_cli download --port COM7 -o memory.csv|0|records_with_cr memory.csv && err_empty"
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
@@ -149,8 +152,16 @@ cases=(
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
   "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
   "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"
-  "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'unknown option --fast'"
+  "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'not expected: --fast'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
+  "bad usage: an interval beyond its range, a count beyond an int||tavo_cli monitor --port COM7 --interval 300000000; tavo_cli monitor --port COM7 --count 99999999999|2|no_frames && err_has '--interval: Value 300000000 not in range' && err_has '--count'"
+  "a settings file in UTF-16 (Notepad's Unicode)||tavo_cli apply utf16.txt --port COM7|2|no_frames && err_has 'utf16.txt: the file is UTF-16'"
+  "--version and version||tavo_cli --version && tavo_cli version|0|[ \"\$(sort -u $work/out | wc -l)\" = 1 ] && out_matches '^tavo-cli [0-9]+\\.[0-9]+\$'"
+  "TAVO_PORT, the global options before the command||TAVO_PORT=COM7 tavo_cli --json info|0|valid_json 'd[\"model\"] == \"TAVO-420BN\"'"
+  "info --json: what the instrument sends, escaped|--model 'A\"B\\\\C'|tavo_cli info --port COM7 --json|0|valid_json 'd[\"model\"].startswith(\"A\\\"B\\\\\\\\C\")'"
+  "--verbose: each frame on standard error with its time||tavo_cli info --port COM7 --verbose|0|grep -qE '^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\\.[0-9]{3} > <STX>#v<ETX>\$' $work/err && grep -qE '^[0-9:.]{12} < <STX>vTAVO-420B' $work/err"
+  "apply --json --quiet: the groups as JSON, no notes|--reply M0|printf 'auto_power_off = off\\nhumidity_limit = 80.0\\n' > $work/two.txt; tavo_cli apply two.txt --port COM7 --json --quiet|0|err_empty && valid_json 'd[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
+  "download --json|--records 37|tavo_cli download --port COM7 -o memory.csv --json|0|valid_json 'd == {\"file\": \"memory.csv\", \"records\": 37, \"complete\": True}'"
   "--help of every command||all_helps|0|true"
 )
 
