@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Builds the release package dist/TAVO-<version>-win32.zip from the committed
 # sources (HEAD, exported into a new directory, so nothing uncommitted or
-# built before goes in): TAVO.exe, tavo-cli.exe, sample TAVO.ini and
-# SETTING.ini (the defaults, in code page 932 with CR LF), the user guide in
-# Japanese, and SHA256SUMS of those files. The version comes from
+# built before goes in): TAVO.exe, tavo-cli.exe, the samples of packaging/
+# (TAVO.ini and SETTING.ini at the defaults and nightly.bat in code page 932,
+# settings-sample.txt for tavo-cli apply in UTF-8, all with CR LF), the user
+# guide in Japanese, and SHA256SUMS of those files. The version comes from
 # src/res/version.h.
 #
-# The programs are stripped of their symbols. Reproducible: they carry no time stamp and no path of the build, and
-# the archive lists its files in a fixed order with the commit's time, so the
-# same commit gives the same zip, byte for byte, wherever it is built with the
-# same packages.
+# The programs are stripped of their symbols. Reproducible: they carry no time
+# stamp and no path of the build, and the archive lists its files in a fixed
+# order with the commit's time, so the same commit gives the same zip, byte for
+# byte, wherever it is built with the same packages. The entries unpack as
+# 0644 (0755 for the programs and the folder) and carry the commit's time as
+# Japan's clock shows it (Explorer shows the zip's times as local time) and,
+# for unzip on Linux, as UTC in an extended time field.
 #   scripts/package.sh [--no-deps]      (TAVO_DIST_DIR: where the zip goes; default dist/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,27 +38,32 @@ name=TAVO-$version
 stage=$work/stage/$name
 mkdir -p "$stage"
 cp "$work/build/src/TAVO.exe" "$work/build/src/tavo-cli.exe" "$stage/"
-for ini in TAVO.ini SETTING.ini; do
-  iconv -f UTF-8 -t CP932 "$work/src/packaging/$ini" | sed 's/$/\r/' > "$stage/$ini"
+# What Windows reads in its own code page is converted to it; the settings
+# file for apply is UTF-8, with the byte order mark that tells Notepad so.
+for sample in TAVO.ini SETTING.ini nightly.bat; do
+  iconv -f UTF-8 -t CP932 "$work/src/packaging/$sample" | sed 's/$/\r/' > "$stage/$sample"
 done
+{ printf '\xEF\xBB\xBF'; sed 's/$/\r/' "$work/src/packaging/settings-sample.txt"; } > "$stage/settings-sample.txt"
 cp "$work/src/docs/guide-ja.html" "$stage/guide-ja.html"
-(cd "$stage" && sha256sum guide-ja.html SETTING.ini tavo-cli.exe TAVO.exe TAVO.ini > SHA256SUMS)
+(cd "$stage" && sha256sum $(LC_ALL=C ls | grep -vx SHA256SUMS) > SHA256SUMS)
 
 mkdir -p "$dist"
 zip=$dist/$name-win32.zip
 epoch=$(git log -1 --format=%ct HEAD)
 python3 - "$work/stage" "$name" "$zip" "$epoch" <<'PY'
-import os, sys, time, zipfile
+import os, struct, sys, time, zipfile
 stage, name, out, epoch = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
-stamp = time.gmtime(max(epoch, 315532800))[:6]   # zip times start in 1980
+stamp = time.gmtime(max(epoch + 9 * 3600, 315532800))[:6]   # Japan's time; zip times start in 1980
 with zipfile.ZipFile(out + '.part', 'w', zipfile.ZIP_DEFLATED) as z:
     for entry in [name + '/'] + [name + '/' + f for f in sorted(os.listdir(os.path.join(stage, name)))]:
         info = zipfile.ZipInfo(entry, stamp)
-        info.create_system = 0   # as if made on Windows: no Unix owners or modes
+        info.create_system = 3   # Unix modes, so unzip gives ordinary permissions
+        info.extra = struct.pack('<HHBl', 0x5455, 5, 1, epoch)   # the time in UTC, for unzip
         if entry.endswith('/'):
-            info.external_attr = 0x10   # a directory
+            info.external_attr = 0o040755 << 16 | 0x10   # a directory
             z.writestr(info, b'')
         else:
+            info.external_attr = (0o100755 if entry.endswith('.exe') else 0o100644) << 16
             info.compress_type = zipfile.ZIP_DEFLATED
             with open(os.path.join(stage, entry), 'rb') as f:
                 z.writestr(info, f.read(), compresslevel=9)

@@ -24,7 +24,9 @@ start_sim() {
   local name=$1
   shift
   rm -f "$work/$name.device"
-  "$sim" --link "$TAVO_PORT_DIR/$name" --log "$work/$name.log" --records-out "$work/$name.records" "$@" \
+  # setpriv: the simulator ends with this script, also when the script is killed.
+  setpriv --pdeathsig KILL "$sim" --link "$TAVO_PORT_DIR/$name" --log "$work/$name.log" \
+    --records-out "$work/$name.records" "$@" \
     > "$work/$name.device" &
   sim_pids+=($!)
   for _ in $(seq 100); do [ -s "$work/$name.device" ] && return 0; sleep 0.05; done

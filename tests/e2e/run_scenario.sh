@@ -6,6 +6,8 @@
 #   #@ maker-pages         a vorinfo.ini beside the program: maker tabs and the reset button
 #   #@ expect-csv FILE [N] afterwards FILE holds the simulator's records (its first N), each ending in CR
 #   #@ wait-ms MS          the driver waits up to MS for each step (default 30000)
+#   #@ timeout-ms MS       TimeOut in the program's TAVO.ini (default 300): shorter
+#                          where a scenario waits for an answer that never comes
 # The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
 # "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
 # With E2E_APP_DIR set, the program runs with that folder's files (an unpacked
@@ -47,12 +49,16 @@ if [ -n "${E2E_APP_DIR:-}" ]; then
   cp -R "$E2E_APP_DIR"/. "$work"/
   exe=$work/$(basename "$exe")
 else
-  printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
+  timeout_ms=$(header timeout-ms)
+  printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=%s\r\nSendDelay=20\r\nSleepTime=1\r\n' "${timeout_ms:-300}" \
+    > "$work/TAVO.ini"
 fi
 if grep -q "^#@ maker-pages" "$scenario"; then : > "$work/vorinfo.ini"; fi
 
 read -r -a sim_options <<< "$(header sim)"
-"$sim" --link "$port_link" --log "$work/sim.log" --records-out "$work/records" "${sim_options[@]}" > "$work/device" &
+# setpriv: the simulator ends with this script, also when the script is killed.
+setpriv --pdeathsig KILL "$sim" --link "$port_link" --log "$work/sim.log" --records-out "$work/records" \
+  "${sim_options[@]}" > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 [ -s "$work/device" ] || { echo "FAIL: the simulator did not start"; exit 1; }

@@ -2,7 +2,7 @@
 
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,13 +36,20 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
   if (pipe(out) != 0) return;
   std::vector<std::string> storage;
   std::vector<char*> argv = SpawnArgv(TAVO_SIM_PATH, args, storage);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  pid_t pid;
-  if (posix_spawn(&pid, TAVO_SIM_PATH, &actions, nullptr, argv.data(), environ) == 0) m_pid = pid;
-  posix_spawn_file_actions_destroy(&actions);
+  pid_t parent = getpid();
+  pid_t pid = fork();
+  if (pid == 0) {
+    // The simulator ends with the test program, also when that crashes or is
+    // killed, and at once, even in the middle of a long answer: no simulator
+    // outlives its test. (Only calls safe after fork.)
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) _exit(127);
+    dup2(out[1], 1);
+    close(out[0]);
+    close(out[1]);
+    execve(TAVO_SIM_PATH, argv.data(), environ);
+    _exit(127);
+  }
+  if (pid > 0) m_pid = pid;
   close(out[1]);
   if (m_pid > 0) m_device = ReadLine(out[0]);
   close(out[0]);

@@ -6,6 +6,8 @@
 class SimProcess {
 public:
   // Starts the simulator with `args`; Device() is empty when it did not start.
+  // It ends with this object, and at the latest with the thread that made it
+  // (also when the program crashes).
   explicit SimProcess(const std::vector<std::string>& args);
   ~SimProcess();   // ends it and waits for it
   SimProcess(const SimProcess&) = delete;

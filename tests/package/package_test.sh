@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The release package: scripts/package.sh run twice (each from its own export
 # of HEAD, at another path) gives the same zip; the zip holds exactly the
-# expected files, and their sums match SHA256SUMS; unpacked, TAVO.exe starts
-# and connects to the instrument simulator under Wine with the folder's own
-# files, and tavo-cli.exe identifies the instrument.
+# expected files, with ordinary permissions and the commit's time in Japan, and
+# their sums match SHA256SUMS; both programs carry the version; the guide has a
+# section for every tavo-cli command; unpacked, TAVO.exe starts and connects
+# to the instrument simulator under Wine with the folder's own files, and
+# tavo-cli.exe identifies the instrument and takes the sample settings file.
 # Usage: package_test.sh SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
 set -euo pipefail
 sim=$(realpath -m "$1") driver=$(realpath "$2") ids=$(realpath "$3")
@@ -25,26 +27,48 @@ zip_a=$work/a/$name-win32.zip zip_b=$work/b/$name-win32.zip
 [ -f "$zip_a" ] || fail "no $name-win32.zip"
 cmp -s "$zip_a" "$zip_b" || fail "two builds of the same commit differ"
 
-expected="$name/ $name/SETTING.ini $name/SHA256SUMS $name/TAVO.exe $name/TAVO.ini $name/guide-ja.html $name/tavo-cli.exe"
-listed=$(python3 -c 'import sys, zipfile; print(" ".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip_a")
-[ "$listed" = "$expected" ] || fail "the zip holds: $listed"
+# Each entry: its name, its Unix mode and its time (to the minute: a zip keeps even seconds), which is
+# the commit's in Japan (UTC+9, no summer time).
+expected=$(TZ=JST-9 date -d @"$(git -C "$root" log -1 --format=%ct HEAD)" '+%Y-%m-%d %H:%M')
+expected=$(for entry in / /SETTING.ini /SHA256SUMS /TAVO.exe /TAVO.ini /guide-ja.html /nightly.bat /settings-sample.txt \
+                        /tavo-cli.exe; do
+  case $entry in /) mode=40755 ;; *.exe) mode=100755 ;; *) mode=100644 ;; esac
+  echo "$name$entry $mode $expected"
+done)
+listed=$(python3 -c '
+import sys, zipfile
+for i in zipfile.ZipFile(sys.argv[1]).infolist():
+    print(i.filename, oct(i.external_attr >> 16)[2:], "%04d-%02d-%02d %02d:%02d" % i.date_time[:5])' "$zip_a")
+[ "$listed" = "$expected" ] || fail "the zip holds:"$'\n'"$listed"$'\n'"expected:"$'\n'"$expected"
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && cd "$name" && sha256sum --quiet -c SHA256SUMS) ||
   fail "the sums do not match"
 app=$work/unpacked/$name
 grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
 ! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
-shown=$(strings -el "$app/TAVO.exe" | grep -A1 -x 'ProductVersion' | tail -1)
-[ "$shown" = "$version" ] || fail "the version resource shows $shown"
+for program in TAVO.exe tavo-cli.exe; do
+  shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
+  [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
+done
 
 # The unpacked programs under Wine, against the simulator listed as COM7.
 E2E_APP_DIR=$app "$root/tests/e2e/run_scenario.sh" "$app/TAVO.exe" "$driver" "$sim" "$here/start_and_connect.txt" "$ids" ||
   fail "TAVO.exe from the unpacked folder did not start and connect"
 port_link=$WINEPREFIX/tavo-e2e-com7
 "$root/cmake/wine-port.sh" COM7 "$port_link"
-"$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
+# setpriv: the simulator ends with this script, also when the script is killed.
+setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>/dev/null | tr -d '\r')
 [ "$info" = '{"model": "TAVO-420BN", "version": "2.00", "iot": true}' ] || fail "tavo-cli.exe info said: $info"
+(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" apply settings-sample.txt --port COM7 --dry-run > /dev/null) ||
+  fail "tavo-cli.exe apply refused settings-sample.txt"
+# The guide's chapter on tavo-cli has a section for each command the program lists.
+commands=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" --help | tr -d '\r' |
+           sed -n '/^commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p')
+[ -n "$commands" ] || fail "tavo-cli.exe --help lists no commands"
+for command in $commands; do
+  grep -q "id=\"cli-$command\"" "$app/guide-ja.html" || fail "the guide has no section on tavo-cli $command"
+done
 echo "the package $name-win32.zip builds the same twice, holds its files and runs"

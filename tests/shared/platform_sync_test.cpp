@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -62,7 +63,11 @@ TEST(PlatformLock, KeepsOthersOutWhileHeld) {
   EXPECT_EQ(counter, 4000);
 }
 
-std::string UniqueName() { return "TAVO_test_mutex_" + std::to_string(plat::MonotonicMs()); }
+// Unique among the test programs running side by side, too.
+std::string UniqueName() {
+  static const unsigned program = std::random_device()();
+  return "TAVO_test_mutex_" + std::to_string(program) + "_" + std::to_string(plat::MonotonicMs());
+}
 
 // Whether another thread can take the mutex of that name (it releases it again).
 bool OtherThreadAcquires(const std::string& name, unsigned ms) {

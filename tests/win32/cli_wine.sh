@@ -18,8 +18,9 @@ if [ ! -d "$WINEPREFIX/dosdevices" ]; then
 fi
 work=$(mktemp -d)
 trap 'kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-"$sim" --link "$WINEPREFIX/dosdevices/com18" --log "$work/sim.log" --records 24 --records-out "$work/records" \
-  >"$work/device" &
+# setpriv: the simulator ends with this script, also when the script is killed.
+setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com18" --log "$work/sim.log" --records 24 \
+  --records-out "$work/records" >"$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 [ -s "$work/device" ] || { echo "the simulator did not start" >&2; exit 1; }
