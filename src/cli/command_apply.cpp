@@ -1,13 +1,12 @@
 // apply: the settings of a file that differ from the instrument's, written by
 // the dialog's own write sequences.
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/input_file.h"
 #include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
@@ -42,13 +41,11 @@ const char* KeysOf(int (*setCommand)(CCommandContext&)) {
 
 // The settings of the file, checked; false after telling what is wrong.
 bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    PrintError("cannot read " + plat::FromArgument(path));
+  std::string text, error;
+  if (!ReadInputFile(path, text, error)) {
+    PrintError(error);
     return false;
   }
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::string error;
   if (!ParseSettingsFile(text, settings, error)) {
     PrintError(plat::FromArgument(path) + ": " + plat::FromUtf8(error));
     return false;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/session.h"
 #include "cli/settings_file.h"
@@ -31,6 +32,11 @@ ExitStatus RunDownload(const Arguments& args) {
     PrintError("download needs -o FILE");
     return kExitUsage;
   }
+  if (IsStandardOutput(path) && args.Has("--json")) {
+    PrintError("-o - and --json would both take standard output");
+    return kExitUsage;
+  }
+  if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
@@ -51,9 +57,9 @@ ExitStatus RunDownload(const Arguments& args) {
   std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
-  if (!plat::WriteWholeFile(path, text)) {
-    PrintError("一括読出: CSVﾌｧｲﾙの書込に失敗しました。");
-    return kExitInstrument;
+  if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text))) {
+    ReportWriteFailure(path);
+    return kExitFile;
   }
   if (args.Has("--json")) {
     PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))},

@@ -12,6 +12,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/input_file.h"
 #include "cli/output.h"
 #include "cli/session.h"
 #include "platform/console.h"
@@ -24,6 +25,7 @@ struct OptionSpec {
   const char* help;
   const char* valueName;   // null for a flag
   long long low = 0, high = -1;   // the range of a number, when high >= low
+  std::vector<std::string> choices = {};   // the values it takes, when not empty
 };
 
 struct Command {
@@ -63,11 +65,14 @@ const Command kCommands[] = {
      {{"-o", kOutputHelp, "FILE"}, {"--crlf", "end each line in CR LF", nullptr}}, nullptr},
     {"monitor", RunMonitor, true, "the measurement every few seconds",
      "Prints the measurement every S seconds (default 10): time, TAVO indoor and\n"
-     "outdoor, Ta, RH, tg and the heat-stress level of the indoor TAVO. -o appends\n"
-     "the same to a CSV file; --count stops after N answers; Ctrl-C ends it.",
+     "outdoor, Ta, RH, tg and the heat-stress level of the indoor TAVO (a value that\n"
+     "is no number as -). -o appends the same to a CSV file; --json prints an object\n"
+     "per sample; --count stops after N answers; Ctrl-C ends it. A port that\n"
+     "vanishes is opened again every period.",
      {{"--interval", "seconds from one sample to the next", "S", 1, 86400},
       {"--count", "stop after N answers (0: never)", "N", 0, 1000000000},
-      {"-o", "append to this CSV file; - for standard output", "FILE"}},
+      {"-o", "append to this CSV file; - for standard output", "FILE"},
+      {"--encoding", "of the CSV file: utf-8 (with a byte order mark) or cp932", "ENC", 0, -1, {"utf-8", "cp932"}}},
      nullptr},
 };
 
@@ -75,7 +80,8 @@ const char kFooter[] =
     "Line settings and timings come from TAVO.ini in the current directory, or\n"
     "from the file --ini names. TAVO_PORT is the port when --port is not given.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
-    "usage or a bad settings file, 3 the port could not be opened.";
+    "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
+    "to write could not be written.";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"
@@ -120,6 +126,7 @@ void AddCommand(CLI::App& app, const Command& command) {
     CLI::Option* option = spec.valueName ? sub->add_option(spec.names, spec.help)->type_name(spec.valueName)
                                          : sub->add_flag(spec.names, spec.help);
     if (spec.high >= spec.low) option->check(CLI::Range(spec.low, spec.high));
+    if (!spec.choices.empty()) option->check(CLI::IsMember(spec.choices));
   }
   if (command.operand) sub->add_option(command.operand, "the settings file")->required();
 }
@@ -194,6 +201,10 @@ int main(int argc, char** argv) {
   Collect(*sub, args);
   SetQuiet(args.Has("--quiet"));
   SetVerbose(args.Has("--verbose"));
+  if (std::string error; args.Has("--ini") && !CheckInputFile(args.Value("--ini"), error)) {
+    PrintError(error);
+    return kExitUsage;
+  }
   if (command.needsPort && args.Value("--port").empty())
     return UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + sub->get_name());
   return command.run(args);

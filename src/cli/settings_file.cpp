@@ -1,6 +1,7 @@
 #include "cli/settings_file.h"
 
 #include <algorithm>
+#include <map>
 
 #include "platform/console.h"
 
@@ -43,6 +44,7 @@ bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settin
     error = "the file is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8";
     return false;
   }
+  std::map<std::string, int> lineOfKey;
   int lineNo = 0;
   size_t start = 0;
   while (start <= text.size()) {
@@ -61,11 +63,9 @@ bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settin
       error = "line " + std::to_string(lineNo) + ": expected key = value";
       return false;
     }
-    for (const SettingLine& earlier : settings) {
-      if (earlier.key == key) {
-        error = "line " + std::to_string(lineNo) + ": " + key + " was given on line " + std::to_string(earlier.line);
-        return false;
-      }
+    if (const auto [earlier, isNew] = lineOfKey.emplace(key, lineNo); !isNew) {
+      error = "line " + std::to_string(lineNo) + ": " + key + " was given on line " + std::to_string(earlier->second);
+      return false;
     }
     settings.push_back({lineNo, key, Trim(line.substr(eq + 1))});
   }

@@ -72,9 +72,10 @@ valid_json() {
   python3 -c 'import json, sys; d = json.load(open(sys.argv[1])); sys.exit(0 if eval(sys.argv[2]) else 1)' \
     "$work/out" "$1"
 }
-# A CSV file of monitor: the header and `count` lines, each ending in CR LF.
+# A CSV file of monitor: a UTF-8 byte order mark, the header and `count`
+# lines, each ending in CR LF.
 monitor_csv() {
-  [ "$(head -1 "$work/mon.csv")" = $'time,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level\r' ] &&
+  [ "$(head -1 "$work/mon.csv")" = $'\xEF\xBB\xBFtime,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level\r' ] &&
     [ "$(grep -c $'\r$' "$work/mon.csv")" -eq $(($1 + 1)) ] && lines_of mon.csv $(($1 + 1)) &&
     grep -q $',25.3,26.1,28.4,65.0,30.2,警戒\r$' "$work/mon.csv"
 }
@@ -95,6 +96,20 @@ interrupted_monitor() {
   for _ in $(seq 100); do [ -s "$work/out" ] && break; sleep 0.05; done
   kill -INT "$pid"
   wait "$pid"
+}
+# monitor until the simulator it talks to has gone, then a new simulator on
+# the same port: it is opened again and answers.
+vanishing_monitor() {
+  (cd "$work" && exec "$cli" monitor --port COM7 --interval 1 --count 2) > "$work/out" 2> "$work/err" &
+  local pid=$!
+  for _ in $(seq 200); do grep -q 'is gone' "$work/err" && break; sleep 0.05; done
+  start_sim COM7 --records 0
+  wait "$pid"
+}
+# Every line of out a JSON object that passes the condition on d.
+json_lines() {
+  python3 -c 'import json, sys; sys.exit(0 if all(eval(sys.argv[2]) for d in map(json.loads, open(sys.argv[1]))) else 1)' \
+    "$work/out" "$1"
 }
 # download with standard error on a terminal: the progress line, redrawn in place.
 download_on_terminal() {
@@ -117,6 +132,15 @@ printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off\n' | iconv -t UTF-16 > "$work/utf16.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
+# A measurement answer with the indoor TAVO given (sign and four characters).
+measurement() { echo "--reply 'D01$1,  02+26.1,  03+28.4,  04+65.0,  05+27.9,  06+30.2'"; }
+bands="$(measurement +31.0) $(measurement +30.9) $(measurement +28.0) $(measurement +25.0) $(measurement +24.9) \
+       $(measurement +21.0) $(measurement +20.9)"
+# A value that is no number (it holds a comma and a quote), then a good one, in turn.
+no_number="$(measurement '+a,"b') $(measurement +25.3)"
+mkfifo "$work/settings.fifo"
+head -c 1100000 /dev/zero | tr '\0' '#' > "$work/big.txt"
+printf '[COMM]\r\nBaudRate=12345\r\n' > "$work/odd_speed.ini"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
          --reply 'sa030 b 06 20' --reply L095.08 --reply M1"
@@ -147,13 +171,27 @@ cases=(
   "download: a reply with not one whole record fails, the file as it was|--reply O#$(printf '%045d' 0)|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。'"
   "download -o a link: the file it leads to written, the link kept|--records 37|echo earlier > $work/real.csv; ln -sfn real.csv $work/latest.csv; tavo_cli download --port COM7 -o latest.csv|0|[ -L $work/latest.csv ] && records_with_cr real.csv"
   "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
-  "download -o /dev/full: the failure reported|--records 37|tavo_cli download --port COM7 -o /dev/full|1|err_has 'CSVﾌｧｲﾙの書込に失敗しました。'"
+  "download -o /dev/full: the failure reported with the system's reason|--records 37|tavo_cli download --port COM7 -o /dev/full|4|err_has 'cannot write /dev/full: No space left on device'"
+  "download -o -: the records on standard output|--records 37|tavo_cli download --port COM7 -o -|0|records_with_cr out"
+  "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
+  "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"
+  "download of a part-read reply: the records read written, a warning, status 1|--records 37 --slip O|tavo_cli download --port COM7 -o memory.csv|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。' && [ -s $work/memory.csv ]"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
+  "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
+  "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV field quoted|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -qF '\"a,\"\"b\",26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv"
+  "monitor --json: an object per sample|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 2 --json|0|lines_of out 2 && json_lines 'd[\"tavo_indoor\"] == 25.3 and d[\"level\"] == \"警戒\"'"
+  "monitor -o - --encoding cp932: the CSV on standard output in code page 932|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 1 -o - --encoding cp932|0|lines_of out 2 && head -1 $work/out | grep -q '^time,' && iconv -f CP932 -t UTF-8 $work/out | grep -q ',警戒'\$'\\r'"
+  "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
+  "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 2"
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
-  "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
-  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"
+  "a port that cannot be opened, named with the system's reason||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。' && err_has 'COM9: No such file or directory'"
+  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COM7: busy'"
+  "a device that is no serial port||tavo_cli info --port /dev/null|3|err_has '/dev/null: not a serial port'"
+  "line settings the port refuses||tavo_cli info --port COM7 --ini odd_speed.ini|3|no_frames && err_has 'COM7: the port refuses the line settings'"
+  "--ini that does not exist, a device as INI file||tavo_cli info --port COM7 --ini nothing.ini; tavo_cli info --port COM7 --ini /dev/zero|2|no_frames && err_has 'nothing.ini: no such file' && err_has '/dev/zero: not a regular file'"
+  "apply of a FIFO or a file over 1 MB: refused||tavo_cli apply settings.fifo --port COM7; tavo_cli apply big.txt --port COM7|2|no_frames && err_has 'settings.fifo: not a regular file' && err_has 'big.txt: larger than 1 MB'"
   "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'not expected: --fast'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
   "bad usage: an interval beyond its range, a count beyond an int||tavo_cli monitor --port COM7 --interval 300000000; tavo_cli monitor --port COM7 --count 99999999999|2|no_frames && err_has '--interval: Value 300000000 not in range' && err_has '--count'"

@@ -1,4 +1,4 @@
-#include "cli/frame_trace.h"
+#include "cli/cli_port.h"
 
 #include <cstdio>
 #include <string>
@@ -48,31 +48,39 @@ private:
   std::string m_frame;
 };
 
-class TracingPort : public LinePort {
+class CliPort : public LinePort {
 public:
+  CliPort(bool trace, std::shared_ptr<std::string> openError) : m_trace(trace), m_openError(std::move(openError)) {}
   bool Open(const std::string& name, const plat::LineSettings& settings) override {
-    return m_port->Open(name, settings);
+    const bool opened = m_port->Open(name, settings);
+    *m_openError = opened ? "" : m_port->OpenError();
+    return opened;
   }
   plat::ReadResult ReadByte(std::uint8_t& byte) override {   // the receiver thread only
     const plat::ReadResult result = m_port->ReadByte(byte);
-    if (result == plat::ReadResult::Byte) m_received.Take(byte);
+    if (m_trace && result == plat::ReadResult::Byte) m_received.Take(byte);
     return result;
   }
   plat::WriteResult WriteByte(std::uint8_t byte) override {   // the main thread only
     const plat::WriteResult result = m_port->WriteByte(byte);
-    if (result == plat::WriteResult::Written) m_sent.Take(byte);
+    if (m_trace && result == plat::WriteResult::Written) m_sent.Take(byte);
     return result;
   }
   void Close() override {
     m_port->Close();
     m_sent.Flush();   // a frame cut off is shown as far as it went
   }
+  std::string OpenError() const override { return m_port->OpenError(); }
 
 private:
+  const bool m_trace;
+  std::shared_ptr<std::string> m_openError;
   std::unique_ptr<LinePort> m_port = MakeSystemPort();
   Direction m_sent{">"}, m_received{"<"};
 };
 
 }  // namespace
 
-std::unique_ptr<LinePort> MakeTracingPort() { return std::make_unique<TracingPort>(); }
+std::unique_ptr<LinePort> MakeCliPort(bool trace, std::shared_ptr<std::string> openError) {
+  return std::make_unique<CliPort>(trace, std::move(openError));
+}
