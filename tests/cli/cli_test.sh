@@ -131,6 +131,7 @@ printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off\n' | iconv -t UTF-16 > "$work/utf16.txt"
+printf 'level1 = 29.0\n' > "$work/level1.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
 # A measurement answer with the indoor TAVO given (sign and four characters).
 measurement() { echo "--reply 'D01$1,  02+26.1,  03+28.4,  04+65.0,  05+27.9,  06+30.2'"; }
@@ -158,6 +159,7 @@ cases=(
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
   "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
+  "apply: a level the instrument holds out of range keeps the thresholds from going out|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has '15.0～40.0℃の範囲で入力してください。' && ! grep -q ' 02 53 ' $work/COM7.log"
   "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
   "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
