@@ -82,6 +82,9 @@ public:
   // Told of every setting group a write sequence sent: its set command and
   // whether the instrument acknowledged it. Nothing by default.
   std::function<void(int (*setCommand)(CCommandContext&), bool acknowledged)> m_onGroupWritten;
+  // Asked before each setting group of a write sequence: true ends the
+  // sequence there (the groups after it are not sent). Never by default.
+  std::function<bool()> m_stopWriting;
 
   void FillComPortList();
   void ClearSnapshot();
@@ -118,6 +121,7 @@ public:
   CArray<COutputData, COutputData>& MemoryRecordsStore() override;
 
 private:
+  bool StopWriting() const;
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();

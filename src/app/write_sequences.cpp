@@ -146,12 +146,14 @@ bool HasHumidityLimit(BYTE model) { return model == 1 || model == 3 || model == 
 
 }  // namespace
 
+bool CTAVODlg::StopWriting() const { return m_stopWriting && m_stopWriting(); }
+
 int CTAVODlg::WriteUser1Settings() {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
   int result = 1, retryCounter = 1;
   const int groups = m_bIoTUnit ? static_cast<int>(sizeof kUser1Groups / sizeof kUser1Groups[0]) : kGroupsWithoutIoT;
-  for (int i = 0; i < groups; ++i) {
+  for (int i = 0; i < groups && !StopWriting(); ++i) {
     if (i > 0) PauseBetweenCommands();
     if (!WriteChangedGroup(*this, m_dlgUser1, kUser1Groups[i], retryCounter)) result = 0;
   }
@@ -162,9 +164,11 @@ int CTAVODlg::WriteMaker1Settings() {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
   int result = 1, retryCounter = 1;
+  if (StopWriting()) return result;
   if (HasHumidityLimit(Index(m_dlgMaker1.m_comboModel)) &&
       !WriteChangedGroup(*this, m_dlgMaker1, kHumidityLimitGroup, retryCounter))
     result = 0;
+  if (StopWriting()) return result;
   PauseBetweenCommands();
   if (!WriteChangedGroup(*this, m_dlgMaker1, kModelCodeGroup, retryCounter)) result = 0;
   return result;

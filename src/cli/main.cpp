@@ -50,10 +50,16 @@ const Command kCommands[] = {
      "clock, the model, the version and the measurement as information.",
      {{"--maker", "also the maker settings", nullptr}}, nullptr},
     {"apply", RunApply, true, "write the settings of a file that differ from the instrument's",
-     "Checks every value of the settings FILE, reads the instrument, and writes the\n"
-     "setting groups that differ, in the order and with the resends of TAVO.exe,\n"
-     "a line per group. --dry-run prints the frames it would send and sends none.",
-     {{"--dry-run", "print the frames instead of sending them", nullptr}}, "FILE"},
+     "Checks the whole settings FILE, reads the instrument, and writes the setting\n"
+     "groups that differ, in the order and with the resends of TAVO.exe, a line per\n"
+     "group: written, refused, or not sent. The maker settings (humidity_limit,\n"
+     "model_code) only with --maker, and then only to an instrument of the model\n"
+     "the file was read from, unless --force. --dry-run prints the frames it would\n"
+     "send and sends none. Ctrl-C stops it after the group on the line.",
+     {{"--dry-run", "print the frames instead of sending them", nullptr},
+      {"--maker", "write the maker settings too", nullptr},
+      {"--force", "with --maker: write to an instrument of another model too", nullptr}},
+     "FILE"},
     {"clock", RunClock, true, "the instrument's clock and its drift; set it",
      "Prints the instrument's clock and how far it is from this computer's;\n"
      "--set sets it first (now: to this computer's clock).",
@@ -81,7 +87,7 @@ const char kFooter[] =
     "from the file --ini names. TAVO_PORT is the port when --port is not given.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
-    "to write could not be written.";
+    "to write could not be written, 130 and 143 apply ended by Ctrl-C or SIGTERM.";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"

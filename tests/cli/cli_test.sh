@@ -64,7 +64,7 @@ round_trip() {
   settings_of "$work/out" > "$work/read1" && diff -u "$work/expected_settings" "$work/read1" || return 1
   start_sim COM8 || return 1
   cp "$work/out" "$work/clone.txt"
-  tavo_cli apply clone.txt --port COM8 > "$work/applied" 2>&1 || { cat "$work/applied"; return 1; }
+  tavo_cli apply clone.txt --maker --port COM8 > "$work/applied" 2>&1 || { cat "$work/applied"; return 1; }
   tavo_cli read --maker --port COM8 > "$work/read2" || return 1
   settings_of "$work/read2" | diff -u "$work/read1" -
 }
@@ -106,6 +106,14 @@ vanishing_monitor() {
   start_sim COM7 --records 0
   wait "$pid"
 }
+# apply, ended by SIGTERM once the first group is told.
+terminated_apply() {
+  (cd "$work" && exec "$cli" apply three.txt --port COM7) > "$work/out" 2> "$work/err" &
+  local pid=$!
+  for _ in $(seq 200); do [ -s "$work/out" ] && break; sleep 0.05; done
+  kill -TERM "$pid"
+  wait "$pid"
+}
 # Every line of out a JSON object that passes the condition on d.
 json_lines() {
   python3 -c 'import json, sys; sys.exit(0 if all(eval(sys.argv[2]) for d in map(json.loads, open(sys.argv[1]))) else 1)' \
@@ -140,6 +148,10 @@ bands="$(measurement +31.0) $(measurement +30.9) $(measurement +28.0) $(measurem
 # A value that is no number (it holds a comma and a quote), then a good one, in turn.
 no_number="$(measurement '+a,"b') $(measurement +25.3)"
 mkfifo "$work/settings.fifo"
+printf 'auto_power_off = off\nhumidity_limit = 80.0\nmodel_code = 410A\n' > "$work/maker.txt"
+printf 'model = TAVO-420BN\nmodel_code = 420A\n' > "$work/model.txt"
+printf 'auto_power_off = off\nlevel1 =\nlevel2 = 30.0\nbuzzer = 2\0008.5\n' > "$work/unsendable.txt"
+printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > "$work/three.txt"
 head -c 1100000 /dev/zero | tr '\0' '#' > "$work/big.txt"
 printf '[COMM]\r\nBaudRate=12345\r\n' > "$work/odd_speed.ini"
 # An instrument whose settings all differ from the simulator's initial ones.
@@ -158,11 +170,16 @@ cases=(
   "read --json: numbers as numbers|$changed|tavo_cli read --port COM7 --json|0|valid_json 'd[\"memory_interval\"] == 30 and d[\"iot_start\"] == 6 and d[\"level2\"] == 30.5 and d[\"alarm_mode\"] == \"on\" and \"humidity_limit\" not in d'"
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
-  "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
+  "apply --maker: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --maker --force --port COM7|0|out_is 'nothing written: the instrument holds the settings that were not left out' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
   "apply: a level the instrument holds out of range keeps the thresholds from going out|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has '15.0～40.0℃の範囲で入力してください。' && ! grep -q ' 02 53 ' $work/COM7.log"
-  "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
-  "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
-  "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
+  "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: refused' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
+  "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー: unknown key' && utf8_only err"
+  "apply without --maker: the maker settings left out in one line, never sent||tavo_cli apply maker.txt --port COM7|0|out_is 'auto_power_off: written' && err_has 'humidity_limit, model_code left out: maker settings are written only with --maker' && ! grep -qE ' 02 (4C|4D) ' $work/COM7.log"
+  "apply --maker of a file read from another model: refused, no setting sent|--model TAVO-410A|tavo_cli apply model.txt --maker --port COM7|2|err_has 'model.txt:1: model: the file was read from TAVO-420BN, the instrument on COM7 is TAVO-410A' && ! grep -qE ' 02 4D ' $work/COM7.log"
+  "apply --maker --force: written to another model|--model TAVO-410A|tavo_cli apply model.txt --maker --force --port COM7|0|out_is 'model_code: written'"
+  "apply: an empty level beside filled ones, a NUL in a value: the whole file refused before anything is sent||tavo_cli apply unsendable.txt --port COM7|2|no_frames && err_has 'unsendable.txt:2: level1: empty beside filled ones of level1-level4' && err_has 'unsendable.txt:4: buzzer: a control character'"
+  "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|terminated_apply|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
+  "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt:2: level2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
   "clock --set with a bad time||tavo_cli clock --port COM7 --set '2030-02-30 00:00:00'|2|no_frames"
