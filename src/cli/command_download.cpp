@@ -32,10 +32,7 @@ ExitStatus RunDownload(const Arguments& args) {
     PrintError("download needs -o FILE");
     return kExitUsage;
   }
-  if (IsStandardOutput(path) && args.Has("--json")) {
-    PrintError("-o - and --json would both take standard output");
-    return kExitUsage;
-  }
+  if (!OneUseOfStandardOutput(path, args.Has("--json"))) return kExitUsage;
   if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;

@@ -122,10 +122,7 @@ ExitStatus RunMonitor(const Arguments& args) {
   const long long count = std::atoll(args.Value("--count", "0").c_str());
   const std::string port = args.Value("--port"), csvPath = args.Value("-o");
   const bool json = args.Has("--json");
-  if (IsStandardOutput(csvPath) && json) {
-    PrintError("-o - and --json would both take standard output");
-    return kExitUsage;
-  }
+  if (!OneUseOfStandardOutput(csvPath, json)) return kExitUsage;
   MonitorCsv csv;
   if (!csv.Open(csvPath, args.Value("--encoding") == "cp932")) return kExitFile;
   Session session(args.Value("--ini"));

@@ -163,6 +163,18 @@ int UsageError(const std::string& error, const std::string& helpCommand) {
   return kExitUsage;
 }
 
+// help [COMMAND]: the usage of tavo-cli, or of the command.
+int ShowHelp(CLI::App& app, CLI::App& help) {
+  const CLI::Option* command = help.get_option("COMMAND");
+  const std::string name = command->count() ? command->results()[0] : "";
+  if (!name.empty() && !FindCommand(name)) return UsageError("unknown command " + name, "tavo-cli --help");
+  // Not app.help(), which would show the help command's own usage, help being the command chosen.
+  const std::string text = name.empty() ? app.get_formatter()->make_help(&app, "tavo-cli", CLI::AppFormatMode::Normal)
+                                        : app.get_subcommand(name)->help("tavo-cli");
+  std::fputs(text.c_str(), stdout);
+  return kExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,16 +202,7 @@ int main(int argc, char** argv) {
     std::printf("%s\n", VersionText().c_str());
     return kExitOk;
   }
-  if (sub == help) {
-    const std::string name = help->get_option("COMMAND")->count() ? help->get_option("COMMAND")->results()[0] : "";
-    if (name.empty()) {
-      std::fputs(app.help().c_str(), stdout);
-      return kExitOk;
-    }
-    if (!FindCommand(name)) return UsageError("unknown command " + name, "tavo-cli --help");
-    std::fputs(app.get_subcommand(name)->help("tavo-cli").c_str(), stdout);
-    return kExitOk;
-  }
+  if (sub == help) return ShowHelp(app, *help);
   const Command& command = *FindCommand(sub->get_name());
   Arguments args;
   args.command = command.name;

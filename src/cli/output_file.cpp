@@ -17,6 +17,12 @@ bool CheckOutputFile(const std::string& path) {
   return false;
 }
 
+bool OneUseOfStandardOutput(const std::string& path, bool json) {
+  if (!IsStandardOutput(path) || !json) return true;
+  PrintError("-o - and --json would both take standard output");
+  return false;
+}
+
 void ReportWriteFailure(const std::string& path) {
   PrintError("cannot write " + OutputName(path) + ": " + plat::LastErrorText());
 }

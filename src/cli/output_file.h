@@ -12,5 +12,8 @@ std::string OutputName(const std::string& path);
 // system's reason.
 bool CheckOutputFile(const std::string& path);
 
+// False, after telling the user, when -o - and --json would both take standard output.
+bool OneUseOfStandardOutput(const std::string& path, bool json);
+
 // Tells the user that writing the file failed, with the system's reason.
 void ReportWriteFailure(const std::string& path);

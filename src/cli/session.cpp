@@ -31,7 +31,7 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
   if (!opened) {
-    PrintError(plat::FromArgument(port) + ": " + *m_openError);
+    PrintError(plat::FromArgument(port) + ": " + (m_openError->empty() ? "cannot be opened" : *m_openError));
     return kExitPort;
   }
   PrintError("no answer from an instrument on " + plat::FromArgument(port));
@@ -44,10 +44,10 @@ void Session::Disconnect() {
 }
 
 bool Session::Reopen(const std::string& port) {
-  if (m_dlg->m_pSerial) m_dlg->CloseLink();
-  m_dlg->m_bConnected = 0;
+  Disconnect();
   const bool connected = m_dlg->ConnectTo(CString(port)) != 0;
   fw::headless::ClearMessageBoxes();
+  if (connected) m_dlg->PauseBetweenCommands();
   return connected;
 }
 

@@ -27,8 +27,8 @@ public:
   // follows it, as between any two commands of a sequence.
   ExitStatus Connect(const std::string& port, bool identificationOnly = false);
   void Disconnect();
-  // Closes the link and connects again to `port`, telling nothing; true
-  // when the instrument answered.
+  // Closes the link and connects again to `port` as Connect does, telling
+  // nothing; true when the instrument answered.
   bool Reopen(const std::string& port);
 
   CTAVODlg& Dialog() { return *m_dlg; }

@@ -79,8 +79,11 @@ monitor_csv() {
     [ "$(grep -c $'\r$' "$work/mon.csv")" -eq $(($1 + 1)) ] && lines_of mon.csv $(($1 + 1)) &&
     grep -q $',25.3,26.1,28.4,65.0,30.2,警戒\r$' "$work/mon.csv"
 }
-# Every command's --help, -h and help COMMAND: its usage on standard output, status 0.
+# Every command's --help, -h and help COMMAND: its usage on standard output,
+# status 0; help alone as --help.
 all_helps() {
+  [ "$(tavo_cli help | head -1)" = "$(tavo_cli --help | head -1)" ] &&
+    tavo_cli help | head -1 | grep -q '^Usage: tavo-cli \[OPTIONS\] SUBCOMMAND' || { echo "help"; return 1; }
   for command in ports info read apply clock download monitor; do
     for asked in "$command --help" "$command -h" "help $command"; do
       tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }
@@ -182,6 +185,7 @@ cases=(
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt:2: level2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
+  "clock --set now: the clock frame sent, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|grep -qE ' 02 54( 3[0-9]){12} 03\$' $work/COM7.log && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set with a bad time||tavo_cli clock --port COM7 --set '2030-02-30 00:00:00'|2|no_frames"
   "download: the records byte for byte, no progress off a terminal|--records 37|tavo_cli download --port COM7 -o memory.csv|0|records_with_cr memory.csv && err_empty"
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
@@ -192,6 +196,7 @@ cases=(
   "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
   "download -o /dev/full: the failure reported with the system's reason|--records 37|tavo_cli download --port COM7 -o /dev/full|4|err_has 'cannot write /dev/full: No space left on device'"
   "download -o -: the records on standard output|--records 37|tavo_cli download --port COM7 -o -|0|records_with_cr out"
+  "download -o - --json: both would take standard output, refused||tavo_cli download --port COM7 -o - --json|2|no_frames && err_has 'would both take standard output'"
   "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
   "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"
   "download of a part-read reply: the records read written, a warning, status 1|--records 37 --slip O|tavo_cli download --port COM7 -o memory.csv|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。' && [ -s $work/memory.csv ]"
