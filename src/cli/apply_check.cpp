@@ -5,15 +5,23 @@
 #include "cli/input_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
+#include "instrument/catalogue.h"
 #include "platform/console.h"
 
 namespace {
 
-// The edits sent in one frame: none may be empty beside filled ones, or the
-// instrument would get zero for it. A key the file leaves out keeps the
-// instrument's value, which is filled.
-const std::vector<std::vector<std::string>> kFilledTogether = {{"level1", "level2", "level3", "level4"},
-                                                               {"iot_start", "iot_stop"}};
+// The keys of each group whose texts must all be filled (an empty one would
+// go out as zero).
+std::vector<std::vector<std::string>> FilledTogether() {
+  std::vector<std::vector<std::string>> groups;
+  for (const std::vector<inst::Group>* order : {&inst::User1WriteOrder(), &inst::Maker1WriteOrder()})
+    for (inst::Group group : *order) {
+      if (!inst::GroupOf(group).allFilled) continue;
+      groups.emplace_back();
+      for (const inst::Setting* setting : inst::GroupSettings(group)) groups.back().push_back(setting->key);
+    }
+  return groups;
+}
 
 const SettingLine* LineOf(const std::vector<SettingLine>& settings, const std::string& key) {
   for (const SettingLine& line : settings)
@@ -21,8 +29,10 @@ const SettingLine* LineOf(const std::vector<SettingLine>& settings, const std::s
   return nullptr;
 }
 
+// None of a group that is sent whole may be empty beside filled ones. A key
+// the file leaves out keeps the instrument's value, which is filled.
 void CheckFilledTogether(const std::vector<SettingLine>& settings, std::vector<FileProblem>& problems) {
-  for (const std::vector<std::string>& keys : kFilledTogether) {
+  for (const std::vector<std::string>& keys : FilledTogether()) {
     const bool anyFilled = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) {
       const SettingLine* line = LineOf(settings, key);
       return !line || !line->value.empty();

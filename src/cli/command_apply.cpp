@@ -14,11 +14,7 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
-#include "commands/iot_schedule.h"
-#include "commands/maker_settings.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
-#include "commands/power_clock.h"
+#include "instrument/catalogue.h"
 #include "platform/console.h"
 
 namespace {
@@ -26,30 +22,12 @@ namespace {
 volatile std::sig_atomic_t g_signal = 0;
 extern "C" void OnSignal(int number) { g_signal = number; }
 
-// The setting groups of the write sequences, in their order, by set command,
-// with the keys of the file each one sends.
-struct Group {
-  int (*setCommand)(CCommandContext&);
-  const char* label;
-  std::vector<std::string> keys;
-};
-const Group kGroups[] = {
-    {SetAutoPowerOff, "auto_power_off", {"auto_power_off"}},
-    {SetBuzzerAlarm, "buzzer", {"buzzer"}},
-    {SetClock, "clock", {}},
-    {SetPatrolLightMode, "alarm_mode", {"alarm_mode"}},
-    {SetMemoryInterval, "memory_interval", {"memory_interval"}},
-    {SetPatrolLightThresholds, "level1-level4", {"level1", "level2", "level3", "level4"}},
-    {SetIoTInterval, "iot_interval", {"iot_interval"}},
-    {SetIoTCommHours, "iot_start, iot_stop", {"iot_start", "iot_stop"}},
-    {SetHumidityLimit, "humidity_limit", {"humidity_limit"}},
-    {SetModelCode, "model_code", {"model_code"}},
-};
-
-const Group* GroupOf(int (*setCommand)(CCommandContext&)) {
-  for (const Group& group : kGroups)
-    if (group.setCommand == setCommand) return &group;
-  return nullptr;
+// The setting groups of the write sequences (user page 1, then maker page
+// 1), in their order.
+std::vector<inst::Group> WriteOrder() {
+  std::vector<inst::Group> order = inst::User1WriteOrder();
+  order.insert(order.end(), inst::Maker1WriteOrder().begin(), inst::Maker1WriteOrder().end());
+  return order;
 }
 
 // Tells in one line the keys left out, and why; how many there were.
@@ -89,21 +67,24 @@ int PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings, bool m
   return leftOut;
 }
 
-// The groups whose keys show other values now than `before`.
-std::set<const Group*> ChangedGroups(CTAVODlg& dlg, const std::vector<std::string>& before) {
-  std::set<const Group*> changed;
-  size_t i = 0;
-  for (const Group& group : kGroups)
-    for (const std::string& key : group.keys)
-      if (ReadKey(dlg, *FindSettingKey(key)) != before[i++]) changed.insert(&group);
-  return changed;
-}
-
+// The values of every group's settings as the pages show them, in the write order.
 std::vector<std::string> GroupValues(CTAVODlg& dlg) {
   std::vector<std::string> values;
-  for (const Group& group : kGroups)
-    for (const std::string& key : group.keys) values.push_back(ReadKey(dlg, *FindSettingKey(key)));
+  for (inst::Group group : WriteOrder())
+    for (const inst::Setting* setting : inst::GroupSettings(group))
+      values.push_back(ReadKey(dlg, *FindSettingKey(setting->key)));
   return values;
+}
+
+// The groups whose settings show other values now than `before`.
+std::set<inst::Group> ChangedGroups(CTAVODlg& dlg, const std::vector<std::string>& before) {
+  std::set<inst::Group> changed;
+  const std::vector<std::string> now = GroupValues(dlg);
+  size_t i = 0;
+  for (inst::Group group : WriteOrder())
+    for (size_t n = inst::GroupSettings(group).size(); n > 0; --n, ++i)
+      if (now[i] != before[i]) changed.insert(group);
+  return changed;
 }
 
 // From here on the writes go to a port that keeps the frames and answers ACK.
@@ -127,12 +108,13 @@ std::string Printable(const std::string& frame) {
 class Report {
 public:
   explicit Report(bool json) : m_json(json) {}
-  void Tell(const Group& group, const char* outcome) {
-    m_told.insert(&group);
-    if (m_json) m_groups.push_back({{"keys", group.label}, {"outcome", outcome}});
-    else PrintOut(std::string(group.label) + ": " + outcome + "\n");
+  void Tell(inst::Group group, const char* outcome) {
+    m_told.insert(group);
+    const char* keys = inst::GroupOf(group).keys;
+    if (m_json) m_groups.push_back({{"keys", keys}, {"outcome", outcome}});
+    else PrintOut(std::string(keys) + ": " + outcome + "\n");
   }
-  bool Told(const Group& group) const { return m_told.count(&group) != 0; }
+  bool Told(inst::Group group) const { return m_told.count(group) != 0; }
   bool Empty() const { return m_told.empty(); }
   void Finish(const std::vector<std::string>& frames, bool dryRun) {
     if (m_json) {
@@ -149,7 +131,7 @@ public:
 
 private:
   bool m_json;
-  std::set<const Group*> m_told;
+  std::set<inst::Group> m_told;
   nlohmann::ordered_json m_groups = nlohmann::ordered_json::array();
 };
 
@@ -167,9 +149,8 @@ bool ReadInstrument(Session& session, bool maker) {
 // Writes the groups that differ, as 設定 on ユーザ１ (and メーカ１), telling each;
 // false when one was not acknowledged. A signal ends it after the group on the line.
 bool WriteGroups(CTAVODlg& dlg, bool maker, bool dryRun, Report& report) {
-  dlg.m_onGroupWritten = [&](int (*setCommand)(CCommandContext&), bool acknowledged) {
-    if (const Group* group = GroupOf(setCommand))
-      report.Tell(*group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
+  dlg.m_onGroupWritten = [&](inst::Group group, bool acknowledged) {
+    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
   };
   dlg.m_stopWriting = [] { return g_signal != 0; };
   std::signal(SIGINT, OnSignal);
@@ -201,15 +182,15 @@ ExitStatus RunApply(const Arguments& args) {
   if (!ReadInstrument(session, maker)) return kExitInstrument;
   const std::vector<std::string> before = GroupValues(dlg);
   const int leftOut = PutIntoPages(dlg, settings, maker);
-  const std::set<const Group*> changed = ChangedGroups(dlg, before);
+  const std::set<inst::Group> changed = ChangedGroups(dlg, before);
   dlg.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   if (dryRun) SwitchToDryRun(dlg, frames);
   Report report(args.Has("--json"));
   const bool written = WriteGroups(dlg, maker, dryRun, report);
-  for (const Group& group : kGroups)
-    if (changed.count(&group) && !report.Told(group)) report.Tell(group, "not sent");
+  for (inst::Group group : WriteOrder())
+    if (changed.count(group) && !report.Told(group)) report.Tell(group, "not sent");
   if (report.Empty() && !args.Has("--json"))
     PrintOut(leftOut == 0 ? "nothing to write: the instrument holds these settings\n"
                           : "nothing written: the instrument holds the settings that were not left out\n");

@@ -1,7 +1,6 @@
 // clock: the instrument's clock and how far it is from the PC's; --set sets
 // it through the dialog's write sequence, like 設定 after a change of the pickers.
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 #include "cli/commands.h"
@@ -27,15 +26,6 @@ bool ParseClock(const std::string& text, fw::DateTime& value) {
     return false;
   }
   return fw::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
-}
-
-// Seconds since 2000-01-01 00:00:00 of a date and time in 2000-2099.
-long long Seconds(const fw::DateTime& t) {
-  static const int kDaysBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-  const int years = t.year - 2000;
-  long long days = 365LL * years + (years + 3) / 4 + kDaysBefore[t.month - 1] + (t.day - 1);
-  if (t.month > 2 && t.year % 4 == 0) ++days;   // 2000 is a leap year; 2100 is outside
-  return ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
 }
 
 // The write sequence pauses before each group after the first; the clock is its third.
@@ -65,16 +55,7 @@ fw::DateTime ClockAtArrival(const CIniFile& line) {
   const plat::LocalTime now = plat::GetLocalTime();
   const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
   plat::SleepMs(static_cast<unsigned>(wait));
-  std::tm t{};
-  t.tm_year = now.year - 1900;
-  t.tm_mon = now.month - 1;
-  t.tm_mday = now.day;
-  t.tm_hour = now.hour;
-  t.tm_min = now.minute;
-  t.tm_sec = now.second + static_cast<int>((now.millisecond + lead + wait) / 1000);
-  t.tm_isdst = -1;
-  std::mktime(&t);   // carries the seconds over into minutes, hours, days
-  return fw::DateTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_wday, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, 0};
+  return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
 }
 
 void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
@@ -91,7 +72,7 @@ ExitStatus ShowClock(Session& session, bool json) {
   const fw::DateTime pc = PcClock();
   fw::DateTime instrument;
   InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
-  const long long drift = Seconds(instrument) - Seconds(pc);
+  const long long drift = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(pc);
   const std::string clock = DateTimeText(instrument);
   if (json) {
     PrintOut(JsonLine({{"clock", clock}, {"drift", drift}}));
