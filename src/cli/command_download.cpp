@@ -5,8 +5,8 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/session.h"
-#include "commands/memory_data.h"
-#include "commands/memory_format.h"
+#include "instrument/memory_download.h"
+#include "instrument/memory_format.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
@@ -31,12 +31,12 @@ ExitStatus RunDownload(const Arguments& args) {
   }
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
-  CTAVODlg& dlg = session.Dialog();
+  MemoryRecords records;
   int read = 0;
   bool whole = false;
   {
     DownloadProgress progress(session.Link());
-    read = ReadMemoryData(dlg, whole);
+    read = inst::DownloadMemory(session.Link(), records, whole);
     if (read == 1) {
       plat::LockGuard guard(session.Link().ReplyLock());
       progress.Finish(session.Link().ReplyLength());
@@ -46,7 +46,7 @@ ExitStatus RunDownload(const Arguments& args) {
     PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
     return kExitInstrument;
   }
-  std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
+  std::string text = MemoryCsvText(records);
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
   if (!plat::WriteWholeFile(path, text)) {
