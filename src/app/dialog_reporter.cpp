@@ -18,3 +18,5 @@ void DialogReporter::Taken(char letter, const inst::InstrumentSettings& values) 
 void DialogReporter::Written(inst::Group group, bool acknowledged) {
   if (m_dlg.m_onGroupWritten) m_dlg.m_onGroupWritten(group, acknowledged);
 }
+
+bool DialogReporter::Stopped() { return m_dlg.m_stopWriting && m_dlg.m_stopWriting(); }

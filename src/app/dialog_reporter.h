@@ -1,6 +1,7 @@
 // What the user of TAVO.exe is told by the core's sequences: a message box
 // per failed step; the pause between two commands; what a read took is shown
-// on the pages at once; each group written is told to the dialog's observer.
+// on the pages at once; each group written is told to the dialog's observer,
+// which may also stop a write.
 #pragma once
 #include "instrument/sequences.h"
 
@@ -13,6 +14,7 @@ public:
   void Pause() override;
   void Taken(char letter, const inst::InstrumentSettings& values) override;
   void Written(inst::Group group, bool acknowledged) override;
+  bool Stopped() override;
 
 private:
   CTAVODlg& m_dlg;
