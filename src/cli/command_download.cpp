@@ -7,8 +7,8 @@
 #include "cli/progress.h"
 #include "cli/session.h"
 #include "cli/settings_file.h"
-#include "commands/memory_data.h"
-#include "commands/memory_format.h"
+#include "instrument/memory_download.h"
+#include "instrument/memory_format.h"
 #include "platform/console.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
@@ -36,12 +36,12 @@ ExitStatus RunDownload(const Arguments& args) {
   if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
-  CTAVODlg& dlg = session.Dialog();
+  MemoryRecords records;
   int read = 0;
   bool whole = false;
   {
     DownloadProgress progress(session.Link());
-    read = ReadMemoryData(dlg, whole);
+    read = inst::DownloadMemory(session.Link(), records, whole);
     if (read == 1) {
       plat::LockGuard guard(session.Link().ReplyLock());
       progress.Finish(session.Link().ReplyLength());
@@ -51,7 +51,7 @@ ExitStatus RunDownload(const Arguments& args) {
     PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
     return kExitInstrument;
   }
-  std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
+  std::string text = MemoryCsvText(records);
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
   if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text))) {
@@ -60,7 +60,7 @@ ExitStatus RunDownload(const Arguments& args) {
   }
   if (args.Has("--json")) {
     PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))},
-                       {"records", dlg.MemoryRecordsStore().GetSize()},
+                       {"records", records.size()},
                        {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file

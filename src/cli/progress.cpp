@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/output.h"
-#include "commands/memory_format.h"
+#include "instrument/memory_format.h"
 #include "link/serial.h"
 #include "platform/clock.h"
 #include "platform/console.h"
