@@ -64,6 +64,7 @@ ended() {   # ended [wait]: shows the output of the background parts that ended 
   pending=("${left[@]}") pids=("${left_pids[@]}")
   [ $failed = 0 ] || exit 1
 }
+build() { cmake --preset "$1" > /dev/null && cmake --build --preset "$1"; }
 
 part installs scripts/install-deps.sh
 part "native build" build native
