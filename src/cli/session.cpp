@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/cli_port.h"
+#include "cli/output.h"
 #include "config/ini_file.h"
 #include "framework/headless/driver.h"
 #include "platform/clock.h"
@@ -12,6 +14,7 @@ Session::Session(const std::string& iniFile) {
   SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
   m_dlg.reset(new CTAVODlg);
   m_dlg->Create(IDD_TAVO_DIALOG);
+  m_dlg->m_makePort = [openError = m_openError] { return MakeCliPort(Verbose(), openError); };
   fw::headless::ClearMessageBoxes();
 }
 
@@ -27,7 +30,10 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   }
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
-  if (!opened) return kExitPort;
+  if (!opened) {
+    PrintError(plat::FromArgument(port) + ": " + (m_openError->empty() ? "cannot be opened" : *m_openError));
+    return kExitPort;
+  }
   PrintError("no answer from an instrument on " + plat::FromArgument(port));
   return kExitInstrument;
 }
@@ -35,6 +41,14 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
 void Session::Disconnect() {
   if (m_dlg && m_dlg->m_bConnected) m_dlg->CloseLink();
   if (m_dlg) m_dlg->m_bConnected = 0;
+}
+
+bool Session::Reopen(const std::string& port) {
+  Disconnect();
+  const bool connected = m_dlg->ConnectTo(CString(port)) != 0;
+  fw::headless::ClearMessageBoxes();
+  if (connected) m_dlg->PauseBetweenCommands();
+  return connected;
 }
 
 int Session::ReportMessages() {

@@ -27,6 +27,9 @@ public:
   // follows it, as between any two commands of a sequence.
   ExitStatus Connect(const std::string& port, bool identificationOnly = false);
   void Disconnect();
+  // Closes the link and connects again to `port` as Connect does, telling
+  // nothing; true when the instrument answered.
+  bool Reopen(const std::string& port);
 
   CTAVODlg& Dialog() { return *m_dlg; }
   CSerial& Link() { return *m_dlg->m_pSerial; }
@@ -38,6 +41,7 @@ public:
 private:
   CTAVOApp m_app;
   std::unique_ptr<CTAVODlg> m_dlg;
+  std::shared_ptr<std::string> m_openError = std::make_shared<std::string>();   // why the port did not open
 };
 
 // Prints `text` (in the program's code page) on standard error, prefixed with "tavo-cli: ".

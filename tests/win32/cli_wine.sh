@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs tavo-cli.exe under Wine on COM18, which leads to the native instrument
 # simulator through a link in the prefix's dosdevices: info, then a download
-# compared byte for byte with the simulator's records (each line ending in CR).
+# compared byte for byte with the simulator's records (each line ending in CR),
+# and one to standard output with CR LF.
 # Exit 77 (skipped) when the native simulator has not been built.
 #   cli_wine.sh SIMULATOR TAVO_CLI_EXE
 set -euo pipefail
@@ -43,6 +44,8 @@ status=0
 check "download succeeds" [ "$status" -eq 0 ]
 tr -d '\n' < records > expected.csv
 check "download writes the records byte for byte" cmp -s memory.csv expected.csv
+"$run" "$cli" download -o - --port COM18 --crlf > stdout.csv 2>> download.err || true
+check "download -o - --crlf: the records on standard output, CR LF not turned into CR CR LF" cmp -s stdout.csv records
 if [ $failed -ne 0 ]; then
   cat info.out info.err download.out download.err
   echo "frames the simulator received:"
