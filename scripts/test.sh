@@ -3,10 +3,12 @@
 # native tests, the Windows tests under Wine (on a virtual X server when there
 # is no display), the native tests again under AddressSanitizer (with
 # UndefinedBehaviorSanitizer) and under ThreadSanitizer, and a short run of
-# every fuzz target with its kept regression cases. Most of the native tests'
-# time is waiting on the simulator's paced line, so each set of native tests
-# runs beside the next build, its output in build/test-logs/ and shown when it
-# ends. Prints how long each part took.
+# every fuzz target with its kept regression cases. Most of the tests' time is
+# waiting on the simulator's paced line and on Wine, so the native tests run
+# beside the win32 build and the Windows tests beside the sanitizer builds and
+# tests, their output in build/test-logs/ and shown when they end. The builds
+# run at the lowest priority and through the compiler cache. Prints how long
+# each part took.
 #   scripts/test.sh                   every test
 #   scripts/test.sh --quick [NAME...] the native build and its tests only, or
 #                                     only those whose CTest names match a NAME
@@ -64,7 +66,16 @@ ended() {   # ended [wait]: shows the output of the background parts that ended 
   pending=("${left[@]}") pids=("${left_pids[@]}")
   [ $failed = 0 ] || exit 1
 }
-build() { cmake --preset "$1" > /dev/null && cmake --build --preset "$1"; }
+# Builds at the lowest priority, so that tests beside them keep their pace.
+build() { nice -n 19 cmake --preset "$1" > /dev/null && nice -n 19 cmake --build --preset "$1"; }
+windows_tests() {
+  if [ -n "${DISPLAY:-}" ]; then
+    ctest --preset win32
+  else
+    xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset win32
+  fi
+}
+export -f windows_tests
 
 part installs scripts/install-deps.sh
 part "native build" build native
@@ -76,19 +87,15 @@ fi
 
 beside "native tests" ctest --preset native
 part "win32 build" build win32
-ended
-# Not beside a build: the scenarios wait 300 ms for each answer, and TAVO.exe
-# under Wine beside a compiler on a busy machine sometimes takes longer.
-if [ -n "${DISPLAY:-}" ]; then
-  part "Windows tests (Wine)" ctest --preset win32
-else
-  part "Windows tests (Wine)" xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset win32
-fi
+ended wait
+# The Windows tests mostly wait on Wine and the paced line: they run beside the
+# sanitizer builds and tests, which the builds, at the lowest priority, do not slow.
+beside "Windows tests (Wine)" windows_tests
 part "native-asan build" build native-asan
-beside "native-asan tests" ctest --preset native-asan
-part "native-tsan build" build native-tsan
+part "native-asan tests" ctest --preset native-asan
 ended
-beside "native-tsan tests" ctest --preset native-tsan
+part "native-tsan build" build native-tsan
+part "native-tsan tests" ctest --preset native-tsan
 part "fuzz build" build fuzz
 ended wait
 # Each fuzz target is one process on one core: two at a time.
