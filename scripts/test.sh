@@ -48,7 +48,8 @@ beside() {   # beside NAME COMMAND...: runs COMMAND in the background, its outpu
   pending+=("$name") pids+=($!)
 }
 stop_beside() { for pid in "${pids[@]}"; do kill -- -"$pid" 2>/dev/null || true; done; }
-trap stop_beside EXIT
+# A failed run, too, shows how long its parts took.
+trap 'status=$?; stop_beside; [ $status = 0 ] || [ ${#times[@]} = 0 ] || printf "  %s\n" "${times[@]}"' EXIT
 trap 'exit 130' INT TERM
 ended() {   # ended [wait]: shows the output of the background parts that ended (with wait: of all of
             # them); exits when one of them failed

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/clock.h"
 #include "platform/files.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 class FilesTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = (fs::temp_directory_path() / ("tavo_files_" + std::to_string(plat::MonotonicMs()))).string();
+    dir_ = UniqueTempPath("tavo_files_").string();
     fs::create_directories(dir_);
     for (const char* name : {"Log_001.csv", "log_002.CSV", "notes.txt", "log_003.csv.bak"})
       std::ofstream(In(name)) << "x";

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/clock.h"
 #include "platform/profile.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 class ProfileTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tavo_profile_" + std::to_string(plat::MonotonicMs()));
+    dir_ = UniqueTempPath("tavo_profile_");
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }

@@ -7,13 +7,15 @@
 
 namespace fs = std::filesystem;
 
-TempCurrentDir::TempCurrentDir() : m_previous(fs::current_path()) {
-  // Unique among the test programs running side by side, too.
+fs::path UniqueTempPath(const std::string& prefix) {
   static std::atomic<int> counter{0};
   static const unsigned program = std::random_device()();
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  m_dir = fs::temp_directory_path() / ("tavo_test_" + std::to_string(program) + "_" + std::to_string(stamp) + "_" +
-                                       std::to_string(counter++));
+  return fs::temp_directory_path() /
+         (prefix + std::to_string(program) + "_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+}
+
+TempCurrentDir::TempCurrentDir() : m_previous(fs::current_path()), m_dir(UniqueTempPath("tavo_test_")) {
   fs::create_directories(m_dir);
   fs::current_path(m_dir);
 }

@@ -4,6 +4,10 @@
 #include <fstream>
 #include <string>
 
+// A path under the temporary folder that no other test uses, in this program or
+// in another running beside it.
+std::filesystem::path UniqueTempPath(const std::string& prefix);
+
 class TempCurrentDir {
 public:
   TempCurrentDir();
