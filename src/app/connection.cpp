@@ -23,7 +23,7 @@ void CTAVODlg::OnButtonConnect() {
 
 void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
 
-int CTAVODlg::ConnectTo(const CString& port) {
+int CTAVODlg::ConnectTo(const CString& port, bool secondTry) {
   m_pSerial = new (std::nothrow) CSerial();
   if (!m_pSerial) return 0;
   if (!m_pSerial->Open(port)) {
@@ -33,7 +33,7 @@ int CTAVODlg::ConnectTo(const CString& port) {
     return 0;
   }
   int identified = IdentifyInstrument(*this);
-  if (!identified) {
+  if (!identified && secondTry) {
     plat::SleepMs(kSecondIdentificationPauseMs);
     identified = IdentifyInstrument(*this);
   }

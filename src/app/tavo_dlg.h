@@ -74,7 +74,8 @@ public:
 
   // Connects to the instrument on `port` as the Connect button does with the
   // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
-  int ConnectTo(const CString& port);
+  // Without `secondTry` the identification is not repeated when unanswered.
+  int ConnectTo(const CString& port, bool secondTry = true);
   // Told of every setting group a write sequence sent: its set command and
   // whether the instrument acknowledged it. Nothing by default.
   std::function<void(int (*setCommand)(CCommandContext&), bool acknowledged)> m_onGroupWritten;

@@ -12,6 +12,11 @@ std::string Arguments::Value(const std::string& option, const std::string& fallb
   return found == values.end() ? fallback : found->second;
 }
 
+std::vector<std::string> Arguments::Values(const std::string& option) const {
+  auto found = lists.find(option);
+  return found == lists.end() ? std::vector<std::string>() : found->second;
+}
+
 namespace {
 
 const KnownOption* FindKnownOption(const std::vector<KnownOption>& known, const std::string& name) {
@@ -58,6 +63,7 @@ bool ParseArguments(int argc, char** argv, int first, const std::vector<KnownOpt
       value = argv[++i];
     }
     args.values[word] = value;
+    args.lists[word].push_back(value);
   }
   return true;
 }

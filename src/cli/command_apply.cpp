@@ -11,6 +11,7 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
+#include "cli/several_ports.h"
 #include "commands/iot_schedule.h"
 #include "commands/maker_settings.h"
 #include "commands/memory_buzzer.h"
@@ -109,32 +110,67 @@ std::string Printable(const std::string& frame) {
   return out;
 }
 
-}  // namespace
-
-ExitStatus RunApply(const Arguments& args) {
-  if (args.operands.size() != 1) {
-    PrintError("apply takes one settings file");
-    return kExitUsage;
-  }
-  Session session(args.Value("--ini"));
+// What the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
+bool ReadPages(Session& session, bool maker) {
   CTAVODlg& dlg = session.Dialog();
-  std::vector<SettingLine> settings;
-  if (!LoadSettings(args.operands[0], dlg, settings)) return kExitUsage;
-
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
-  const bool maker = HasMakerKey(settings);
-  // What the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
   bool read = dlg.ReadUser1Page() != 0;
   if (read && maker) {
     dlg.PauseBetweenCommands();
     read = dlg.ReadMaker1Page() != 0 && read;
   }
-  if (session.ReportMessages() > 0 || !read) return kExitInstrument;
+  return session.ReportMessages() == 0 && read;
+}
+
+// The values of the file's settings as the pages show them, the keys left
+// out for this instrument as "".
+KeyValues PageValues(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
+  KeyValues values;
+  for (const SettingLine& line : settings) {
+    const SettingKey& key = *FindSettingKey(line.key);
+    if (key.kind != KeyKind::Info) values.emplace_back(line.key, ReadKey(dlg, key));
+  }
+  return values;
+}
+
+// The keys whose values differ, a line each: "key: NAME1 A, NAME2 B".
+std::vector<std::string> Differences(const KeyValues& first, const char* firstName, const KeyValues& second,
+                                     const char* secondName) {
+  std::vector<std::string> lines;
+  for (size_t i = 0; i < first.size(); ++i)
+    if (first[i].second != second[i].second)
+      lines.push_back(first[i].first + ": " + firstName + " " + first[i].second + ", " + secondName + " " +
+                      second[i].second);
+  return lines;
+}
+
+// After a write: the pages read again from the instrument and compared with
+// what was written. False after naming each key the instrument does not hold.
+bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
+  CTAVODlg& dlg = session.Dialog();
+  const KeyValues written = PageValues(dlg, settings);
+  dlg.PauseBetweenCommands();
+  if (!ReadPages(session, maker)) return false;
+  const std::vector<std::string> differences = Differences(written, "written", PageValues(dlg, settings), "read back");
+  for (const std::string& line : differences) PrintError("verify: " + line);
+  if (differences.empty()) PrintOut("verified: the instrument holds the settings of the file\n");
+  return differences.empty();
+}
+
+ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
+  Session session(args.Value("--ini"));
+  CTAVODlg& dlg = session.Dialog();
+  std::vector<SettingLine> settings;
+  if (!LoadSettings(args.operands[0], dlg, settings)) return kExitUsage;
+
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
+  const bool maker = HasMakerKey(settings);
+  if (!ReadPages(session, maker)) return kExitInstrument;
   PutIntoPages(dlg, settings);
   dlg.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   const bool dryRun = args.Has("--dry-run");
+  const char* outcomeWord = dryRun ? "would be written" : "written";
   if (dryRun) SwitchToDryRun(dlg, frames);
   int sent = 0;
   dlg.m_onGroupWritten = [&](int (*setCommand)(CCommandContext&), bool acknowledged) {
@@ -151,5 +187,46 @@ ExitStatus RunApply(const Arguments& args) {
   dlg.m_onGroupWritten = nullptr;
   if (sent == 0 && written) PrintOut("nothing to write: the instrument holds these settings\n");
   for (const std::string& frame : *frames) PrintOut(Printable(frame) + "\n");
-  return session.ReportMessages() > 0 || !written ? kExitInstrument : kExitOk;
+  if (session.ReportMessages() > 0 || !written) return kExitInstrument;
+  if (args.Has("--verify") && sent > 0 && !Verify(session, settings, maker)) return kExitInstrument;
+  NoteOutcome(sent == 0 ? "nothing to write" : std::to_string(sent) + (sent == 1 ? " group " : " groups ") + outcomeWord);
+  return kExitOk;
+}
+
+ExitStatus DiffOn(const Arguments& args, const std::string& port) {
+  Session session(args.Value("--ini"));
+  CTAVODlg& dlg = session.Dialog();
+  std::vector<SettingLine> settings;
+  if (!LoadSettings(args.operands[0], dlg, settings)) return kExitUsage;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
+  if (!ReadPages(session, HasMakerKey(settings))) return kExitInstrument;
+  const KeyValues held = PageValues(dlg, settings);
+  PutIntoPages(dlg, settings);
+  const std::vector<std::string> differences = Differences(held, "instrument", PageValues(dlg, settings), "file");
+  for (const std::string& line : differences) PrintOut(line + "\n");
+  if (differences.empty()) PrintOut("same: the instrument holds the settings of the file\n");
+  NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
+  return differences.empty() ? kExitOk : kExitInstrument;
+}
+
+}  // namespace
+
+ExitStatus RunApply(const Arguments& args) {
+  if (args.operands.size() != 1) {
+    PrintError("apply takes one settings file");
+    return kExitUsage;
+  }
+  if (args.Has("--verify") && args.Has("--dry-run")) {
+    PrintError("--verify reads back what was written: a dry run writes nothing");
+    return kExitUsage;
+  }
+  return ForEachPort(args, ApplyOn);
+}
+
+ExitStatus RunDiff(const Arguments& args) {
+  if (args.operands.size() != 1) {
+    PrintError("diff takes one settings file");
+    return kExitUsage;
+  }
+  return ForEachPort(args, DiffOn);
 }

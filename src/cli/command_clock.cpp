@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/session.h"
+#include "cli/several_ports.h"
 #include "cli/setting_keys.h"
 #include "commands/power_clock.h"
 
@@ -57,20 +58,16 @@ ExitStatus ShowClock(Session& session, bool json) {
     std::snprintf(line, sizeof line, "%s (%+lld s from this computer)\n", clock.c_str(), drift);
   }
   PrintOut(line);
+  NoteOutcome(clock + (drift < 0 ? ", " : ", +") + std::to_string(drift) + " s");
   return kExitOk;
 }
 
-}  // namespace
-
-ExitStatus RunClock(const Arguments& args) {
+ExitStatus ClockOn(const Arguments& args, const std::string& port) {
   fw::DateTime wanted{};
   const bool set = args.Has("--set");
-  if (set && !ParseClock(args.Value("--set"), wanted)) {
-    PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (2000-2099)");
-    return kExitUsage;
-  }
+  ParseClock(args.Value("--set"), wanted);   // checked before
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (set) {
     CTAVODlg& dlg = session.Dialog();
     // After the read every other setting equals what the instrument holds, so
@@ -85,4 +82,15 @@ ExitStatus RunClock(const Arguments& args) {
     session.Dialog().PauseBetweenCommands();
   }
   return ShowClock(session, args.Has("--json"));
+}
+
+}  // namespace
+
+ExitStatus RunClock(const Arguments& args) {
+  fw::DateTime wanted{};
+  if (args.Has("--set") && !ParseClock(args.Value("--set"), wanted)) {
+    PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (2000-2099)");
+    return kExitUsage;
+  }
+  return ForEachPort(args, ClockOn);
 }

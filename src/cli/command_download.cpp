@@ -1,12 +1,16 @@
 // download: the instrument's memory records into a CSV file, byte for byte
 // as TAVO.exe writes it (each record's text and CR), or with CR LF.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/session.h"
+#include "cli/several_ports.h"
 #include "commands/memory_data.h"
 #include "commands/memory_format.h"
+#include "platform/console.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
@@ -21,16 +25,26 @@ std::string WithLineFeeds(const std::string& text) {
   return out;
 }
 
-}  // namespace
-
-ExitStatus RunDownload(const Arguments& args) {
-  const std::string path = args.Value("-o");
-  if (path.empty()) {
-    PrintError("download needs -o FILE");
-    return kExitUsage;
+// The files of the ports: one each, none twice. False after telling why not.
+bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports) {
+  std::vector<std::string> paths;
+  for (const std::string& port : ports) {
+    const std::string path = WithPort(pattern, port);
+    if (std::find(paths.begin(), paths.end(), path) != paths.end()) {
+      PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
+                     ? "several ports need {port} in the name of -o, as in -o 'records-{port}.csv'"
+                     : "two ports would write " + plat::FromArgument(path));
+      return false;
+    }
+    paths.push_back(path);
   }
+  return true;
+}
+
+ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
+  const std::string path = WithPort(args.Value("-o"), port);
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
   int read = 0;
   bool whole = false;
@@ -57,5 +71,19 @@ ExitStatus RunDownload(const Arguments& args) {
     PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");
     return kExitInstrument;
   }
+  NoteOutcome(std::to_string(dlg.MemoryRecordsStore().GetSize()) + " records in " + plat::FromArgument(path));
   return kExitOk;
+}
+
+}  // namespace
+
+ExitStatus RunDownload(const Arguments& args) {
+  if (args.Value("-o").empty()) {
+    PrintError("download needs -o FILE");
+    return kExitUsage;
+  }
+  std::vector<std::string> ports;
+  if (!PortsOf(args, ports)) return kExitUsage;
+  if (!DistinctFiles(args.Value("-o"), ports)) return kExitUsage;
+  return ForEachPort(args, DownloadOn);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/session.h"
 #include "commands/memory_format.h"
 #include "link/serial.h"
 #include "platform/clock.h"
@@ -12,7 +13,7 @@ const unsigned kRedrawMs = 200;
 }
 
 DownloadProgress::DownloadProgress(const CSerial& link) : m_link(link), m_start(plat::MonotonicMs()) {
-  if (plat::IsTerminal(plat::Stream::Error)) m_thread = std::thread(&DownloadProgress::Run, this);
+  if (!Capturing() && plat::IsTerminal(plat::Stream::Error)) m_thread = std::thread(&DownloadProgress::Run, this);
 }
 
 void DownloadProgress::Finish(int frameBytes) { m_finalBytes = frameBytes; }

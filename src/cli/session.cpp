@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include <cstdio>
+#include <mutex>
 
 #include "config/ini_file.h"
 #include "framework/headless/driver.h"
@@ -9,6 +10,10 @@
 #include "res/resource.h"
 
 Session::Session(const std::string& iniFile) {
+  // The start of the log and the name of the INI file are the process's own:
+  // sessions on threads side by side start one after the other.
+  static std::mutex starting;
+  std::lock_guard<std::mutex> guard(starting);
   SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
   m_dlg.reset(new CTAVODlg);
   m_dlg->Create(IDD_TAVO_DIALOG);
@@ -32,6 +37,13 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   return kExitInstrument;
 }
 
+ExitStatus Session::Probe(const std::string& port) {
+  const int identified = m_dlg->ConnectTo(CString(port), false);
+  const bool opened = fw::headless::MessageBoxes().empty();
+  fw::headless::ClearMessageBoxes();
+  return identified ? kExitOk : opened ? kExitInstrument : kExitPort;
+}
+
 void Session::Disconnect() {
   if (m_dlg && m_dlg->m_bConnected) m_dlg->CloseLink();
   if (m_dlg) m_dlg->m_bConnected = 0;
@@ -45,7 +57,25 @@ int Session::ReportMessages() {
   return count;
 }
 
+namespace {
+thread_local CapturedOutput* t_captured = nullptr;
+}
+
+CapturedOutput::CapturedOutput(const std::string& name) : port(name) { t_captured = this; }
+CapturedOutput::~CapturedOutput() { t_captured = nullptr; }
+
+bool Capturing() { return t_captured != nullptr; }
+
+void NoteOutcome(const std::string& text) {
+  if (t_captured) t_captured->outcome = text;
+}
+
 void PrintError(const std::string& text) {
+  if (t_captured) {
+    t_captured->err += "tavo-cli: " + t_captured->port + ": " + text + "\n";
+    if (t_captured->firstError.empty()) t_captured->firstError = text;
+    return;
+  }
   std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
   std::fflush(stderr);
 }
@@ -62,6 +92,10 @@ std::string DateTimeText(const fw::DateTime& t) {
 }
 
 void PrintOut(const std::string& text) {
+  if (t_captured) {
+    t_captured->out += text;
+    return;
+  }
   std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);
   std::fflush(stdout);
 }

@@ -26,6 +26,9 @@ public:
   // identification is all the caller needs, the pause between two commands
   // follows it, as between any two commands of a sequence.
   ExitStatus Connect(const std::string& port, bool identificationOnly = false);
+  // Opens `port` and asks once who the instrument is: kExitOk, kExitPort or
+  // kExitInstrument, telling nothing. The pages then show who it is.
+  ExitStatus Probe(const std::string& port);
   void Disconnect();
 
   CTAVODlg& Dialog() { return *m_dlg; }
@@ -44,6 +47,28 @@ private:
 void PrintError(const std::string& text);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
+
+// The output of the port a thread serves when several are served side by
+// side: while one lives on a thread, PrintOut and PrintError of that thread
+// add to it instead of printing (the error lines naming the port), so that
+// each port's output can be printed whole afterwards.
+struct CapturedOutput {
+  explicit CapturedOutput(const std::string& port);
+  ~CapturedOutput();
+  CapturedOutput(const CapturedOutput&) = delete;
+  CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+  std::string port;
+  std::string out;
+  std::string err;          // whole lines, "tavo-cli: PORT: ..."
+  std::string firstError;   // the first message, as given
+  std::string outcome;      // what happened, in a few words (NoteOutcome)
+};
+// True while this thread's output is captured.
+bool Capturing();
+// What happened on this thread's port, in a few words, for the table after
+// several ports (ignored for one port).
+void NoteOutcome(const std::string& text);
 
 // This computer's local time.
 fw::DateTime PcClock();

@@ -30,7 +30,9 @@ std::string g_commSettingsFile;   // empty: "TAVO.ini" in the current directory
 
 }  // namespace
 
-void SetCommSettingsFile(const std::string& path) { g_commSettingsFile = path; }
+void SetCommSettingsFile(const std::string& path) {
+  if (g_commSettingsFile != path) g_commSettingsFile = path;   // threads that open links read it
+}
 
 namespace {
 

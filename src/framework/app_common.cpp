@@ -2,7 +2,9 @@
 #include "framework/app.h"
 
 namespace {
-CWinApp* g_app = nullptr;
+// The application of this thread (a program has one; tavo-cli has one a
+// thread when it serves several instruments side by side).
+thread_local CWinApp* g_app = nullptr;
 }
 
 CWinApp::CWinApp() { g_app = this; }

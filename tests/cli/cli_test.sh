@@ -51,8 +51,8 @@ no_frames() { [ ! -s "$work/COM7.log" ]; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
 file_is() { cmp -s "$work/$1" "$work/$2"; }
-# The simulator's records (CR LF after each) as TAVO.exe writes them: CR only.
-records_with_cr() { tr -d '\n' < "$work/COM7.records" > "$work/records.cr" && file_is "$1" records.cr; }
+# The records of simulator $2 (COM7 unless named; CR LF after each) as TAVO.exe writes them: CR only.
+records_with_cr() { tr -d '\n' < "$work/${2:-COM7}.records" > "$work/records.cr" && file_is "$1" records.cr; }
 utf8_only() { iconv -f UTF-8 -t UTF-8 "$work/$1" > /dev/null 2>&1; }
 # The settings lines of a settings file: no comments, no information keys.
 settings_of() {
@@ -80,7 +80,7 @@ monitor_csv() {
 }
 # Every command's --help: its usage on standard output, status 0.
 all_helps() {
-  for command in ports info read apply clock download monitor; do
+  for command in ports info read apply diff clock download monitor; do
     tavo_cli "$command" --help | head -1 | grep -q "^usage: tavo-cli $command" || { echo "$command --help"; return 1; }
   done
 }
@@ -114,6 +114,8 @@ printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
+printf 'buzzer = 30.0\n' > "$work/buzzer.txt"
+printf '# the ports of the site\nCOM7\n\n%s\n' "$work/ports/COM8" > "$work/ports.txt"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
          --reply 'sa030 b 06 20' --reply L095.08 --reply M1"
@@ -148,6 +150,12 @@ cases=(
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
+  "ports --probe --json: who answers on each port|--version 1.30|start_sim COM8 --ignore v; tavo_cli ports --probe --json|0|valid_json '[(p[\"port\"], p[\"probe\"], p[\"version\"]) for p in d] == [(\"COM7\", \"answered\", \"1.30\"), (\"COM8\", \"no answer\", None)]'"
+  "info on three ports, one not answering: each port's output, the table, the worst status||start_sim COM8 --version 1.30; start_sim COM9 --ignore v; tavo_cli info --port COM7 --port COM8 --port COM9|1|out_has $'== COM8\nmodel = TAVO-420BN\nversion = 1.30' && out_matches '^COM7 +0 +TAVO-420BN 2.00\$' && out_matches '^COM9 +1 +no answer' && err_has 'tavo-cli: COM9: no answer from an instrument on COM9'"
+  "download from the ports of a file, one a path: a file each by {port}|--records 37|start_sim COM8 --records 5; tavo_cli download --ports ports.txt -o 'rec-{port}.csv'|0|records_with_cr rec-COM7.csv && records_with_cr rec-COM8.csv COM8 && out_matches '/ports/COM8 +0 +5 records in rec-COM8.csv\$'"
+  "download from two ports into one file: refused before anything is sent||start_sim COM8; tavo_cli download --port COM7 --port COM8 -o same.csv|2|no_frames && err_has \"{port}\""
+  "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && out_has 'verified: the instrument holds the settings of the file'"
+  "diff on two ports: the differing keys, nothing written|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|1|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && ! grep -q ' 02 51 ' $work/COM8.log"
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
   "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
   "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"

@@ -7,7 +7,7 @@
 namespace fw::backend {
 
 namespace {
-std::vector<MessageBoxRecord> g_boxes;
+thread_local std::vector<MessageBoxRecord> g_boxes;   // those of this thread's dialogs
 }
 
 int ShowMessageBox(const MessageBoxRecord& box, WindowHandle) {

@@ -10,7 +10,9 @@
 
 namespace fw::headless {
 namespace {
-std::vector<std::unique_ptr<Window>> g_dialogs;   // every dialog window, top-level or child
+// Every dialog window, top-level or child, of this thread: tavo-cli serves
+// several instruments side by side, a main dialog on each thread.
+thread_local std::vector<std::unique_ptr<Window>> g_dialogs;
 std::function<void(CDialog&)> g_modalDriver;
 const fw::DialogTemplate* (*g_extraTemplates)(int) = nullptr;
 

@@ -6,7 +6,7 @@
 
 namespace fw::headless {
 namespace {
-Window* g_focus = nullptr;
+thread_local Window* g_focus = nullptr;   // of this thread's dialogs
 }
 
 Window* Window::Child(int childId) const {
