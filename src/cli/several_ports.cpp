@@ -97,9 +97,9 @@ bool PortsOf(const Arguments& args, std::vector<std::string>& ports) {
     PrintError("--port is needed");
     return false;
   }
-  for (size_t i = 0; i < ports.size(); ++i) {
-    if (std::find(ports.begin(), ports.begin() + static_cast<long>(i), ports[i]) != ports.begin() + static_cast<long>(i)) {
-      PrintError("the port " + plat::FromArgument(ports[i]) + " is named twice");
+  for (auto port = ports.begin(); port != ports.end(); ++port) {
+    if (std::find(ports.begin(), port, *port) != port) {
+      PrintError("the port " + plat::FromArgument(*port) + " is named twice");
       return false;
     }
   }
