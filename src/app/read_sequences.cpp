@@ -73,25 +73,29 @@ int CTAVODlg::ReadUser2Page() {
 int CTAVODlg::ReadMaker1Page() {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
-  m_snapHumidityLimit.Empty();
-  m_snapModelCode = 0;
+  // The humidity limit and the model code are taken as the instrument
+  // reported them; one whose query went unanswered as the page shows it when
+  // the read ends, so that Set sends it only when the user changes it.
+  bool limitTaken = false, modelTaken = false;
   int result = RunEveryStep(*this, {
       {GetRealtimeData, "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"},
-      {[](CTAVODlg& d) {
-         const int answered = GetHumidityLimit(d);
-         if (answered) d.TakeHumidityLimitSnapshot();
-         return answered;
+      {[&](CTAVODlg& d) {
+         limitTaken = GetHumidityLimit(d) != 0;
+         if (limitTaken) d.TakeHumidityLimitSnapshot();
+         return limitTaken ? 1 : 0;
        },
        "相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"},
-      {[](CTAVODlg& d) {
-         const int answered = GetModelCode(d);
-         if (answered) d.TakeModelCodeSnapshot();
-         return answered;
+      {[&](CTAVODlg& d) {
+         modelTaken = GetModelCode(d) != 0;
+         if (modelTaken) d.TakeModelCodeSnapshot();
+         return modelTaken ? 1 : 0;
        },
        "機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"},
       {GetPreampData, "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"},
       {GetHumidityCalibration, "湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"},
   });
+  if (!limitTaken) TakeHumidityLimitSnapshot();
+  if (!modelTaken) TakeModelCodeSnapshot();
   // User page 1's part of the snapshot stays: its edits are still to be sent.
   return result;
 }

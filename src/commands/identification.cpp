@@ -67,6 +67,7 @@ int IdentifyInstrument(CCommandContext& dlg) {
   if (!reply.Answered()) return 0;
   std::string model = reply.Field(kModelPosition, kModelLength);
   std::string version = reply.Field(kVersionPosition, kVersionLength);
+  if (reply.Damaged()) return 0;
   model = ApplySuffixRule(model, version);
   dlg.m_dlgUser2.m_staticModelName.SetWindowText(model.c_str());
   dlg.m_dlgUser2.m_staticVersion.SetWindowText(version.c_str());

@@ -35,10 +35,14 @@ int IntervalItem(const std::string& field) {
 // selection; the hours are shown all the same.
 int GetIoTSchedule(CCommandContext& dlg) {
   return QuerySettingResendingOnTimeOut(dlg, 's', [&](const ReplyReader& reply) {
+    const int interval = IntervalItem(reply.Field(kIntervalPosition, kIntervalLength));
+    const std::string start = reply.Field(kStartPosition, kHourLength);
+    const std::string stop = reply.Field(kStopPosition, kHourLength);
+    if (reply.Damaged()) return false;
     CDlg3& page = dlg.m_dlgUser1;
-    page.m_comboIoTInterval.SetCurSel(IntervalItem(reply.Field(kIntervalPosition, kIntervalLength)));
-    page.m_editIoTStart.SetWindowText(reply.Field(kStartPosition, kHourLength).c_str());
-    page.m_editIoTStop.SetWindowText(reply.Field(kStopPosition, kHourLength).c_str());
+    page.m_comboIoTInterval.SetCurSel(interval);
+    page.m_editIoTStart.SetWindowText(start.c_str());
+    page.m_editIoTStop.SetWindowText(stop.c_str());
     return true;
   });
 }

@@ -27,7 +27,9 @@ std::string HumidityLimitText(const ReplyReader& reply) {
 
 int GetHumidityLimit(CCommandContext& dlg) {
   return QuerySetting(dlg, 'L', [&](const ReplyReader& reply) {
-    dlg.m_dlgMaker1.m_editHumidityLimit.SetWindowText(HumidityLimitText(reply).c_str());
+    const std::string limit = HumidityLimitText(reply);
+    if (reply.Damaged()) return false;
+    dlg.m_dlgMaker1.m_editHumidityLimit.SetWindowText(limit.c_str());
     return true;
   });
 }
@@ -39,7 +41,9 @@ int SetHumidityLimit(CCommandContext& dlg) {
 // A code beyond the list leaves no item selected and the edit as it is.
 int GetModelCode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'M', [&](const ReplyReader& reply) {
-    SelectReplyDigit(dlg.m_dlgMaker1.m_comboModel, reply.At(kModelPosition));
+    const char model = reply.At(kModelPosition);
+    if (reply.Damaged()) return false;
+    SelectReplyDigit(dlg.m_dlgMaker1.m_comboModel, model);
     dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
     return true;
   });

@@ -24,9 +24,10 @@ int QuerySignedFields(CCommandContext& dlg, char letter, const std::vector<Signe
   if (outcome != QueryOutcome::Replied) return 0;
   ReplyReader reply(*dlg.m_pSerial, letter);
   if (!reply.Answered()) return 0;
-  for (const SignedField& field : fields) {
-    field.control->SetWindowText(reply.SignedNumber(field.signPosition, field.width).c_str());
-  }
+  std::vector<std::string> texts;
+  for (const SignedField& field : fields) texts.push_back(reply.SignedNumber(field.signPosition, field.width));
+  if (reply.Damaged()) return 0;
+  for (size_t i = 0; i < fields.size(); ++i) fields[i].control->SetWindowText(texts[i].c_str());
   return 1;
 }
 
@@ -77,8 +78,9 @@ int GetAdCounts(CCommandContext& dlg) {
   if (outcome != QueryOutcome::Replied) return 0;
   ReplyReader reply(*dlg.m_pSerial, 'V');
   if (!reply.Answered()) return 0;
-  for (int k = 1; k <= 20; ++k) {
-    dlg.m_dlgMaker2.m_staticAd[k - 1].SetWindowText(reply.Number(2 + 12 * (k - 1), 10).c_str());
-  }
+  std::string counts[20];
+  for (int k = 0; k < 20; ++k) counts[k] = reply.Number(2 + 12 * k, 10);
+  if (reply.Damaged()) return 0;
+  for (int k = 0; k < 20; ++k) dlg.m_dlgMaker2.m_staticAd[k].SetWindowText(counts[k].c_str());
   return 1;
 }

@@ -19,7 +19,9 @@ const int kValueWidth = 4;
 
 int GetMemoryInterval(CCommandContext& dlg) {
   return QuerySetting(dlg, 'I', [&](const ReplyReader& reply) {
-    dlg.m_dlgUser1.m_editMemInterval.SetWindowText(reply.Number(kIntervalPosition, kIntervalLength).c_str());
+    const std::string interval = reply.Number(kIntervalPosition, kIntervalLength);
+    if (reply.Damaged()) return false;
+    dlg.m_dlgUser1.m_editMemInterval.SetWindowText(interval.c_str());
     return true;
   });
 }
@@ -30,7 +32,9 @@ int SetMemoryInterval(CCommandContext& dlg) {
 
 int GetBuzzerAlarm(CCommandContext& dlg) {
   return QuerySetting(dlg, 'B', [&](const ReplyReader& reply) {
-    dlg.m_dlgUser1.m_editBuzzer.SetWindowText(reply.SignedNumber(kBuzzerSign, kValueWidth).c_str());
+    const std::string buzzer = reply.SignedNumber(kBuzzerSign, kValueWidth);
+    if (reply.Damaged()) return false;
+    dlg.m_dlgUser1.m_editBuzzer.SetWindowText(buzzer.c_str());
     return true;
   });
 }

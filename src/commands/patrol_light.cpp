@@ -35,7 +35,9 @@ const Level kLevels[4] = {
 
 int GetPatrolLightMode(CCommandContext& dlg) {
   return QuerySetting(dlg, 'K', [&](const ReplyReader& reply) {
-    SelectReplyDigit(dlg.m_dlgUser1.m_comboAlarmMode, reply.At(kModePosition));
+    const char mode = reply.At(kModePosition);
+    if (reply.Damaged()) return false;
+    SelectReplyDigit(dlg.m_dlgUser1.m_comboAlarmMode, mode);
     return true;
   });
 }
@@ -46,8 +48,10 @@ int SetPatrolLightMode(CCommandContext& dlg) {
 
 int GetPatrolLightThresholds(CCommandContext& dlg) {
   return QuerySetting(dlg, 'S', [&](const ReplyReader& reply) {
-    for (const Level& level : kLevels)
-      (dlg.m_dlgUser1.*level.edit).SetWindowText(reply.SignedNumber(level.signPosition, kValueWidth).c_str());
+    std::string values[4];
+    for (int i = 0; i < 4; ++i) values[i] = reply.SignedNumber(kLevels[i].signPosition, kValueWidth);
+    if (reply.Damaged()) return false;
+    for (int i = 0; i < 4; ++i) (dlg.m_dlgUser1.*kLevels[i].edit).SetWindowText(values[i].c_str());
     return true;
   });
 }

@@ -21,7 +21,9 @@ const char* const kAutoPowerOffTexts[] = {"許可", "禁止"};
 
 int GetAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
-    SelectReplyDigit(dlg.m_dlgUser1.m_comboAutoPowerOff, reply.At(kChoicePosition));
+    const char choice = reply.At(kChoicePosition);
+    if (reply.Damaged()) return false;
+    SelectReplyDigit(dlg.m_dlgUser1.m_comboAutoPowerOff, choice);
     return true;
   });
 }
@@ -29,6 +31,7 @@ int GetAutoPowerOff(CCommandContext& dlg) {
 int ShowAutoPowerOff(CCommandContext& dlg) {
   return QuerySetting(dlg, 'Q', [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(kChoicePosition));
+    if (reply.Damaged()) return false;
     if (choice <= 1) dlg.m_dlgUser2.m_staticAutoPowerOff.SetWindowText(kAutoPowerOffTexts[choice]);
     return true;
   });
@@ -42,7 +45,7 @@ int SetAutoPowerOff(CCommandContext& dlg) {
 int GetClock(CCommandContext& dlg) {
   return QuerySetting(dlg, 'T', [&](const ReplyReader& reply) {
     fw::DateTime clock;
-    if (!ParseClockDigits(reply.Field(kClockPosition, kClockLength), clock)) return false;
+    if (!ParseClockDigits(reply.Field(kClockPosition, kClockLength), clock) || reply.Damaged()) return false;
     dlg.m_dlgUser1.PutClock(clock);
     return true;
   });
@@ -55,6 +58,7 @@ int ShowClock(CCommandContext& dlg) {
     CString text;
     text.Format("20%s/%s/%s %s:%s:%s", field(0).c_str(), field(1).c_str(), field(2).c_str(), field(3).c_str(),
                 field(4).c_str(), field(5).c_str());
+    if (reply.Damaged()) return false;
     dlg.m_dlgUser2.m_staticClock.SetWindowText(text);
     return true;
   });

@@ -9,11 +9,17 @@ ReplyReader::ReplyReader(CSerial& link, char letter) : m_bytes(kReplyBufferSize 
   plat::LockGuard guard(link.ReplyLock());
   m_answered = IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), letter);
   if (!m_answered) return;
-  const int length = link.ReplyLength();
-  for (int i = 0; i < length && i < kReplyBufferSize; ++i) m_bytes[static_cast<size_t>(i)] = link.ReplyBuffer()[i];
+  m_length = link.ReplyLength() < kReplyBufferSize ? link.ReplyLength() : kReplyBufferSize;
+  for (int i = 0; i < m_length; ++i) m_bytes[static_cast<size_t>(i)] = link.ReplyBuffer()[i];
+}
+
+void ReplyReader::Inspect(int first, int count) const {
+  for (int i = first < 0 ? 0 : first; i < first + count && i < m_length; ++i)
+    if (m_bytes[static_cast<size_t>(i)] < 0x20) m_damaged = true;
 }
 
 std::string ReplyReader::Field(int first, int count) const {
+  Inspect(first, count);
   std::string field;
   for (int i = first; i < first + count && At(i) != '\0'; ++i) field += At(i);
   return field;
@@ -21,14 +27,17 @@ std::string ReplyReader::Field(int first, int count) const {
 
 std::string ReplyReader::SignedNumber(int signPosition, int width) const {
   if (signPosition < 0 || signPosition + width >= kReplyBufferSize) return std::string();
+  Inspect(signPosition, width + 1);
   return TrimNumber(ReadSignedField(m_bytes.data(), signPosition, width));
 }
 
 std::string ReplyReader::Number(int first, int count) const {
   if (first < 0 || first + count >= kReplyBufferSize) return std::string();
+  Inspect(first, count);
   return TrimNumber(reinterpret_cast<const char*>(m_bytes.data()) + first, count);
 }
 
 char ReplyReader::At(int position) const {
+  Inspect(position, 1);
   return position >= 0 && position < kReplyBufferSize ? static_cast<char>(m_bytes[static_cast<size_t>(position)]) : '\0';
 }

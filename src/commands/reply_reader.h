@@ -2,7 +2,9 @@
 // is copied out of the link's reply buffer under its lock, and positions
 // beyond the reply received read as empty, never as an earlier frame's bytes.
 // Only a reply frame of the query's own letter is taken: anything else in the
-// buffer counts as no answer, and every field reads as empty.
+// buffer counts as no answer, and every field reads as empty. A control byte
+// (below 0x20) at a position a command reads makes the reply damaged: the
+// command then shows nothing of it.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -28,7 +30,17 @@ public:
   // The byte at `position`, or 0 beyond the reply.
   char At(int position) const;
 
+  // True when a position read so far lies within the reply and holds a
+  // control byte: a character was lost or replaced on the line. Read every
+  // field first, then show them only when this is false.
+  bool Damaged() const { return m_damaged; }
+
 private:
+  // Notes damage in the positions [first, first + count).
+  void Inspect(int first, int count) const;
+
   std::vector<std::uint8_t> m_bytes;   // the reply, then zeros
+  int m_length = 0;                    // the positions the reply filled
   bool m_answered = false;
+  mutable bool m_damaged = false;
 };

@@ -2,12 +2,20 @@
 
 #include "pages/field_checks.h"
 
-void CPageDialog::CheckField(int id) {
+const FieldCheck* CPageDialog::FailedCheck(int id, bool textNeeded) const {
   const FieldCheck* check = FindFieldCheck(GetTemplateId(), id);
+  if (!check) return nullptr;
+  CWnd field;
+  field.Attach(GetDlgItemHandle(id));
+  const CString text = field.GetWindowText();
+  return (textNeeded && text.IsEmpty()) || !PassesCheck(*check, text) ? check : nullptr;
+}
+
+void CPageDialog::CheckField(int id) {
+  const FieldCheck* check = FailedCheck(id);
   if (!check || m_bWarning) return;
   CWnd field;
   field.Attach(GetDlgItemHandle(id));
-  if (PassesCheck(*check, field.GetWindowText())) return;
   m_bWarning = true;
   MessageBox(check->message, check->caption, fw::kMbOk | fw::kMbIconExclamation);
   field.SetFocus();

@@ -41,7 +41,7 @@ enum class FileKind {
 FileKind KindOf(const std::string& path);
 
 // The name a chain of symbolic links starting at `path` ends at; `path`
-// itself when it is no link (and on Windows, where links are not followed).
+// itself when it is no link (and on Windows before Vista, which cannot tell).
 std::string LinkTarget(const std::string& path);
 
 // Creates one directory level (as CreateDirectoryA). False when it fails or already exists.

@@ -2,8 +2,9 @@
 // several frames, cut frames and control bytes in one answer. The reply
 // fields are cut, trimmed and shown with no read or write past a buffer,
 // whatever the instrument sends; a query counted as answered shows the
-// bytes of one frame of its letter only; and a query answered with a
-// well-formed frame of its letter succeeds.
+// bytes of one frame of its letter only, and never a control byte; and a
+// query answered with a well-formed frame of its letter succeeds (one with a
+// control byte where a field is read fails).
 //   input byte 0: which command; the rest: the bytes answering its first
 //   frame. EOT and NAK follow them, and answer every later frame, so that each
 //   query ends at once (run it with -max_len above the reply buffer).
@@ -99,7 +100,7 @@ int Run(const Query& query, const std::string& answer) {
   return result;
 }
 
-// Everything the pages show.
+// Everything the pages show, each control's text ended by DEL.
 std::string Shown() {
   CDialog* pages[] = {&g_bench->dlg.m_dlgUser1, &g_bench->dlg.m_dlgUser2, &g_bench->dlg.m_dlgMaker1,
                       &g_bench->dlg.m_dlgMaker2};
@@ -109,7 +110,7 @@ std::string Shown() {
       CWnd control;
       control.Attach(fw::headless::Control(*page, id));
       shown += control.GetWindowText().str();
-      shown += '\x1f';
+      shown += '\x7f';
     }
   }
   return shown;
@@ -130,8 +131,16 @@ std::vector<std::string> FramesOf(const std::string& bytes, char letter) {
   return frames;
 }
 
+// Whether `text` holds a control byte from `from` on.
+bool HasControlByte(const std::string& text, std::size_t from = 0) {
+  for (std::size_t i = from; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) < 0x20) return true;
+  return false;
+}
+
 // Whether the payload of a well-formed frame is one the command may refuse to
-// show: a clock that is no date, a memory with bytes but not one whole record.
+// show: a clock that is no date and time, a memory with bytes but not one
+// whole record, or a control byte that may stand where a field is read.
 bool MayRefuse(const Query& query, const std::string& frame) {
   if (query.run == &ReadMemory) {
     MemoryRecords records;
@@ -140,6 +149,7 @@ bool MayRefuse(const Query& query, const std::string& frame) {
     return !whole && records.IsEmpty();
   }
   fw::DateTime clock;
+  if (HasControlByte(frame, 2)) return true;
   return query.run == &GetClock && !ParseClockDigits(frame.substr(2, 12), clock);
 }
 
@@ -162,6 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string answer = std::string(reinterpret_cast<const char*>(data + 1), size - 1) + kEnd;
   const bool answered = Run(query, answer) == 1;
   const std::string shown = Shown();
+  if (answered && HasControlByte(shown)) __builtin_trap();
   // Each frame of its letter alone is answered; an answered query shows what one of them shows.
   bool oneFrame = false;
   for (const std::string& frame : FramesOf(answer, query.letter)) {

@@ -190,15 +190,18 @@ TEST(Sequences, WithoutAnIoTUnitItsSettingsAreNeverSent) {
 }
 
 // Reading maker page 1 keeps user page 1's edits to be sent, and takes the
-// humidity limit and the model code only from queries that were answered.
-TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesOnlyAnsweredValues) {
+// humidity limit and the model code as the instrument reported them or,
+// where a query went unanswered, as the page shows them when the read ends:
+// a Set on maker page 1 then sends nothing.
+TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesWhatTheInstrumentHolds) {
   struct Case {
     const char* ignored;
     const char* limit;   // the snapshot's humidity limit afterwards
     int model;           // the snapshot's model code afterwards
   };
-  // Before the read: 77.7 and item 4 on the page, so that a value not taken shows.
-  for (const Case& c : {Case{"", "90.0", 3}, Case{"L", "", 3}, Case{"M", "90.0", 0}}) {
+  // Before the read: 77.7 and item 4 on the page, so that a value not taken
+  // shows; the identification on switching to the page selects item 5.
+  for (const Case& c : {Case{"", "90.0", 3}, Case{"L", "77.7", 3}, Case{"M", "90.0", 5}}) {
     SCOPED_TRACE(c.ignored);
     Bench run;
     run.ConnectTo({"--model", "TAVO-420B", "--ignore", c.ignored});
@@ -212,6 +215,8 @@ TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesOnlyAnsweredValues) 
     EXPECT_EQ(run.dlg->m_snapModelCode, c.model);
     run.ClearFrames();
     run.boxes.boxes.clear();
+    ASSERT_TRUE(ui::Click(*run.dlg, IDC_BUTTON_SET));
+    EXPECT_TRUE(run.SentHeads().empty());
     run.Press(0, IDC_BUTTON_SET);
     EXPECT_EQ(run.SentHeads(), (Heads{"B"}));
     EXPECT_TRUE(run.boxes.boxes.empty());
@@ -249,38 +254,58 @@ TEST(Sequences, AUserPage1FrameThatCannotBeBuiltFailsAtOnce) {
   }
 }
 
-// An empty level or hour is never sent as zero: the first empty one's
-// message, and the group fails; all four levels empty still sends nothing.
-TEST(Sequences, AnEmptyLevelOrHourIsNotSent) {
+// Every text that goes into a setting frame passes its page's check first,
+// typed or read: the first failing field's message, and the group fails. An
+// empty level or hour is never sent as zero; all four levels empty still
+// send nothing. A level damaged on the line stays as it was, so the other
+// levels are not sent with it.
+TEST(Sequences, AFieldThatFailsItsCheckIsNotSent) {
+  using Typed = std::vector<std::pair<CEdit CDlg3::*, const char*>>;
   struct Case {
     const char* name;
-    std::vector<const char*> texts;   // levels 1-4, or start and stop hour
+    std::vector<std::string> simArgs;
+    Typed typed;
     Boxes shown;
+    Heads sent = {};   // the groups that pass
   };
   const char* kTemperature = "15.0～40.0℃の範囲で入力してください。";
   const char* kHours = "0～23時の範囲で入力してください。";
+  const Typed kLevel1Changed = {{&CDlg3::m_editLevel1, "29.0"}};
   const Case cases[] = {
-      {"level 2 empty", {"25.0", "", "30.0", ""}, {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}},
-      {"level 1 empty", {"", "26.0", "30.0", "35.0"}, {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"}}},
-      {"every level empty", {"", "", "", ""}, {}},
-      {"start hour empty", {"", "22"}, {{kHours, "IoTユニット 通信開始時刻異常"}}},
-      {"stop hour empty", {"7", ""}, {{kHours, "IoTユニット 通信開始時刻異常"}}},
+      {"level 2 empty", {}, {{&CDlg3::m_editLevel1, "25.0"}, {&CDlg3::m_editLevel2, ""}, {&CDlg3::m_editLevel4, ""}},
+       {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}},
+      {"level 1 empty", {}, {{&CDlg3::m_editLevel1, ""}, {&CDlg3::m_editLevel2, "26.0"}},
+       {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"}}},
+      {"every level empty", {},
+       {{&CDlg3::m_editLevel1, ""}, {&CDlg3::m_editLevel2, ""}, {&CDlg3::m_editLevel3, ""}, {&CDlg3::m_editLevel4, ""}},
+       {}},
+      {"start hour empty", {}, {{&CDlg3::m_editIoTStart, ""}, {&CDlg3::m_editIoTStop, "22"}},
+       {{kHours, "IoTユニット 通信開始時刻異常"}}},
+      {"stop hour 24", {}, {{&CDlg3::m_editIoTStop, "24"}}, {{kHours, "IoTユニット 通信開始時刻異常"}}},
+      {"level 2 out of range", {}, {{&CDlg3::m_editLevel2, "1.0"}}, {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}},
+      {"level 2 out of range as read", {"--reply", "Sa028.06b001.06c033.06d035.06"}, kLevel1Changed,
+       {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}},
+      // The read stopped at the thresholds: what it showed before is sent as well.
+      {"level 2 damaged on the line", {"--zero", "S13"}, kLevel1Changed,
+       {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}, {"B", "I"}},
+      {"buzzer 14.9", {}, {{&CDlg3::m_editBuzzer, "14.9"}}, {{kTemperature, "ﾌﾞｻﾞｰ警報 入力値異常"}}},
+      {"interval 1000", {}, {{&CDlg3::m_editMemInterval, "1000"}},
+       {{"0～999分の範囲で入力してください。", "ﾒﾓﾘ間隔時間 ﾒﾓﾘ間隔時間入力値異常"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Bench run;
-    run.ConnectTo({"--model", "TAVO-420B", "--version", "2.00"});
+    std::vector<std::string> args = {"--model", "TAVO-420B", "--version", "2.00"};
+    args.insert(args.end(), c.simArgs.begin(), c.simArgs.end());
+    run.ConnectTo(args);
     run.Press(0, IDC_BUTTON_READ);
     run.ClearFrames();
-    CDlg3& p = run.User1();
-    CEdit* levels[] = {&p.m_editLevel1, &p.m_editLevel2, &p.m_editLevel3, &p.m_editLevel4};
-    CEdit* hours[] = {&p.m_editIoTStart, &p.m_editIoTStop};
-    CEdit** edits = c.texts.size() == 4 ? levels : hours;
-    for (size_t i = 0; i < c.texts.size(); ++i) edits[i]->SetWindowText(c.texts[i]);
+    run.boxes.boxes.clear();
+    for (const auto& typed : c.typed) (run.User1().*typed.first).SetWindowText(typed.second);
     EXPECT_EQ(run.dlg->WriteUser1Settings(), c.shown.empty() ? 1 : 0);
     EXPECT_EQ(run.Shown(), c.shown);
     for (const auto& box : run.boxes.boxes) EXPECT_EQ(box.type, fw::kMbOk | fw::kMbIconExclamation);
-    EXPECT_TRUE(run.SentHeads().empty());
+    EXPECT_EQ(run.SentHeads(), c.sent);
   }
 }
 

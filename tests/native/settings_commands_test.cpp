@@ -194,9 +194,11 @@ struct QueryCase {
   Command command;
   int result;
   std::vector<std::pair<Probe, std::string>> shown;
+  std::vector<std::string> zeros = {};   // --zero values: letter, then reply position
 };
 
-// Each reply field in its control, and what a reply out of the lists leaves.
+// Each reply field in its control, and what a reply out of the lists leaves;
+// a zero byte where a field is read fails the query and leaves every control.
 TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
   const Probe level[] = {Text(&CDlg3::m_editLevel1), Text(&CDlg3::m_editLevel2), Text(&CDlg3::m_editLevel3),
                          Text(&CDlg3::m_editLevel4)};
@@ -234,11 +236,20 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
       {"model 2", {"M2"}, &GetModelCode, 1, {{kModelItem, "2"}, {kHumidityLimitEnabled, "disabled"}}},
       {"model 8", {"M8"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
       {"model x", {"Mx"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
+      {"buzzer, its point a zero", {"B028.56"}, &GetBuzzerAlarm, 0, {{Text(&CDlg3::m_editBuzzer), "before"}}, {"B5"}},
+      {"buzzer, a zero where nothing is read", {"B028.56"}, &GetBuzzerAlarm, 1, {{Text(&CDlg3::m_editBuzzer), "28.5"}},
+       {"B7"}},
+      {"levels, a zero in level 2", {"Sa028.06b015.06c033.06d035.06"}, &GetPatrolLightThresholds, 0,
+       {{level[0], "before"}, {level[1], "before"}}, {"S13"}},
+      {"model, a zero", {"M5"}, &GetModelCode, 0, {{kModelItem, "0"}}, {"M2"}},
+      {"levels, the reply ends after level 1", {"Sa028.06"}, &GetPatrolLightThresholds, 1,
+       {{level[0], "28.0"}, {level[1], ""}, {level[3], ""}}},
   };
   for (const QueryCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> args;
     for (const std::string& reply : c.replies) args.insert(args.end(), {"--reply", reply});
+    for (const std::string& zero : c.zeros) args.insert(args.end(), {"--zero", zero});
     Open(args);
     Preset();
     EXPECT_EQ(c.command(*dlg), c.result);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -90,9 +91,20 @@ bool WriteRecords(const std::string& path, int count) {
   return std::fclose(file) == 0 && written;
 }
 
+// The answer with a zero byte at each reply position --zero gives for
+// `letter` (0 is the STX) that the answer reaches.
+std::string WithZeroBytes(const SimOptions& options, char letter, std::string answer) {
+  for (const std::string& given : options.zeroed) {
+    const std::size_t position = std::strtoul(given.c_str() + 1, nullptr, 10);
+    if (given[0] == letter && position < answer.size()) answer[position] = '\0';
+  }
+  return answer;
+}
+
 // The faults given for `letter` applied to its answer; `cutLetters` are the
 // letters whose next answer is still to be cut once.
 std::string WithFaults(const SimOptions& options, char letter, std::string answer, std::string& cutLetters) {
+  answer = WithZeroBytes(options, letter, answer);
   const bool cutOnce = Marked(cutLetters, letter);
   if (cutOnce) cutLetters.erase(cutLetters.find(letter), 1);
   if (cutOnce || Marked(options.unplugged, letter) || Marked(options.cut, letter)) answer.resize(answer.size() / 2);

@@ -35,6 +35,7 @@ const TextOption kTextOptions[] = {
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},
+    {"--zero", &SimOptions::zeroed},
 };
 
 }  // namespace

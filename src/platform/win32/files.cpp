@@ -50,7 +50,40 @@ FileKind KindOf(const std::string& path) {
   return type == FILE_TYPE_DISK ? FileKind::Regular : FileKind::Other;
 }
 
-std::string LinkTarget(const std::string& path) { return path; }
+namespace {
+
+// GetFinalPathNameByHandleA, where the system has it (from Windows Vista on).
+using FinalPathFn = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+FinalPathFn FinalPathFunction() {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  if (!kernel) return nullptr;
+  return reinterpret_cast<FinalPathFn>(
+      reinterpret_cast<void*>(GetProcAddress(kernel, "GetFinalPathNameByHandleA")));
+}
+
+// "\\?\C:\x" -> "C:\x", "\\?\UNC\host\share" -> "\\host\share".
+std::string WithoutLongPrefix(const std::string& name) {
+  if (name.compare(0, 8, "\\\\?\\UNC\\") == 0) return "\\" + name.substr(7);
+  if (name.compare(0, 4, "\\\\?\\") == 0) return name.substr(4);
+  return name;
+}
+
+}  // namespace
+
+std::string LinkTarget(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
+  const FinalPathFn finalPath = FinalPathFunction();
+  if (!finalPath) return path;
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return path;   // a link that leads nowhere: its own name
+  char name[MAX_PATH * 4];
+  const DWORD length = finalPath(handle, name, sizeof name, 0 /* FILE_NAME_NORMALIZED | VOLUME_NAME_DOS */);
+  CloseHandle(handle);
+  if (length == 0 || length >= sizeof name) return path;
+  return WithoutLongPrefix(std::string(name, length));
+}
 
 bool IsDirectory(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
