@@ -7,11 +7,14 @@
 namespace fw::backend {
 
 namespace {
-thread_local std::vector<MessageBoxRecord> g_boxes;   // those of this thread's dialogs
+// Those of this thread's dialogs; made with the first, deleted when cleared
+// (a thread_local object's destructor does not run safely at a thread's end on MinGW).
+thread_local std::vector<MessageBoxRecord>* g_boxes = nullptr;
 }
 
 int ShowMessageBox(const MessageBoxRecord& box, WindowHandle) {
-  g_boxes.push_back(box);
+  if (!backend::g_boxes) backend::g_boxes = new std::vector<MessageBoxRecord>;
+  g_boxes->push_back(box);
   return kIdOk;
 }
 
@@ -29,6 +32,13 @@ int OwnerTemplateOf(WindowHandle window) {
 }  // namespace fw::backend
 
 namespace fw::headless {
-const std::vector<MessageBoxRecord>& MessageBoxes() { return backend::g_boxes; }
-void ClearMessageBoxes() { backend::g_boxes.clear(); }
+const std::vector<MessageBoxRecord>& MessageBoxes() {
+  static const std::vector<MessageBoxRecord> kNone;
+  return backend::g_boxes ? *backend::g_boxes : kNone;
+}
+
+void ClearMessageBoxes() {
+  delete backend::g_boxes;
+  backend::g_boxes = nullptr;
+}
 }  // namespace fw::headless
