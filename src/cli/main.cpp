@@ -45,14 +45,14 @@ const Command kCommands[] = {
      "Reads the instrument's settings (with --maker also the humidity display limit\n"
      "and the model code) and prints them as a settings file, followed by the\n"
      "clock, the model, the version and the measurement as information.\n"},
-    {"apply", RunApply, true, {kPort, kPorts, kIni, kJson, kHelp, {"--dry-run", false}, {"--verify", false}},
+    {"apply", RunApply, true, {kPort, kPorts, kIni, kHelp, {"--dry-run", false}, {"--verify", false}},
      "usage: tavo-cli apply FILE --port P... [--ports FILE] [--verify | --dry-run] [--ini FILE]\n\n"
      "Checks every value of the settings FILE, reads the instrument, and writes the\n"
      "setting groups that differ, in the order and with the resends of TAVO.exe,\n"
      "a line per group. --verify reads the settings back afterwards and names each\n"
      "one the instrument does not hold (exit status 1). --dry-run prints the frames\n"
      "it would send and sends none.\n" SEVERAL_PORTS},
-    {"diff", RunDiff, true, {kPort, kPorts, kIni, kJson, kHelp},
+    {"diff", RunDiff, true, {kPort, kPorts, kIni, kHelp},
      "usage: tavo-cli diff FILE --port P... [--ports FILE] [--ini FILE]\n\n"
      "Compares the instrument's settings with the settings FILE and writes nothing:\n"
      "a line per setting that differs. Exit status 0 when none does, 1 when some do.\n" SEVERAL_PORTS},
@@ -60,7 +60,7 @@ const Command kCommands[] = {
      "usage: tavo-cli clock --port P... [--ports FILE] [--set now|\"YYYY-MM-DD hh:mm:ss\"] [--ini FILE] [--json]\n\n"
      "Prints the instrument's clock and how far it is from this computer's;\n"
      "--set sets it first.\n" SEVERAL_PORTS},
-    {"download", RunDownload, true, {kPort, kPorts, kIni, kJson, kHelp, {"-o", true}, {"--crlf", false}},
+    {"download", RunDownload, true, {kPort, kPorts, kIni, kHelp, {"-o", true}, {"--crlf", false}},
      "usage: tavo-cli download --port P... [--ports FILE] -o FILE [--crlf] [--ini FILE]\n\n"
      "Downloads the records in the instrument's memory into the CSV file FILE,\n"
      "byte for byte as TAVO.exe writes it (each record's line ends in CR; with\n"
