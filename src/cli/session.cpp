@@ -70,6 +70,12 @@ void NoteOutcome(const std::string& text) {
   if (t_captured) t_captured->outcome = text;
 }
 
+std::string Shown(const CStatic& control) {
+  std::string text = control.GetWindowText().str();
+  const size_t last = text.find_last_not_of(' ');
+  return last == std::string::npos ? "" : text.substr(0, last + 1);
+}
+
 void PrintError(const std::string& text) {
   if (t_captured) {
     t_captured->err += "tavo-cli: " + t_captured->port + ": " + text + "\n";

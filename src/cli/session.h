@@ -43,6 +43,9 @@ private:
   std::unique_ptr<CTAVODlg> m_dlg;
 };
 
+// The text of a static without the blanks the instrument pads it with.
+std::string Shown(const CStatic& control);
+
 // Prints `text` (in the program's code page) on standard error, prefixed with "tavo-cli: ".
 void PrintError(const std::string& text);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
