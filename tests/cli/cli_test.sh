@@ -163,6 +163,7 @@ cases=(
   "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
   "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"
   "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'unknown option --fast'"
+  "bad usage: read takes one port||tavo_cli read --port COM7 --port COM8|2|no_frames && err_has '--port given more than once'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
   "--help of every command||all_helps|0|true"
 )
