@@ -25,10 +25,11 @@ struct Command {
 const KnownOption kPort{"--port", true}, kPorts{"--ports", true}, kIni{"--ini", true}, kJson{"--json", false},
     kHelp{"--help", false};
 
-#define SEVERAL_PORTS                                                                              \
-  "--port may be given several times, or --ports FILE name a file of ports, one a line: the\n"    \
-  "instruments are served side by side, each port's output follows in the order given, then a\n" \
-  "table of what happened on each; the exit status is the worst of them.\n"
+#define SEVERAL_PORTS                                                             \
+  "--port may be given several times, or --ports FILE name a file of ports, one\n" \
+  "a line: the instruments are served side by side, each port's output follows\n"  \
+  "in the order given, then a table of what happened on each; the exit status is\n" \
+  "the worst of them.\n"
 
 const Command kCommands[] = {
     {"ports", RunPorts, false, {kIni, kJson, kHelp, {"--probe", false}},
@@ -91,7 +92,8 @@ const char kUsage[] =
     "several times and serve the instruments side by side. Run\n"
     "tavo-cli <command> --help for a command's options.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
-    "usage or a bad settings file, 3 the port could not be opened.\n";
+    "usage or a bad settings file, 3 the port could not be opened; over several\n"
+    "ports the worst of theirs.\n";
 
 const Command* FindCommand(const char* name) {
   for (const Command& command : kCommands)
