@@ -5,13 +5,11 @@
 
 #include "app/tavo_dlg.h"
 #include "commands/identification.h"
-#include "commands/iot_schedule.h"
 #include "commands/maker_settings.h"
 #include "commands/measurement.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
 #include "commands/power_clock.h"
 #include "framework/ui.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -35,27 +33,11 @@ int RunEveryStep(CTAVODlg& dlg, const std::vector<ReadStep>& steps) {
 
 }  // namespace
 
+// The core's read, each reply shown at once; the snapshot is taken from the
+// pages when every query was answered.
 int CTAVODlg::ReadUser1Page() {
-  if (!m_pSerial) return 0;
-  CWaitCursor wait;
-  ClearUser1Snapshot();
-  if (!GetAutoPowerOff(*this)) {
-    MessageBox("ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理", fw::kMbOk | fw::kMbIconError);
-    return 0;
-  }
-  std::vector<int (*)(CCommandContext&)> queries = {GetClock, GetMemoryInterval, GetBuzzerAlarm, GetPatrolLightMode,
-                                             GetPatrolLightThresholds};
-  if (m_bIoTUnit) queries.push_back(GetIoTSchedule);
-  int result = 1;
-  for (auto query : queries) {
-    PauseBetweenCommands();
-    result = query(*this);
-    if (!result) {
-      MessageBox("初期データの取得に失敗しました。", "初期処理", fw::kMbOk | fw::kMbIconError);
-      return 0;
-    }
-  }
-  TakeUser1Snapshot();
+  const int result = RunSequence(&inst::ReadUser1Settings);
+  if (result) TakeUser1Snapshot();
   return result;
 }
 

@@ -9,8 +9,6 @@ const unsigned kCommonControlClasses = 0xFF;
 
 bool CTAVOApp::InitInstance() {
   InitCommonControls(kCommonControlClasses);
-  EnableControlContainer();
-  SetRegistryKey("アプリケーション ウィザードで生成されたローカル アプリケーション");
   CTAVODlg dlg;
   m_pMainWnd = &dlg;
   dlg.DoModal();

@@ -6,6 +6,7 @@
 
 #include "commands/command_context.h"
 #include "framework/dialog.h"
+#include "instrument/sequences.h"
 
 // The dialog is the context of every command: the pages, the link and the
 // IoT flag are its members.
@@ -26,23 +27,9 @@ public:
   CButton m_btnConnect;
   CButton m_btnInit;
 
-  // The settings snapshot: what each setting control showed when the
+  // The settings snapshot: what each setting's control showed when the
   // instrument was last read, or when the setting was last acknowledged.
-  BYTE m_snapAutoPowerOff = 0;
-  CString m_snapDate;
-  CString m_snapTime;
-  CString m_snapMemInterval;
-  CString m_snapBuzzer;
-  BYTE m_snapAlarmMode = 0;
-  CString m_snapLevel1;
-  CString m_snapLevel2;
-  CString m_snapLevel3;
-  CString m_snapLevel4;
-  CString m_snapIoTInterval;
-  CString m_snapIoTStart;
-  CString m_snapIoTStop;
-  CString m_snapHumidityLimit;
-  BYTE m_snapModelCode = 0;
+  inst::InstrumentSettings m_snapshot;
 
   CStatic m_status;
 
@@ -76,13 +63,12 @@ public:
   // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
   // Without `secondTry` the identification is not repeated when unanswered.
   int ConnectTo(const CString& port, bool secondTry = true);
-  // Told of every setting group a write sequence sent: its set command and
-  // whether the instrument acknowledged it. Nothing by default.
-  std::function<void(int (*setCommand)(CCommandContext&), bool acknowledged)> m_onGroupWritten;
+  // Told of every setting group a write sequence sent and whether the
+  // instrument acknowledged it. Nothing by default.
+  std::function<void(inst::Group group, bool acknowledged)> m_onGroupWritten;
 
   void FillComPortList();
   void ClearSnapshot();
-  void ClearUser1Snapshot();
   // Takes user page 1's settings, or one of maker page 1's, into the
   // snapshot as the controls show them now.
   void TakeUser1Snapshot();
@@ -107,14 +93,18 @@ public:
   private:
     CTAVODlg& m_dlg;
   };
-  // True while a sequence runs and a close request waits for its end.
-  bool CloseWaiting() const { return m_bCloseWaiting != 0; }
 
   IconHandle OnQueryDragIcon() override { return m_hIcon; }
   // The application's memory records.
   CArray<COutputData, COutputData>& MemoryRecordsStore() override;
 
 private:
+  // The core's view of the instrument for a sequence: the link, the IoT
+  // flag, the pages' values and the snapshot.
+  inst::Instrument Instrument();
+  // Runs a sequence of the core, telling the user in message boxes; the
+  // snapshot takes what it leaves.
+  int RunSequence(int (*sequence)(inst::Instrument&, inst::Reporter&));
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();

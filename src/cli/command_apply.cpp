@@ -12,33 +12,10 @@
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
-#include "commands/iot_schedule.h"
-#include "commands/maker_settings.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
-#include "commands/power_clock.h"
+#include "instrument/catalogue.h"
 #include "platform/console.h"
 
 namespace {
-
-// The setting groups of the write sequences, in their order, by set command.
-struct Group {
-  int (*setCommand)(CCommandContext&);
-  const char* keys;
-};
-const Group kGroups[] = {
-    {SetAutoPowerOff, "auto_power_off"},  {SetBuzzerAlarm, "buzzer"},
-    {SetClock, "clock"},                  {SetPatrolLightMode, "alarm_mode"},
-    {SetMemoryInterval, "memory_interval"}, {SetPatrolLightThresholds, "level1-level4"},
-    {SetIoTInterval, "iot_interval"},     {SetIoTCommHours, "iot_start, iot_stop"},
-    {SetHumidityLimit, "humidity_limit"}, {SetModelCode, "model_code"},
-};
-
-const char* KeysOf(int (*setCommand)(CCommandContext&)) {
-  for (const Group& group : kGroups)
-    if (group.setCommand == setCommand) return group.keys;
-  return "?";
-}
 
 // The settings of the file, checked; false after telling what is wrong.
 bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
@@ -173,9 +150,9 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   const char* outcomeWord = dryRun ? "would be written" : "written";
   if (dryRun) SwitchToDryRun(dlg, frames);
   int sent = 0;
-  dlg.m_onGroupWritten = [&](int (*setCommand)(CCommandContext&), bool acknowledged) {
+  dlg.m_onGroupWritten = [&](inst::Group group, bool acknowledged) {
     const char* outcome = dryRun ? "would be written" : acknowledged ? "written" : "not acknowledged";
-    PrintOut(std::string(KeysOf(setCommand)) + ": " + outcome + "\n");
+    PrintOut(std::string(inst::GroupOf(group).keys) + ": " + outcome + "\n");
     ++sent;
   };
   // As 設定 on ユーザ１ (and メーカ１): only the groups that differ are sent.

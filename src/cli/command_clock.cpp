@@ -8,6 +8,7 @@
 #include "cli/several_ports.h"
 #include "cli/setting_keys.h"
 #include "commands/power_clock.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -26,15 +27,6 @@ bool ParseClock(const std::string& text, fw::DateTime& value) {
   return fw::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
 }
 
-// Seconds since 2000-01-01 00:00:00 of a date and time in 2000-2099.
-long long Seconds(const fw::DateTime& t) {
-  static const int kDaysBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-  const int years = t.year - 2000;
-  long long days = 365LL * years + (years + 3) / 4 + kDaysBefore[t.month - 1] + (t.day - 1);
-  if (t.month > 2 && t.year % 4 == 0) ++days;   // 2000 is a leap year; 2100 is outside
-  return ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
-}
-
 void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
   dlg.m_dlgUser1.m_dateClock.SetTime(value);
   dlg.m_dlgUser1.m_timeClock.SetTime(value);
@@ -49,7 +41,7 @@ ExitStatus ShowClock(Session& session, bool json) {
   const fw::DateTime pc = PcClock();
   fw::DateTime instrument;
   InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
-  const long long drift = Seconds(instrument) - Seconds(pc);
+  const long long drift = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(pc);
   const std::string clock = DateTimeText(instrument);
   char line[96];
   if (json) {

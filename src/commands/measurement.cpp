@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "commands/command_context.h"
-#include "commands/reply_reader.h"
+#include "instrument/reply_reader.h"
 #include "link/frames.h"
 #include "link/reply_fields.h"
 

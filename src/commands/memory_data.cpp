@@ -2,7 +2,7 @@
 
 #include "commands/command_context.h"
 #include "commands/memory_format.h"
-#include "commands/reply_reader.h"
+#include "instrument/reply_reader.h"
 #include "link/frames.h"
 #include "link/reply_dispatch.h"
 #include "platform/sync.h"

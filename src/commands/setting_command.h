@@ -1,13 +1,16 @@
-// What the settings commands have in common: a query that shows its reply in
-// the page controls, and the sending of a setting frame without waiting.
+// What the settings commands have in common: a query whose reply is taken
+// into values and shown in the pages, and the setting frame of a group built
+// from the pages' values and sent without waiting.
 #pragma once
 #include <functional>
 #include <string>
 
-#include "commands/reply_reader.h"
+#include "instrument/catalogue.h"
+#include "instrument/instrument_settings.h"
+#include "instrument/reply_reader.h"
 
 class CCommandContext;
-class CComboBox;
+class CPageDialog;
 
 // Shows a reply in the controls; false when the reply cannot be shown.
 using ShowReply = std::function<bool(const ReplyReader& reply)>;
@@ -15,19 +18,21 @@ using ShowReply = std::function<bool(const ReplyReader& reply)>;
 // Runs the query of `letter` and, when a reply came, shows it. 1 when the
 // query succeeded and the reply was shown, 0 otherwise.
 int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show);
-// The same with the query that sends again when no reply came.
-int QuerySettingResendingOnTimeOut(CCommandContext& dlg, char letter, const ShowReply& show);
 
-// Sends a setting frame (an acknowledgement is awaited once it went out). 1
-// when every byte was written; 0 without a link or when a write failed.
-int SendSetting(CCommandContext& dlg, const std::string& frame);
+// Runs the query of `letter` and shows the settings its reply holds, each in
+// its control (see the catalogue).
+int QuerySettings(CCommandContext& dlg, char letter);
+// Shows the settings that the reply of `letter` gave, each in its control.
+void ShowReplySettings(CCommandContext& dlg, char letter, const inst::InstrumentSettings& values);
 
-// Selects the item that a one-character reply field names; no item at all
-// when the byte is not a digit or the list has no such item, so that the list
-// never shows a choice the instrument did not make.
-void SelectReplyDigit(CComboBox& combo, char digit);
+// The page of the template `page`.
+CPageDialog& PageOf(CCommandContext& dlg, int page);
 
-// Sends the frame that `frameOf` builds from the hexadecimal digit of the
-// combo's selection; 0, and nothing sent, when the combo has no such digit
-// (no selection, or an item beyond the sixteenth).
-int SendSelection(CCommandContext& dlg, const CComboBox& combo, std::string (*frameOf)(char digit));
+// The settings as the pages show them now.
+inst::InstrumentSettings PageValues(CCommandContext& dlg);
+
+// Sends the frame of `group` built from the pages' values (an acknowledgement
+// is awaited once it went out). 1 when every byte was written; 0 without a
+// link, when a write failed, or when the values cannot be sent (nothing goes
+// out then).
+int SendGroup(CCommandContext& dlg, inst::Group group);

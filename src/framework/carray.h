@@ -14,7 +14,6 @@ public:
   void SetSize(int size) { m_items.resize(static_cast<size_t>(size)); }
   const TYPE& GetAt(int i) const { return m_items.at(static_cast<size_t>(i)); }
   TYPE& ElementAt(int i) { return m_items.at(static_cast<size_t>(i)); }
-  void SetAt(int i, ARG_TYPE item) { m_items.at(static_cast<size_t>(i)) = item; }
   TYPE& operator[](int i) { return ElementAt(i); }
   const TYPE& operator[](int i) const { return GetAt(i); }
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/clock.h"
+
 typedef std::uint8_t BYTE;
 typedef void* WindowHandle;   // HWND on Win32, the in-memory window when headless
 typedef void* IconHandle;     // HICON on Win32
@@ -11,9 +13,6 @@ namespace fw {
 
 // A colour as 0x00BBGGRR.
 typedef std::uint32_t Colour;
-inline constexpr Colour Rgb(int r, int g, int b) {
-  return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
 
 // Message box styles and answers.
 enum : unsigned {
@@ -45,21 +44,9 @@ struct Msg {
   std::intptr_t lParam;
 };
 
-// A calendar date and time (the fields of SYSTEMTIME).
-struct DateTime {
-  int year;
-  int month;
-  int dayOfWeek;
-  int day;
-  int hour;
-  int minute;
-  int second;
-  int millisecond;
-};
-
-// True for a date from 1752 to 9999 and a time of day that exist (the range of
-// the date and time picker).
-bool IsValidDateTime(const DateTime& value);
+// A calendar date and time (the fields of SYSTEMTIME): the platform's local time.
+using DateTime = plat::LocalTime;
+using plat::IsValidDateTime;
 
 }  // namespace fw
 

@@ -55,7 +55,6 @@ class CEdit : public CWnd {
 public:
   // The most characters (bytes) the user can type.
   void SetLimitText(int limit);
-  void LimitText(int limit) { SetLimitText(limit); }
   int GetLimitText() const;
 };
 

@@ -27,7 +27,6 @@ public:
   // The frame so far (STX or ACK or NAK first, never the EOT).
   const std::uint8_t* Bytes() const { return m_bytes.data(); }
   int Length() const { return static_cast<int>(m_bytes.size()); }
-  bool Oversize() const { return m_overflow > 0; }
   // True when a frame is open or complete and fits: what Close delivers.
   bool HasDeliverable() const { return !m_bytes.empty() && m_overflow == 0; }
   void Clear();

@@ -1,17 +1,5 @@
 #include "pages/dlg3.h"
 
-namespace {
-struct Limit {
-  CEdit CDlg3::*edit;
-  int characters;
-};
-const Limit kLimits[] = {
-    {&CDlg3::m_editBuzzer, 4},  {&CDlg3::m_editMemInterval, 3}, {&CDlg3::m_editLevel1, 4},
-    {&CDlg3::m_editLevel2, 4},  {&CDlg3::m_editLevel3, 4},      {&CDlg3::m_editLevel4, 4},
-    {&CDlg3::m_editIoTStart, 2}, {&CDlg3::m_editIoTStop, 2},
-};
-}  // namespace
-
 void CDlg3::DoDataExchange(CDataExchange* pDX) {
   CPageDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_DATE, m_dateClock);
@@ -31,9 +19,6 @@ void CDlg3::DoDataExchange(CDataExchange* pDX) {
 
 bool CDlg3::OnInitDialog() {
   CPageDialog::OnInitDialog();
-  m_comboAutoPowerOff.SetCurSel(0);
-  m_comboAlarmMode.SetCurSel(0);
-  for (const Limit& limit : kLimits) (this->*limit.edit).SetLimitText(limit.characters);
   RememberClock();
   return true;
 }

@@ -1,5 +1,7 @@
 #include "pages/dlg5.h"
 
+#include "instrument/catalogue.h"
+
 void CDlg5::DoDataExchange(CDataExchange* pDX) {
   CPageDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_COMBO_MODEL, m_comboModel);
@@ -20,13 +22,6 @@ void CDlg5::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_STATIC_CALIB_RH_A, m_staticCalibRhA);
 }
 
-bool CDlg5::OnInitDialog() {
-  CPageDialog::OnInitDialog();
-  m_comboModel.SetCurSel(0);
-  m_editHumidityLimit.SetLimitText(5);
-  return true;
-}
-
 const MessageMap& CDlg5::GetMessageMap() const {
   static const MessageMap map = {
       On(Notify::EditChange, IDC_EDIT_HUMIDITY_LIMIT, &CDlg5::OnChangeHumidityLimit),
@@ -43,5 +38,5 @@ void CDlg5::OnKillfocusHumidityLimit() {
 void CDlg5::ApplyModelToHumidityLimit() {
   int model = m_comboModel.GetCurSel();
   if (model < 0) return;
-  m_editHumidityLimit.EnableWindow(model % 2 == 1);
+  m_editHumidityLimit.EnableWindow(inst::ModelHasHumidityLimit(model));
 }

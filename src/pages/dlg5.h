@@ -28,7 +28,6 @@ public:
   int m_bHumidityLimitEdited = 0;
 
   void DoDataExchange(CDataExchange* pDX) override;
-  bool OnInitDialog() override;
   const MessageMap& GetMessageMap() const override;
 
   void OnChangeHumidityLimit() { m_bHumidityLimitEdited = 1; }

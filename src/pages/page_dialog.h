@@ -4,15 +4,13 @@
 #include "framework/dialog.h"
 #include "pages/key_filter.h"
 
-struct FieldCheck;
-
 class CPageDialog : public CDialog {
 public:
   explicit CPageDialog(int templateId) : CDialog(templateId) {}
 
-  // The check of field `id` when its text as it stands fails it (an empty
-  // text too when `textNeeded`); null when it passes or has no check.
-  const FieldCheck* FailedCheck(int id, bool textNeeded = false) const;
+  // Binds the controls, then gives the page's settings (see the catalogue)
+  // their edit limits and their lists' first items.
+  bool OnInitDialog() override;
 
   bool PreTranslateMessage(fw::Msg* pMsg) override {
     return IsEnterOrEscapeKeyDown(*pMsg) || CDialog::PreTranslateMessage(pMsg);

@@ -29,6 +29,16 @@ struct LocalTime {
 
 LocalTime GetLocalTime();
 
+// True for a date from 1752 to 9999 and a time of day that exist (the range of
+// the date and time picker).
+bool IsValidDateTime(const LocalTime& value);
+
+// The day of the week of a date of the Gregorian calendar, 0 = Sunday.
+int DayOfWeek(int year, int month, int day);
+
+// Seconds from 2000-01-01 00:00:00 to a date and time of 2000-2099.
+long long SecondsSince2000(const LocalTime& value);
+
 // Milliseconds from an arbitrary fixed point, never going backwards.
 unsigned long long MonotonicMs();
 

@@ -25,7 +25,7 @@
 #include "commands/memory_format.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
-#include "commands/setting_values.h"
+#include "instrument/setting_values.h"
 #include "framework/headless/driver.h"
 #include "link/control_bytes.h"
 #include "res/resource.h"

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/setting_values.h"
+#include "instrument/catalogue.h"
+#include "instrument/setting_values.h"
 #include "res/templates.h"
 #include "fuzz/field_properties.h"
 #include "link/reply_fields.h"
@@ -31,7 +32,7 @@ std::string SignificantLeadingDigits(const std::string& text) {
 }
 
 void CheckIoTInterval(int minutes) {
-  const int item = IoTIntervalItem(minutes);
+  const int item = inst::MinutesItem(*inst::FindSetting("iot_interval"), minutes);
   if (item < 0) return;
   const char* const* list = fw::FindInitialList(IDD_USER1, IDC_COMBO_IOT_INTERVAL);
   for (int i = 0; i < item; ++i)
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   for (char c : text) CheckDigit(c);
   for (int width = 0; width <= 9; ++width) CheckLeadingNumber(text, width);
-  fw::DateTime clock{};
+  plat::LocalTime clock{};
   if (ParseClockDigits(text, clock)) {
     std::string digits;
     if (!ClockDigits(clock, digits) || digits != text) __builtin_trap();

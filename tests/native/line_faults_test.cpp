@@ -70,10 +70,10 @@ public:
   // What a technician has at hand before the fault: a snapshot, user page 1
   // as typed, the records of an earlier download and its CSV file.
   void Hold() {
-    dlg->m_snapBuzzer = "00350";
-    dlg->m_snapMemInterval = "010";
-    dlg->m_snapLevel1 = "+31.0";
-    dlg->m_snapAlarmMode = 2;
+    dlg->m_snapshot["buzzer"].text = "00350";
+    dlg->m_snapshot["memory_interval"].text = "010";
+    dlg->m_snapshot["level1"].text = "+31.0";
+    dlg->m_snapshot["alarm_mode"].item = 2;
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("00420");
     dlg->m_dlgUser1.m_editMemInterval.SetWindowText("015");
     app.m_memoryRecords.RemoveAll();
@@ -85,10 +85,10 @@ public:
     dir.Write("memory.csv", kEarlierCsv);
   }
   void ExpectHeld() {
-    EXPECT_EQ(dlg->m_snapBuzzer, "00350");
-    EXPECT_EQ(dlg->m_snapMemInterval, "010");
-    EXPECT_EQ(dlg->m_snapLevel1, "+31.0");
-    EXPECT_EQ(dlg->m_snapAlarmMode, 2);
+    EXPECT_EQ(dlg->m_snapshot["buzzer"].text, "00350");
+    EXPECT_EQ(dlg->m_snapshot["memory_interval"].text, "010");
+    EXPECT_EQ(dlg->m_snapshot["level1"].text, "+31.0");
+    EXPECT_EQ(dlg->m_snapshot["alarm_mode"].item, 2);
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "00420");
     EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "015");
     ASSERT_EQ(app.m_memoryRecords.GetSize(), 3);
@@ -142,7 +142,7 @@ TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), Boxes{});
   EXPECT_EQ(run.dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
-  EXPECT_FALSE(run.dlg->m_snapBuzzer.IsEmpty());
+  EXPECT_FALSE(run.dlg->m_snapshot["buzzer"].text.empty());
   run.ExpectDisconnects();
 }
 
@@ -158,14 +158,14 @@ TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
     run.ConnectTo({fault, "B"}, kSlowSendIni);
     EXPECT_LT(run.Read(0), kSequenceBoundMs);
     ASSERT_EQ(run.Shown(), Boxes{});
-    const CString acknowledged = run.dlg->m_snapBuzzer;
+    const CString acknowledged = run.dlg->m_snapshot["buzzer"].text;
     ASSERT_FALSE(acknowledged.IsEmpty());
     run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
     run.ClearFrames();
     EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
     EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
     EXPECT_EQ(run.Frames().size(), 6u);
-    EXPECT_EQ(run.dlg->m_snapBuzzer, acknowledged);
+    EXPECT_EQ(run.dlg->m_snapshot["buzzer"].text, acknowledged);
     EXPECT_EQ(run.dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
     run.ExpectDisconnects();
   }

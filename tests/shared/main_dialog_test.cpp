@@ -136,10 +136,10 @@ TEST_F(MainDialog, StatusIsBlueOnlyWhileConnected) {
 
 TEST_F(MainDialog, TheSnapshotStartsEmpty) {
   Open(false);
-  EXPECT_EQ(dlg.m_snapAutoPowerOff, 0);
-  EXPECT_EQ(dlg.m_snapModelCode, 0);
-  EXPECT_TRUE(dlg.m_snapDate.IsEmpty());
-  EXPECT_TRUE(dlg.m_snapHumidityLimit.IsEmpty());
+  EXPECT_EQ(dlg.m_snapshot["auto_power_off"].item, 0);
+  EXPECT_EQ(dlg.m_snapshot["model_code"].item, 0);
+  EXPECT_TRUE(dlg.m_snapshot["clock"].text.empty());
+  EXPECT_TRUE(dlg.m_snapshot["humidity_limit"].text.empty());
 }
 
 TEST_F(MainDialog, ReadsTheLineSettingsAtStart) {

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "commands/setting_values.h"
+#include "instrument/catalogue.h"
+#include "instrument/setting_values.h"
 
 namespace {
 
@@ -34,11 +35,12 @@ TEST(SettingValues, LeadingNumber) {
 TEST(SettingValues, IoTIntervalItem) {
   const struct { int minutes; int item; } cases[] = {{1, 0},  {2, 1},  {3, 2},  {4, 3},  {5, 4},  {10, 5},
                                                       {15, 6}, {30, 7}, {60, 8}, {0, -1}, {7, -1}, {45, -1}};
-  for (const auto& c : cases) EXPECT_EQ(IoTIntervalItem(c.minutes), c.item) << c.minutes;
+  const inst::Setting& interval = *inst::FindSetting("iot_interval");
+  for (const auto& c : cases) EXPECT_EQ(inst::MinutesItem(interval, c.minutes), c.item) << c.minutes;
 }
 
 TEST(SettingValues, ClockDigits) {
-  const struct { fw::DateTime value; bool sent; const char* digits; } cases[] = {
+  const struct { plat::LocalTime value; bool sent; const char* digits; } cases[] = {
       {{2024, 5, 0, 31, 9, 5, 7, 0}, true, "240531090507"},
       {{2009, 12, 0, 1, 23, 59, 0, 0}, true, "091201235900"},
       {{2000, 1, 0, 1, 0, 0, 0, 0}, true, "000101000000"},
@@ -63,7 +65,7 @@ TEST(SettingValues, ParseClockDigits) {
   };
   for (const auto& c : valid) {
     SCOPED_TRACE(c.digits);
-    fw::DateTime value = {};
+    plat::LocalTime value = {};
     ASSERT_TRUE(ParseClockDigits(c.digits, value));
     EXPECT_EQ(value.year, c.year);
     EXPECT_EQ(value.month, c.month);
@@ -77,7 +79,7 @@ TEST(SettingValues, ParseClockDigits) {
                                  "240531090760", "230229120000", "2405310907x5", "24053109070",  "2405310907055",
                                  ""};
   for (const char* digits : invalid) {
-    fw::DateTime value = {1, 1, 1, 1, 1, 1, 1, 1};
+    plat::LocalTime value = {1, 1, 1, 1, 1, 1, 1, 1};
     EXPECT_FALSE(ParseClockDigits(digits, value)) << digits;
     EXPECT_EQ(value.year, 1) << digits;   // untouched
   }

@@ -16,5 +16,6 @@ IconHandle CWinApp::LoadIcon(int resourceId) const {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CWinApp* app = AfxGetApp();
   if (!app) return 1;
-  return app->InitInstance() ? app->Run() : 0;
+  app->InitInstance();   // runs the main dialog; the process ends after it
+  return 0;
 }

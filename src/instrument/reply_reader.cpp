@@ -1,4 +1,4 @@
-#include "commands/reply_reader.h"
+#include "instrument/reply_reader.h"
 
 #include "link/control_bytes.h"
 #include "link/reply_dispatch.h"
@@ -7,10 +7,18 @@
 
 ReplyReader::ReplyReader(CSerial& link, char letter) : m_bytes(kReplyBufferSize + 16, 0) {
   plat::LockGuard guard(link.ReplyLock());
-  m_answered = IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), letter);
+  Take(link.ReplyBuffer(), link.ReplyLength(), letter);
+}
+
+ReplyReader::ReplyReader(const std::uint8_t* frame, int length, char letter) : m_bytes(kReplyBufferSize + 16, 0) {
+  Take(frame, length, letter);
+}
+
+void ReplyReader::Take(const std::uint8_t* frame, int length, char letter) {
+  m_answered = IsReplyOf(frame, length, letter);
   if (!m_answered) return;
-  m_length = link.ReplyLength() < kReplyBufferSize ? link.ReplyLength() : kReplyBufferSize;
-  for (int i = 0; i < m_length; ++i) m_bytes[static_cast<size_t>(i)] = link.ReplyBuffer()[i];
+  m_length = length < kReplyBufferSize ? length : kReplyBufferSize;
+  for (int i = 0; i < m_length; ++i) m_bytes[static_cast<size_t>(i)] = frame[i];
 }
 
 void ReplyReader::Inspect(int first, int count) const {

@@ -16,6 +16,8 @@
 class ReplyReader {
 public:
   ReplyReader(CSerial& link, char letter);
+  // The reply `frame` of `length` bytes from STX on, as the link keeps it.
+  ReplyReader(const std::uint8_t* frame, int length, char letter);
 
   // True when the buffer held a reply frame of the letter.
   bool Answered() const { return m_answered; }
@@ -36,6 +38,7 @@ public:
   bool Damaged() const { return m_damaged; }
 
 private:
+  void Take(const std::uint8_t* frame, int length, char letter);
   // Notes damage in the positions [first, first + count).
   void Inspect(int first, int count) const;
 

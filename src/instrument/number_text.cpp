@@ -1,4 +1,4 @@
-#include "pages/number_text.h"
+#include "instrument/number_text.h"
 
 #include <cctype>
 #include <climits>

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "framework/types.h"
+#include "platform/clock.h"
 
 bool IsDecimalDigit(char c);
 
@@ -15,14 +15,10 @@ int DigitValue(char c);
 // fixed-width field can always hold it.
 bool LeadingNumber(const std::string& text, int width, int& value);
 
-// The item of the IoT start-interval list that shows `minutes` (1, 2, 3, 4, 5,
-// 10, 15, 30, 60 are items 0 to 8); -1 for a value not in the list.
-int IoTIntervalItem(int minutes);
-
 // The clock field YYMMDDhhmmss of `value`. False for a year outside
 // 2000-2099: the instrument's two-digit year cannot carry it.
-bool ClockDigits(const fw::DateTime& value, std::string& digits);
+bool ClockDigits(const plat::LocalTime& value, std::string& digits);
 
 // The date and time of a clock field YYMMDDhhmmss (the year being 2000 + YY).
 // False when a field is not two digits or the date and time do not exist.
-bool ParseClockDigits(const std::string& digits, fw::DateTime& value);
+bool ParseClockDigits(const std::string& digits, plat::LocalTime& value);

@@ -1,0 +1,167 @@
+#include "instrument/catalogue.h"
+
+#include "instrument/setting_values.h"
+#include "res/resource.h"
+
+namespace inst {
+
+namespace {
+
+// In these lists the order is part of the protocol: an item's index is the
+// digit the instrument sends and receives for it. The IoT start intervals
+// travel as minutes, taken from the item's text.
+const char* const kAutoPowerOffItems[] = {"許可", "禁止", nullptr};
+const char* const kAlarmModeItems[] = {"OFF", "ON", nullptr};
+const char* const kIoTIntervalItems[] = {"1分", "2分", "3分", "4分", "5分", "10分", "15分", "30分", "60分", nullptr};
+const char* const kModelCodeItems[] = {"410A", "410B", "420A", "420B", "420AN", "420BN", nullptr};
+
+const char kTemperatureRange[] = "15.0～40.0℃の範囲で入力してください。";
+const char kHourRange[] = "0～23時の範囲で入力してください。";
+const char kIoTHourCaption[] = "IoTユニット 通信開始時刻異常";   // the stop hour shares the start hour's caption
+
+NumberRule Level(const char* caption) { return {4, true, 15.0, 40.0, false, false, kTemperatureRange, caption}; }
+NumberRule Hour() { return {2, false, 0, 23, false, false, kHourRange, kIoTHourCaption}; }
+const NumberRule kNoRule = {};
+
+Setting Number(const char* key, int page, int control, NumberRule rule, ReplyField read, Group group) {
+  return {key, page, control, Kind::Number, rule, nullptr, -1, KeyForm::Text, {}, read, group};
+}
+Setting List(const char* key, int page, int control, const char* const* items, int initialItem, KeyForm form,
+             ReplyField read, Group group, const char* word0 = nullptr, const char* word1 = nullptr) {
+  return {key, page, control, Kind::List, kNoRule, items, initialItem, form, {word0, word1}, read, group};
+}
+
+// In the order tavo-cli's `read` writes them.
+const std::vector<Setting> kSettings = {
+    List("auto_power_off", IDD_USER1, IDC_COMBO_AUTO_POWER_OFF, kAutoPowerOffItems, 0, KeyForm::Words,
+         {'Q', ReplyForm::Digit, 2, 1}, Group::AutoPowerOff, "on", "off"),
+    Number("memory_interval", IDD_USER1, IDC_EDIT_MEM_INTERVAL,
+           {3, false, 0, 999, false, false, "0～999分の範囲で入力してください。", "ﾒﾓﾘ間隔時間 ﾒﾓﾘ間隔時間入力値異常"},
+           {'I', ReplyForm::Number, 2, 3}, Group::MemoryInterval),
+    Number("buzzer", IDD_USER1, IDC_EDIT_BUZZER,
+           {4, true, 15.0, 40.0, true, false, kTemperatureRange, "ﾌﾞｻﾞｰ警報 入力値異常"},
+           {'B', ReplyForm::Signed, 2, 4}, Group::Buzzer),
+    List("alarm_mode", IDD_USER1, IDC_COMBO_ALARM_MODE, kAlarmModeItems, 0, KeyForm::Words,
+         {'K', ReplyForm::Digit, 2, 1}, Group::AlarmMode, "off", "on"),
+    Number("level1", IDD_USER1, IDC_EDIT_LEVEL1, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"),
+           {'S', ReplyForm::Signed, 3, 4}, Group::Levels),
+    Number("level2", IDD_USER1, IDC_EDIT_LEVEL2, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"),
+           {'S', ReplyForm::Signed, 10, 4}, Group::Levels),
+    Number("level3", IDD_USER1, IDC_EDIT_LEVEL3, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ3入力値異常"),
+           {'S', ReplyForm::Signed, 17, 4}, Group::Levels),
+    Number("level4", IDD_USER1, IDC_EDIT_LEVEL4, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ4入力値異常"),
+           {'S', ReplyForm::Signed, 24, 4}, Group::Levels),
+    List("iot_interval", IDD_USER1, IDC_COMBO_IOT_INTERVAL, kIoTIntervalItems, -1, KeyForm::Minutes,
+         {'s', ReplyForm::Minutes, 3, 3}, Group::IoTInterval),
+    Number("iot_start", IDD_USER1, IDC_EDIT_IOT_START, Hour(), {'s', ReplyForm::Text, 9, 2}, Group::IoTHours),
+    Number("iot_stop", IDD_USER1, IDC_EDIT_IOT_STOP, Hour(), {'s', ReplyForm::Text, 12, 2}, Group::IoTHours),
+    Number("humidity_limit", IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT,
+           {5, true, 0.0, 100.0, false, true, "0.0～100.0の範囲で入力してください。", "相対湿度の表示上限値 入力値異常"},
+           {'L', ReplyForm::SignedOrWhole, 2, 4}, Group::HumidityLimit),
+    List("model_code", IDD_MAKER1, IDC_COMBO_MODEL, kModelCodeItems, 0, KeyForm::Item, {'M', ReplyForm::Digit, 2, 1},
+         Group::ModelCode),
+    {"clock", IDD_USER1, IDC_DATE, Kind::Clock, kNoRule, nullptr, -1, KeyForm::Text, {},
+     {'T', ReplyForm::ClockDigits, 2, 12}, Group::Clock},
+};
+
+const char kIoTMessage[] = "IoTﾕﾆｯﾄの設定に失敗しました。";
+const char kIoTCaption[] = "IoTﾕﾆｯﾄ設定異常";
+
+// group, keys, message, caption, maker, iot, anyFilled, allFilled, limitModels
+const WriteGroup kGroups[] = {
+    {Group::AutoPowerOff, "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false,
+     false, false},
+    {Group::Buzzer, "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false},
+    {Group::Clock, "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false},
+    {Group::AlarmMode, "alarm_mode", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", false, false, false,
+     false},
+    {Group::MemoryInterval, "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false,
+     false, true, false},
+    {Group::Levels, "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false,
+     true, true},
+    {Group::IoTInterval, "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false},
+    {Group::IoTHours, "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true},
+    {Group::HumidityLimit, "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常",
+     true, false, false, false, true},
+    {Group::ModelCode, "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false},
+};
+
+const std::vector<Group> kUser1WriteOrder = {Group::AutoPowerOff, Group::Buzzer, Group::Clock,
+                                             Group::AlarmMode,    Group::MemoryInterval, Group::Levels,
+                                             Group::IoTInterval,  Group::IoTHours};
+const std::vector<Group> kMaker1WriteOrder = {Group::HumidityLimit, Group::ModelCode};
+const std::vector<char> kUser1ReadOrder = {'Q', 'T', 'I', 'B', 'K', 'S', 's'};
+
+const std::vector<Model> kModels = {
+    {"TAVO-410A", 0, false}, {"TAVO-410B", 1, true},   {"TAVO-420A", 2, false},
+    {"TAVO-420B", 3, true},  {"TAVO-420AN", 4, false}, {"TAVO-420BN", 5, true},
+};
+
+}  // namespace
+
+const std::vector<Setting>& Settings() { return kSettings; }
+
+const Setting* FindSetting(const std::string& key) {
+  for (const Setting& setting : kSettings)
+    if (key == setting.key) return &setting;
+  return nullptr;
+}
+
+const Setting* FindSettingByControl(int page, int control) {
+  for (const Setting& setting : kSettings)
+    if (setting.page == page && setting.control == control) return &setting;
+  return nullptr;
+}
+
+int SettingIndex(const Setting& setting) { return static_cast<int>(&setting - kSettings.data()); }
+
+const WriteGroup& GroupOf(Group group) {
+  for (const WriteGroup& row : kGroups)
+    if (row.group == group) return row;
+  return kGroups[0];   // every group has its row
+}
+
+std::vector<const Setting*> GroupSettings(Group group) {
+  std::vector<const Setting*> settings;
+  for (const Setting& setting : kSettings)
+    if (setting.group == group) settings.push_back(&setting);
+  return settings;
+}
+
+const std::vector<Group>& User1WriteOrder() { return kUser1WriteOrder; }
+const std::vector<Group>& Maker1WriteOrder() { return kMaker1WriteOrder; }
+const std::vector<char>& User1ReadOrder() { return kUser1ReadOrder; }
+bool ResendsOnTimeOut(char letter) { return letter == 's'; }
+
+bool IsIoTQuery(char letter) {
+  for (const Setting& setting : kSettings)
+    if (setting.read.letter == letter) return GroupOf(setting.group).iot;
+  return false;
+}
+const std::vector<Model>& Models() { return kModels; }
+
+bool ModelHasHumidityLimit(int item) {
+  for (const Model& model : kModels)
+    if (model.modelCode == item) return model.humidityLimit;
+  return false;
+}
+
+int ItemCount(const Setting& setting) {
+  int count = 0;
+  while (setting.items && setting.items[count]) ++count;
+  return count;
+}
+
+int ItemMinutes(const Setting& setting, int item) {
+  int minutes;
+  if (item < 0 || item >= ItemCount(setting) || !LeadingNumber(setting.items[item], 3, minutes)) return -1;
+  return minutes;
+}
+
+int MinutesItem(const Setting& setting, int minutes) {
+  for (int item = 0; item < ItemCount(setting); ++item)
+    if (ItemMinutes(setting, item) == minutes) return item;
+  return -1;
+}
+
+}  // namespace inst

@@ -1,0 +1,124 @@
+// The catalogue of the instrument's settings, as data: for each setting its
+// key, its page control, its kind and rule, where its query's reply holds it
+// and which setting frame carries it; for each write group its frame, its
+// failure message and who has it; the read and write orders; the models.
+// Every front end reads this table; the code around it is generic.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace inst {
+
+enum class Kind {
+  Number,   // a number as text, typed into an edit
+  List,     // an item of a list, sent as its index digit
+  Clock     // the instrument's clock (two pickers: the date, the time of day)
+};
+
+// How a setting is cut from its query's reply.
+enum class ReplyForm {
+  Digit,           // one character at `position`: the item whose index it is
+  Number,          // `width` characters at `position`, trimmed as a number
+  Signed,          // the sign at `position`, then `width` value characters, trimmed
+  SignedOrWhole,   // as Signed, except that a digit in the sign's place makes all width + 1 places the value (100.0)
+  Text,            // `width` characters as they came
+  Minutes,         // `width` digits: the minutes of a list item
+  ClockDigits      // YYMMDDhhmmss at `position`
+};
+
+struct ReplyField {
+  char letter;   // the query letter ('$' letter) and its reply
+  ReplyForm form;
+  int position;   // reply position: STX 0, the letter 1, the payload from 2
+  int width;
+};
+
+// The page's check of a typed number, run when the edit loses the focus, and
+// before anything takes such a value.
+struct NumberRule {
+  int characters;      // what the edit takes
+  bool decimal;        // read with a fraction, else as a whole number
+  double low, high;    // accepted range, bounds included
+  bool zeroAllowed;    // 0 is accepted besides the range
+  bool emptyRejected;  // an empty text is rejected (else it passes unread)
+  const char* message;
+  const char* caption;
+};
+
+// How tavo-cli writes a list setting's value.
+enum class KeyForm {
+  Text,      // the text itself (numbers)
+  Words,     // `words` name items 0 and 1
+  Minutes,   // the minutes of the item ("10分" is 10)
+  Item       // the item's text
+};
+
+enum class Group {
+  AutoPowerOff, Buzzer, Clock, AlarmMode, MemoryInterval, Levels, IoTInterval, IoTHours, HumidityLimit, ModelCode
+};
+
+struct Setting {
+  const char* key;          // the name tavo-cli uses
+  int page;                 // the page template
+  int control;              // the control on it (the date picker of the clock)
+  Kind kind;
+  NumberRule rule;          // Number
+  const char* const* items; // List: the items in the order of their digits, null-ended
+  int initialItem;          // List: what the page selects at its creation (-1 none)
+  KeyForm keyForm;
+  const char* words[2];     // Words: items 0 and 1
+  ReplyField read;
+  Group group;              // the frame that carries it; its place there is its order among the group's settings
+};
+
+// A setting frame and what the user is told when it is not acknowledged.
+struct WriteGroup {
+  Group group;
+  const char* keys;        // its settings as tavo-cli names them
+  const char* message;
+  const char* caption;
+  bool maker;              // a maker setting (maker page 1)
+  bool iot;                // only for instruments with an IoT unit
+  bool anyFilled;          // sent only when one of its texts is filled
+  bool allFilled;          // refused while one of its texts is empty (it would go out as zero)
+  bool limitModels;        // only for the models with a humidity display limit
+};
+
+// One model the instrument names itself, with its model code item.
+struct Model {
+  const char* name;
+  int modelCode;
+  bool humidityLimit;   // it has a humidity display limit
+};
+
+const std::vector<Setting>& Settings();
+const Setting* FindSetting(const std::string& key);
+const Setting* FindSettingByControl(int page, int control);
+int SettingIndex(const Setting& setting);
+
+const WriteGroup& GroupOf(Group group);
+// The settings a group carries, in their order in its frame.
+std::vector<const Setting*> GroupSettings(Group group);
+
+// The write orders of user page 1 and maker page 1.
+const std::vector<Group>& User1WriteOrder();
+const std::vector<Group>& Maker1WriteOrder();
+// The queries of user page 1, in their order ('s' only with an IoT unit).
+const std::vector<char>& User1ReadOrder();
+// True for the query that is sent again also when no reply came ('s').
+bool ResendsOnTimeOut(char letter);
+// True for a query whose settings only an instrument with an IoT unit has.
+bool IsIoTQuery(char letter);
+
+const std::vector<Model>& Models();
+// True when the model code item `item` names a model with a humidity limit.
+bool ModelHasHumidityLimit(int item);
+
+// The item count of a list setting.
+int ItemCount(const Setting& setting);
+// The minutes of a list item ("15分" gives 15); -1 when it has none.
+int ItemMinutes(const Setting& setting, int item);
+// The item of a minutes list that shows `minutes`, or -1.
+int MinutesItem(const Setting& setting, int minutes);
+
+}  // namespace inst

@@ -1,0 +1,40 @@
+// The instrument's settings as values, independent of any window: per setting
+// of the catalogue its text (as a page shows it) or its list item ("none" is
+// -1), and the clock. A front end fills them from replies or from what the
+// user gave, and the setting frames are built from them.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "instrument/catalogue.h"
+#include "platform/clock.h"
+
+namespace inst {
+
+struct SettingValue {
+  std::string text;   // Number: the text; Clock: the clock as the front end shows it
+  int item = -1;      // List: the item, -1 for none
+};
+
+class InstrumentSettings {
+public:
+  // Every text empty, every list at the item its page starts with, no clock.
+  InstrumentSettings();
+
+  SettingValue& operator[](const Setting& setting);
+  const SettingValue& operator[](const Setting& setting) const;
+  // The value of the setting `key` of the catalogue (which has it).
+  SettingValue& operator[](const char* key) { return (*this)[*FindSetting(key)]; }
+  const SettingValue& operator[](const char* key) const { return (*this)[*FindSetting(key)]; }
+
+  bool hasClock = false;
+  plat::LocalTime clock{};   // the date and the time of day, when hasClock
+  // The clock was set by the user rather than read: before the clock was ever
+  // read or set (its snapshot text empty), only such a clock is sent.
+  bool clockSetByUser = false;
+
+private:
+  std::vector<SettingValue> m_values;   // in catalogue order
+};
+
+}  // namespace inst

@@ -1,0 +1,238 @@
+// The settings commands over bytes and values, without a link or a page: the
+// frame each group's values give, byte for byte, and the values each reply
+// gives.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "instrument/catalogue.h"
+#include "instrument/identity.h"
+#include "instrument/setting_codec.h"
+
+namespace {
+
+using inst::Group;
+using inst::InstrumentSettings;
+using Values = std::function<void(InstrumentSettings&)>;
+
+plat::LocalTime At(int year, int month, int day, int hour, int minute, int second) {
+  return {year, month, 0, day, hour, minute, second, 0};
+}
+
+Values Item(const char* key, int item) {
+  return [=](InstrumentSettings& v) { v[key].item = item; };
+}
+Values Texts(std::vector<std::pair<const char*, const char*>> texts) {
+  return [=](InstrumentSettings& v) {
+    for (const auto& t : texts) v[t.first].text = t.second;
+  };
+}
+Values Clock(plat::LocalTime clock) {
+  return [=](InstrumentSettings& v) {
+    v.hasClock = true;
+    v.clock = clock;
+  };
+}
+
+ReplyReader Reply(const std::string& letterAndPayload) {
+  const std::string frame = "\x02" + letterAndPayload;
+  return ReplyReader(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()),
+                     letterAndPayload[0]);
+}
+
+// A setting's value as the tables write it: its text, or its item as a number.
+std::string Shown(const InstrumentSettings& values, const char* key) {
+  const inst::Setting& setting = *inst::FindSetting(key);
+  return setting.kind == inst::Kind::List ? std::to_string(values[setting].item) : values[setting].text;
+}
+
+TEST(InstrumentCore, GroupFramesByteForByte) {
+  struct Case {
+    const char* name;
+    Values values;
+    Group group;
+    std::string frame;   // empty: nothing can be sent
+  };
+  const Case cases[] = {
+      {"prohibited", Item("auto_power_off", 1), Group::AutoPowerOff, "\x02Q1\x03"},
+      {"permitted", Item("auto_power_off", 0), Group::AutoPowerOff, "\x02Q0\x03"},
+      {"clock 9:05:07", Clock(At(2024, 5, 31, 9, 5, 7)), Group::Clock, "\x02T240531090507\x03"},
+      {"clock 23:59:00", Clock(At(2009, 12, 1, 23, 59, 0)), Group::Clock, "\x02T091201235900\x03"},
+      {"interval 5", Texts({{"memory_interval", "5"}}), Group::MemoryInterval, "\x02I005\x03"},
+      {"interval 999", Texts({{"memory_interval", "999"}}), Group::MemoryInterval, "\x02I999\x03"},
+      {"buzzer 28.5", Texts({{"buzzer", "28.5"}}), Group::Buzzer, "\x02" "B028.56\x03"},
+      {"buzzer 30", Texts({{"buzzer", "30"}}), Group::Buzzer, "\x02" "B000306\x03"},
+      {"buzzer 0", Texts({{"buzzer", "0"}}), Group::Buzzer, "\x02" "B000006\x03"},
+      {"alarm on", Item("alarm_mode", 1), Group::AlarmMode, "\x02K1\x03"},
+      {"alarm off", Item("alarm_mode", 0), Group::AlarmMode, "\x02K0\x03"},
+      {"four levels", Texts({{"level1", "28.0"}, {"level2", "31.0"}, {"level3", "33.0"}, {"level4", "35.0"}}),
+       Group::Levels, "\x02Sa028.06b031.06c033.06d035.06\x03"},
+      {"one level", Texts({{"level1", "28.0"}}), Group::Levels, "\x02Sa028.06b000006c000006d000006\x03"},
+      {"15 minutes", Item("iot_interval", 6), Group::IoTInterval, "\x02sa015\x03"},
+      {"60 minutes", Item("iot_interval", 8), Group::IoTInterval, "\x02sa060\x03"},
+      {"hours 7 to 18", Texts({{"iot_start", "7"}, {"iot_stop", "18"}}), Group::IoTHours, "\x02sb07 18\x03"},
+      {"hours empty to 5", Texts({{"iot_start", ""}, {"iot_stop", "5"}}), Group::IoTHours, "\x02sb00 05\x03"},
+      {"limit 90.0", Texts({{"humidity_limit", "90.0"}}), Group::HumidityLimit, "\x02L090.08\x03"},
+      {"limit 5", Texts({{"humidity_limit", "5"}}), Group::HumidityLimit, "\x02L000058\x03"},
+      {"limit 100.0", Texts({{"humidity_limit", "100.0"}}), Group::HumidityLimit, "\x02L100.08\x03"},
+      {"model 420B", Item("model_code", 3), Group::ModelCode, "\x02M*3*\x03"},
+      {"model 420BN", Item("model_code", 5), Group::ModelCode, "\x02M*5*\x03"},
+      // Nothing for a value the frame cannot carry.
+      {"no auto power-off", Item("auto_power_off", -1), Group::AutoPowerOff, ""},
+      {"no alarm mode", Item("alarm_mode", -1), Group::AlarmMode, ""},
+      {"no model", Item("model_code", -1), Group::ModelCode, ""},
+      {"model item 16", Item("model_code", 16), Group::ModelCode, ""},
+      {"no IoT interval", Item("iot_interval", -1), Group::IoTInterval, ""},
+      {"hour 123", Texts({{"iot_start", "123"}, {"iot_stop", "5"}}), Group::IoTHours, ""},
+      {"no clock", [](InstrumentSettings& v) { v.hasClock = false; }, Group::Clock, ""},
+      {"year 1999", Clock(At(1999, 12, 31, 23, 59, 59)), Group::Clock, ""},
+      {"year 2100", Clock(At(2100, 1, 1, 0, 0, 0)), Group::Clock, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InstrumentSettings values;
+    c.values(values);
+    std::string frame;
+    EXPECT_EQ(inst::GroupFrame(c.group, values, frame), !c.frame.empty());
+    EXPECT_EQ(frame, c.frame);
+  }
+}
+
+// Each reply field in its value, and what a reply out of the lists gives.
+TEST(InstrumentCore, RepliesGiveValues) {
+  struct Case {
+    const char* reply;   // letter, then payload
+    std::vector<std::pair<const char*, std::string>> shown;   // key: its text, or its item as a number
+  };
+  const Case cases[] = {
+      {"Q1", {{"auto_power_off", "1"}}},
+      {"Q7", {{"auto_power_off", "-1"}}},
+      {"Qx", {{"auto_power_off", "-1"}}},
+      {"I010", {{"memory_interval", "10"}}},
+      {"I060", {{"memory_interval", "60"}}},
+      {"I000", {{"memory_interval", "000"}}},
+      {"B028.56", {{"buzzer", "28.5"}}},
+      {"B-05.06", {{"buzzer", "-5.0"}}},
+      {"K1", {{"alarm_mode", "1"}}},
+      {"K5", {{"alarm_mode", "-1"}}},
+      {"Kx", {{"alarm_mode", "-1"}}},
+      {"Sa028.06b-05.06c+33.56d035.06", {{"level1", "28.0"}, {"level2", "-5.0"}, {"level3", "33.5"}, {"level4", "35.0"}}},
+      {"sa030 b 08 17", {{"iot_interval", "7"}, {"iot_start", "08"}, {"iot_stop", "17"}}},
+      {"sa007 b 06 22", {{"iot_interval", "-1"}, {"iot_start", "06"}, {"iot_stop", "22"}}},
+      {"sa01x b 06 22", {{"iot_interval", "-1"}, {"iot_start", "06"}, {"iot_stop", "22"}}},
+      {"sa001 b 00 23", {{"iot_interval", "0"}, {"iot_start", "00"}, {"iot_stop", "23"}}},
+      {"L090.08", {{"humidity_limit", "90.0"}}},
+      {"L+95.58", {{"humidity_limit", "95.5"}}},
+      {"L-05.08", {{"humidity_limit", "-5.0"}}},
+      {"L100.08", {{"humidity_limit", "100.0"}}},   // taken whole
+      {"M5", {{"model_code", "5"}}},
+      {"M2", {{"model_code", "2"}}},
+      {"M8", {{"model_code", "-1"}}},
+      {"Mx", {{"model_code", "-1"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply);
+    InstrumentSettings values;
+    ASSERT_TRUE(inst::TakeReply(c.reply[0], Reply(c.reply), values));
+    for (const auto& shown : c.shown) EXPECT_EQ(Shown(values, shown.first), shown.second) << shown.first;
+  }
+}
+
+// A control byte at a position a setting is read from fails the reply and
+// leaves every value; one where nothing is read does not; positions beyond a
+// shorter reply read as empty.
+TEST(InstrumentCore, DamagedAndShortReplies) {
+  struct Case {
+    const char* reply;   // letter, then payload
+    int zeroAt;          // frame position (STX 0) given a zero byte; -1 none
+    bool taken;
+    std::vector<std::pair<const char*, std::string>> shown;   // key: its text, or its item as a number
+  };
+  const Case cases[] = {
+      {"B028.56", 5, false, {{"buzzer", "before"}}},   // its point
+      {"B028.56", 7, true, {{"buzzer", "28.5"}}},      // after the value
+      {"Sa028.06b015.06c033.06d035.06", 13, false, {{"level1", "before"}, {"level2", "before"}}},
+      {"M5", 2, false, {{"model_code", "0"}}},
+      {"sa030 b 08 17", 10, false, {{"iot_interval", "-1"}, {"iot_start", "before"}}},
+      {"Sa028.06", -1, true, {{"level1", "28.0"}, {"level2", ""}, {"level4", ""}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.reply) + " " + std::to_string(c.zeroAt));
+    std::string frame = std::string("\x02") + c.reply;
+    if (c.zeroAt >= 0) frame[static_cast<size_t>(c.zeroAt)] = '\0';
+    const ReplyReader reply(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()),
+                            c.reply[0]);
+    InstrumentSettings values;
+    for (const inst::Setting& setting : inst::Settings())
+      if (setting.kind == inst::Kind::Number) values[setting].text = "before";
+    EXPECT_EQ(inst::TakeReply(c.reply[0], reply, values), c.taken);
+    for (const auto& shown : c.shown) EXPECT_EQ(Shown(values, shown.first), shown.second) << shown.first;
+  }
+}
+
+// A clock that is no date and time is not taken; a valid one is, date and time of day.
+TEST(InstrumentCore, ClockReplies) {
+  const char* const invalid[] = {"T241305090705", "T240005090705", "T240531240000", "T240230120000",
+                                 "T240531096005", "T2405310907x5", "T2405"};
+  for (const char* reply : invalid) {
+    InstrumentSettings values;
+    values["buzzer"].text = "before";
+    EXPECT_FALSE(inst::TakeReply('T', Reply(reply), values)) << reply;
+    EXPECT_FALSE(values.hasClock) << reply;
+    EXPECT_EQ(values["buzzer"].text, "before");
+  }
+  InstrumentSettings values;
+  ASSERT_TRUE(inst::TakeReply('T', Reply("T240531090705"), values));
+  ASSERT_TRUE(values.hasClock);
+  const plat::LocalTime& t = values.clock;
+  EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second, t.dayOfWeek}),
+            std::vector<int>({2024, 5, 31, 9, 7, 5, 5}));
+}
+
+// A reply of another letter is no answer: nothing is taken.
+TEST(InstrumentCore, AReplyOfAnotherLetterGivesNothing) {
+  InstrumentSettings values;
+  const std::string frame = "\x02" "B028.56";
+  const ReplyReader reply(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()), 'I');
+  EXPECT_FALSE(inst::TakeReply('I', reply, values));
+  EXPECT_EQ(values["memory_interval"].text, "");
+}
+
+// The version reply: the model name (with the firmware's "N"), the version,
+// the IoT unit and the model code.
+TEST(InstrumentCore, Identity) {
+  struct Case {
+    const char* model;
+    const char* version;
+    const char* shown;
+    bool iot;
+    int modelCode;
+  };
+  const Case cases[] = {
+      {"TAVO-410A", "1.21  ", "TAVO-410A", false, 0},   {"TAVO-410B", "2.00  ", "TAVO-410B", true, 1},
+      {"TAVO-420A", "1.21  ", "TAVO-420A", false, 2},   {"TAVO-420A", "1.22  ", "TAVO-420AN", false, 4},
+      {"TAVO-420B", "1.30  ", "TAVO-420BN", false, 5},  {"TAVO-420B", "2.00  ", "TAVO-420BN", true, 5},
+      {"TAVO-420A", "2.10  ", "TAVO-420AN", false, 4},  {"TAVO-999X", "2.00  ", "TAVO-999X", true, -1},
+      {"TAVO-410A", "2.10  ", "TAVO-410A", false, 0},
+      {"TAVO-410B", "10.0  ", "TAVO-410B", false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.model) + " " + c.version);
+    const inst::Identity identity = inst::IdentityOf(Reply(std::string("v") + c.model + c.version));
+    EXPECT_EQ(identity.model, c.shown);
+    EXPECT_EQ(identity.version, c.version);
+    EXPECT_EQ(identity.iot, c.iot);
+    EXPECT_EQ(identity.modelCode, c.modelCode);
+  }
+}
+
+// The models with a humidity display limit, by model code item.
+TEST(InstrumentCore, ModelsWithAHumidityLimit) {
+  for (int item = -1; item <= 7; ++item)
+    EXPECT_EQ(inst::ModelHasHumidityLimit(item), item == 1 || item == 3 || item == 5) << item;
+}
+
+}  // namespace
