@@ -78,7 +78,7 @@ std::string Shown(const CStatic& control) {
 
 void PrintError(const std::string& text) {
   if (t_captured) {
-    t_captured->err += "tavo-cli: " + t_captured->port + ": " + text + "\n";
+    t_captured->err += "tavo-cli: " + plat::FromArgument(t_captured->port) + ": " + text + "\n";
     if (t_captured->firstError.empty()) t_captured->firstError = text;
     return;
   }
