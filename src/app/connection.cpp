@@ -24,7 +24,7 @@ void CTAVODlg::OnButtonConnect() {
 void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
 
 int CTAVODlg::ConnectTo(const CString& port, bool secondTry) {
-  m_pSerial = new (std::nothrow) CSerial();
+  m_pSerial = m_makePort ? new (std::nothrow) CSerial(m_makePort()) : new (std::nothrow) CSerial();
   if (!m_pSerial) return 0;
   if (!m_pSerial->Open(port)) {
     delete m_pSerial;

@@ -22,6 +22,7 @@ public:
   void Written(inst::Group group, bool acknowledged) override {
     if (m_dlg.m_onGroupWritten) m_dlg.m_onGroupWritten(group, acknowledged);
   }
+  bool Stopped() override { return m_dlg.m_stopWriting && m_dlg.m_stopWriting(); }
 
 private:
   CTAVODlg& m_dlg;

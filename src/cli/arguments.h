@@ -1,14 +1,11 @@
-// The command line of tavo-cli: a command, its operands and its options, each
-// option known to the command (see the table in main.cpp).
+// The command line of tavo-cli as a command sees it: its operands and the
+// options given, by the name its usage shows ("--port", "-o"). The global
+// options (--port, --ini, --json, --quiet, --verbose) are among them, given
+// before or after the command.
 #pragma once
 #include <map>
 #include <string>
 #include <vector>
-
-struct KnownOption {
-  const char* name;   // "--port", "-o"
-  bool takesValue;
-};
 
 struct Arguments {
   std::string command;
@@ -23,8 +20,3 @@ struct Arguments {
   // Every value of an option given several times (--port), in order.
   std::vector<std::string> Values(const std::string& option) const;
 };
-
-// Splits argv[first..] into operands and the options of `known`. False, with
-// `error` set, for an unknown option or an option without its value.
-bool ParseArguments(int argc, char** argv, int first, const std::vector<KnownOption>& known, Arguments& args,
-                    std::string& error);

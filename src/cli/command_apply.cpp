@@ -1,13 +1,16 @@
 // apply: the settings of a file that differ from the instrument's, written by
-// the dialog's own write sequences.
-#include <fstream>
-#include <iterator>
+// the dialog's own write sequences, with a report of every group: written,
+// refused, or not sent.
+#include <csignal>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "cli/apply_check.h"
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
@@ -17,57 +20,72 @@
 
 namespace {
 
-// The settings of the file, checked; false after telling what is wrong.
-bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    PrintError("cannot read " + plat::FromArgument(path));
-    return false;
-  }
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::string error;
-  if (!ParseSettingsFile(text, settings, error)) {
-    PrintError(plat::FromArgument(path) + ": " + plat::FromUtf8(error));
-    return false;
-  }
-  bool good = true;
-  for (const SettingLine& line : settings) {
-    const SettingKey* key = FindSettingKey(line.key);
-    std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key " + plat::FromUtf8(line.key);
-    if (!problem.empty()) {
-      const std::string given = plat::FromUtf8(line.key + " = " + line.value);
-      PrintError(plat::FromArgument(path) + ":" + std::to_string(line.line) + ": " + given + ": " + problem);
-      good = false;
-    }
-  }
-  return good;
+volatile std::sig_atomic_t g_signal = 0;
+extern "C" void OnSignal(int number) { g_signal = number; }
+
+// The setting groups of the write sequences (user page 1, then maker page
+// 1), in their order.
+std::vector<inst::Group> WriteOrder() {
+  std::vector<inst::Group> order = inst::User1WriteOrder();
+  order.insert(order.end(), inst::Maker1WriteOrder().begin(), inst::Maker1WriteOrder().end());
+  return order;
 }
 
-// Puts the file's settings into the pages; the IoT ones only for an
-// instrument with an IoT unit.
-void PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
+// Tells in one line the keys left out, and why; how many there were.
+int LeaveOut(const std::vector<std::string>& keys, const std::string& why) {
+  if (keys.empty()) return 0;
+  std::string names;
+  for (const std::string& key : keys) names += (names.empty() ? "" : ", ") + key;
+  PrintNote(plat::FromUtf8(names) + " left out: " + why);
+  return static_cast<int>(keys.size());
+}
+
+// Puts the file's settings into the pages, leaving out (and telling) the
+// maker settings without --maker, the IoT ones for an instrument without an
+// IoT unit, and the humidity limit for a model without one. Returns how
+// many were left out.
+int PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings, bool maker) {
+  std::vector<std::string> makerKeys, iotKeys;
+  const std::string humidityBefore = ReadKey(dlg, *FindSettingKey("humidity_limit"));
   for (const SettingLine& line : settings) {
     const SettingKey& key = *FindSettingKey(line.key);
     if (key.kind == KeyKind::Info) continue;
-    if (key.iot && !dlg.m_bIoTUnit) {
-      PrintError(line.key + " left out: the instrument has no IoT unit");
-      continue;
-    }
-    WriteKey(dlg, key, line.value);
+    if (key.maker && !maker) makerKeys.push_back(line.key);
+    else if (key.iot && !dlg.m_bIoTUnit) iotKeys.push_back(line.key);
+    else WriteKey(dlg, key, line.value);
   }
+  int leftOut = LeaveOut(makerKeys, "maker settings are written only with --maker");
+  leftOut += LeaveOut(iotKeys, "the instrument has no IoT unit");
   // As choosing a model on メーカ１ does: the humidity limit is written only
   // for the models that show it.
   dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
-  for (const SettingLine& line : settings)
-    if (line.key == "humidity_limit" && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled())
-      PrintError("humidity_limit left out: the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
-                 " has no humidity display limit");
+  const SettingKey& humidity = *FindSettingKey("humidity_limit");
+  if (maker && ReadKey(dlg, humidity) != humidityBefore && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled()) {
+    WriteKey(dlg, humidity, humidityBefore);
+    leftOut += LeaveOut({"humidity_limit"}, "the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
+                                                " has no humidity display limit");
+  }
+  return leftOut;
 }
 
-bool HasMakerKey(const std::vector<SettingLine>& settings) {
-  for (const SettingLine& line : settings)
-    if (FindSettingKey(line.key)->maker) return true;
-  return false;
+// The values of every group's settings as the pages show them, in the write order.
+std::vector<std::string> GroupValues(CTAVODlg& dlg) {
+  std::vector<std::string> values;
+  for (inst::Group group : WriteOrder())
+    for (const inst::Setting* setting : inst::GroupSettings(group))
+      values.push_back(ReadKey(dlg, *FindSettingKey(setting->key)));
+  return values;
+}
+
+// The groups whose settings show other values now than `before`.
+std::set<inst::Group> ChangedGroups(CTAVODlg& dlg, const std::vector<std::string>& before) {
+  std::set<inst::Group> changed;
+  const std::vector<std::string> now = GroupValues(dlg);
+  size_t i = 0;
+  for (inst::Group group : WriteOrder())
+    for (size_t n = inst::GroupSettings(group).size(); n > 0; --n, ++i)
+      if (now[i] != before[i]) changed.insert(group);
+  return changed;
 }
 
 // From here on the writes go to a port that keeps the frames and answers ACK.
@@ -87,19 +105,55 @@ std::string Printable(const std::string& frame) {
   return out;
 }
 
-// What the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
-bool ReadPages(Session& session, bool maker) {
+// What happened to each group, in the order it was told.
+class Report {
+public:
+  explicit Report(bool json) : m_json(json) {}
+  void Tell(inst::Group group, const char* outcome) {
+    m_told.insert(group);
+    const char* keys = inst::GroupOf(group).keys;
+    if (m_json) m_groups.push_back({{"keys", keys}, {"outcome", outcome}});
+    else PrintOut(std::string(keys) + ": " + outcome + "\n");
+  }
+  bool Told(inst::Group group) const { return m_told.count(group) != 0; }
+  bool Empty() const { return m_told.empty(); }
+  // In a few words: how many groups were written.
+  std::string Summary(bool dryRun) const {
+    if (m_told.empty()) return "nothing to write";
+    const size_t n = m_told.size();
+    return std::to_string(n) + (n == 1 ? " group " : " groups ") + (dryRun ? "would be written" : "written");
+  }
+  void Finish(const std::vector<std::string>& frames, bool dryRun) {
+    if (m_json) {
+      nlohmann::ordered_json summary = {{"groups", m_groups}};
+      if (dryRun) {
+        summary["frames"] = nlohmann::ordered_json::array();
+        for (const std::string& frame : frames) summary["frames"].push_back(Printable(frame));
+      }
+      PrintOut(JsonLine(summary));
+      return;
+    }
+    for (const std::string& frame : frames) PrintOut(Printable(frame) + "\n");
+  }
+
+private:
+  bool m_json;
+  std::set<inst::Group> m_told;
+  nlohmann::ordered_json m_groups = nlohmann::ordered_json::array();
+};
+
+// Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
+bool ReadInstrument(Session& session, bool maker) {
   CTAVODlg& dlg = session.Dialog();
   bool read = dlg.ReadUser1Page() != 0;
   if (read && maker) {
     dlg.PauseBetweenCommands();
-    read = dlg.ReadMaker1Page() != 0 && read;
+    read = dlg.ReadMaker1Page() != 0;
   }
   return session.ReportMessages() == 0 && read;
 }
 
-// The values of the file's settings as the pages show them, the keys left
-// out for this instrument as "".
+// The values of the file's settings as the pages show them.
 KeyValues PageValues(CTAVODlg& dlg, const std::vector<SettingLine>& settings) {
   KeyValues values;
   for (const SettingLine& line : settings) {
@@ -126,62 +180,81 @@ bool Verify(Session& session, const std::vector<SettingLine>& settings, bool mak
   CTAVODlg& dlg = session.Dialog();
   const KeyValues written = PageValues(dlg, settings);
   dlg.PauseBetweenCommands();
-  if (!ReadPages(session, maker)) return false;
+  if (!ReadInstrument(session, maker)) return false;
   const std::vector<std::string> differences = Differences(written, "written", PageValues(dlg, settings), "read back");
-  for (const std::string& line : differences) PrintError("verify: " + line);
-  if (differences.empty()) PrintOut("verified: the instrument holds the settings of the file\n");
+  for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
+  if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
   return differences.empty();
 }
 
-ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
-  Session session(args.Value("--ini"));
-  CTAVODlg& dlg = session.Dialog();
-  std::vector<SettingLine> settings;
-  if (!LoadSettings(args.operands[0], dlg, settings)) return kExitUsage;
-
-  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  const bool maker = HasMakerKey(settings);
-  if (!ReadPages(session, maker)) return kExitInstrument;
-  PutIntoPages(dlg, settings);
-  dlg.PauseBetweenCommands();
-
-  auto frames = std::make_shared<std::vector<std::string>>();
-  const bool dryRun = args.Has("--dry-run");
-  const char* outcomeWord = dryRun ? "would be written" : "written";
-  if (dryRun) SwitchToDryRun(dlg, frames);
-  int sent = 0;
+// Writes the groups that differ, as 設定 on ユーザ１ (and メーカ１), telling each;
+// false when one was not acknowledged. A signal ends it after the group on the line.
+bool WriteGroups(CTAVODlg& dlg, bool maker, bool dryRun, Report& report) {
   dlg.m_onGroupWritten = [&](inst::Group group, bool acknowledged) {
-    const char* outcome = dryRun ? "would be written" : acknowledged ? "written" : "not acknowledged";
-    PrintOut(std::string(inst::GroupOf(group).keys) + ": " + outcome + "\n");
-    ++sent;
+    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
   };
-  // As 設定 on ユーザ１ (and メーカ１): only the groups that differ are sent.
+  dlg.m_stopWriting = [] { return g_signal != 0; };
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
   bool written = dlg.WriteUser1Settings() != 0;
-  if (maker) {
+  if (maker && !g_signal) {
     dlg.PauseBetweenCommands();
     written = dlg.WriteMaker1Settings() != 0 && written;
   }
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
   dlg.m_onGroupWritten = nullptr;
-  if (sent == 0 && written) PrintOut("nothing to write: the instrument holds these settings\n");
-  for (const std::string& frame : *frames) PrintOut(Printable(frame) + "\n");
-  if (session.ReportMessages() > 0 || !written) return kExitInstrument;
-  if (args.Has("--verify") && sent > 0 && !Verify(session, settings, maker)) return kExitInstrument;
-  NoteOutcome(sent == 0 ? "nothing to write" : std::to_string(sent) + (sent == 1 ? " group " : " groups ") + outcomeWord);
+  dlg.m_stopWriting = nullptr;
+  return written;
+}
+
+ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
+  const std::string path = args.operands.at(0);
+  const bool maker = args.Has("--maker"), dryRun = args.Has("--dry-run");
+  Session session(args.Value("--ini"));
+  CTAVODlg& dlg = session.Dialog();
+  std::vector<SettingLine> settings;
+  if (!LoadSettings(path, dlg, settings)) return kExitUsage;
+
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
+  if (maker && !args.Has("--force") && !SameModel(path, dlg, settings, port)) return kExitUsage;
+  if (!ReadInstrument(session, maker)) return kExitInstrument;
+  const std::vector<std::string> before = GroupValues(dlg);
+  const int leftOut = PutIntoPages(dlg, settings, maker);
+  const std::set<inst::Group> changed = ChangedGroups(dlg, before);
+  dlg.PauseBetweenCommands();
+
+  auto frames = std::make_shared<std::vector<std::string>>();
+  if (dryRun) SwitchToDryRun(dlg, frames);
+  Report report(args.Has("--json"));
+  const bool written = WriteGroups(dlg, maker, dryRun, report);
+  for (inst::Group group : WriteOrder())
+    if (changed.count(group) && !report.Told(group)) report.Tell(group, "not sent");
+  if (report.Empty() && !args.Has("--json"))
+    PrintOut(leftOut == 0 ? "nothing to write: the instrument holds these settings\n"
+                          : "nothing written: the instrument holds the settings that were not left out\n");
+  report.Finish(*frames, dryRun);
+  const int messages = session.ReportMessages();
+  if (g_signal) return static_cast<ExitStatus>(128 + g_signal);
+  if (messages > 0 || !written) return kExitInstrument;
+  if (args.Has("--verify") && !report.Empty() && !Verify(session, settings, maker)) return kExitInstrument;
+  NoteOutcome(report.Summary(dryRun));
   return kExitOk;
 }
 
 ExitStatus DiffOn(const Arguments& args, const std::string& port) {
+  const bool maker = args.Has("--maker");
   Session session(args.Value("--ini"));
   CTAVODlg& dlg = session.Dialog();
   std::vector<SettingLine> settings;
-  if (!LoadSettings(args.operands[0], dlg, settings)) return kExitUsage;
+  if (!LoadSettings(args.operands.at(0), dlg, settings)) return kExitUsage;
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  if (!ReadPages(session, HasMakerKey(settings))) return kExitInstrument;
+  if (!ReadInstrument(session, maker)) return kExitInstrument;
   const KeyValues held = PageValues(dlg, settings);
-  PutIntoPages(dlg, settings);
+  PutIntoPages(dlg, settings, maker);
   const std::vector<std::string> differences = Differences(held, "instrument", PageValues(dlg, settings), "file");
   for (const std::string& line : differences) PrintOut(line + "\n");
-  if (differences.empty()) PrintOut("same: the instrument holds the settings of the file\n");
+  if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
   NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
   return differences.empty() ? kExitOk : kExitInstrument;
 }
@@ -189,10 +262,6 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port) {
 }  // namespace
 
 ExitStatus RunApply(const Arguments& args) {
-  if (args.operands.size() != 1) {
-    PrintError("apply takes one settings file");
-    return kExitUsage;
-  }
   if (args.Has("--verify") && args.Has("--dry-run")) {
     PrintError("--verify reads back what was written: a dry run writes nothing");
     return kExitUsage;
@@ -200,10 +269,4 @@ ExitStatus RunApply(const Arguments& args) {
   return ForEachPort(args, ApplyOn);
 }
 
-ExitStatus RunDiff(const Arguments& args) {
-  if (args.operands.size() != 1) {
-    PrintError("diff takes one settings file");
-    return kExitUsage;
-  }
-  return ForEachPort(args, DiffOn);
-}
+ExitStatus RunDiff(const Arguments& args) { return ForEachPort(args, DiffOn); }

@@ -7,7 +7,9 @@
 #include "cli/session.h"
 #include "cli/several_ports.h"
 #include "cli/setting_keys.h"
+#include "cli/settings_file.h"
 #include "commands/power_clock.h"
+#include "link/frames.h"
 #include "platform/clock.h"
 
 namespace {
@@ -27,6 +29,36 @@ bool ParseClock(const std::string& text, fw::DateTime& value) {
   return fw::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
 }
 
+// The write sequence pauses before each group after the first; the clock is its third.
+const int kPausesBeforeClock = 2;
+
+// How long after the write sequence starts the clock frame's last byte
+// reaches the instrument, in ms: the pauses before it, each byte's time on
+// the line and the pause after each byte but the last.
+long long ClockFrameLeadMs(const CIniFile& line) {
+  const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
+  const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
+  const long long bytes = static_cast<long long>(ClockFrame("000000000000").size());
+  return kPausesBeforeClock * static_cast<long long>(line.SendDelay) +
+         static_cast<long long>((bytes - 1) * line.SleepTime + bytes * byteMs + 0.5);
+}
+
+// The frame is timed to arrive this long after a whole second: a little late
+// rather than early, so that an instrument that counts whole seconds is not
+// a second ahead.
+const long long kArrivalAfterSecondMs = 100;
+
+// This computer's time, in whole seconds, when a clock frame sent now
+// arrives: waits until sending makes it arrive just after a whole second, so
+// the instrument starts that second with the computer.
+fw::DateTime ClockAtArrival(const CIniFile& line) {
+  const long long lead = ClockFrameLeadMs(line);
+  const plat::LocalTime now = plat::GetLocalTime();
+  const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
+  plat::SleepMs(static_cast<unsigned>(wait));
+  return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
+}
+
 void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
   dlg.m_dlgUser1.m_dateClock.SetTime(value);
   dlg.m_dlgUser1.m_timeClock.SetTime(value);
@@ -43,13 +75,13 @@ ExitStatus ShowClock(Session& session, bool json) {
   InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
   const long long drift = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(pc);
   const std::string clock = DateTimeText(instrument);
-  char line[96];
   if (json) {
-    std::snprintf(line, sizeof line, "{\"clock\": \"%s\", \"drift\": %lld}\n", clock.c_str(), drift);
+    PrintOut(JsonLine({{"clock", clock}, {"drift", drift}}));
   } else {
+    char line[96];
     std::snprintf(line, sizeof line, "%s (%+lld s from this computer)\n", clock.c_str(), drift);
+    PrintOut(line);
   }
-  PrintOut(line);
   NoteOutcome(clock + (drift < 0 ? ", " : ", +") + std::to_string(drift) + " s");
   return kExitOk;
 }
@@ -67,7 +99,7 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     const bool read = dlg.ReadUser1Page() != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
     dlg.PauseBetweenCommands();
-    if (args.Value("--set") == "now") wanted = PcClock();
+    if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
     SetPickers(dlg, wanted);
     const bool written = dlg.WriteUser1Settings() != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/session.h"
+#include "cli/settings_file.h"
 #include "cli/several_ports.h"
 #include "commands/memory_data.h"
 #include "commands/memory_format.h"
@@ -43,6 +45,8 @@ bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& p
 
 ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   const std::string path = WithPort(args.Value("-o"), port);
+  if (!OneUseOfStandardOutput(path, args.Has("--json"))) return kExitUsage;
+  if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   CTAVODlg& dlg = session.Dialog();
@@ -63,9 +67,14 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
-  if (!plat::WriteWholeFile(path, text)) {
-    PrintError("一括読出: CSVﾌｧｲﾙの書込に失敗しました。");
-    return kExitInstrument;
+  if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text))) {
+    ReportWriteFailure(path);
+    return kExitFile;
+  }
+  if (args.Has("--json")) {
+    PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))},
+                       {"records", dlg.MemoryRecordsStore().GetSize()},
+                       {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file
     PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");

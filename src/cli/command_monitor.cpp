@@ -1,14 +1,19 @@
-// monitor: the measurement every few seconds, a line per answer, with the
-// heat-stress level of the indoor index; optionally appended to a CSV file.
+// monitor: the measurement once a period, a line (or a JSON object) per
+// sample, with the heat-stress level of the indoor index; optionally
+// appended to a CSV file. A port that vanishes is opened again every period.
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/monitor_csv.h"
+#include "cli/output.h"
+#include "cli/output_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
+#include "cli/settings_file.h"
 #include "commands/measurement.h"
 #include "platform/clock.h"
 #include "platform/console.h"
@@ -18,104 +23,147 @@ namespace {
 volatile std::sig_atomic_t g_stop = 0;
 extern "C" void OnInterrupt(int) { g_stop = 1; }
 
-// The usual Japanese bands of the heat-stress index, highest first.
+// The bands of the heat-stress index in the usual Japanese guideline, highest first.
 struct Band {
   double from;
   const char* name;
 };
-const Band kBands[] = {{31.0, "危険"}, {28.0, "厳重警戒"}, {25.0, "警戒"}, {-1000.0, "注意"}};
-
-const char* LevelOf(const std::string& indoor) {
-  if (indoor.empty()) return "";
-  const double value = std::atof(indoor.c_str());
-  for (const Band& band : kBands)
-    if (value >= band.from) return band.name;
-  return "";
-}
+const Band kBands[] = {{31.0, "危険"}, {28.0, "厳重警戒"}, {25.0, "警戒"}, {21.0, "注意"}};
+const char kBelowBands[] = "ほぼ安全";
 
 const char* const kColumns[] = {"tavo_indoor", "tavo_outdoor", "air_temp", "humidity", "globe_temp"};
+const int kColumnCount = sizeof kColumns / sizeof kColumns[0];
 
-// Appends lines to the CSV file, its header first when the file is new or empty.
-class CsvLog {
-public:
-  bool Open(const std::string& path) {
-    if (path.empty()) return true;
-    m_file = std::fopen(path.c_str(), "ab");
-    if (!m_file) return false;
-    std::fseek(m_file, 0, SEEK_END);
-    if (std::ftell(m_file) == 0) std::fputs("time,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level\r\n", m_file);
-    return true;
+// A number as the instrument writes one: an optional sign, digits, and
+// digits after a point if there is one.
+bool IsNumber(const std::string& text) {
+  size_t before = 0, after = 0;
+  bool point = false;
+  for (size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') ++(point ? after : before);
+    else if (text[i] == '.' && !point) point = true;
+    else return false;
   }
-  void Append(const std::string& line) {
-    if (!m_file) return;
-    std::fputs(line.c_str(), m_file);
-    std::fflush(m_file);
-  }
-  ~CsvLog() {
-    if (m_file) std::fclose(m_file);
-  }
-
-private:
-  std::FILE* m_file = nullptr;
-};
-
-// A whole number from `low` up, all of `text`.
-bool WholeNumber(const std::string& text, int low, int& value) {
-  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-  value = std::atoi(text.c_str());
-  return value >= low;
+  return before > 0 && (!point || after > 0);
 }
 
-// Sleeps `seconds`, waking early on Ctrl-C.
-void Wait(int seconds) {
-  for (long long waited = 0; waited < seconds * 10LL && !g_stop; ++waited) plat::SleepMs(100);
+// One sample: the values as the instrument gave them, and whether each is a number.
+struct Sample {
+  std::string time;
+  std::string values[kColumnCount];
+  bool valid[kColumnCount];
+  bool AllValid() const {
+    for (bool each : valid)
+      if (!each) return false;
+    return true;
+  }
+  // The level of the indoor index; empty when it is no number.
+  std::string Level() const {
+    if (!valid[0]) return "";
+    const double value = std::atof(values[0].c_str());
+    for (const Band& band : kBands)
+      if (value >= band.from) return band.name;
+    return kBelowBands;
+  }
+};
+
+Sample TakeSample(CTAVODlg& dlg) {
+  Sample sample;
+  sample.time = Now();
+  for (int i = 0; i < kColumnCount; ++i) {
+    sample.values[i] = ReadKey(dlg, *FindSettingKey(kColumns[i]));
+    sample.valid[i] = IsNumber(sample.values[i]);
+  }
+  return sample;
+}
+
+std::string TextLine(const Sample& sample) {
+  std::string line = sample.time;
+  for (int i = 0; i < kColumnCount; ++i) line += "  " + (sample.valid[i] ? sample.values[i] : std::string("-"));
+  const std::string level = sample.Level();
+  return line + "  " + (level.empty() ? std::string("-") : level) + "\n";
+}
+
+std::string JsonSample(const Sample& sample) {
+  nlohmann::ordered_json object = {{"time", sample.time}};
+  for (int i = 0; i < kColumnCount; ++i)
+    object[kColumns[i]] = sample.valid[i] ? nlohmann::ordered_json(std::strtod(sample.values[i].c_str(), nullptr))
+                                          : nlohmann::ordered_json(nullptr);
+  const std::string level = sample.Level();
+  object["level"] = level.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(plat::ToUtf8(level));
+  return JsonLine(object);
+}
+
+std::vector<std::string> CsvFields(const Sample& sample) {
+  std::vector<std::string> fields = {sample.time};
+  fields.insert(fields.end(), std::begin(sample.values), std::end(sample.values));
+  fields.push_back(sample.Level());
+  return fields;
+}
+
+// Waits until the monotonic clock reaches `due` (ms), waking early on Ctrl-C.
+void WaitUntil(unsigned long long due) {
+  const unsigned kStepMs = 100;
+  for (unsigned long long now = plat::MonotonicMs(); now < due && !g_stop; now = plat::MonotonicMs())
+    plat::SleepMs(static_cast<unsigned>(due - now < kStepMs ? due - now : kStepMs));
+}
+
+// The start of the next period after now: samples keep to the periods from
+// `start`, however long one took; a period that passed unused is skipped.
+unsigned long long NextPeriod(unsigned long long start, unsigned long long periodMs) {
+  const unsigned long long now = plat::MonotonicMs();
+  return start + ((now - start) / periodMs + 1) * periodMs;
 }
 
 }  // namespace
 
 ExitStatus RunMonitor(const Arguments& args) {
-  int interval = 0, count = 0;
-  if (!WholeNumber(args.Value("--interval", "10"), 1, interval) || !WholeNumber(args.Value("--count", "0"), 0, count)) {
-    PrintError("--interval takes whole seconds from 1, --count a number of answers");
-    return kExitUsage;
-  }
-  CsvLog csv;
-  if (!csv.Open(args.Value("-o"))) {
-    PrintError("cannot open " + plat::FromArgument(args.Value("-o")));
-    return kExitUsage;
-  }
+  const long long interval = std::atoll(args.Value("--interval", "10").c_str());   // checked by the command line
+  const long long count = std::atoll(args.Value("--count", "0").c_str());
+  const std::string port = args.Value("--port"), csvPath = args.Value("-o");
+  const bool json = args.Has("--json");
+  if (!OneUseOfStandardOutput(csvPath, json)) return kExitUsage;
+  MonitorCsv csv;
+  if (!csv.Open(csvPath, args.Value("--encoding") == "cp932")) return kExitFile;
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
   CTAVODlg& dlg = session.Dialog();
-  // With --count N, N requests in a row without an answer end it too.
-  int answers = 0, failures = 0, failuresInARow = 0;
+  // With --count N, N samples in a row without an answer (or with a value
+  // that is no number) end it too.
+  long long answers = 0, failures = 0, failuresInARow = 0, samples = 0;
+  bool gone = false;
+  const unsigned long long periodMs = static_cast<unsigned long long>(interval) * 1000, start = plat::MonotonicMs();
   while (!g_stop && (count == 0 || (answers < count && failuresInARow < count))) {
-    if (answers + failures > 0) Wait(interval);
+    if (samples++ > 0) WaitUntil(NextPeriod(start, periodMs));
     if (g_stop) break;
+    if (gone) {
+      if (!session.Reopen(port)) continue;   // however long it takes: the vanishing was the failure
+      gone = false;
+      PrintNote(plat::FromArgument(port) + " answers again");
+    }
     if (!GetMeasurementData(dlg)) {
       ++failures;
       ++failuresInARow;
-      PrintError("測定ﾃﾞｰﾀ取得要求: 測定ﾃﾞｰﾀの取得に失敗しました。");
+      if (session.Link().ReadsFailing()) {
+        gone = true;
+        PrintError(plat::FromArgument(port) + " is gone: opening it again every " + std::to_string(interval) + " s");
+      } else {
+        PrintError("測定ﾃﾞｰﾀ取得要求: 測定ﾃﾞｰﾀの取得に失敗しました。");
+      }
       continue;
     }
-    ++answers;
-    failuresInARow = 0;
-    const std::string time = Now();
-    std::string line = time, csvLine = time;
-    std::string indoor;
-    for (const char* column : kColumns) {
-      const std::string value = ReadKey(dlg, *FindSettingKey(column));
-      if (indoor.empty() && std::string(column) == "tavo_indoor") indoor = value;
-      line += "  " + (value.empty() ? std::string("-") : value);   // a column for every value
-      csvLine += "," + value;
+    const Sample sample = TakeSample(dlg);
+    if (sample.AllValid()) {
+      ++answers;
+      failuresInARow = 0;
+    } else {
+      ++failures;
+      ++failuresInARow;
     }
-    const std::string level = LevelOf(indoor);
-    line += "  " + (level.empty() ? std::string("-") : level) + "\n";
-    csvLine += "," + plat::ToUtf8(level) + "\r\n";
-    PrintOut(line);
-    csv.Append(csvLine);
+    if (!IsStandardOutput(csvPath)) PrintOut(json ? JsonSample(sample) : TextLine(sample));
+    if (!csv.Append(CsvFields(sample))) return kExitFile;
   }
   if (count > 0 && answers < count && !g_stop) return kExitInstrument;
   return answers > 0 || failures == 0 ? kExitOk : kExitInstrument;

@@ -6,4 +6,5 @@ enum ExitStatus {
   kExitInstrument = 1,   // the instrument did not answer, or refused
   kExitUsage = 2,        // bad usage, or a bad settings file
   kExitPort = 3,         // the port could not be opened
+  kExitFile = 4,         // a file to write could not be written
 };

@@ -1,136 +1,257 @@
 // tavo-cli: the instrument from the command line, with the same code as
 // TAVO.exe. Data on standard output, messages on standard error; the exit
-// status tells a script what happened (cli/exit_status.h).
+// status tells a script what happened (cli/exit_status.h). The command line
+// is parsed by CLI11 from the table of commands below.
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <iterator>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/input_file.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "platform/console.h"
+#include "res/version.h"
 
 namespace {
+
+struct OptionSpec {
+  const char* names;       // as CLI11 takes them: "-o", "--count"
+  const char* help;
+  const char* valueName;   // null for a flag
+  long long low = 0, high = -1;   // the range of a number, when high >= low
+  std::vector<std::string> choices = {};   // the values it takes, when not empty
+};
 
 struct Command {
   const char* name;
   ExitStatus (*run)(const Arguments&);
   bool needsPort;
-  std::vector<KnownOption> options;
-  const char* usage;
+  const char* summary;
+  const char* description;
+  std::vector<OptionSpec> options;
+  const char* operand;   // the name of its one operand, or null
 };
 
-const KnownOption kPort{"--port", true}, kPorts{"--ports", true}, kIni{"--ini", true}, kJson{"--json", false},
-    kHelp{"--help", false};
+const char kOutputHelp[] = "the file to write; - for standard output";
 
 #define SEVERAL_PORTS                                                             \
-  "--port may be given several times, or --ports FILE name a file of ports, one\n" \
+  "\n--port may be given several times, or --ports FILE name a file of ports, one\n" \
   "a line: the instruments are served side by side, each port's output follows\n"  \
   "in the order given, then a table of what happened on each; the exit status is\n" \
-  "the worst of them.\n"
+  "the worst of them."
+
+// The commands that serve several ports in one run.
+const char* const kSeveralPorts[] = {"info", "apply", "diff", "clock", "download"};
 
 const Command kCommands[] = {
-    {"ports", RunPorts, false, {kIni, kJson, kHelp, {"--probe", false}},
-     "usage: tavo-cli ports [--probe] [--json] [--ini FILE]\n\n"
+    {"ports", RunPorts, false, "the serial ports, what the system knows of them, who answers there",
      "Lists the serial ports, one a line, with what the system knows of each: on Linux\n"
      "the /dev/serial/by-id name and the USB ids, maker, product and serial number; on\n"
      "Windows the device's name. --probe also asks each port, all at once, which\n"
-     "instrument answers there (model and version).\n"},
-    {"info", RunInfo, true, {kPort, kPorts, kIni, kJson, kHelp},
-     "usage: tavo-cli info --port P... [--ports FILE] [--ini FILE] [--json]\n\n"
-     "Identifies the instrument: model name, firmware version, IoT unit or not.\n" SEVERAL_PORTS},
-    {"read", RunRead, true, {kPort, kIni, kJson, kHelp, {"--maker", false}},
-     "usage: tavo-cli read --port P [--maker] [--ini FILE] [--json]\n\n"
+     "instrument answers there (model and version).",
+     {{"--probe", "ask each port who answers there", nullptr}}, nullptr},
+    {"info", RunInfo, true, "model name, firmware version, IoT unit or not",
+     "Identifies the instrument: model name, firmware version, IoT unit or not." SEVERAL_PORTS, {}, nullptr},
+    {"read", RunRead, true, "the settings (and the measurement) as a settings file",
      "Reads the instrument's settings (with --maker also the humidity display limit\n"
      "and the model code) and prints them as a settings file, followed by the\n"
-     "clock, the model, the version and the measurement as information.\n"},
-    {"apply", RunApply, true, {kPort, kPorts, kIni, kHelp, {"--dry-run", false}, {"--verify", false}},
-     "usage: tavo-cli apply FILE --port P... [--ports FILE] [--verify | --dry-run] [--ini FILE]\n\n"
-     "Checks every value of the settings FILE, reads the instrument, and writes the\n"
-     "setting groups that differ, in the order and with the resends of TAVO.exe,\n"
-     "a line per group. --verify reads the settings back afterwards and names each\n"
-     "one the instrument does not hold (exit status 1). --dry-run prints the frames\n"
-     "it would send and sends none.\n" SEVERAL_PORTS},
-    {"diff", RunDiff, true, {kPort, kPorts, kIni, kHelp},
-     "usage: tavo-cli diff FILE --port P... [--ports FILE] [--ini FILE]\n\n"
+     "clock, the model, the version and the measurement as information.",
+     {{"--maker", "also the maker settings", nullptr}}, nullptr},
+    {"apply", RunApply, true, "write the settings of a file that differ from the instrument's",
+     "Checks the whole settings FILE, reads the instrument, and writes the setting\n"
+     "groups that differ, in the order and with the resends of TAVO.exe, a line per\n"
+     "group: written, refused, or not sent. The maker settings (humidity_limit,\n"
+     "model_code) only with --maker, and then only to an instrument of the model\n"
+     "the file was read from, unless --force. --dry-run prints the frames it would\n"
+     "send and sends none. --verify reads the settings back afterwards and names\n"
+     "each one the instrument does not hold (exit status 1). Ctrl-C stops it after\n"
+     "the group on the line." SEVERAL_PORTS,
+     {{"--dry-run", "print the frames instead of sending them", nullptr},
+      {"--verify", "read the settings back and compare", nullptr},
+      {"--maker", "write the maker settings too", nullptr},
+      {"--force", "with --maker: write to an instrument of another model too", nullptr}},
+     "FILE"},
+    {"diff", RunDiff, true, "the settings of a file that differ from the instrument's; no writes",
      "Compares the instrument's settings with the settings FILE and writes nothing:\n"
-     "a line per setting that differs. Exit status 0 when none does, 1 when some do.\n" SEVERAL_PORTS},
-    {"clock", RunClock, true, {kPort, kPorts, kIni, kJson, kHelp, {"--set", true}},
-     "usage: tavo-cli clock --port P... [--ports FILE] [--set now|\"YYYY-MM-DD hh:mm:ss\"] [--ini FILE] [--json]\n\n"
+     "a line per setting that differs (the maker settings only with --maker). Exit\n"
+     "status 0 when none does, 1 when some do." SEVERAL_PORTS,
+     {{"--maker", "compare the maker settings too", nullptr}}, "FILE"},
+    {"clock", RunClock, true, "the instrument's clock and its drift; set it",
      "Prints the instrument's clock and how far it is from this computer's;\n"
-     "--set sets it first.\n" SEVERAL_PORTS},
-    {"download", RunDownload, true, {kPort, kPorts, kIni, kHelp, {"-o", true}, {"--crlf", false}},
-     "usage: tavo-cli download --port P... [--ports FILE] -o FILE [--crlf] [--ini FILE]\n\n"
+     "--set sets it first (now: to this computer's clock)." SEVERAL_PORTS,
+     {{"--set", "now, or \"YYYY-MM-DD hh:mm:ss\"", "TIME"}}, nullptr},
+    {"download", RunDownload, true, "the memory records into a CSV file",
      "Downloads the records in the instrument's memory into the CSV file FILE,\n"
      "byte for byte as TAVO.exe writes it (each record's line ends in CR; with\n"
      "--crlf in CR LF). The file appears only when complete. {port} in FILE stands\n"
      "for the port's name made fit for a file name (-o 'records-{port}.csv'); with\n"
-     "several ports it is needed, and no two ports may write the same file.\n" SEVERAL_PORTS},
-    {"monitor", RunMonitor, true, {kPort, kIni, kHelp, {"--interval", true}, {"--count", true}, {"-o", true}},
-     "usage: tavo-cli monitor --port P [--interval S] [--count N] [-o FILE] [--ini FILE]\n\n"
+     "several ports it is needed, and no two ports may write the same file." SEVERAL_PORTS,
+     {{"-o", kOutputHelp, "FILE"}, {"--crlf", "end each line in CR LF", nullptr}}, nullptr},
+    {"monitor", RunMonitor, true, "the measurement every few seconds",
      "Prints the measurement every S seconds (default 10): time, TAVO indoor and\n"
-     "outdoor, Ta, RH, tg and the heat-stress level of the indoor TAVO. -o appends\n"
-     "the same to a CSV file; --count stops after N answers; Ctrl-C ends it.\n"},
+     "outdoor, Ta, RH, tg and the heat-stress level of the indoor TAVO (a value that\n"
+     "is no number as -). -o appends the same to a CSV file; --json prints an object\n"
+     "per sample; --count stops after N answers; Ctrl-C ends it. A port that\n"
+     "vanishes is opened again every period.",
+     {{"--interval", "seconds from one sample to the next", "S", 1, 86400},
+      {"--count", "stop after N answers (0: never)", "N", 0, 1000000000},
+      {"-o", "append to this CSV file; - for standard output", "FILE"},
+      {"--encoding", "of the CSV file: utf-8 (with a byte order mark) or cp932", "ENC", 0, -1, {"utf-8", "cp932"}}},
+     nullptr},
 };
 
-const char kUsage[] =
-    "usage: tavo-cli <command> [options]\n\n"
-    "The settings tool of the TAVO-400 series from the command line.\n\n"
-    "commands:\n"
-    "  ports       the serial ports, what the system knows of them, who answers there\n"
-    "  info        model name, firmware version, IoT unit or not\n"
-    "  read        the settings (and the measurement) as a settings file\n"
-    "  apply       write the settings of a file that differ from the instrument's\n"
-    "  diff        the settings of a file that differ from the instrument's; no writes\n"
-    "  clock       the instrument's clock and its drift; set it\n"
-    "  download    the memory records into a CSV file\n"
-    "  monitor     the measurement every few seconds\n\n"
+const char kFooter[] =
     "Line settings and timings come from TAVO.ini in the current directory, or\n"
-    "from the file --ini names. info, apply, diff, clock and download take --port\n"
-    "several times and serve the instruments side by side. Run\n"
-    "tavo-cli <command> --help for a command's options.\n"
+    "from the file --ini names. TAVO_PORT is the port when --port is not given.\n"
+    "info, apply, diff, clock and download take --port several times, or --ports\n"
+    "FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
-    "usage or a bad settings file, 3 the port could not be opened; over several\n"
-    "ports the worst of theirs.\n";
+    "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
+    "to write could not be written, 130 and 143 apply ended by Ctrl-C or SIGTERM;\n"
+    "over several ports the worst of theirs.";
 
-const Command* FindCommand(const char* name) {
+const char kSubFooter[] =
+    "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"
+    "--ports FILE,\n"
+    "--ini FILE, --json, -q/--quiet, -v/--verbose; see tavo-cli --help.";
+
+const Command* FindCommand(const std::string& name);
+
+// The usage line first, then what it does; the list of commands by their summaries.
+class HelpFormatter : public CLI::Formatter {
+public:
+  std::string make_help(const CLI::App* app, std::string name, CLI::AppFormatMode mode) const override {
+    if (mode == CLI::AppFormatMode::Sub) return make_expanded(app);
+    return make_usage(app, name) + "\n" + make_description(app) + make_positionals(app) + make_groups(app, mode) +
+           make_subcommands(app, mode) + "\n" + make_footer(app);
+  }
+  std::string make_subcommand(const CLI::App* sub) const override {
+    const Command* command = FindCommand(sub->get_name());
+    std::stringstream out;
+    CLI::detail::format_help(out, sub->get_name(), command ? command->summary : sub->get_description(),
+                             column_width_);
+    return out.str();
+  }
+};
+
+std::string VersionText() { return std::string("tavo-cli ") + TAVO_VERSION_TEXT; }
+
+// The options every command takes, before or after the command's name.
+void AddGlobalOptions(CLI::App& app) {
+  app.add_option("--port", "the port: a name tavo-cli ports lists, or a device; several for several instruments")
+      ->type_name("PORT")
+      ->envname("TAVO_PORT")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_option("--ports", "the ports named in FILE, one a line")->type_name("FILE");
+  app.add_option("--ini", "line settings and timings from FILE instead of TAVO.ini")->type_name("FILE");
+  app.add_flag("--json", "print the result as JSON");
+  app.add_flag("-q,--quiet", "no notes and no progress, only data and errors");
+  app.add_flag("-v,--verbose", "print each frame sent and received, with its time, on standard error");
+}
+
+void AddCommand(CLI::App& app, const Command& command) {
+  CLI::App* sub = app.add_subcommand(command.name, command.description);
+  sub->footer(kSubFooter);
+  for (const OptionSpec& spec : command.options) {
+    CLI::Option* option = spec.valueName ? sub->add_option(spec.names, spec.help)->type_name(spec.valueName)
+                                         : sub->add_flag(spec.names, spec.help);
+    if (spec.high >= spec.low) option->check(CLI::Range(spec.low, spec.high));
+    if (!spec.choices.empty()) option->check(CLI::IsMember(spec.choices));
+  }
+  if (command.operand) sub->add_option(command.operand, "the settings file")->required();
+}
+
+// The options given on `app` into `args`, each by the first name its usage shows.
+void Collect(const CLI::App& app, Arguments& args) {
+  for (const CLI::Option* option : app.get_options()) {
+    if (option->count() == 0) continue;
+    if (option->get_positional()) {
+      args.operands.insert(args.operands.end(), option->results().begin(), option->results().end());
+    } else if (option->get_expected_min() == 0) {
+      args.flags.push_back(option->get_name());
+    } else {
+      args.values[option->get_name()] = option->results().back();
+      args.lists[option->get_name()] = option->results();
+    }
+  }
+}
+
+const Command* FindCommand(const std::string& name) {
   for (const Command& command : kCommands)
-    if (std::strcmp(name, command.name) == 0) return &command;
+    if (name == command.name) return &command;
   return nullptr;
 }
 
-int Usage(const std::string& error, const char* usage) {
+int UsageError(const std::string& error, const std::string& helpCommand) {
   PrintError(plat::FromArgument(error));   // it quotes the arguments
-  std::fputs(usage, stderr);
+  std::fprintf(stderr, "run %s for the usage\n", helpCommand.c_str());
   return kExitUsage;
+}
+
+// help [COMMAND]: the usage of tavo-cli, or of the command.
+int ShowHelp(CLI::App& app, CLI::App& help) {
+  const CLI::Option* command = help.get_option("COMMAND");
+  const std::string name = command->count() ? command->results()[0] : "";
+  if (!name.empty() && !FindCommand(name)) return UsageError("unknown command " + name, "tavo-cli --help");
+  // Not app.help(), which would show the help command's own usage, help being the command chosen.
+  const std::string text = name.empty() ? app.get_formatter()->make_help(&app, "tavo-cli", CLI::AppFormatMode::Normal)
+                                        : app.get_subcommand(name)->help("tavo-cli");
+  std::fputs(text.c_str(), stdout);
+  return kExitOk;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("no command given", kUsage);
-  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-    std::fputs(kUsage, stdout);
+  CLI::App app("The settings tool of the TAVO-400 series from the command line.", "tavo-cli");
+  app.set_version_flag("--version", VersionText());
+  app.footer(kFooter);
+  app.formatter(std::make_shared<HelpFormatter>());
+  app.fallthrough();   // the global options after the command too
+  app.require_subcommand(1);
+  AddGlobalOptions(app);
+  for (const Command& command : kCommands) AddCommand(app, command);
+  app.add_subcommand("version", "this program's version");
+  CLI::App* help = app.add_subcommand("help", "the usage of tavo-cli, or of one command");
+  help->add_option("COMMAND", "the command");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);   // --help, --version
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    return UsageError(e.what(), chosen.empty() ? "tavo-cli --help"
+                                               : "tavo-cli help " + chosen.front()->get_name());
+  }
+  CLI::App* sub = app.get_subcommands().front();
+  if (sub->get_name() == "version") {
+    std::printf("%s\n", VersionText().c_str());
     return kExitOk;
   }
-  const Command* command = FindCommand(argv[1]);
-  if (!command) return Usage(std::string("unknown command ") + argv[1], kUsage);
+  if (sub == help) return ShowHelp(app, *help);
+  const Command& command = *FindCommand(sub->get_name());
   Arguments args;
-  args.command = command->name;
-  std::string error;
-  if (!ParseArguments(argc, argv, 2, command->options, args, error)) return Usage(error, command->usage);
-  if (args.Has("--help")) {
-    std::fputs(command->usage, stdout);
-    return kExitOk;
+  args.command = command.name;
+  Collect(app, args);
+  Collect(*sub, args);
+  SetQuiet(args.Has("--quiet"));
+  SetVerbose(args.Has("--verbose"));
+  if (std::string error; args.Has("--ini") && !CheckInputFile(args.Value("--ini"), error)) {
+    PrintError(error);
+    return kExitUsage;
   }
-  if (command->needsPort && !args.Has("--port") && !args.Has("--ports"))
-    return Usage("--port is needed", command->usage);
-  const bool severalPorts = std::any_of(command->options.begin(), command->options.end(),
-                                       [](const KnownOption& o) { return std::strcmp(o.name, "--ports") == 0; });
-  if (!severalPorts && args.Values("--port").size() > 1) return Usage("--port given more than once", command->usage);
-  if (command->name != std::string("apply") && command->name != std::string("diff") && !args.operands.empty())
-    return Usage("unexpected " + args.operands[0], command->usage);
-  return command->run(args);
+  if (command.needsPort && args.Value("--port").empty() && !args.Has("--ports"))
+    return UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + sub->get_name());
+  const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),
+                                   [&command](const char* name) { return command.name == std::string(name); });
+  if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
+    return UsageError(sub->get_name() + " serves one port: --port given more than once", "tavo-cli help " + sub->get_name());
+  return command.run(args);
 }

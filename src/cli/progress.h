@@ -1,6 +1,6 @@
 // The progress of a memory download on standard error: records and bytes
 // received so far, the time since the request and the rate, on one line
-// redrawn in place. Shown only when standard error is a terminal.
+// redrawn in place. Shown only when standard error is a terminal, and not with --quiet.
 #pragma once
 #include <atomic>
 #include <thread>

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "cli/cli_port.h"
+#include "cli/output.h"
 #include "config/ini_file.h"
 #include "framework/headless/driver.h"
 #include "platform/clock.h"
@@ -17,6 +19,7 @@ Session::Session(const std::string& iniFile) {
   SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
   m_dlg.reset(new CTAVODlg);
   m_dlg->Create(IDD_TAVO_DIALOG);
+  m_dlg->m_makePort = [openError = m_openError] { return MakeCliPort(Verbose(), openError); };
   fw::headless::ClearMessageBoxes();
 }
 
@@ -32,7 +35,10 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   }
   const bool opened = fw::headless::MessageBoxes().empty();
   ReportMessages();
-  if (!opened) return kExitPort;
+  if (!opened) {
+    PrintError(plat::FromArgument(port) + ": " + (m_openError->empty() ? "cannot be opened" : *m_openError));
+    return kExitPort;
+  }
   PrintError("no answer from an instrument on " + plat::FromArgument(port));
   return kExitInstrument;
 }
@@ -47,6 +53,14 @@ ExitStatus Session::Probe(const std::string& port) {
 void Session::Disconnect() {
   if (m_dlg && m_dlg->m_bConnected) m_dlg->CloseLink();
   if (m_dlg) m_dlg->m_bConnected = 0;
+}
+
+bool Session::Reopen(const std::string& port) {
+  Disconnect();
+  const bool connected = m_dlg->ConnectTo(CString(port)) != 0;
+  fw::headless::ClearMessageBoxes();
+  if (connected) m_dlg->PauseBetweenCommands();
+  return connected;
 }
 
 int Session::ReportMessages() {

@@ -30,6 +30,9 @@ public:
   // kExitInstrument, telling nothing. The pages then show who it is.
   ExitStatus Probe(const std::string& port);
   void Disconnect();
+  // Closes the link and connects again to `port` as Connect does, telling
+  // nothing; true when the instrument answered.
+  bool Reopen(const std::string& port);
 
   CTAVODlg& Dialog() { return *m_dlg; }
   CSerial& Link() { return *m_dlg->m_pSerial; }
@@ -41,6 +44,7 @@ public:
 private:
   CTAVOApp m_app;
   std::unique_ptr<CTAVODlg> m_dlg;
+  std::shared_ptr<std::string> m_openError = std::make_shared<std::string>();   // why the port did not open
 };
 
 // The text of a static without the blanks the instrument pads it with.

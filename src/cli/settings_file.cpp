@@ -1,7 +1,9 @@
 #include "cli/settings_file.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <map>
+
+#include "platform/console.h"
 
 namespace {
 
@@ -10,23 +12,6 @@ std::string Trim(const std::string& text) {
   if (first == std::string::npos) return "";
   const size_t last = text.find_last_not_of(" \t\r");
   return text.substr(first, last - first + 1);
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 // A number as JSON writes it: digits with at most one point inside and an
@@ -46,36 +31,58 @@ bool JsonNumber(const std::string& text, std::string& number) {
   return true;
 }
 
+// True for text in UTF-16: a byte order mark of UTF-16, or a first character with a zero byte.
+bool IsUtf16(const std::string& text) {
+  if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0) return true;
+  return text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0');
+}
+
+// The first control character (a NUL among them) in `text`, or npos.
+size_t ControlCharacter(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F) return i;
+  return std::string::npos;
+}
+
 }  // namespace
 
-bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settings, std::string& error) {
+std::string Describe(const std::string& path, const FileProblem& problem) {
+  if (problem.line == 0) return path + ": " + problem.reason;
+  return path + ":" + std::to_string(problem.line) + ": " + (problem.key.empty() ? "" : problem.key + ": ") +
+         problem.reason;
+}
+
+bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settings,
+                       std::vector<FileProblem>& problems) {
+  if (IsUtf16(text)) {
+    problems.push_back({0, "", "the file is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8"});
+    return false;
+  }
+  std::map<std::string, int> lineOfKey;
   int lineNo = 0;
-  size_t start = 0;
-  while (start <= text.size()) {
+  for (size_t start = 0; start <= text.size(); ++lineNo) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
     start = end + 1;
-    ++lineNo;
-    if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);   // a UTF-8 byte order mark
+    if (lineNo == 0 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);   // a UTF-8 byte order mark
     if (size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     line = Trim(line);
     if (line.empty()) continue;
     const size_t eq = line.find('=');
-    const std::string key = eq == std::string::npos ? "" : Trim(line.substr(0, eq));
-    if (key.empty()) {
-      error = "line " + std::to_string(lineNo) + ": expected key = value";
-      return false;
+    const std::string key = Trim(line.substr(0, eq));
+    const std::string value = eq == std::string::npos ? "" : Trim(line.substr(eq + 1));
+    if (eq == std::string::npos || key.empty()) {
+      problems.push_back({lineNo + 1, key, "expected key = value"});
+    } else if (const auto [earlier, isNew] = lineOfKey.emplace(key, lineNo + 1); !isNew) {
+      problems.push_back({lineNo + 1, key, "given on line " + std::to_string(earlier->second) + " as well"});
+    } else if (ControlCharacter(key + value) != std::string::npos) {
+      problems.push_back({lineNo + 1, key, "a control character (such as NUL or a tab) in the line"});
+    } else {
+      settings.push_back({lineNo + 1, key, value});
     }
-    for (const SettingLine& earlier : settings) {
-      if (earlier.key == key) {
-        error = "line " + std::to_string(lineNo) + ": " + key + " was given on line " + std::to_string(earlier.line);
-        return false;
-      }
-    }
-    settings.push_back({lineNo, key, Trim(line.substr(eq + 1))});
   }
-  return true;
+  return problems.empty();
 }
 
 std::string FormatSettingsFile(const KeyValues& values, const std::vector<std::string>& header) {
@@ -86,20 +93,25 @@ std::string FormatSettingsFile(const KeyValues& values, const std::vector<std::s
 }
 
 std::string FormatJson(const KeyValues& values, const std::vector<std::string>& literalKeys) {
-  std::string out = "{";
-  for (size_t i = 0; i < values.size(); ++i) {
-    const auto& [key, value] = values[i];
+  nlohmann::ordered_json object = nlohmann::ordered_json::object();
+  for (const auto& [key, value] : values) {
     const bool literal = std::find(literalKeys.begin(), literalKeys.end(), key) != literalKeys.end();
-    out += (i ? ", " : "") + JsonString(key) + ": ";
+    nlohmann::ordered_json& field = object[key];
     if (value.empty()) {
-      out += "null";
+      field = nullptr;
     } else if (std::string number; literal && JsonNumber(value, number)) {
-      out += number;
+      field = nlohmann::ordered_json::parse(number);
     } else if (literal && (value == "true" || value == "false")) {
-      out += value;
+      field = value == "true";
     } else {
-      out += JsonString(value);
+      field = plat::ToUtf8(value);
     }
   }
-  return out + "}\n";
+  return JsonLine(object);
+}
+
+std::string JsonLine(const nlohmann::ordered_json& value) {
+  // ASCII only (the rest as \u escapes), whatever the console's encoding;
+  // bytes that are no UTF-8 become U+FFFD rather than an exception.
+  return value.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

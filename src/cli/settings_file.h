@@ -1,6 +1,7 @@
 // The settings file: UTF-8 text, one "key = value" a line, '#' starts a
 // comment, blank lines allowed. `read` writes it, `apply` takes it.
 #pragma once
+#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,15 +12,31 @@ struct SettingLine {
   std::string value;
 };
 
-// The settings of `text`. False, with `error` naming the line, for a line
-// that is no "key = value" or a key given twice.
-bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settings, std::string& error);
+// What is wrong with a file, on one line of it or (line 0) with the whole.
+struct FileProblem {
+  int line;            // 1-based; 0 for the whole file
+  std::string key;     // empty when the line has none
+  std::string reason;
+};
+
+// "PATH:LINE: KEY: reason", the one form of every message about a file ("PATH: reason" for the whole file).
+std::string Describe(const std::string& path, const FileProblem& problem);
+
+// The settings of `text`. False, with every problem in `problems`, for text
+// in UTF-16, a line that is no "key = value", a key given twice, or a
+// control character (a NUL among them) in a line.
+bool ParseSettingsFile(const std::string& text, std::vector<SettingLine>& settings,
+                       std::vector<FileProblem>& problems);
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 // "key = value" lines, after the comment lines of `header` (each prefixed "# ").
 std::string FormatSettingsFile(const KeyValues& values, const std::vector<std::string>& header);
 
-// One JSON object: the values of `literalKeys` that are numbers, true or
-// false as such, the empty values as null, everything else as strings.
+// One JSON object on a line: the values of `literalKeys` that are numbers,
+// true or false as such, the empty values as null, everything else as
+// strings. The values are in the program's code page.
 std::string FormatJson(const KeyValues& values, const std::vector<std::string>& literalKeys);
+
+// `value` as JSON on one line, in ASCII.
+std::string JsonLine(const nlohmann::ordered_json& value);

@@ -39,6 +39,7 @@ const char* StatusWords(ExitStatus status) {
     case kExitInstrument: return "the instrument did not answer or refused";
     case kExitUsage: return "bad usage or settings file";
     case kExitPort: return "the port could not be opened";
+    case kExitFile: return "a file could not be written";
   }
   return "failed";
 }

@@ -79,6 +79,7 @@ int WriteGroups(Instrument& instrument, Reporter& reporter, const std::vector<Gr
   if (!instrument.link) return 0;
   int result = 1, retryCounter = 1, step = 0;
   for (Group group : order) {
+    if (reporter.Stopped()) break;
     const WriteGroup& row = GroupOf(group);
     if (row.iot && !instrument.iot) continue;
     if (step++ > 0) reporter.Pause();

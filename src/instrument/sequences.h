@@ -24,6 +24,8 @@ public:
   virtual void Taken(char letter, const InstrumentSettings& values) { (void)letter, (void)values; }
   // A setting group was sent; whether the instrument acknowledged it.
   virtual void Written(Group group, bool acknowledged) { (void)group, (void)acknowledged; }
+  // Asked before each group of a write: true ends the write there.
+  virtual bool Stopped() { return false; }
 };
 
 // What a sequence works on: the open link, whether the instrument has an IoT

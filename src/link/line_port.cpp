@@ -10,6 +10,7 @@ public:
   plat::ReadResult ReadByte(std::uint8_t& byte) override { return m_port.ReadByte(byte); }
   plat::WriteResult WriteByte(std::uint8_t byte) override { return m_port.WriteByte(byte); }
   void Close() override { m_port.Close(); }
+  std::string OpenError() const override { return m_port.OpenError(); }
 
 private:
   plat::SerialPort m_port;

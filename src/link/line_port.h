@@ -14,6 +14,8 @@ public:
   virtual plat::ReadResult ReadByte(std::uint8_t& byte) = 0;
   virtual plat::WriteResult WriteByte(std::uint8_t byte) = 0;
   virtual void Close() = 0;
+  // Why the last Open failed, in words; empty when it did not.
+  virtual std::string OpenError() const { return {}; }
 };
 
 // The system's serial port.

@@ -29,4 +29,21 @@ long long SecondsSince2000(const LocalTime& t) {
   return ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second;
 }
 
+LocalTime LocalTimeAt(long long seconds) {
+  LocalTime t{};
+  long long days = seconds / 86400;
+  t.hour = static_cast<int>(seconds / 3600 % 24);
+  t.minute = static_cast<int>(seconds / 60 % 60);
+  t.second = static_cast<int>(seconds % 60);
+  for (t.year = 2000; days >= (IsLeapYear(t.year) ? 366 : 365); ++t.year) days -= IsLeapYear(t.year) ? 366 : 365;
+  for (t.month = 1; t.month < 12; ++t.month) {
+    const int next = kDaysBefore[t.month] + (t.month >= 2 && IsLeapYear(t.year) ? 1 : 0);
+    if (days < next) break;
+  }
+  days -= kDaysBefore[t.month - 1] + (t.month > 2 && IsLeapYear(t.year) ? 1 : 0);
+  t.day = static_cast<int>(days) + 1;
+  t.dayOfWeek = DayOfWeek(t.year, t.month, t.day);
+  return t;
+}
+
 }  // namespace plat

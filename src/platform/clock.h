@@ -38,6 +38,8 @@ int DayOfWeek(int year, int month, int day);
 
 // Seconds from 2000-01-01 00:00:00 to a date and time of 2000-2099.
 long long SecondsSince2000(const LocalTime& value);
+// The date and time `seconds` after 2000-01-01 00:00:00 (0 ms), the inverse of SecondsSince2000.
+LocalTime LocalTimeAt(long long seconds);
 
 // Milliseconds from an arbitrary fixed point, never going backwards.
 unsigned long long MonotonicMs();

@@ -16,6 +16,11 @@ bool IsTerminal(Stream stream);
 // 932, else unchanged. A character without a counterpart becomes '?'.
 std::string ToConsoleText(const std::string& text, Stream stream);
 
+// Writes `bytes` to standard output as they are (no CR added before LF on
+// Windows) and flushes it. False when not all went out (a full disk, a
+// closed pipe); LastErrorText (platform/files.h) then tells why.
+bool WriteRawOutput(const std::string& bytes);
+
 // `text`, in the program's code page, as UTF-8 (for files the front end writes).
 std::string ToUtf8(const std::string& text);
 

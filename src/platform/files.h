@@ -44,6 +44,15 @@ FileKind KindOf(const std::string& path);
 // itself when it is no link (and on Windows before Vista, which cannot tell).
 std::string LinkTarget(const std::string& path);
 
+// The system's reason, in words, why the last call of this thread failed
+// (errno; GetLastError on Windows), in the program's code page.
+std::string LastErrorText();
+
+// Whether a file can be written at `path` now: an existing file that is no
+// directory and may be written, or a new name in a folder that exists and
+// lets files be made. False, with the system's reason in `reason`, otherwise.
+bool CheckWritable(const std::string& path, std::string& reason);
+
 // Creates one directory level (as CreateDirectoryA). False when it fails or already exists.
 bool MakeDirectory(const std::string& path);
 

@@ -46,6 +46,10 @@ public:
   // settings are refused; the port is then closed.
   bool Open(const std::string& name, const LineSettings& settings);
   bool IsOpen() const;
+  // Why the last Open failed, in words: the system's reason (no such port,
+  // permission denied, busy, line settings refused), with a hint where one
+  // helps. Empty after an Open that succeeded.
+  const std::string& OpenError() const;
 
   // Reads one byte. Byte: `byte` holds it. Empty: nothing arrived within the
   // read time-out. Failed: the read failed (the device is gone, or the port is closed).

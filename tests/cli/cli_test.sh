@@ -64,7 +64,7 @@ round_trip() {
   settings_of "$work/out" > "$work/read1" && diff -u "$work/expected_settings" "$work/read1" || return 1
   start_sim COM8 || return 1
   cp "$work/out" "$work/clone.txt"
-  tavo_cli apply clone.txt --port COM8 > "$work/applied" 2>&1 || { cat "$work/applied"; return 1; }
+  tavo_cli apply clone.txt --maker --port COM8 > "$work/applied" 2>&1 || { cat "$work/applied"; return 1; }
   tavo_cli read --maker --port COM8 > "$work/read2" || return 1
   settings_of "$work/read2" | diff -u "$work/read1" -
 }
@@ -72,16 +72,22 @@ valid_json() {
   python3 -c 'import json, sys; d = json.load(open(sys.argv[1])); sys.exit(0 if eval(sys.argv[2]) else 1)' \
     "$work/out" "$1"
 }
-# A CSV file of monitor: the header and `count` lines, each ending in CR LF.
+# A CSV file of monitor: a UTF-8 byte order mark, the header and `count`
+# lines, each ending in CR LF.
 monitor_csv() {
-  [ "$(head -1 "$work/mon.csv")" = $'time,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level\r' ] &&
+  [ "$(head -1 "$work/mon.csv")" = $'\xEF\xBB\xBFtime,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level\r' ] &&
     [ "$(grep -c $'\r$' "$work/mon.csv")" -eq $(($1 + 1)) ] && lines_of mon.csv $(($1 + 1)) &&
     grep -q $',25.3,26.1,28.4,65.0,30.2,警戒\r$' "$work/mon.csv"
 }
-# Every command's --help: its usage on standard output, status 0.
+# Every command's --help, -h and help COMMAND: its usage on standard output,
+# status 0; help alone as --help.
 all_helps() {
+  [ "$(tavo_cli help | head -1)" = "$(tavo_cli --help | head -1)" ] &&
+    tavo_cli help | head -1 | grep -q '^Usage: tavo-cli \[OPTIONS\] SUBCOMMAND' || { echo "help"; return 1; }
   for command in ports info read apply diff clock download monitor; do
-    tavo_cli "$command" --help | head -1 | grep -q "^usage: tavo-cli $command" || { echo "$command --help"; return 1; }
+    for asked in "$command --help" "$command -h" "help $command"; do
+      tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }
+    done
   done
 }
 
@@ -93,6 +99,28 @@ interrupted_monitor() {
   for _ in $(seq 100); do [ -s "$work/out" ] && break; sleep 0.05; done
   kill -INT "$pid"
   wait "$pid"
+}
+# monitor until the simulator it talks to has gone, then a new simulator on
+# the same port: it is opened again and answers.
+vanishing_monitor() {
+  (cd "$work" && exec "$cli" monitor --port COM7 --interval 1 --count 2) > "$work/out" 2> "$work/err" &
+  local pid=$!
+  for _ in $(seq 200); do grep -q 'is gone' "$work/err" && break; sleep 0.05; done
+  start_sim COM7 --records 0
+  wait "$pid"
+}
+# apply, ended by SIGTERM once the first group is told.
+terminated_apply() {
+  (cd "$work" && exec "$cli" apply three.txt --port COM7) > "$work/out" 2> "$work/err" &
+  local pid=$!
+  for _ in $(seq 200); do [ -s "$work/out" ] && break; sleep 0.05; done
+  kill -TERM "$pid"
+  wait "$pid"
+}
+# Every line of out a JSON object that passes the condition on d.
+json_lines() {
+  python3 -c 'import json, sys; sys.exit(0 if all(eval(sys.argv[2]) for d in map(json.loads, open(sys.argv[1]))) else 1)' \
+    "$work/out" "$1"
 }
 # download with standard error on a terminal: the progress line, redrawn in place.
 download_on_terminal() {
@@ -113,10 +141,24 @@ printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
 printf 'buzzer = 28.5\nlevel2\n' > "$work/bad_line.txt"
 printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
+printf 'auto_power_off = off\n' | iconv -t UTF-16 > "$work/utf16.txt"
 printf 'level1 = 29.0\n' > "$work/level1.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
 printf 'buzzer = 30.0\n' > "$work/buzzer.txt"
 printf '# the ports of the site\nCOM7\n\n%s\n' "$work/ports/COM8" > "$work/ports.txt"
+# A measurement answer with the indoor TAVO given (sign and four characters).
+measurement() { echo "--reply 'D01$1,  02+26.1,  03+28.4,  04+65.0,  05+27.9,  06+30.2'"; }
+bands="$(measurement +31.0) $(measurement +30.9) $(measurement +28.0) $(measurement +25.0) $(measurement +24.9) \
+       $(measurement +21.0) $(measurement +20.9)"
+# A value that is no number (it holds a comma and a quote), then a good one, in turn.
+no_number="$(measurement '+a,"b') $(measurement +25.3)"
+mkfifo "$work/settings.fifo"
+printf 'auto_power_off = off\nhumidity_limit = 80.0\nmodel_code = 410A\n' > "$work/maker.txt"
+printf 'model = TAVO-420BN\nmodel_code = 420A\n' > "$work/model.txt"
+printf 'auto_power_off = off\nlevel1 =\nlevel2 = 30.0\nbuzzer = 2\0008.5\n' > "$work/unsendable.txt"
+printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > "$work/three.txt"
+head -c 1100000 /dev/zero | tr '\0' '#' > "$work/big.txt"
+printf '[COMM]\r\nBaudRate=12345\r\n' > "$work/odd_speed.ini"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
          --reply 'sa030 b 06 20' --reply L095.08 --reply M1"
@@ -128,18 +170,24 @@ printf '%s\n' 'auto_power_off = off' 'memory_interval = 30' 'buzzer = 32.0' 'ala
 cases=(
   "ports lists the linked ports, names as the system gives them||ln -s /dev/null $work/ports/ポート; tavo_cli ports; listed=\$?; rm $work/ports/ポート; (exit \$listed)|0|out_is $'COM7\nポート'"
   "info||tavo_cli info --port COM7|0|out_is $'model = TAVO-420BN\nversion = 2.00\niot = true'"
-  "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\": \"TAVO-420BN\", \"version\": \"1.30\", \"iot\": false}'"
+  "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\":\"TAVO-420BN\",\"version\":\"1.30\",\"iot\":false}'"
   "read --maker of changed settings, applied to another instrument, read again|$changed|tavo_cli read --maker --port COM7|0|round_trip"
   "read --json: numbers as numbers|$changed|tavo_cli read --port COM7 --json|0|valid_json 'd[\"memory_interval\"] == 30 and d[\"iot_start\"] == 6 and d[\"level2\"] == 30.5 and d[\"alarm_mode\"] == \"on\" and \"humidity_limit\" not in d'"
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
-  "apply: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --port COM7|0|out_is 'nothing to write: the instrument holds these settings' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
+  "apply --maker: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --maker --force --port COM7|0|out_is 'nothing written: the instrument holds the settings that were not left out' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
   "apply: a level the instrument holds out of range keeps the thresholds from going out|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has '15.0～40.0℃の範囲で入力してください。' && ! grep -q ' 02 53 ' $work/COM7.log"
-  "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: not acknowledged' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
-  "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2 = 41.0: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー = 30.0: unknown key ブザー' && utf8_only err"
-  "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt: line 2: expected key = value'"
+  "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: refused' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
+  "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー: unknown key' && utf8_only err"
+  "apply without --maker: the maker settings left out in one line, never sent||tavo_cli apply maker.txt --port COM7|0|out_is 'auto_power_off: written' && err_has 'humidity_limit, model_code left out: maker settings are written only with --maker' && ! grep -qE ' 02 (4C|4D) ' $work/COM7.log"
+  "apply --maker of a file read from another model: refused, no setting sent|--model TAVO-410A|tavo_cli apply model.txt --maker --port COM7|2|err_has 'model.txt:1: model: the file was read from TAVO-420BN, the instrument on COM7 is TAVO-410A' && ! grep -qE ' 02 4D ' $work/COM7.log"
+  "apply --maker --force: written to another model|--model TAVO-410A|tavo_cli apply model.txt --maker --force --port COM7|0|out_is 'model_code: written'"
+  "apply: an empty level beside filled ones, a NUL in a value: the whole file refused before anything is sent||tavo_cli apply unsendable.txt --port COM7|2|no_frames && err_has 'unsendable.txt:2: level1: empty beside filled ones of level1-level4' && err_has 'unsendable.txt:4: buzzer: a control character'"
+  "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|terminated_apply|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
+  "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt:2: level2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
-  "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\": \"2030-01-02 03:04:0[5-9]\", \"drift\": [0-9]+\\}\$'"
+  "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
+  "clock --set now: the clock frame sent, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|grep -qE ' 02 54( 3[0-9]){12} 03\$' $work/COM7.log && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set with a bad time||tavo_cli clock --port COM7 --set '2030-02-30 00:00:00'|2|no_frames"
   "download: the records byte for byte, no progress off a terminal|--records 37|tavo_cli download --port COM7 -o memory.csv|0|records_with_cr memory.csv && err_empty"
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
@@ -148,7 +196,12 @@ cases=(
   "download: a reply with not one whole record fails, the file as it was|--reply O#$(printf '%045d' 0)|echo earlier > $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|[ \"\$(cat $work/memory.csv)\" = earlier ] && err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。'"
   "download -o a link: the file it leads to written, the link kept|--records 37|echo earlier > $work/real.csv; ln -sfn real.csv $work/latest.csv; tavo_cli download --port COM7 -o latest.csv|0|[ -L $work/latest.csv ] && records_with_cr real.csv"
   "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
-  "download -o /dev/full: the failure reported|--records 37|tavo_cli download --port COM7 -o /dev/full|1|err_has 'CSVﾌｧｲﾙの書込に失敗しました。'"
+  "download -o /dev/full: the failure reported with the system's reason|--records 37|tavo_cli download --port COM7 -o /dev/full|4|err_has 'cannot write /dev/full: No space left on device'"
+  "download -o -: the records on standard output|--records 37|tavo_cli download --port COM7 -o -|0|records_with_cr out"
+  "download -o - --json: both would take standard output, refused||tavo_cli download --port COM7 -o - --json|2|no_frames && err_has 'would both take standard output'"
+  "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
+  "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"
+  "download of a part-read reply: the records read written, a warning, status 1|--records 37 --slip O|tavo_cli download --port COM7 -o memory.csv|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。' && [ -s $work/memory.csv ]"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
@@ -158,14 +211,32 @@ cases=(
   "two ports, one missing and named in Japanese: its messages name it in UTF-8||tavo_cli info --port COM7 --port ポート|3|err_has 'tavo-cli: ポート: COMポートオープン: COMポートオープンに失敗しました。' && utf8_only err && out_matches '^ポート +3 '"
   "download from the ports of a file, one a path: a file each by {port}|--records 37|start_sim COM8 --records 5; tavo_cli download --ports ports.txt -o 'rec-{port}.csv'|0|records_with_cr rec-COM7.csv && records_with_cr rec-COM8.csv COM8 && out_matches '/ports/COM8 +0 +5 records in rec-COM8.csv\$'"
   "download from two ports into one file: refused before anything is sent||start_sim COM8; tavo_cli download --port COM7 --port COM8 -o same.csv|2|no_frames && err_has \"{port}\""
-  "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && out_has 'verified: the instrument holds the settings of the file'"
+  "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && err_has 'COM7: verified: the instrument holds the settings of the file'"
   "diff on two ports: the differing keys, nothing written|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|1|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && ! grep -q ' 02 51 ' $work/COM8.log"
-  "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
-  "a port that cannot be opened||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。'"
-  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COMポートオープンに失敗しました。'"
-  "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'unknown option --fast'"
   "bad usage: read takes one port||tavo_cli read --port COM7 --port COM8|2|no_frames && err_has '--port given more than once'"
+  "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
+  "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV field quoted|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -qF '\"a,\"\"b\",26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv"
+  "monitor --json: an object per sample|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 2 --json|0|lines_of out 2 && json_lines 'd[\"tavo_indoor\"] == 25.3 and d[\"level\"] == \"警戒\"'"
+  "monitor -o - --encoding cp932: the CSV on standard output in code page 932|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 1 -o - --encoding cp932|0|lines_of out 2 && head -1 $work/out | grep -q '^time,' && iconv -f CP932 -t UTF-8 $work/out | grep -q ',警戒'\$'\\r'"
+  "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
+  "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 2"
+  "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
+  "a port that cannot be opened, named with the system's reason||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。' && err_has 'COM9: No such file or directory'"
+  "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COM7: busy'"
+  "a device that is no serial port||tavo_cli info --port /dev/null|3|err_has '/dev/null: not a serial port'"
+  "line settings the port refuses||tavo_cli info --port COM7 --ini odd_speed.ini|3|no_frames && err_has 'COM7: the port refuses the line settings'"
+  "--ini that does not exist, a device as INI file||tavo_cli info --port COM7 --ini nothing.ini; tavo_cli info --port COM7 --ini /dev/zero|2|no_frames && err_has 'nothing.ini: no such file' && err_has '/dev/zero: not a regular file'"
+  "apply of a FIFO or a file over 1 MB: refused||tavo_cli apply settings.fifo --port COM7; tavo_cli apply big.txt --port COM7|2|no_frames && err_has 'settings.fifo: not a regular file' && err_has 'big.txt: larger than 1 MB'"
+  "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'not expected: --fast'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
+  "bad usage: an interval beyond its range, a count beyond an int||tavo_cli monitor --port COM7 --interval 300000000; tavo_cli monitor --port COM7 --count 99999999999|2|no_frames && err_has '--interval: Value 300000000 not in range' && err_has '--count'"
+  "a settings file in UTF-16 (Notepad's Unicode)||tavo_cli apply utf16.txt --port COM7|2|no_frames && err_has 'utf16.txt: the file is UTF-16'"
+  "--version and version||tavo_cli --version && tavo_cli version|0|[ \"\$(sort -u $work/out | wc -l)\" = 1 ] && out_matches '^tavo-cli [0-9]+\\.[0-9]+\$'"
+  "TAVO_PORT, the global options before the command||TAVO_PORT=COM7 tavo_cli --json info|0|valid_json 'd[\"model\"] == \"TAVO-420BN\"'"
+  "info --json: what the instrument sends, escaped|--model 'A\"B\\\\C'|tavo_cli info --port COM7 --json|0|valid_json 'd[\"model\"].startswith(\"A\\\"B\\\\\\\\C\")'"
+  "--verbose: each frame on standard error with its time||tavo_cli info --port COM7 --verbose|0|grep -qE '^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]\\.[0-9]{3} > <STX>#v<ETX>\$' $work/err && grep -qE '^[0-9:.]{12} < <STX>vTAVO-420B' $work/err"
+  "apply --json --quiet: the groups as JSON, no notes|--reply M0|printf 'auto_power_off = off\\nhumidity_limit = 80.0\\n' > $work/two.txt; tavo_cli apply two.txt --port COM7 --json --quiet|0|err_empty && valid_json 'd[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
+  "download --json|--records 37|tavo_cli download --port COM7 -o memory.csv --json|0|valid_json 'd == {\"file\": \"memory.csv\", \"records\": 37, \"complete\": True}'"
   "--help of every command||all_helps|0|true"
 )
 

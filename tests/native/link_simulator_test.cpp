@@ -94,13 +94,13 @@ TEST_F(SimulatorTest, RefusalsIgnoredLettersAndLateAnswers) {
   const struct { std::vector<std::string> args; QueryOutcome outcome; int setResult; int counter; } cases[] = {
       {{"--naks", "2"}, QueryOutcome::Replied, 1, 3},   // a NAK refuses a query: it is sent again
       {{"--ignore", "QK"}, QueryOutcome::NoReply, 0, 6},
-      {{"--late", "3000"}, QueryOutcome::NoReply, 0, 6},   // later than all six waits
+      {{"--late", "3000"}, QueryOutcome::NoReply, 0, 6},   // later than all six waits (6 x 400 ms)
   };
   for (const auto& c : cases) {
-    Connect(c.args, "150");
+    Connect(c.args, "400");
     EXPECT_EQ(Query(QueryFrame('Q')), c.outcome) << c.args[0];
     link_->Close();
-    Connect(c.args, "150");   // a fresh instrument for the setting
+    Connect(c.args, "400");   // a fresh instrument for the setting
     int counter = 1;
     EXPECT_EQ(Set(PatrolLightModeFrame('1'), counter), c.setResult) << c.args[0];
     EXPECT_EQ(counter, c.counter) << c.args[0];

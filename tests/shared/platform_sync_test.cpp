@@ -1,4 +1,4 @@
-// Events, locks and named mutexes. No test depends on the machine's speed:
+// Events, locks and named mutexes, and the calendar. No test depends on the machine's speed:
 // time-outs are only waited for, never measured.
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/sync.h"
@@ -99,6 +100,22 @@ TEST(PlatformNamedMutex, DestructorReleases) {
     ASSERT_TRUE(mutex.Acquire(0));
   }
   EXPECT_TRUE(OtherThreadAcquires(name, 0));
+}
+
+// The date and time a count of seconds since 2000 names, back and forth, at
+// the edges of months, leap days and years.
+TEST(PlatformCalendar, LocalTimeAtIsTheInverseOfSecondsSince2000) {
+  const plat::LocalTime cases[] = {
+      {2000, 1, 6, 1, 0, 0, 0, 0},     {2000, 2, 2, 29, 23, 59, 59, 0}, {2000, 3, 3, 1, 0, 0, 0, 0},
+      {2000, 12, 0, 31, 23, 59, 59, 0}, {2001, 1, 1, 1, 0, 0, 0, 0},     {2001, 3, 4, 1, 12, 30, 5, 0},
+      {2024, 2, 4, 29, 6, 7, 8, 0},    {2099, 12, 4, 31, 23, 59, 59, 0},
+  };
+  for (const plat::LocalTime& t : cases) {
+    const plat::LocalTime back = plat::LocalTimeAt(plat::SecondsSince2000(t));
+    EXPECT_EQ(std::vector<int>({t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second}),
+              std::vector<int>({back.year, back.month, back.dayOfWeek, back.day, back.hour, back.minute, back.second}))
+        << t.year << "-" << t.month << "-" << t.day;
+  }
 }
 
 }  // namespace

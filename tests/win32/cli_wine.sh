@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs tavo-cli.exe under Wine on COM18, which leads to the native instrument
 # simulator through a link in the prefix's dosdevices: info, then a download
-# compared byte for byte with the simulator's records (each line ending in CR);
-# then with a second simulator on COM19 both instruments in one run, and the
-# port list with the devices' names and a probe of each.
+# compared byte for byte with the simulator's records (each line ending in CR),
+# and one to standard output with CR LF; then with a second simulator on COM19
+# both instruments in one run, and the port list with the devices' names and a
+# probe of each.
 # Exit 77 (skipped) when the native simulator has not been built.
 #   cli_wine.sh SIMULATOR TAVO_CLI_EXE
 set -euo pipefail
@@ -46,6 +47,8 @@ status=0
 check "download succeeds" [ "$status" -eq 0 ]
 tr -d '\n' < records > expected.csv
 check "download writes the records byte for byte" cmp -s memory.csv expected.csv
+"$run" "$cli" download -o - --port COM18 --crlf > stdout.csv 2>> download.err || true
+check "download -o - --crlf: the records on standard output, CR LF not turned into CR CR LF" cmp -s stdout.csv records
 setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com19" --version 1.30 >"$work/device2" &
 sim2_pid=$!
 for _ in $(seq 100); do [ -s "$work/device2" ] && break; sleep 0.1; done

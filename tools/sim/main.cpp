@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -65,21 +66,24 @@ public:
   }
 
 private:
-  // The reply frame --reply gives for the query `frame` (STX '$' letter ETX).
-  bool FixedReply(const std::string& frame, std::string& reply) const {
+  // The reply frame --reply gives for the query `frame` (STX '$' letter ETX);
+  // the payloads given for one letter answer its queries in turn.
+  bool FixedReply(const std::string& frame, std::string& reply) {
     if (frame.size() != 4 || frame[1] != '$') return false;
-    for (const std::string& given : m_options.replies)
-      if (given[0] == frame[2]) {
-        reply = "\x02" + given + "\x04";
-        return true;
-      }
-    return false;
+    std::vector<const std::string*> given;
+    for (const std::string& payload : m_options.replies)
+      if (payload[0] == frame[2]) given.push_back(&payload);
+    if (given.empty()) return false;
+    int& turn = m_replyTurns[frame[2]];
+    reply = "\x02" + *given[turn++ % given.size()] + "\x04";
+    return true;
   }
 
   const SimOptions& m_options;
   InstrumentState& m_state;
   int m_naksLeft = 0;
   int m_silencesLeft = 0;
+  std::map<char, int> m_replyTurns;   // the --reply payloads used so far, by letter
 };
 
 // The memory records the instrument holds, as it sends them, for a test to compare with.

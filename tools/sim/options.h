@@ -31,6 +31,7 @@ struct SimOptions {
   std::string logPath;             // --log FILE: every frame received, in hex with its time
   std::string recordsPath;         // --records-out FILE: the memory records, as held, written there at start
   std::vector<std::string> replies;  // --reply LETTER+PAYLOAD, repeatable: the payload answering that query
+                                     // (several for one letter answer in turn)
   std::vector<std::string> zeroed;   // --zero LETTER+POSITION, repeatable: a zero byte at that reply position
 };
 

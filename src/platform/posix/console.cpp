@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 namespace plat {
@@ -13,6 +14,10 @@ namespace plat {
 bool IsTerminal(Stream stream) { return isatty(stream == Stream::Output ? 1 : 2) == 1; }
 
 std::string ToConsoleText(const std::string& text, Stream) { return ToUtf8(text); }
+
+bool WriteRawOutput(const std::string& bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+}
 
 namespace {
 

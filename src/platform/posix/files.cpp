@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <climits>
+#include <cstring>
 
 #include "platform/posix/mbcs.h"
 
@@ -94,6 +95,28 @@ FileKind KindOf(const std::string& path) {
   struct stat st;
   if (stat(mbcs::ToSlashes(path).c_str(), &st) != 0) return FileKind::Missing;
   return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
+}
+
+std::string LastErrorText() { return std::strerror(errno); }
+
+bool CheckWritable(const std::string& path, std::string& reason) {
+  const std::string name = mbcs::ToSlashes(path);
+  struct stat st;
+  int error = 0;
+  if (stat(name.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) error = EISDIR;
+    else if (access(name.c_str(), W_OK) != 0) error = errno;
+  } else if (errno != ENOENT) {
+    error = errno;
+  } else {
+    const size_t slash = name.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+    if (stat(folder.c_str(), &st) != 0) error = errno;
+    else if (!S_ISDIR(st.st_mode)) error = ENOTDIR;
+    else if (access(folder.c_str(), W_OK | X_OK) != 0) error = errno;
+  }
+  if (error != 0) reason = std::strerror(error);
+  return error == 0;
 }
 
 std::string LinkTarget(const std::string& path) {

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "platform/port_gate.h"
 #include "platform/posix/device_path.h"
@@ -64,9 +65,19 @@ bool TakeExclusively(int fd) {
   return ioctl(fd, TIOCEXCL) == 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
+// The reason open() of a port failed, with a hint for the usual cause of a refusal on Linux.
+std::string OpenFailure(int error) {
+  std::string reason = std::strerror(error);
+  if (error == EACCES || error == EPERM)
+    reason += " (on Linux the serial ports belong to the group dialout: sudo usermod -aG dialout $USER, then log in again)";
+  if (error == EBUSY) reason += " (another program holds it)";
+  return reason;
+}
+
 }  // namespace
 
 struct SerialPort::Impl {
+  std::string openError;
   PortGate<int> gate{-1};
   int wake[2] = {-1, -1};   // a byte in it ends a waiting read at once
 };
@@ -80,10 +91,19 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   Close();
+  std::string& failure = m_impl->openError;
+  failure.clear();
   int fd = open(DevicePath(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    failure = OpenFailure(errno);
+    return false;
+  }
   int wake[2];
-  if (!TakeExclusively(fd) || !Configure(fd, settings) || pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+  if (!isatty(fd)) failure = "not a serial port";
+  else if (!TakeExclusively(fd)) failure = "busy: another program holds it";
+  else if (!Configure(fd, settings)) failure = "the port refuses the line settings (BaudRate, Parity, StopBits, DataBits)";
+  else if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) failure = std::strerror(errno);
+  if (!failure.empty()) {
     close(fd);
     return false;
   }
@@ -97,6 +117,8 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
 }
 
 bool SerialPort::IsOpen() const { return m_impl->gate.IsOpen(); }
+
+const std::string& SerialPort::OpenError() const { return m_impl->openError; }
 
 ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   int fd;

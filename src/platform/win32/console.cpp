@@ -1,7 +1,10 @@
 #include "platform/console.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace plat {
@@ -34,6 +37,15 @@ std::string ToConsoleText(const std::string& text, Stream stream) {
   if (!IsTerminal(stream)) return text;
   UINT console = GetConsoleOutputCP();
   return console == 0 || console == kProgramCodePage ? text : Recode(text, kProgramCodePage, console);
+}
+
+bool WriteRawOutput(const std::string& bytes) {
+  std::fflush(stdout);
+  const int previous = _setmode(_fileno(stdout), _O_BINARY);
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+  if (previous != -1) _setmode(_fileno(stdout), previous);
+  return written;
 }
 
 std::string ToUtf8(const std::string& text) { return Recode(text, 932, CP_UTF8); }

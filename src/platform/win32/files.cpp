@@ -37,6 +37,43 @@ bool FileExists(const std::string& pattern) {
   return true;
 }
 
+std::string LastErrorText() {
+  const DWORD error = GetLastError();
+  char text[512];
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                sizeof text, nullptr);
+  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' ')) --length;
+  if (length == 0) return "system error " + std::to_string(error);
+  return std::string(text, length);
+}
+
+bool CheckWritable(const std::string& path, std::string& reason) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    SetLastError(ERROR_DIRECTORY);
+  } else if (attributes != INVALID_FILE_ATTRIBUTES) {
+    handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         0, nullptr);
+  } else if (GetLastError() == ERROR_FILE_NOT_FOUND) {
+    // A scratch file beside it, gone again when closed, tells whether the folder lets files be made.
+    size_t separator = std::string::npos;   // the last one, not a trail byte of a double-byte character
+    for (size_t i = 0; i < path.size(); ++i) {
+      if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) ++i;
+      else if (path[i] == '\\' || path[i] == '/' || path[i] == ':') separator = i;
+    }
+    const std::string folder = separator == std::string::npos ? "" : path.substr(0, separator + 1);
+    handle = CreateFileA((folder + "~tavo-check.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  }
+  if (handle == INVALID_HANDLE_VALUE) {
+    reason = LastErrorText();
+    return false;
+  }
+  CloseHandle(handle);
+  return true;
+}
+
 FileKind KindOf(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {

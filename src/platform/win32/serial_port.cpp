@@ -8,6 +8,7 @@
 #include <windows.h>
 
 
+#include "platform/files.h"
 #include "platform/port_gate.h"
 #include "platform/serial_port.h"
 
@@ -92,6 +93,7 @@ bool FinishOverlapped(HANDLE h, OVERLAPPED& ov, HANDLE stop, DWORD timeoutMs, DW
 }  // namespace
 
 struct SerialPort::Impl {
+  std::string openError;
   PortGate<HANDLE> gate{INVALID_HANDLE_VALUE};
   HANDLE readDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE writeDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -112,11 +114,21 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   Close();
-  if (!m_impl->readDone || !m_impl->writeDone || !m_impl->stop) return false;
+  m_impl->openError.clear();
+  if (!m_impl->readDone || !m_impl->writeDone || !m_impl->stop) {
+    m_impl->openError = "no events for the port";
+    return false;
+  }
   HANDLE h = CreateFileA(DevicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    m_impl->openError = LastErrorText();
+    if (error == ERROR_ACCESS_DENIED) m_impl->openError += " (busy: another program may hold it)";
+    return false;
+  }
   if (!Configure(h, settings)) {
+    m_impl->openError = "the port refuses the line settings (BaudRate, Parity, StopBits, DataBits): " + LastErrorText();
     CloseHandle(h);
     return false;
   }
@@ -126,6 +138,8 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
 }
 
 bool SerialPort::IsOpen() const { return m_impl->gate.IsOpen(); }
+
+const std::string& SerialPort::OpenError() const { return m_impl->openError; }
 
 ReadResult SerialPort::ReadByte(std::uint8_t& byte) {
   HANDLE h;

@@ -1,0 +1,55 @@
+#include "cli/monitor_csv.h"
+
+#include "cli/output_file.h"
+#include "platform/console.h"
+
+namespace {
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+const char kHeader[] = "time,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level";
+}  // namespace
+
+std::string CsvField(const std::string& text) {
+  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos ||
+                      (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+  if (!quoted) return text;
+  std::string out = "\"";
+  for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+MonitorCsv::~MonitorCsv() {
+  if (m_file) std::fclose(m_file);
+}
+
+bool MonitorCsv::Open(const std::string& path, bool cp932) {
+  m_path = path;
+  m_cp932 = cp932;
+  if (path.empty()) return true;
+  if (!CheckOutputFile(path)) return false;
+  m_standardOutput = IsStandardOutput(path);
+  if (m_standardOutput) return Write(std::string(kHeader) + "\r\n");
+  m_file = std::fopen(path.c_str(), "ab");
+  if (!m_file) {
+    ReportWriteFailure(path);
+    return false;
+  }
+  std::fseek(m_file, 0, SEEK_END);
+  if (std::ftell(m_file) > 0) return true;
+  return Write((cp932 ? "" : kByteOrderMark) + std::string(kHeader) + "\r\n");
+}
+
+bool MonitorCsv::Append(const std::vector<std::string>& fields) {
+  if (m_path.empty()) return true;
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i)
+    line += (i ? "," : "") + CsvField(m_cp932 ? fields[i] : plat::ToUtf8(fields[i]));
+  return Write(line + "\r\n");
+}
+
+bool MonitorCsv::Write(const std::string& bytes) {
+  const bool written = m_standardOutput ? plat::WriteRawOutput(bytes)
+                                        : std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size() &&
+                                              std::fflush(m_file) == 0;
+  if (!written) ReportWriteFailure(m_path);
+  return written;
+}

@@ -1,0 +1,28 @@
+#include "cli/output_file.h"
+
+#include "cli/session.h"
+#include "platform/console.h"
+#include "platform/files.h"
+
+bool IsStandardOutput(const std::string& path) { return path == "-"; }
+
+std::string OutputName(const std::string& path) {
+  return IsStandardOutput(path) ? "standard output" : plat::FromArgument(path);
+}
+
+bool CheckOutputFile(const std::string& path) {
+  std::string reason;
+  if (IsStandardOutput(path) || plat::CheckWritable(plat::LinkTarget(path), reason)) return true;
+  PrintError("cannot write " + OutputName(path) + ": " + reason);
+  return false;
+}
+
+bool OneUseOfStandardOutput(const std::string& path, bool json) {
+  if (!IsStandardOutput(path) || !json) return true;
+  PrintError("-o - and --json would both take standard output");
+  return false;
+}
+
+void ReportWriteFailure(const std::string& path) {
+  PrintError("cannot write " + OutputName(path) + ": " + plat::LastErrorText());
+}
