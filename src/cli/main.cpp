@@ -128,6 +128,7 @@ const Command* FindCommand(const std::string& name);
 // The usage line first, then what it does; the list of commands by their summaries.
 class HelpFormatter : public CLI::Formatter {
 public:
+  HelpFormatter() { label("SUBCOMMAND", "COMMAND"); }
   std::string make_help(const CLI::App* app, std::string name, CLI::AppFormatMode mode) const override {
     if (mode == CLI::AppFormatMode::Sub) return make_expanded(app);
     return make_usage(app, name) + "\n" + make_description(app) + make_positionals(app) + make_groups(app, mode) +
@@ -158,7 +159,7 @@ void AddGlobalOptions(CLI::App& app) {
 }
 
 void AddCommand(CLI::App& app, const Command& command) {
-  CLI::App* sub = app.add_subcommand(command.name, command.description);
+  CLI::App* sub = app.add_subcommand(command.name, command.description)->group("commands");
   sub->footer(kSubFooter);
   for (const OptionSpec& spec : command.options) {
     CLI::Option* option = spec.valueName ? sub->add_option(spec.names, spec.help)->type_name(spec.valueName)
@@ -219,8 +220,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   AddGlobalOptions(app);
   for (const Command& command : kCommands) AddCommand(app, command);
-  app.add_subcommand("version", "this program's version");
-  CLI::App* help = app.add_subcommand("help", "the usage of tavo-cli, or of one command");
+  app.add_subcommand("version", "this program's version")->group("commands");
+  CLI::App* help = app.add_subcommand("help", "the usage of tavo-cli, or of one command")->group("commands");
   help->add_option("COMMAND", "the command");
   try {
     app.parse(argc, argv);

@@ -83,7 +83,7 @@ monitor_csv() {
 # status 0; help alone as --help.
 all_helps() {
   [ "$(tavo_cli help | head -1)" = "$(tavo_cli --help | head -1)" ] &&
-    tavo_cli help | head -1 | grep -q '^Usage: tavo-cli \[OPTIONS\] SUBCOMMAND' || { echo "help"; return 1; }
+    tavo_cli help | head -1 | grep -q '^Usage: tavo-cli \[OPTIONS\] COMMAND' || { echo "help"; return 1; }
   for command in ports info read apply diff clock download monitor; do
     for asked in "$command --help" "$command -h" "help $command"; do
       tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }

@@ -6,7 +6,7 @@
 #   #@ maker-pages         a vorinfo.ini beside the program: maker tabs and the reset button
 #   #@ expect-csv FILE [N] afterwards FILE holds the simulator's records (its first N), each ending in CR
 #   #@ wait-ms MS          the driver waits up to MS for each step (default 30000)
-#   #@ timeout-ms MS       TimeOut in the program's TAVO.ini (default 300): shorter
+#   #@ timeout-ms MS       TimeOut in the program's TAVO.ini (default 1000, the program's own): shorter
 #                          where a scenario waits for an answer that never comes
 # The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
 # "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
@@ -50,7 +50,7 @@ if [ -n "${E2E_APP_DIR:-}" ]; then
   exe=$work/$(basename "$exe")
 else
   timeout_ms=$(header timeout-ms)
-  printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=%s\r\nSendDelay=20\r\nSleepTime=1\r\n' "${timeout_ms:-300}" \
+  printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=%s\r\nSendDelay=20\r\nSleepTime=1\r\n' "${timeout_ms:-1000}" \
     > "$work/TAVO.ini"
 fi
 if grep -q "^#@ maker-pages" "$scenario"; then : > "$work/vorinfo.ini"; fi

@@ -61,7 +61,7 @@ setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B > "$work/d
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>/dev/null | tr -d '\r')
-[ "$info" = '{"model": "TAVO-420BN", "version": "2.00", "iot": true}' ] || fail "tavo-cli.exe info said: $info"
+[ "$info" = '{"model":"TAVO-420BN","version":"2.00","iot":true}' ] || fail "tavo-cli.exe info said: $info"
 (cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" apply settings-sample.txt --port COM7 --dry-run > /dev/null) ||
   fail "tavo-cli.exe apply refused settings-sample.txt"
 # The guide's chapter on tavo-cli has a section for each command the program lists.
