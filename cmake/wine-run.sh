@@ -10,6 +10,11 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 setup_mark="$WINEPREFIX/.tavo-setup-1"
 if [ ! -f "$setup_mark" ]; then
   mkdir -p "$WINEPREFIX"
+  # Tests run side by side: one of them sets the prefix up, the others wait for it.
+  exec 9> "$WINEPREFIX.setup-lock"
+  flock 9
+fi
+if [ ! -f "$setup_mark" ]; then
   [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
   if [ "${TAVO_WINE_MANAGED:-0}" != 1 ]; then
     # No window manager (Xvfb): Wine draws the caption itself and never waits
@@ -20,6 +25,7 @@ if [ ! -f "$setup_mark" ]; then
   wineserver -w || true
   touch "$setup_mark"
 fi
+exec 9>&-
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s '-screen 0 1024x768x24' wine "$@"
 fi

@@ -15,6 +15,9 @@
 # Japan's clock shows it (Explorer shows the zip's times as local time) and,
 # for unzip on Linux, as UTC in an extended time field.
 #   scripts/package.sh [--no-deps]      (TAVO_DIST_DIR: where the zip goes; default dist/)
+# TAVO_PACKAGE_PROGRAMS=DIR takes TAVO.exe and tavo-cli.exe from DIR instead of
+# building them: the release package test gives it the win32 preset's build
+# (the same Release build, stripped, of the same commit) as its second build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -30,14 +33,17 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/src"
 git archive --format=tar HEAD | tar -x -C "$work/src"
-cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-      -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s -DCMAKE_TOOLCHAIN_FILE="$work/src/cmake/mingw-i686.cmake" > "$work/configure.log"
-cmake --build "$work/build" --target TAVO tavo-cli > "$work/build.log" || { cat "$work/build.log"; exit 1; }
+programs=${TAVO_PACKAGE_PROGRAMS:-$work/build/src}
+if [ -z "${TAVO_PACKAGE_PROGRAMS:-}" ]; then
+  cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s -DCMAKE_TOOLCHAIN_FILE="$work/src/cmake/mingw-i686.cmake" > "$work/configure.log"
+  cmake --build "$work/build" --target TAVO tavo-cli > "$work/build.log" || { cat "$work/build.log"; exit 1; }
+fi
 
 name=TAVO-$version
 stage=$work/stage/$name
 mkdir -p "$stage"
-cp "$work/build/src/TAVO.exe" "$work/build/src/tavo-cli.exe" "$stage/"
+cp "$programs/TAVO.exe" "$programs/tavo-cli.exe" "$stage/"
 # What Windows reads in its own code page is converted to it; the settings
 # file for apply is UTF-8, with the byte order mark that tells Notepad so.
 for sample in TAVO.ini SETTING.ini nightly.bat; do

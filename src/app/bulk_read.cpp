@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/tavo_dlg.h"
-#include "commands/memory_data.h"
+#include "instrument/memory_download.h"
 #include "framework/ui.h"
 #include "platform/files.h"
 
@@ -29,11 +29,11 @@ void CTAVODlg::BulkReadMemory() {
   CWaitCursor wait;
   RedrawNow();
   bool whole = false;
-  if (ReadMemoryData(*this, whole) != 1) {
+  if (!m_pSerial || inst::DownloadMemory(*m_pSerial, MemoryRecordsStore(), whole) != 1) {
     MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }
-  if (!WriteMemoryCsv(MemoryRecordsStore(), path.c_str())) {
+  if (!inst::WriteMemoryCsv(MemoryRecordsStore(), path.c_str())) {
     MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
   } else if (!whole) {
     // The records that were read are in the file; some of the reply was not a record.

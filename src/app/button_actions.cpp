@@ -1,7 +1,6 @@
 // The Read, Set and settings-reset buttons: each runs the sequence of the selected tab.
+#include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
-#include "commands/maker_settings.h"
-#include "framework/ui.h"
 
 void CTAVODlg::OnButtonRead() {
   SequenceScope sequence(*this);
@@ -28,6 +27,6 @@ void CTAVODlg::OnButtonSet() {
 // then); the pages keep what they show until the next read.
 void CTAVODlg::ResetSettings() {
   SequenceScope sequence(*this);
-  if (m_pSerial && !ResetInstrumentSettings(*this))
-    MessageBox("設定値初期化に失敗しました。", "設定値初期化", fw::kMbOk | fw::kMbIconError);
+  DialogReporter reporter(*this);
+  if (m_pSerial) inst::ResetSettings(*m_pSerial, reporter);
 }

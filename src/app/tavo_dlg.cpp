@@ -155,7 +155,7 @@ void CTAVODlg::OnPaint() {
   if (IsIconic()) PaintIconCentred(m_hIcon);
 }
 
-CArray<COutputData, COutputData>& CTAVODlg::MemoryRecordsStore() { return TheApp().m_memoryRecords; }
+MemoryRecords& CTAVODlg::MemoryRecordsStore() { return TheApp().m_memoryRecords; }
 
 void CTAVODlg::CloseLink() {
   if (m_bConnected == 1 && m_pSerial) {

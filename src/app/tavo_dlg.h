@@ -7,6 +7,7 @@
 
 #include "commands/command_context.h"
 #include "framework/dialog.h"
+#include "instrument/memory_records.h"
 #include "instrument/sequences.h"
 #include "link/line_port.h"
 
@@ -103,7 +104,7 @@ public:
 
   IconHandle OnQueryDragIcon() override { return m_hIcon; }
   // The application's memory records.
-  CArray<COutputData, COutputData>& MemoryRecordsStore() override;
+  MemoryRecords& MemoryRecordsStore();
 
 private:
   // The core's view of the instrument for a sequence: the link, the IoT

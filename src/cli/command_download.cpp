@@ -10,8 +10,8 @@
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
-#include "commands/memory_data.h"
-#include "commands/memory_format.h"
+#include "instrument/memory_download.h"
+#include "instrument/memory_format.h"
 #include "platform/console.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
@@ -49,12 +49,12 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  CTAVODlg& dlg = session.Dialog();
+  MemoryRecords records;
   int read = 0;
   bool whole = false;
   {
     DownloadProgress progress(session.Link());
-    read = ReadMemoryData(dlg, whole);
+    read = inst::DownloadMemory(session.Link(), records, whole);
     if (read == 1) {
       plat::LockGuard guard(session.Link().ReplyLock());
       progress.Finish(session.Link().ReplyLength());
@@ -64,7 +64,7 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
     PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
     return kExitInstrument;
   }
-  std::string text = MemoryCsvText(dlg.MemoryRecordsStore());
+  std::string text = MemoryCsvText(records);
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
   if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text))) {
@@ -73,14 +73,14 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   }
   if (args.Has("--json")) {
     PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))},
-                       {"records", dlg.MemoryRecordsStore().GetSize()},
+                       {"records", records.size()},
                        {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file
     PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");
     return kExitInstrument;
   }
-  NoteOutcome(std::to_string(dlg.MemoryRecordsStore().GetSize()) + " records in " + plat::FromArgument(path));
+  NoteOutcome(std::to_string(records.size()) + " records in " + plat::FromArgument(path));
   return kExitOk;
 }
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRule {
   const char* names;       // as CLI11 takes them: "-o", "--count"
   const char* help;
   const char* valueName;   // null for a flag
@@ -36,7 +36,7 @@ struct Command {
   bool needsPort;
   const char* summary;
   const char* description;
-  std::vector<OptionSpec> options;
+  std::vector<OptionRule> options;
   const char* operand;   // the name of its one operand, or null
 };
 
@@ -161,11 +161,11 @@ void AddGlobalOptions(CLI::App& app) {
 void AddCommand(CLI::App& app, const Command& command) {
   CLI::App* sub = app.add_subcommand(command.name, command.description)->group("commands");
   sub->footer(kSubFooter);
-  for (const OptionSpec& spec : command.options) {
-    CLI::Option* option = spec.valueName ? sub->add_option(spec.names, spec.help)->type_name(spec.valueName)
-                                         : sub->add_flag(spec.names, spec.help);
-    if (spec.high >= spec.low) option->check(CLI::Range(spec.low, spec.high));
-    if (!spec.choices.empty()) option->check(CLI::IsMember(spec.choices));
+  for (const OptionRule& rule : command.options) {
+    CLI::Option* option = rule.valueName ? sub->add_option(rule.names, rule.help)->type_name(rule.valueName)
+                                         : sub->add_flag(rule.names, rule.help);
+    if (rule.high >= rule.low) option->check(CLI::Range(rule.low, rule.high));
+    if (!rule.choices.empty()) option->check(CLI::IsMember(rule.choices));
   }
   if (command.operand) sub->add_option(command.operand, "the settings file")->required();
 }

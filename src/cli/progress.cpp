@@ -4,7 +4,7 @@
 
 #include "cli/output.h"
 #include "cli/session.h"
-#include "commands/memory_format.h"
+#include "instrument/memory_format.h"
 #include "link/serial.h"
 #include "platform/clock.h"
 #include "platform/console.h"

@@ -1,10 +1,7 @@
 // What the instrument's commands work on: the four pages whose controls they
-// fill or read, the open link, whether the instrument has an IoT unit, and
-// where a memory download keeps its records. The main dialog is such a
+// fill or read, the open link, and whether the instrument has an IoT unit. The main dialog is such a
 // context; a test or another front end can provide its own.
 #pragma once
-#include "commands/memory_records.h"
-#include "framework/carray.h"
 #include "link/serial.h"
 #include "pages/dlg3.h"
 #include "pages/dlg4.h"
@@ -23,9 +20,6 @@ public:
   CDlg5 m_dlgMaker1;
   CDlg8 m_dlgMaker2;
   int m_bIoTUnit = 0;             // the identified instrument has an IoT unit
-
-  // The records of the last memory download.
-  virtual CArray<COutputData, COutputData>& MemoryRecordsStore() = 0;
 
 protected:
   ~CCommandContext() = default;

@@ -5,8 +5,6 @@
 #include "commands/command_context.h"
 #include "instrument/catalogue.h"
 #include "instrument/identity.h"
-#include "link/frames.h"
-#include "link/transactions.h"
 
 namespace {
 
@@ -27,12 +25,8 @@ void ApplyModelRule(CCommandContext& dlg, int modelCode) {
 }  // namespace
 
 int IdentifyInstrument(CCommandContext& dlg) {
-  if (!dlg.m_pSerial) return 0;
-  if (RunQuery(*dlg.m_pSerial, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
-  ReplyReader reply(*dlg.m_pSerial, 'v');
-  if (!reply.Answered()) return 0;
-  const inst::Identity identity = inst::IdentityOf(reply);
-  if (reply.Damaged()) return 0;
+  inst::Identity identity;
+  if (!dlg.m_pSerial || !inst::Identify(*dlg.m_pSerial, identity)) return 0;
   dlg.m_dlgUser2.m_staticModelName.SetWindowText(identity.model.c_str());
   dlg.m_dlgUser2.m_staticVersion.SetWindowText(identity.version.c_str());
   ApplyIoTRule(dlg, identity.iot);

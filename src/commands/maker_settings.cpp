@@ -3,8 +3,6 @@
 
 #include "commands/command_context.h"
 #include "commands/setting_command.h"
-#include "link/frames.h"
-#include "link/transactions.h"
 
 int GetHumidityLimit(CCommandContext& dlg) { return QuerySettings(dlg, 'L'); }
 int SetHumidityLimit(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::HumidityLimit); }
@@ -18,6 +16,3 @@ int GetModelCode(CCommandContext& dlg) {
 
 int SetModelCode(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::ModelCode); }
 
-int ResetInstrumentSettings(CCommandContext& dlg) {
-  return dlg.m_pSerial ? RunResetTransaction(*dlg.m_pSerial, ResetSettingsFrame()) : 0;
-}

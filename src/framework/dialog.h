@@ -76,7 +76,7 @@ public:
   NotifyResult* m_pNotifyResult = nullptr;
 
   // Called by the back ends: routes a notification to its handler. True when handled.
-  bool Dispatch(Notify notify, int id);
+  virtual bool Dispatch(Notify notify, int id);
 
 protected:
   int m_templateId;

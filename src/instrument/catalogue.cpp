@@ -8,8 +8,8 @@ namespace inst {
 namespace {
 
 // In these lists the order is part of the protocol: an item's index is the
-// digit the instrument sends and receives for it. The IoT start intervals
-// travel as minutes, taken from the item's text.
+// digit the instrument sends and receives for it, so their combo boxes must
+// not sort. The IoT start intervals travel as minutes, taken from the item's text.
 const char* const kAutoPowerOffItems[] = {"許可", "禁止", nullptr};
 const char* const kAlarmModeItems[] = {"OFF", "ON", nullptr};
 const char* const kIoTIntervalItems[] = {"1分", "2分", "3分", "4分", "5分", "10分", "15分", "30分", "60分", nullptr};
@@ -70,20 +70,20 @@ const char kIoTCaption[] = "IoTﾕﾆｯﾄ設定異常";
 // group, keys, message, caption, maker, iot, anyFilled, allFilled, limitModels
 const WriteGroup kGroups[] = {
     {Group::AutoPowerOff, "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false,
-     false, false},
-    {Group::Buzzer, "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false},
-    {Group::Clock, "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false},
+     false, false, false},
+    {Group::Buzzer, "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false, false},
+    {Group::Clock, "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false, false},
     {Group::AlarmMode, "alarm_mode", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", false, false, false,
-     false},
-    {Group::MemoryInterval, "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false,
-     false, true, false},
-    {Group::Levels, "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false,
-     true, true},
-    {Group::IoTInterval, "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false},
-    {Group::IoTHours, "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true},
-    {Group::HumidityLimit, "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常",
-     true, false, false, false, true},
-    {Group::ModelCode, "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false},
+     false, false},
+    {Group::MemoryInterval, "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false, false, true,
+     false, false},
+    {Group::Levels, "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false, true,
+     true, false},
+    {Group::IoTInterval, "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false, false},
+    {Group::IoTHours, "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true, false},
+    {Group::HumidityLimit, "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常", true, false,
+     false, false, true},
+    {Group::ModelCode, "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false, false},
 };
 
 const std::vector<Group> kUser1WriteOrder = {Group::AutoPowerOff, Group::Buzzer, Group::Clock,
@@ -91,6 +91,48 @@ const std::vector<Group> kUser1WriteOrder = {Group::AutoPowerOff, Group::Buzzer,
                                              Group::IoTInterval,  Group::IoTHours};
 const std::vector<Group> kMaker1WriteOrder = {Group::HumidityLimit, Group::ModelCode};
 const std::vector<char> kUser1ReadOrder = {'Q', 'T', 'I', 'B', 'K', 'S', 's'};
+
+// 'D' holds six signed fields of width 4, one every 10 positions; 'P' signed
+// fields of width 8 on a grid of 12 (six of them are shown); 'G' two such;
+// 'V' twenty unsigned fields of 10 characters, one every 12 positions from 2.
+Reading Signed(const char* key, int page, int control, char letter, int sign, int width) {
+  return {key, page, control, {letter, ReplyForm::Signed, sign, width}};
+}
+Reading Measured(int page, int control, int sign) { return Signed(nullptr, page, control, 'D', sign, 4); }
+Reading Maintenance(int control, char letter, int sign) { return Signed(nullptr, IDD_MAKER1, control, letter, sign, 8); }
+
+const int kAdControls[] = {IDC_STATIC_AD1,  IDC_STATIC_AD2,  IDC_STATIC_AD3,  IDC_STATIC_AD4,  IDC_STATIC_AD5,
+                           IDC_STATIC_AD6,  IDC_STATIC_AD7,  IDC_STATIC_AD8,  IDC_STATIC_AD9,  IDC_STATIC_AD10,
+                           IDC_STATIC_AD11, IDC_STATIC_AD12, IDC_STATIC_AD13, IDC_STATIC_AD14, IDC_STATIC_AD15,
+                           IDC_STATIC_AD16, IDC_STATIC_AD17, IDC_STATIC_AD18, IDC_STATIC_AD19, IDC_STATIC_AD20};
+
+std::vector<Reading> AllReadings() {
+  std::vector<Reading> readings = {
+      Signed("tavo_indoor", IDD_USER2, IDC_STATIC_TAVO_INDOOR, 'D', 4, 4),
+      Signed("tavo_outdoor", IDD_USER2, IDC_STATIC_TAVO_OUTDOOR, 'D', 14, 4),
+      Signed("air_temp", IDD_USER2, IDC_STATIC_AIR_TEMP, 'D', 24, 4),
+      Signed("humidity", IDD_USER2, IDC_STATIC_HUMIDITY, 'D', 34, 4),
+      Signed("globe_temp", IDD_USER2, IDC_STATIC_GLOBE_TEMP, 'D', 54, 4),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_TAVO_INDOOR, 4),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_TAVO_OUTDOOR, 14),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_AIR_TEMP, 24),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_HUMIDITY, 34),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_REL_TEMP, 44),
+      Measured(IDD_MAKER1, IDC_STATIC_RT_GLOBE_TEMP, 54),
+      Maintenance(IDC_STATIC_PA_BATTERY, 'P', 3),
+      Maintenance(IDC_STATIC_PA_AIR_TEMP, 'P', 15),
+      Maintenance(IDC_STATIC_PA_RADIANT_TEMP, 'P', 51),
+      Maintenance(IDC_STATIC_PA_GLOBE150, 'P', 75),
+      Maintenance(IDC_STATIC_PA_HUMIDITY_RAW, 'P', 99),
+      Maintenance(IDC_STATIC_PA_HUMIDITY_CAL, 'P', 111),
+      Maintenance(IDC_STATIC_CALIB_RH_B, 'G', 3),
+      Maintenance(IDC_STATIC_CALIB_RH_A, 'G', 15),
+  };
+  for (int k = 0; k < 20; ++k)
+    readings.push_back({nullptr, IDD_MAKER2, kAdControls[k], {'V', ReplyForm::Number, 2 + 12 * k, 10}});
+  return readings;
+}
+const std::vector<Reading> kReadings = AllReadings();
 
 const std::vector<Model> kModels = {
     {"TAVO-410A", 0, false}, {"TAVO-410B", 1, true},   {"TAVO-420A", 2, false},
@@ -138,6 +180,7 @@ bool IsIoTQuery(char letter) {
     if (setting.read.letter == letter) return GroupOf(setting.group).iot;
   return false;
 }
+const std::vector<Reading>& Readings() { return kReadings; }
 const std::vector<Model>& Models() { return kModels; }
 
 bool ModelHasHumidityLimit(int item) {

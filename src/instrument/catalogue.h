@@ -91,6 +91,15 @@ struct Model {
   bool humidityLimit;   // it has a humidity display limit
 };
 
+// A value the instrument reports and a page only shows, as text: the
+// measurement, the maintenance data and the A/D counts.
+struct Reading {
+  const char* key;   // the name tavo-cli uses (the measurement of user page 2), else null
+  int page;          // the page template
+  int control;       // the static text on it
+  ReplyField read;   // Signed or Number
+};
+
 const std::vector<Setting>& Settings();
 const Setting* FindSetting(const std::string& key);
 const Setting* FindSettingByControl(int page, int control);
@@ -109,6 +118,9 @@ const std::vector<char>& User1ReadOrder();
 bool ResendsOnTimeOut(char letter);
 // True for a query whose settings only an instrument with an IoT unit has.
 bool IsIoTQuery(char letter);
+
+// Every reading, by page and query, in their order in the reply.
+const std::vector<Reading>& Readings();
 
 const std::vector<Model>& Models();
 // True when the model code item `item` names a model with a humidity limit.

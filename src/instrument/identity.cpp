@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "instrument/catalogue.h"
+#include "link/frames.h"
+#include "link/transactions.h"
 
 namespace inst {
 
@@ -38,6 +40,16 @@ Identity IdentityOf(const ReplyReader& reply) {
   for (const Model& known : Models())
     if (identity.model == known.name) identity.modelCode = known.modelCode;
   return identity;
+}
+
+int Identify(CSerial& link, Identity& identity) {
+  if (RunQuery(link, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
+  const ReplyReader reply(link, 'v');
+  if (!reply.Answered()) return 0;
+  const Identity taken = IdentityOf(reply);
+  if (reply.Damaged()) return 0;
+  identity = taken;
+  return 1;
 }
 
 }  // namespace inst

@@ -5,6 +5,8 @@
 
 #include "instrument/reply_reader.h"
 
+class CSerial;
+
 namespace inst {
 
 struct Identity {
@@ -16,5 +18,9 @@ struct Identity {
 
 // The identity in an answered version reply.
 Identity IdentityOf(const ReplyReader& reply);
+
+// Asks the instrument who it is ('#v'). 1 when it replied with no control
+// byte where the reply is read, `identity` then filled; 0 otherwise.
+int Identify(CSerial& link, Identity& identity);
 
 }  // namespace inst

@@ -5,6 +5,7 @@
 #include "instrument/number_rule.h"
 #include "instrument/query.h"
 #include "instrument/setting_codec.h"
+#include "link/frames.h"
 #include "link/transactions.h"
 #include "res/resource.h"
 
@@ -114,6 +115,12 @@ int WriteUser1Settings(Instrument& instrument, Reporter& reporter) {
 
 int WriteMaker1Settings(Instrument& instrument, Reporter& reporter) {
   return WriteGroups(instrument, reporter, Maker1WriteOrder());
+}
+
+int ResetSettings(CSerial& link, Reporter& reporter) {
+  if (RunResetTransaction(link, ResetSettingsFrame())) return 1;
+  reporter.Tell("設定値初期化に失敗しました。", "設定値初期化", Icon::Error);
+  return 0;
 }
 
 void CopyGroup(Group group, const InstrumentSettings& from, InstrumentSettings& to) {

@@ -1,6 +1,7 @@
-// The sequences over the core: the read of user page 1's settings and the
-// writes of the changed setting groups, over the values, the link and a
-// Reporter for what the user is told and for the pause between commands.
+// The sequences over the core: the read of user page 1's settings, the
+// writes of the changed setting groups and the settings reset, over the
+// values, the link and a Reporter for what the user is told and for the pause
+// between commands.
 #pragma once
 #include <vector>
 
@@ -51,6 +52,11 @@ int WriteUser1Settings(Instrument& instrument, Reporter& reporter);
 // The humidity limit (only for a model code that has one), then the model
 // code, each when it differs from the snapshot. 1 when every one sent was acknowledged.
 int WriteMaker1Settings(Instrument& instrument, Reporter& reporter);
+
+// Returns the instrument's settings to their initial values ('i'): one send
+// and one wait for the acknowledgement, its failure told. 1 when the
+// instrument acknowledged. The values and the snapshot stay as they are.
+int ResetSettings(CSerial& link, Reporter& reporter);
 
 // Copies the settings of `group` from `from` to `to`.
 void CopyGroup(Group group, const InstrumentSettings& from, InstrumentSettings& to);

@@ -27,7 +27,9 @@ int MinutesFieldItem(const Setting& setting, const std::string& field) {
   return LeadingNumber(field, setting.read.width, minutes) ? MinutesItem(setting, minutes) : -1;
 }
 
-std::string NumberText(const ReplyField& field, const ReplyReader& reply) {
+}  // namespace
+
+std::string FieldText(const ReplyField& field, const ReplyReader& reply) {
   switch (field.form) {
     case ReplyForm::Number: return reply.Number(field.position, field.width);
     case ReplyForm::Signed: return reply.SignedNumber(field.position, field.width);
@@ -38,11 +40,13 @@ std::string NumberText(const ReplyField& field, const ReplyReader& reply) {
   }
 }
 
+namespace {
+
 void TakeField(const Setting& setting, const ReplyReader& reply, SettingValue& value) {
   const ReplyField& field = setting.read;
   if (field.form == ReplyForm::Digit) value.item = DigitItem(setting, reply.At(field.position));
   else if (field.form == ReplyForm::Minutes) value.item = MinutesFieldItem(setting, reply.Field(field.position, field.width));
-  else value.text = NumberText(field, reply);
+  else value.text = FieldText(field, reply);
 }
 
 using DigitFrame = std::string (*)(char digit);

@@ -15,6 +15,10 @@ namespace inst {
 // unchanged.
 bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values);
 
+// The text of a number field as the pages show it (a Number, Signed,
+// SignedOrWhole or Text field).
+std::string FieldText(const ReplyField& field, const ReplyReader& reply);
+
 // The setting frame of `group` built from `values`. False, and no frame, for
 // values the frame cannot carry: a list without an item (or beyond the
 // sixteenth), an hour of more than two digits, no clock or a year outside

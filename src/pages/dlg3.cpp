@@ -37,17 +37,3 @@ void CDlg3::RememberClock() {
   m_programDate = m_dateClock.GetWindowText();
   m_programTime = m_timeClock.GetWindowText();
 }
-
-const MessageMap& CDlg3::GetMessageMap() const {
-  static const MessageMap map = {
-      On(Notify::KillFocus, IDC_EDIT_BUZZER, &CDlg3::OnKillfocusBuzzer),
-      On(Notify::KillFocus, IDC_EDIT_LEVEL1, &CDlg3::OnKillfocusLevel1),
-      On(Notify::KillFocus, IDC_EDIT_LEVEL2, &CDlg3::OnKillfocusLevel2),
-      On(Notify::KillFocus, IDC_EDIT_LEVEL3, &CDlg3::OnKillfocusLevel3),
-      On(Notify::KillFocus, IDC_EDIT_LEVEL4, &CDlg3::OnKillfocusLevel4),
-      On(Notify::KillFocus, IDC_EDIT_MEM_INTERVAL, &CDlg3::OnKillfocusMemInterval),
-      On(Notify::KillFocus, IDC_EDIT_IOT_START, &CDlg3::OnKillfocusIoTStart),
-      On(Notify::KillFocus, IDC_EDIT_IOT_STOP, &CDlg3::OnKillfocusIoTStop),
-  };
-  return map;
-}

@@ -29,16 +29,6 @@ public:
   // True when the pickers show something other than the program last put
   // there (at the page's creation, or from the instrument): the user set them.
   bool ClockChangedByUser() const;
-  const MessageMap& GetMessageMap() const override;
-
-  void OnKillfocusBuzzer() { CheckField(IDC_EDIT_BUZZER); }
-  void OnKillfocusLevel1() { CheckField(IDC_EDIT_LEVEL1); }
-  void OnKillfocusLevel2() { CheckField(IDC_EDIT_LEVEL2); }
-  void OnKillfocusLevel3() { CheckField(IDC_EDIT_LEVEL3); }
-  void OnKillfocusLevel4() { CheckField(IDC_EDIT_LEVEL4); }
-  void OnKillfocusMemInterval() { CheckField(IDC_EDIT_MEM_INTERVAL); }
-  void OnKillfocusIoTStart() { CheckField(IDC_EDIT_IOT_START); }
-  void OnKillfocusIoTStop() { CheckField(IDC_EDIT_IOT_STOP); }
 
 private:
   void RememberClock();

@@ -10,7 +10,7 @@ void CDlg5::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_STATIC_RT_AIR_TEMP, m_staticRtAirTemp);
   DDX_Control(pDX, IDC_STATIC_RT_REL_TEMP, m_staticRtRelTemp);
   DDX_Control(pDX, IDC_STATIC_RT_HUMIDITY, m_staticRtHumidity);
-  DDX_Control(pDX, IDC_STATIC_RT_RADIANT_TEMP, m_staticRtRadiantTemp);
+  DDX_Control(pDX, IDC_STATIC_RT_GLOBE_TEMP, m_staticRtGlobeTemp);
   DDX_Control(pDX, IDC_EDIT_HUMIDITY_LIMIT, m_editHumidityLimit);
   DDX_Control(pDX, IDC_STATIC_PA_BATTERY, m_staticPaBattery);
   DDX_Control(pDX, IDC_STATIC_PA_AIR_TEMP, m_staticPaAirTemp);
@@ -25,14 +25,9 @@ void CDlg5::DoDataExchange(CDataExchange* pDX) {
 const MessageMap& CDlg5::GetMessageMap() const {
   static const MessageMap map = {
       On(Notify::EditChange, IDC_EDIT_HUMIDITY_LIMIT, &CDlg5::OnChangeHumidityLimit),
-      On(Notify::KillFocus, IDC_EDIT_HUMIDITY_LIMIT, &CDlg5::OnKillfocusHumidityLimit),
       On(Notify::SelChange, IDC_COMBO_MODEL, &CDlg5::OnSelchangeModel),
   };
   return map;
-}
-
-void CDlg5::OnKillfocusHumidityLimit() {
-  if (m_bHumidityLimitEdited == 1) CheckField(IDC_EDIT_HUMIDITY_LIMIT);
 }
 
 void CDlg5::ApplyModelToHumidityLimit() {

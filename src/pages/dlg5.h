@@ -14,7 +14,7 @@ public:
   CStatic m_staticRtAirTemp;          // 1045
   CStatic m_staticRtRelTemp;          // 1046
   CStatic m_staticRtHumidity;         // 1047
-  CStatic m_staticRtRadiantTemp;      // 1093
+  CStatic m_staticRtGlobeTemp;       // 1093
   CEdit m_editHumidityLimit;          // 1090 humidity display upper limit
   CStatic m_staticPaBattery;          // 1050 preamplifier data
   CStatic m_staticPaAirTemp;          // 1051
@@ -31,10 +31,15 @@ public:
   const MessageMap& GetMessageMap() const override;
 
   void OnChangeHumidityLimit() { m_bHumidityLimitEdited = 1; }
-  void OnKillfocusHumidityLimit();
   void OnSelchangeModel() { ApplyModelToHumidityLimit(); }
 
   // The model code rule: "…B" models (1, 3, 5) have a humidity limit, the
   // others not; no selection leaves the edit as it is.
   void ApplyModelToHumidityLimit();
+
+protected:
+  // The humidity limit is checked only after its first change.
+  bool ChecksOnFocusLoss(int id) const override {
+    return id != IDC_EDIT_HUMIDITY_LIMIT || m_bHumidityLimitEdited == 1;
+  }
 };

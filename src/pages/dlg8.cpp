@@ -1,9 +1,13 @@
 #include "pages/dlg8.h"
 
+#include "instrument/catalogue.h"
+
 void CDlg8::DoDataExchange(CDataExchange* pDX) {
   CPageDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_COMBO_AD_CHANNEL, m_comboChannel);
-  for (int n = 1; n <= 20; ++n) DDX_Control(pDX, AdDataId(n), m_staticAd[n - 1]);
+  int n = 0;
+  for (const inst::Reading& reading : inst::Readings())
+    if (reading.page == IDD_MAKER2 && n < 20) DDX_Control(pDX, reading.control, m_staticAd[n++]);
 }
 
 bool CDlg8::OnInitDialog() {

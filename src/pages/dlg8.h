@@ -8,10 +8,7 @@ public:
   CDlg8() : CPageDialog(IDD_MAKER2) {}
 
   CComboBox m_comboChannel;   // 1129 A/D channel
-  CStatic m_staticAd[20];     // A/D data 1 to 20
-
-  // The control id of A/D data `n` (1 to 20).
-  static int AdDataId(int n) { return n == 1 ? IDC_STATIC_AD1 : (n <= 10 ? 1059 + n : 1061 + n); }
+  CStatic m_staticAd[20];     // A/D data 1 to 20 (their controls: the catalogue's readings of 'V')
 
   void DoDataExchange(CDataExchange* pDX) override;
   bool OnInitDialog() override;

@@ -15,14 +15,21 @@ void CPageDialog::CheckField(int id) {
   m_bWarning = false;
 }
 
+bool CPageDialog::Dispatch(Notify notify, int id) {
+  if (notify != Notify::KillFocus || !FindFieldCheck(GetTemplateId(), id)) return CDialog::Dispatch(notify, id);
+  if (ChecksOnFocusLoss(id)) CheckField(id);
+  return true;
+}
+
 bool CPageDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   for (const inst::Setting& setting : inst::Settings()) {
     if (setting.page != GetTemplateId()) continue;
-    if (setting.kind == inst::Kind::List && setting.initialItem >= 0) {
+    if (setting.kind == inst::Kind::List) {
       CComboBox list;
       list.Attach(GetDlgItemHandle(setting.control));
-      list.SetCurSel(setting.initialItem);
+      for (int item = 0; item < inst::ItemCount(setting); ++item) list.AddString(setting.items[item]);
+      if (setting.initialItem >= 0) list.SetCurSel(setting.initialItem);
     } else if (setting.kind == inst::Kind::Number) {
       CEdit edit;
       edit.Attach(GetDlgItemHandle(setting.control));

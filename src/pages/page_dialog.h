@@ -9,8 +9,12 @@ public:
   explicit CPageDialog(int templateId) : CDialog(templateId) {}
 
   // Binds the controls, then gives the page's settings (see the catalogue)
-  // their edit limits and their lists' first items.
+  // their edit limits, their lists' items and the items selected first.
   bool OnInitDialog() override;
+
+  // An edit of one of the page's number settings (see the catalogue) is
+  // checked by its rule when it loses the focus; the rest as the map says.
+  bool Dispatch(Notify notify, int id) override;
 
   bool PreTranslateMessage(fw::Msg* pMsg) override {
     return IsEnterOrEscapeKeyDown(*pMsg) || CDialog::PreTranslateMessage(pMsg);
@@ -20,6 +24,11 @@ public:
   void OnCancel() override {}
 
 protected:
+  // Whether field `id` is checked when it loses the focus; every one by default.
+  virtual bool ChecksOnFocusLoss(int id) const {
+    (void)id;
+    return true;
+  }
   // Checks the text of field `id` as it is left: out of range, a warning owned
   // by the page, then the focus back into the field, its text unchanged.
   // Fields left while an earlier warning is being handled are not checked

@@ -1,4 +1,5 @@
-// The items that the dialog templates preload into their combo boxes.
+// The items that the dialog templates preload into their combo boxes; the
+// pages fill the lists of the instrument's settings from the catalogue.
 #include "res/templates.h"
 #include "res/resource.h"
 
@@ -10,15 +11,10 @@ const char* const kComPorts[] = {
     "COM17", "COM18", "COM19", "COM20", "COM21", "COM22", "COM23", "COM24",
     "COM25", "COM26", "COM27", "COM28", "COM29", "COM30", "COM31", "COM32", nullptr};
 
-// In these four lists the order is part of the protocol: an item's index is
-// the digit the instrument sends and receives for it (許可 0, 禁止 1; OFF 0,
-// ON 1; 410A 0 … 420BN 5; channel A0 0 … A2 2). Their combo boxes must not sort.
-const char* const kAutoPowerOff[] = {"許可", "禁止", nullptr};
-const char* const kAlarmMode[] = {"OFF", "ON", nullptr};
-const char* const kModelCode[] = {"410A", "410B", "420A", "420B", "420AN", "420BN", nullptr};
+// The order is part of the protocol: an item's index is the digit the
+// instrument sends and receives for it (channel A0 0 … A2 2). The combo box
+// must not sort.
 const char* const kAdChannel[] = {"A0　気温", "A1 黒球（温度）", "A2 湿度", nullptr};
-// The IoT start intervals travel as minutes, taken from the item's text.
-const char* const kIoTInterval[] = {"1分", "2分", "3分", "4分", "5分", "10分", "15分", "30分", "60分", nullptr};
 
 struct InitialList {
   int templateId;
@@ -28,10 +24,6 @@ struct InitialList {
 
 const InitialList kLists[] = {
     {IDD_TAVO_DIALOG, IDC_COMBO_PORT, kComPorts},
-    {IDD_USER1, IDC_COMBO_AUTO_POWER_OFF, kAutoPowerOff},
-    {IDD_USER1, IDC_COMBO_ALARM_MODE, kAlarmMode},
-    {IDD_USER1, IDC_COMBO_IOT_INTERVAL, kIoTInterval},
-    {IDD_MAKER1, IDC_COMBO_MODEL, kModelCode},
     {IDD_MAKER2, IDC_COMBO_AD_CHANNEL, kAdChannel},
 };
 

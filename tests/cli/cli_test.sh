@@ -16,7 +16,7 @@ cleanup() {
 trap cleanup EXIT
 export TAVO_PORT_DIR=$work/ports LC_ALL=C.UTF-8
 mkdir "$TAVO_PORT_DIR"
-printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
+printf '[COMM]\r\nBaudRate=9600\r\nParity=0\r\nTimeOut=1000\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/TAVO.ini"
 
 # start_sim NAME OPTION...: a simulator linked as NAME, its frames in NAME.log,
 # its records in NAME.records.

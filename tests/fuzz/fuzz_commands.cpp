@@ -21,10 +21,10 @@
 #include "commands/maker_settings.h"
 #include "commands/measurement.h"
 #include "commands/memory_buzzer.h"
-#include "commands/memory_data.h"
-#include "commands/memory_format.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
+#include "instrument/memory_download.h"
+#include "instrument/memory_format.h"
 #include "instrument/setting_values.h"
 #include "framework/headless/driver.h"
 #include "link/control_bytes.h"
@@ -36,8 +36,9 @@
 namespace {
 
 int ReadMemory(CCommandContext& dlg) {
+  MemoryRecords records;
   bool whole = false;
-  return ReadMemoryData(dlg, whole);
+  return dlg.m_pSerial ? inst::DownloadMemory(*dlg.m_pSerial, records, whole) : 0;
 }
 
 struct Query {
@@ -146,7 +147,7 @@ bool MayRefuse(const Query& query, const std::string& frame) {
     MemoryRecords records;
     const bool whole = SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(frame.data()),
                                           static_cast<int>(frame.size()), records);
-    return !whole && records.IsEmpty();
+    return !whole && records.empty();
   }
   fw::DateTime clock;
   if (HasControlByte(frame, 2)) return true;

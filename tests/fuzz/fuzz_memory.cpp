@@ -5,22 +5,21 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/memory_format.h"
+#include "instrument/memory_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const int length = static_cast<int>(size);
   MemoryRecords records;
   SplitMemoryRecords(data, length, records);
   const int most = length < 2 ? 0 : (length - 2) / kMemoryRecordSize;
-  if (records.GetSize() > most) __builtin_trap();
-  for (int i = 0; i < records.GetSize(); ++i) {
-    const COutputData& record = records[i];
+  if (static_cast<int>(records.size()) > most) __builtin_trap();
+  for (const COutputData& record : records) {
     if (record.data[kMemoryTextSize] != '\r' || record.data[kMemoryTextSize + 1] != '\0') __builtin_trap();
   }
   const std::string csv = MemoryCsvText(records);
-  if (csv.size() > static_cast<std::size_t>(records.GetSize()) * (kMemoryTextSize + 1)) __builtin_trap();
+  if (csv.size() > records.size() * (kMemoryTextSize + 1)) __builtin_trap();
   std::size_t lines = 0;
   for (char c : csv) lines += c == '\r';
-  if (lines < static_cast<std::size_t>(records.GetSize())) __builtin_trap();
+  if (lines < records.size()) __builtin_trap();
   return 0;
 }

@@ -10,10 +10,8 @@
 
 #include "instrument/catalogue.h"
 #include "instrument/setting_values.h"
-#include "res/templates.h"
 #include "fuzz/field_properties.h"
 #include "link/reply_fields.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -32,9 +30,10 @@ std::string SignificantLeadingDigits(const std::string& text) {
 }
 
 void CheckIoTInterval(int minutes) {
-  const int item = inst::MinutesItem(*inst::FindSetting("iot_interval"), minutes);
+  const inst::Setting& setting = *inst::FindSetting("iot_interval");
+  const int item = inst::MinutesItem(setting, minutes);
   if (item < 0) return;
-  const char* const* list = fw::FindInitialList(IDD_USER1, IDC_COMBO_IOT_INTERVAL);
+  const char* const* list = setting.items;   // the page's list
   for (int i = 0; i < item; ++i)
     if (!list[i]) __builtin_trap();   // an item beyond the list
   int shown = 0;

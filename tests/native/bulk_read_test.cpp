@@ -56,7 +56,7 @@ protected:
   // The CSV file expected for the simulator's first `count` records: each CR LF becomes CR.
   static std::string ExpectedCsv(int count) {
     std::string csv;
-    for (char c : MemoryRecords(count)) {
+    for (char c : SimulatedMemory(count)) {
       if (c != '\n') csv += c;
     }
     return csv;
@@ -101,7 +101,7 @@ TEST_F(BulkRead, DownloadsTheWholeMemoryIntoTheCsvFile) {
     ASSERT_TRUE(fs::exists(dir.path() / "memory.csv"));
     EXPECT_EQ(dir.Read("memory.csv").size(), c.bytes);
     EXPECT_EQ(dir.Read("memory.csv"), ExpectedCsv(c.records));
-    EXPECT_EQ(app.m_memoryRecords.GetSize(), c.records);
+    EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), c.records);
     EXPECT_EQ(fw::WaitCursorDepth(), 0);
     Stop();
     fs::remove(dir.path() / "memory.csv");
@@ -145,12 +145,12 @@ TEST_F(BulkRead, KeepsTheWholeRecordsEndingInCrLfOfTheReply) {
 TEST_F(BulkRead, ASecondDownloadReplacesTheRecordsAndAnExistingFile) {
   ConnectWith(5);
   Press(Path("memory.csv"));
-  ASSERT_EQ(app.m_memoryRecords.GetSize(), 5);
+  ASSERT_EQ(static_cast<int>(app.m_memoryRecords.size()), 5);
   Stop();
   ConnectWith(2);
   Press(Path("memory.csv"));
   EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_EQ(app.m_memoryRecords.GetSize(), 2);
+  EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), 2);
   EXPECT_EQ(dir.Read("memory.csv"), ExpectedCsv(2));
   EXPECT_EQ(dir.Read("memory.csv").size(), 78u);
 }
@@ -162,7 +162,7 @@ TEST_F(BulkRead, CancellingTheFileDialogSendsNothing) {
   EXPECT_EQ(CountSent(kQueryO), 0);
   EXPECT_TRUE(Frames().empty());
   EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_EQ(app.m_memoryRecords.GetSize(), 0);
+  EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), 0);
 }
 
 TEST_F(BulkRead, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
@@ -177,7 +177,7 @@ TEST_F(BulkRead, AFileThatCannotBeWrittenIsReportedAndLeftAsItWas) {
     Press(Path(target));
     EXPECT_EQ(CountSent(kQueryO), 1);
     ExpectBox(kWriteFailed);
-    EXPECT_EQ(app.m_memoryRecords.GetSize(), 2);
+    EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), 2);
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
     EXPECT_EQ(dir.Read("locked.csv"), "kept");
@@ -212,11 +212,11 @@ TEST_F(BulkRead, AFailedDownloadIsReportedAndLeavesTheFileAlone) {
 TEST_F(BulkRead, AnUnansweredDownloadKeepsTheEarlierRecords) {
   ConnectWith(3, {"--ignore", "O"}, "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=1\r\n");
   dir.Write("memory.csv", "earlier download\r");
-  app.m_memoryRecords.SetSize(4);
+  app.m_memoryRecords.resize(4);
   Press(Path("memory.csv"));   // waits TimeOut x 180 = 18 s
   ExpectBox(kReadFailed);
   EXPECT_EQ(CountSent(kQueryO), 1);
-  EXPECT_EQ(app.m_memoryRecords.GetSize(), 4);
+  EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), 4);
   EXPECT_EQ(dir.Read("memory.csv"), "earlier download\r");
 }
 
@@ -227,7 +227,7 @@ TEST_F(BulkRead, The511RecordsAt9600BitPerSecondWithTheDefaultTimeOut) {
   EXPECT_TRUE(boxes.boxes.empty());
   EXPECT_EQ(Frames(), std::vector<std::string>{Hex(kQueryO)});
   EXPECT_EQ(dir.Read("memory.csv"), ExpectedCsv(511));
-  EXPECT_EQ(app.m_memoryRecords.GetSize(), 511);
+  EXPECT_EQ(static_cast<int>(app.m_memoryRecords.size()), 511);
 }
 
 }  // namespace

@@ -198,7 +198,7 @@ TEST_F(Connection, MeasurementAndMaintenanceValuesReachTheirControls) {
       {user2.m_staticGlobeTemp, "30.2"},    {maker1.m_staticRtTavoIndoor, "25.3"},
       {maker1.m_staticRtTavoOutdoor, "26.1"}, {maker1.m_staticRtAirTemp, "28.4"},
       {maker1.m_staticRtHumidity, "65.0"},  {maker1.m_staticRtRelTemp, "27.9"},
-      {maker1.m_staticRtRadiantTemp, "30.2"}, {maker1.m_staticPaBattery, "3.25"},
+      {maker1.m_staticRtGlobeTemp, "30.2"}, {maker1.m_staticPaBattery, "3.25"},
       {maker1.m_staticPaAirTemp, "28.40"},  {maker1.m_staticPaRadiantTemp, "30.15"},
       {maker1.m_staticPaGlobe150, "1.11"},  {maker1.m_staticPaHumidityRaw, "65.30"},
       {maker1.m_staticPaHumidityCal, "65.00"}, {maker1.m_staticCalibRhB, "1.50"},

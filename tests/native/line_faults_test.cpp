@@ -39,7 +39,7 @@ constexpr long kAtOnceMemoryMs = 50 * 180 / 2;
 // The CSV file of the simulator's first `count` records: each CR LF becomes CR.
 std::string CsvOf(int count) {
   std::string csv;
-  for (char c : MemoryRecords(count))
+  for (char c : SimulatedMemory(count))
     if (c != '\n') csv += c;
   return csv;
 }
@@ -76,11 +76,11 @@ public:
     dlg->m_snapshot["alarm_mode"].item = 2;
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("00420");
     dlg->m_dlgUser1.m_editMemInterval.SetWindowText("015");
-    app.m_memoryRecords.RemoveAll();
+    app.m_memoryRecords.clear();
     for (char c : {'a', 'b', 'c'}) {
       COutputData record{};
       record.data[0] = c;
-      app.m_memoryRecords.Add(record);
+      app.m_memoryRecords.push_back(record);
     }
     dir.Write("memory.csv", kEarlierCsv);
   }
@@ -91,7 +91,7 @@ public:
     EXPECT_EQ(dlg->m_snapshot["alarm_mode"].item, 2);
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "00420");
     EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "015");
-    ASSERT_EQ(app.m_memoryRecords.GetSize(), 3);
+    ASSERT_EQ(app.m_memoryRecords.size(), 3u);
     EXPECT_EQ(app.m_memoryRecords[2].data[0], 'c');
     EXPECT_EQ(dir.Read("memory.csv"), kEarlierCsv);
   }
@@ -276,7 +276,7 @@ TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
 // 512 records do not fit the reply buffer; a byte slipped in before the first
 // record leaves not one whole: the download fails and the earlier records and file stay.
 TEST(LineFaults, AMemoryWithNoRecordToTakeFailsTheDownload) {
-  for (const std::string& memory : {"O" + MemoryRecords(512), "O#" + MemoryRecords(3)}) {
+  for (const std::string& memory : {"O" + SimulatedMemory(512), "O#" + SimulatedMemory(3)}) {
     SCOPED_TRACE(memory.size());
     Bench run;
     run.ConnectTo({"--reply", memory}, kMemoryIni);

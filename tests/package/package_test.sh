@@ -1,56 +1,81 @@
 #!/usr/bin/env bash
-# The release package: scripts/package.sh run twice (each from its own export
-# of HEAD, at another path) gives the same zip; the zip holds exactly the
-# expected files, with ordinary permissions and the commit's time in Japan, and
-# their sums match SHA256SUMS; both programs carry the version; the guide has a
-# section for every tavo-cli command; unpacked, TAVO.exe starts and connects
-# to the instrument simulator under Wine with the folder's own files, and
-# tavo-cli.exe identifies the instrument and takes the sample settings file.
-# Usage: package_test.sh SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
+# The release package, in two steps (two CTest tests: the first builds, the
+# second runs under Wine while no other test shows a window).
+# build: scripts/package.sh gives the same zip from two independent builds of
+# HEAD, each from clean at its own path: one from its own export, the other the
+# win32 preset's build of this checkout when that is HEAD and up to date
+# (otherwise a second export); the zip holds exactly the expected files, with
+# ordinary permissions and the commit's time in Japan, and their sums match
+# SHA256SUMS; both programs carry the version. The zip stays unpacked in DIR.
+# run: unpacked, TAVO.exe starts and connects to the instrument simulator under
+# Wine with the folder's own files, tavo-cli.exe identifies the instrument and
+# takes the sample settings file, and the guide has a section for every
+# tavo-cli command.
+# Usage: package_test.sh build DIR WIN32_BUILD_DIR
+#        package_test.sh run DIR SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
 set -euo pipefail
-sim=$(realpath -m "$1") driver=$(realpath "$2") ids=$(realpath "$3")
+step=$1 work=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
-[ -x "$sim" ] || { echo "no native simulator at $sim: build the native preset first" >&2; exit 77; }
-work=$(mktemp -d)
-sim_pid=
-trap 'kill $sim_pid 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-
 version=$(sed -n 's/^#define TAVO_VERSION_TEXT "\(.*\)"$/\1/p' "$root/src/res/version.h")
 name=TAVO-$version
-for run in a b; do
-  TAVO_DIST_DIR="$work/$run" "$root/scripts/package.sh" --no-deps > /dev/null
-done
-zip_a=$work/a/$name-win32.zip zip_b=$work/b/$name-win32.zip
-[ -f "$zip_a" ] || fail "no $name-win32.zip"
-cmp -s "$zip_a" "$zip_b" || fail "two builds of the same commit differ"
+app=$work/unpacked/$name
 
-# Each entry: its name, its Unix mode and its time (to the minute: a zip keeps even seconds), which is
-# the commit's in Japan (UTC+9, no summer time).
-expected=$(TZ=JST-9 date -d @"$(git -C "$root" log -1 --format=%ct HEAD)" '+%Y-%m-%d %H:%M')
-expected=$(for entry in / /SETTING.ini /SHA256SUMS /TAVO.exe /TAVO.ini /guide-ja.html /nightly.bat /settings-sample.txt \
-                        /tavo-cli.exe; do
-  case $entry in /) mode=40755 ;; *.exe) mode=100755 ;; *) mode=100644 ;; esac
-  echo "$name$entry $mode $expected"
-done)
-listed=$(python3 -c '
+if [ "$step" = build ]; then
+  win32=$(realpath "$3")
+  rm -rf "$work"
+  mkdir -p "$work"
+  TAVO_DIST_DIR="$work/a" "$root/scripts/package.sh" --no-deps > /dev/null
+  # The preset's build serves as the second one when it is of exactly HEAD (nothing
+  # changed or added in the checkout) and stripped as the package's; brought up to
+  # date first (after the test command's own build, there is nothing to do).
+  if [ -z "$(git -C "$root" status --porcelain)" ] &&
+     grep -qx 'CMAKE_EXE_LINKER_FLAGS_RELEASE:STRING=-s' "$win32/CMakeCache.txt" &&
+     cmake --build "$win32" --target TAVO tavo-cli > "$work/preset-build.log"; then
+    echo "second build: the win32 preset's, in $win32"
+    TAVO_PACKAGE_PROGRAMS="$win32/src" TAVO_DIST_DIR="$work/b" "$root/scripts/package.sh" --no-deps > /dev/null
+  else
+    echo "second build: another export of HEAD (the checkout differs from HEAD, or the win32 preset's build is not stripped)"
+    TAVO_DIST_DIR="$work/b" "$root/scripts/package.sh" --no-deps > /dev/null
+  fi
+  zip_a=$work/a/$name-win32.zip zip_b=$work/b/$name-win32.zip
+  [ -f "$zip_a" ] || fail "no $name-win32.zip"
+  cmp -s "$zip_a" "$zip_b" || fail "two builds of the same commit differ"
+
+  # Each entry: its name, its Unix mode and its time (to the minute: a zip keeps even seconds), which is
+  # the commit's in Japan (UTC+9, no summer time).
+  expected=$(TZ=JST-9 date -d @"$(git -C "$root" log -1 --format=%ct HEAD)" '+%Y-%m-%d %H:%M')
+  expected=$(for entry in / /SETTING.ini /SHA256SUMS /TAVO.exe /TAVO.ini /guide-ja.html /nightly.bat /settings-sample.txt \
+                          /tavo-cli.exe; do
+    case $entry in /) mode=40755 ;; *.exe) mode=100755 ;; *) mode=100644 ;; esac
+    echo "$name$entry $mode $expected"
+  done)
+  listed=$(python3 -c '
 import sys, zipfile
 for i in zipfile.ZipFile(sys.argv[1]).infolist():
     print(i.filename, oct(i.external_attr >> 16)[2:], "%04d-%02d-%02d %02d:%02d" % i.date_time[:5])' "$zip_a")
-[ "$listed" = "$expected" ] || fail "the zip holds:"$'\n'"$listed"$'\n'"expected:"$'\n'"$expected"
-mkdir "$work/unpacked"
-(cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && cd "$name" && sha256sum --quiet -c SHA256SUMS) ||
-  fail "the sums do not match"
-app=$work/unpacked/$name
-grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
-! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
-for program in TAVO.exe tavo-cli.exe; do
-  shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
-  [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
-done
+  [ "$listed" = "$expected" ] || fail "the zip holds:"$'\n'"$listed"$'\n'"expected:"$'\n'"$expected"
+  mkdir "$work/unpacked"
+  (cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && cd "$name" && sha256sum --quiet -c SHA256SUMS) ||
+    fail "the sums do not match"
+  grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
+  ! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
+  for program in TAVO.exe tavo-cli.exe; do
+    shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
+    [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
+  done
+  echo "the package $name-win32.zip builds the same twice and holds its files"
+  exit 0
+fi
 
+[ "$step" = run ] || { echo "package_test.sh: no step $step" >&2; exit 2; }
+sim=$(realpath -m "$3") driver=$(realpath "$4") ids=$(realpath "$5")
+[ -x "$sim" ] || { echo "no native simulator at $sim: build the native preset first" >&2; exit 77; }
+[ -d "$app" ] || fail "no unpacked package in $app: release_package_build makes it"
+sim_pid=
+trap 'kill $sim_pid 2>/dev/null || true; wait 2>/dev/null || true' EXIT
 # The unpacked programs under Wine, against the simulator listed as COM7.
 E2E_APP_DIR=$app "$root/tests/e2e/run_scenario.sh" "$app/TAVO.exe" "$driver" "$sim" "$here/start_and_connect.txt" "$ids" ||
   fail "TAVO.exe from the unpacked folder did not start and connect"
@@ -71,4 +96,4 @@ commands=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" --help | t
 for command in $commands; do
   grep -q "id=\"cli-$command\"" "$app/guide-ja.html" || fail "the guide has no section on tavo-cli $command"
 done
-echo "the package $name-win32.zip builds the same twice, holds its files and runs"
+echo "the package $name-win32.zip runs unpacked"

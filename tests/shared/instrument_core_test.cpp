@@ -10,7 +10,9 @@
 
 #include "instrument/catalogue.h"
 #include "instrument/identity.h"
+#include "instrument/readings.h"
 #include "instrument/setting_codec.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -170,6 +172,36 @@ TEST(InstrumentCore, DamagedAndShortReplies) {
       if (setting.kind == inst::Kind::Number) values[setting].text = "before";
     EXPECT_EQ(inst::TakeReply(c.reply[0], reply, values), c.taken);
     for (const auto& shown : c.shown) EXPECT_EQ(Shown(values, shown.first), shown.second) << shown.first;
+  }
+}
+
+// The readings each page shows of a reply, in their order; a control byte
+// where one is read gives none.
+TEST(InstrumentCore, Readings) {
+  const std::string measured = "D01+25.3,  02+26.1,  03-28.4,  04+65.0,  05+27.9,  06 30.2";
+  struct Case {
+    int page;
+    std::string reply;   // letter, then payload
+    int zeroAt;          // frame position (STX 0) given a zero byte; -1 none
+    std::vector<std::string> texts;   // empty: none taken
+  };
+  const Case cases[] = {
+      {IDD_USER2, measured, -1, {"25.3", "26.1", "-28.4", "65.0", "30.2"}},
+      {IDD_MAKER1, measured, -1, {"25.3", "26.1", "-28.4", "65.0", "27.9", "30.2"}},
+      {IDD_MAKER1, measured, 46, {}},   // in the field user page 2 does not show
+      {IDD_USER2, measured, 46, {"25.3", "26.1", "-28.4", "65.0", "30.2"}},
+      {IDD_MAKER1, "Ga+00001.50, b-00000.75", -1, {"1.50", "-0.75"}},
+      {IDD_MAKER1, "Pa+00003.25, b+00028.40", -1, {"3.25", "28.40", "", "", "", ""}},   // a shorter reply
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply + " " + std::to_string(c.zeroAt));
+    std::string frame = "\x02" + c.reply;
+    if (c.zeroAt >= 0) frame[static_cast<size_t>(c.zeroAt)] = '\0';
+    const ReplyReader reply(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()),
+                            c.reply[0]);
+    std::vector<std::string> texts;
+    EXPECT_EQ(inst::TakeReadings(reply, c.page, c.reply[0], texts), !c.texts.empty());
+    EXPECT_EQ(texts, c.texts);
   }
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/memory_format.h"
+#include "instrument/memory_format.h"
 
 namespace {
 
@@ -58,8 +58,8 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
     SCOPED_TRACE(c.name);
     MemoryRecords records;
     EXPECT_EQ(Split(c.reply, records), c.whole);
-    ASSERT_EQ(records.GetSize(), static_cast<int>(c.texts.size()));
-    for (int i = 0; i < records.GetSize(); ++i) EXPECT_EQ(Bytes(records[i]), Kept(c.texts[static_cast<size_t>(i)]));
+    ASSERT_EQ(static_cast<int>(records.size()), static_cast<int>(c.texts.size()));
+    for (size_t i = 0; i < records.size(); ++i) EXPECT_EQ(Bytes(records[i]), Kept(c.texts[i]));
   }
 }
 
@@ -69,7 +69,7 @@ TEST(MemoryFormat, The511RecordsOfAFullReplyBufferAreAllKept) {
   ASSERT_EQ(Reply(payload).size(), 20442u);
   MemoryRecords records;
   Split(Reply(payload), records);
-  ASSERT_EQ(records.GetSize(), 511);
+  ASSERT_EQ(static_cast<int>(records.size()), 511);
   EXPECT_EQ(Bytes(records[0]), Kept(Text(0)));
   EXPECT_EQ(Bytes(records[510]), Kept(Text(510)));
 }
@@ -78,10 +78,10 @@ TEST(MemoryFormat, ASecondSplitReplacesTheRecordsOfTheFirst) {
   MemoryRecords records;
   Split(Reply(Text(0) + "\r\n" + Text(1) + "\r\n"), records);
   Split(Reply(Text(7) + "\r\n"), records);
-  ASSERT_EQ(records.GetSize(), 1);
+  ASSERT_EQ(static_cast<int>(records.size()), 1);
   EXPECT_EQ(Bytes(records[0]), Kept(Text(7)));
   Split(Reply(""), records);
-  EXPECT_EQ(records.GetSize(), 0);
+  EXPECT_EQ(static_cast<int>(records.size()), 0);
 }
 
 TEST(MemoryFormat, CsvIsEachTextFollowedByCr) {
@@ -106,7 +106,7 @@ TEST(MemoryFormat, CsvIsEachTextFollowedByCr) {
     for (const std::string& record : c.records) payload += record;
     MemoryRecords records;
     Split(Reply(payload), records);
-    ASSERT_EQ(records.GetSize(), static_cast<int>(c.records.size()));
+    ASSERT_EQ(static_cast<int>(records.size()), static_cast<int>(c.records.size()));
     EXPECT_EQ(MemoryCsvText(records), c.csv);
   }
   EXPECT_EQ(MemoryCsvText(MemoryRecords()).size(), 0u);

@@ -166,7 +166,7 @@ bool MeasureDownload(Measurement& result, std::string& error) {
   const double wall = session.Press(1, IDC_BUTTON_SET);
   fw::SetSaveAsHandler(nullptr);
   if (!NoBoxes(session, error)) return false;
-  if (session.app.m_memoryRecords.GetSize() != kMemoryRecords) {
+  if (static_cast<int>(session.app.m_memoryRecords.size()) != kMemoryRecords) {
     error = "the download did not keep 511 records";
     return false;
   }

@@ -90,7 +90,7 @@ private:
 bool WriteRecords(const std::string& path, int count) {
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
-  const std::string records = MemoryRecords(count);
+  const std::string records = SimulatedMemory(count);
   bool written = std::fwrite(records.data(), 1, records.size(), file) == records.size();
   return std::fclose(file) == 0 && written;
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-std::string MemoryRecords(int count) {
+std::string SimulatedMemory(int count) {
   std::string out;
   for (int i = 0; i < count; ++i) {
     int minutes = i * 10;

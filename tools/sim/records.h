@@ -3,4 +3,4 @@
 #include <string>
 
 // `count` records at ten-minute steps, the newest at the end: "2024/05/31 09:00,+25.3,+26.1,+28.4,065".
-std::string MemoryRecords(int count);
+std::string SimulatedMemory(int count);

@@ -84,7 +84,7 @@ bool QueryPayload(const InstrumentState& s, char letter, const std::string& para
       if (parameter.size() != 1 || parameter[0] < '0' || parameter[0] > '2') return false;
       payload = AdCountPayload(parameter[0]);
       return true;
-    case 'O': payload = MemoryRecords(s.records); return true;
+    case 'O': payload = SimulatedMemory(s.records); return true;
     case 'Q': payload = std::string(1, s.autoPowerOff); return true;
     case 'T': payload = ClockPayload(s.clockOffset); return true;
     case 'I': payload = s.interval; return true;

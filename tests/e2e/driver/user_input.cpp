@@ -20,9 +20,10 @@ void PostChars(HWND control, const std::wstring& text) {
 
 void PostPress(HWND button) {
   // Sent, not posted, so that the click is handled before any later message of
-  // the driver; the tool's handler may run on (a sequence, a message box).
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, 200, &ignored);
+  // the driver; without waiting for it, since the tool's handler may run on (a
+  // sequence, a message box). Not with a time limit either: Wine drops a sent
+  // message that the busy tool has not taken when the limit runs out.
+  SendNotifyMessageW(button, BM_CLICK, 0, 0);
 }
 
 bool ChooseListItem(HWND combo, const std::wstring& text) {

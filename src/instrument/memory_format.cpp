@@ -1,4 +1,4 @@
-#include "commands/memory_format.h"
+#include "instrument/memory_format.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +26,7 @@ COutputData KeptRecord(const std::uint8_t* bytes) {
 }  // namespace
 
 bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& records) {
-  records.RemoveAll();
+  records.clear();
   if (!reply || length < kFirstRecordPosition) return false;
   const int count = (length - kFirstRecordPosition) / kMemoryRecordSize;
   // The instrument may close its frame with one ETX before the EOT: no damage.
@@ -34,7 +34,7 @@ bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& re
   bool whole = left == 0 || (left == 1 && reply[length - 1] == kEtx);
   for (int i = 0; i < count; ++i) {
     const std::uint8_t* bytes = reply + kFirstRecordPosition + kMemoryRecordSize * i;
-    if (IsWholeRecord(bytes)) records.Add(KeptRecord(bytes));
+    if (IsWholeRecord(bytes)) records.push_back(KeptRecord(bytes));
     else whole = false;
   }
   return whole;
@@ -42,9 +42,9 @@ bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& re
 
 std::string MemoryCsvText(const MemoryRecords& records) {
   std::string text;
-  text.reserve(static_cast<size_t>(records.GetSize()) * (kMemoryTextSize + 1));
-  for (int i = 0; i < records.GetSize(); ++i) {
-    const char* data = records[i].data;
+  text.reserve(records.size() * (kMemoryTextSize + 1));
+  for (const COutputData& record : records) {
+    const char* data = record.data;
     text.append(data, std::find(data, data + kMemoryTextSize, '\0'));
     text += kCr;
   }

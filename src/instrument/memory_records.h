@@ -2,7 +2,10 @@
 // with the final LF replaced by a zero byte (38 text characters, CR, zero),
 // then two zero bytes.
 #pragma once
+#include <vector>
 
 struct COutputData {
   char data[42];
 };
+
+using MemoryRecords = std::vector<COutputData>;

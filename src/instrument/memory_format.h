@@ -5,10 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/memory_records.h"
-#include "framework/carray.h"
-
-using MemoryRecords = CArray<COutputData, COutputData>;
+#include "instrument/memory_records.h"
 
 constexpr int kMemoryRecordSize = 40;   // 38 text characters, CR, LF
 constexpr int kMemoryTextSize = 38;

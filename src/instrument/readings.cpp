@@ -1,0 +1,29 @@
+#include "instrument/readings.h"
+
+#include "instrument/setting_codec.h"
+#include "link/transactions.h"
+
+namespace inst {
+
+std::vector<const Reading*> PageReadings(int page, char letter) {
+  std::vector<const Reading*> readings;
+  for (const Reading& reading : Readings())
+    if (reading.page == page && reading.read.letter == letter) readings.push_back(&reading);
+  return readings;
+}
+
+bool TakeReadings(const ReplyReader& reply, int page, char letter, std::vector<std::string>& texts) {
+  if (!reply.Answered()) return false;
+  std::vector<std::string> taken;
+  for (const Reading* reading : PageReadings(page, letter)) taken.push_back(FieldText(reading->read, reply));
+  if (reply.Damaged()) return false;
+  texts = taken;
+  return true;
+}
+
+int QueryReadings(CSerial& link, const std::string& frame, char letter, int page, std::vector<std::string>& texts) {
+  if (RunQuery(link, frame, letter) != QueryOutcome::Replied) return 0;
+  return TakeReadings(ReplyReader(link, letter), page, letter, texts) ? 1 : 0;
+}
+
+}  // namespace inst
