@@ -5,6 +5,7 @@
 
 #include "app/tavo_app.h"
 #include "commands/identification.h"
+#include "config/comm_settings.h"
 #include "config/ini_file.h"
 #include "log/start_log.h"
 #include "pages/key_filter.h"
@@ -61,7 +62,7 @@ bool CTAVODlg::OnInitDialog() {
   CreatePages();
   OnSelchangeTab();
   StartLog();
-  ReadCommSettings(TheApp().m_iniFile);
+  ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
   m_pSerial = nullptr;
   m_bConnected = 0;

@@ -10,6 +10,7 @@
 #include "cli/apply_check.h"
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
-#include "cli/several_ports.h"
 #include "cli/setting_keys.h"
-#include "cli/settings_file.h"
+#include "cli/several_ports.h"
 #include "commands/power_clock.h"
 #include "link/frames.h"
 #include "platform/clock.h"
@@ -35,7 +35,7 @@ const int kPausesBeforeClock = 2;
 // How long after the write sequence starts the clock frame's last byte
 // reaches the instrument, in ms: the pauses before it, each byte's time on
 // the line and the pause after each byte but the last.
-long long ClockFrameLeadMs(const CIniFile& line) {
+long long ClockFrameLeadMs(const CommSettings& line) {
   const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
   const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
   const long long bytes = static_cast<long long>(ClockFrame("000000000000").size());
@@ -51,7 +51,7 @@ const long long kArrivalAfterSecondMs = 100;
 // This computer's time, in whole seconds, when a clock frame sent now
 // arrives: waits until sending makes it arrive just after a whole second, so
 // the instrument starts that second with the computer.
-fw::DateTime ClockAtArrival(const CIniFile& line) {
+fw::DateTime ClockAtArrival(const CommSettings& line) {
   const long long lead = ClockFrameLeadMs(line);
   const plat::LocalTime now = plat::GetLocalTime();
   const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
@@ -64,7 +64,7 @@ void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
   dlg.m_dlgUser1.m_timeClock.SetTime(value);
 }
 
-ExitStatus ShowClock(Session& session, bool json) {
+ExitStatus PrintInstrumentClock(Session& session, bool json) {
   CTAVODlg& dlg = session.Dialog();
   if (!GetClock(dlg)) {
     PrintError("時計取得要求: 時計の取得に失敗しました。");
@@ -105,7 +105,7 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
     session.Dialog().PauseBetweenCommands();
   }
-  return ShowClock(session, args.Has("--json"));
+  return PrintInstrumentClock(session, args.Has("--json"));
 }
 
 }  // namespace

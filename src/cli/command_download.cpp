@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/session.h"
-#include "cli/settings_file.h"
 #include "cli/several_ports.h"
 #include "instrument/memory_download.h"
 #include "instrument/memory_format.h"

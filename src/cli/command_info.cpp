@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/monitor_csv.h"
 #include "cli/output.h"
 #include "cli/output_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
-#include "cli/settings_file.h"
 #include "commands/measurement.h"
 #include "platform/clock.h"
 #include "platform/console.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
-#include "cli/settings_file.h"
 #include "platform/comports.h"
 #include "platform/console.h"
 

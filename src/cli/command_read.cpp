@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"

@@ -5,7 +5,7 @@
 
 #include "cli/cli_port.h"
 #include "cli/output.h"
-#include "config/ini_file.h"
+#include "config/comm_settings.h"
 #include "framework/headless/driver.h"
 #include "platform/clock.h"
 #include "platform/console.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <thread>
 
+#include "cli/json_lines.h"
 #include "cli/session.h"
-#include "cli/settings_file.h"
 #include "platform/console.h"
 
 namespace {

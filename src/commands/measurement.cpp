@@ -13,10 +13,10 @@
 namespace {
 
 // Sends `frame` and shows `page`'s readings of the reply of `letter`.
-int ShowReadings(CCommandContext& dlg, CPageDialog& page, const std::string& frame, char letter) {
+int ShowReadings(CCommandContext& context, CPageDialog& page, const std::string& frame, char letter) {
   const int pageId = page.GetTemplateId();
   std::vector<std::string> texts;
-  if (!dlg.m_pSerial || !inst::QueryReadings(*dlg.m_pSerial, frame, letter, pageId, texts)) return 0;
+  if (!context.m_pSerial || !inst::QueryReadings(*context.m_pSerial, frame, letter, pageId, texts)) return 0;
   const std::vector<const inst::Reading*> readings = inst::PageReadings(pageId, letter);
   for (size_t i = 0; i < readings.size(); ++i) {
     CWnd control;
@@ -28,14 +28,14 @@ int ShowReadings(CCommandContext& dlg, CPageDialog& page, const std::string& fra
 
 }  // namespace
 
-int GetMeasurementData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgUser2, QueryFrame('D'), 'D'); }
-int GetRealtimeData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('D'), 'D'); }
-int GetPreampData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('P'), 'P'); }
-int GetHumidityCalibration(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('G'), 'G'); }
+int GetMeasurementData(CCommandContext& context) { return ShowReadings(context, context.m_dlgUser2, QueryFrame('D'), 'D'); }
+int GetRealtimeData(CCommandContext& context) { return ShowReadings(context, context.m_dlgMaker1, QueryFrame('D'), 'D'); }
+int GetPreampData(CCommandContext& context) { return ShowReadings(context, context.m_dlgMaker1, QueryFrame('P'), 'P'); }
+int GetHumidityCalibration(CCommandContext& context) { return ShowReadings(context, context.m_dlgMaker1, QueryFrame('G'), 'G'); }
 
 // 'V' with the channel digit of the chosen item; no channel, nothing to ask.
-int GetAdCounts(CCommandContext& dlg) {
+int GetAdCounts(CCommandContext& context) {
   char channel;
-  if (!SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
-  return ShowReadings(dlg, dlg.m_dlgMaker2, AdCountQueryFrame(channel), 'V');
+  if (!SelectionDigit(context.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
+  return ShowReadings(context, context.m_dlgMaker2, AdCountQueryFrame(channel), 'V');
 }

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "config/ini_file.h"
+#include "config/comm_settings.h"
 #include "support/message_boxes.h"
 
 TEST(CommSettings, AVanishedCurrentDirectoryIsReported) {
@@ -18,7 +18,7 @@ TEST(CommSettings, AVanishedCurrentDirectoryIsReported) {
   fs::remove(gone);
 
   MessageBoxRecorder boxes;
-  CIniFile ini;
+  CommSettings ini;
   ini.BaudRate = 1234;
   int result = ReadCommSettings(ini);
   fs::current_path(previous);
