@@ -51,7 +51,7 @@ public:
   void OnButtonRead();
   void ResetSettings();
 
-  // The read sequences of the four pages (Read button).
+  // The read sequences of the four pages (Read button), run by the core.
   int ReadUser1Page();
   int ReadUser2Page();
   int ReadMaker1Page();
@@ -112,7 +112,7 @@ private:
   inst::Instrument Instrument();
   // Runs a sequence of the core, telling the user in message boxes; the
   // snapshot takes what it leaves.
-  int RunSequence(int (*sequence)(inst::Instrument&, inst::Reporter&));
+  int RunSequence(const std::function<int(inst::Instrument&, inst::Reporter&)>& sequence);
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();

@@ -7,15 +7,6 @@
 #include "link/transactions.h"
 #include "pages/setting_binding.h"
 
-int QuerySetting(CCommandContext& context, char letter, const ShowReply& show) {
-  if (!context.m_pSerial) return 0;
-  QueryOutcome outcome = RunQuery(*context.m_pSerial, QueryFrame(letter), letter);
-  if (outcome != QueryOutcome::Replied) return 0;
-  const ReplyReader reply(*context.m_pSerial, letter);
-  const bool shown = reply.Answered() && show(reply);
-  return shown ? 1 : 0;
-}
-
 int QuerySettings(CCommandContext& context, char letter) {
   inst::InstrumentSettings values;
   if (!context.m_pSerial || !inst::QueryInto(*context.m_pSerial, letter, values)) return 0;

@@ -2,22 +2,13 @@
 // into values and shown in the pages, and the setting frame of a group built
 // from the pages' values and sent without waiting.
 #pragma once
-#include <functional>
 #include <string>
 
 #include "instrument/catalogue.h"
 #include "instrument/instrument_settings.h"
-#include "instrument/reply_reader.h"
 
 class CCommandContext;
 class CPageDialog;
-
-// Shows a reply in the controls; false when the reply cannot be shown.
-using ShowReply = std::function<bool(const ReplyReader& reply)>;
-
-// Runs the query of `letter` and, when a reply came, shows it. 1 when the
-// query succeeded and the reply was shown, 0 otherwise.
-int QuerySetting(CCommandContext& context, char letter, const ShowReply& show);
 
 // Runs the query of `letter` and shows the settings its reply holds, each in
 // its control (see the catalogue).
