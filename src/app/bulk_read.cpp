@@ -8,7 +8,7 @@
 
 namespace {
 
-const char kCaption[] = "一括読出";
+const char* const kCaption = inst::kDownloadCaption;
 
 fw::SaveAsRequest CsvFileRequest() {
   fw::SaveAsRequest request;
@@ -30,7 +30,7 @@ void CTAVODlg::BulkReadMemory() {
   RedrawNow();
   bool whole = false;
   if (!m_pSerial || inst::DownloadMemory(*m_pSerial, MemoryRecordsStore(), whole) != 1) {
-    MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
+    MessageBox(inst::kDownloadFailed, kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }
   if (!inst::WriteMemoryCsv(MemoryRecordsStore(), path.c_str())) {

@@ -8,25 +8,27 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/several_ports.h"
-#include "commands/power_clock.h"
+#include "instrument/page_reads.h"
+#include "instrument/query.h"
+#include "instrument/setting_values.h"
 #include "link/frames.h"
 #include "platform/clock.h"
 
 namespace {
 
 // "now", or "YYYY-MM-DD hh:mm:ss" within the years the instrument keeps (2000-2099).
-bool ParseClock(const std::string& text, fw::DateTime& value) {
+bool ParseClock(const std::string& text, plat::LocalTime& value) {
   if (text == "now") {
     value = PcClock();
     return true;
   }
-  value = fw::DateTime{};
+  value = plat::LocalTime{};
   char end = 0;
   if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &value.year, &value.month, &value.day, &value.hour,
                   &value.minute, &value.second, &end) != 6) {
     return false;
   }
-  return fw::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
+  return plat::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
 }
 
 // The write sequence pauses before each group after the first; the clock is its third.
@@ -51,7 +53,7 @@ const long long kArrivalAfterSecondMs = 100;
 // This computer's time, in whole seconds, when a clock frame sent now
 // arrives: waits until sending makes it arrive just after a whole second, so
 // the instrument starts that second with the computer.
-fw::DateTime ClockAtArrival(const CommSettings& line) {
+plat::LocalTime ClockAtArrival(const CommSettings& line) {
   const long long lead = ClockFrameLeadMs(line);
   const plat::LocalTime now = plat::GetLocalTime();
   const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
@@ -59,20 +61,25 @@ fw::DateTime ClockAtArrival(const CommSettings& line) {
   return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
 }
 
-void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
-  dlg.m_dlgUser1.m_dateClock.SetTime(value);
-  dlg.m_dlgUser1.m_timeClock.SetTime(value);
+// The clock to be sent, as the user sets user page 1's pickers; one the
+// instrument cannot take (a year outside 2000-2099) fails its group.
+void SetInstrumentClock(inst::InstrumentSettings& values, const plat::LocalTime& value) {
+  std::string digits;
+  values.clock = value;
+  values.clock.millisecond = 0;
+  values.hasClock = true;
+  values.clockSetByUser = true;
+  values["clock"].text = ClockDigits(value, digits) ? digits : "";
 }
 
 ExitStatus PrintInstrumentClock(Session& session, bool json) {
-  CTAVODlg& dlg = session.Dialog();
-  if (!GetClock(dlg)) {
-    PrintError("時計取得要求: 時計の取得に失敗しました。");
+  inst::InstrumentSettings& values = session.Instrument().values;
+  if (!inst::QueryInto(session.Link(), 'T', values)) {
+    PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
     return kExitInstrument;
   }
-  const fw::DateTime pc = PcClock();
-  fw::DateTime instrument;
-  InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
+  const plat::LocalTime pc = PcClock();
+  const plat::LocalTime instrument = values.clock;   // the query took a valid clock
   const long long drift = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(pc);
   const std::string clock = DateTimeText(instrument);
   if (json) {
@@ -87,23 +94,22 @@ ExitStatus PrintInstrumentClock(Session& session, bool json) {
 }
 
 ExitStatus ClockOn(const Arguments& args, const std::string& port) {
-  fw::DateTime wanted{};
+  plat::LocalTime wanted{};
   const bool set = args.Has("--set");
   ParseClock(args.Value("--set"), wanted);   // checked before
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (set) {
-    CTAVODlg& dlg = session.Dialog();
     // After the read every other setting equals what the instrument holds, so
     // the write sequence sends the clock alone.
-    const bool read = dlg.ReadUser1Page() != 0;
+    const bool read = session.ReadUser1Page() != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
-    dlg.PauseBetweenCommands();
+    session.PauseBetweenCommands();
     if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
-    SetPickers(dlg, wanted);
-    const bool written = dlg.WriteUser1Settings() != 0;
+    SetInstrumentClock(session.Instrument().values, wanted);
+    const bool written = session.WriteUser1Settings() != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
-    session.Dialog().PauseBetweenCommands();
+    session.PauseBetweenCommands();
   }
   return PrintInstrumentClock(session, args.Has("--json"));
 }
@@ -111,7 +117,7 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
 }  // namespace
 
 ExitStatus RunClock(const Arguments& args) {
-  fw::DateTime wanted{};
+  plat::LocalTime wanted{};
   if (args.Has("--set") && !ParseClock(args.Value("--set"), wanted)) {
     PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (2000-2099)");
     return kExitUsage;

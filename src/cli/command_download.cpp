@@ -61,7 +61,7 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
     }
   }
   if (read != 1) {
-    PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
+    PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadFailed);
     return kExitInstrument;
   }
   std::string text = MemoryCsvText(records);

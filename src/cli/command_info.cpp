@@ -12,10 +12,10 @@ namespace {
 ExitStatus InfoOn(const Arguments& args, const std::string& port) {
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port, true); status != kExitOk) return status;
-  CTAVODlg& dlg = session.Dialog();
-  const KeyValues values = {{"model", Shown(dlg.m_dlgUser2.m_staticModelName)},
-                            {"version", Shown(dlg.m_dlgUser2.m_staticVersion)},
-                            {"iot", dlg.m_bIoTUnit ? "true" : "false"}};
+  const inst::Instrument& instrument = session.Instrument();
+  const KeyValues values = {{"model", Unpadded(instrument.identity.model)},
+                            {"version", Unpadded(instrument.identity.version)},
+                            {"iot", instrument.iot ? "true" : "false"}};
   if (args.Has("--json")) {
     PrintOut(FormatJson(values, {"iot"}));
   } else {

@@ -26,11 +26,11 @@ KeyValues PortValues(const std::string& port, bool probe, const std::string& ini
   if (!probe) return values;
   Session session(iniFile);
   const ExitStatus status = session.Probe(port);
-  CTAVODlg& dlg = session.Dialog();
+  const inst::Identity& identity = session.Instrument().identity;
   const bool answered = status == kExitOk;
   values.push_back({"probe", answered ? "answered" : status == kExitPort ? "cannot be opened" : "no answer"});
-  values.push_back({"model", answered ? Shown(dlg.m_dlgUser2.m_staticModelName) : ""});
-  values.push_back({"version", answered ? Shown(dlg.m_dlgUser2.m_staticVersion) : ""});
+  values.push_back({"model", answered ? Unpadded(identity.model) : ""});
+  values.push_back({"version", answered ? Unpadded(identity.version) : ""});
   return values;
 }
 

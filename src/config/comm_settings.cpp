@@ -1,9 +1,9 @@
 #include "config/comm_settings.h"
 
+#include <atomic>
 #include <string>
 
 #include "config/ini_file.h"
-#include "framework/ui.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 
@@ -24,8 +24,14 @@ const CommKey kCommKeys[] = {
 };
 
 std::string g_commSettingsFile;   // empty: "TAVO.ini" in the current directory
+std::atomic<CommSettingsTeller> g_teller{nullptr};
 
 }  // namespace
+
+const char kCommSettingsFailure[] = "パラメータディレクトリの取得に失敗しました";
+const char kCommSettingsCaption[] = "TAVO";
+
+void SetCommSettingsTeller(CommSettingsTeller teller) { g_teller = teller; }
 
 void SetCommSettingsFile(const std::string& path) {
   if (g_commSettingsFile != path) g_commSettingsFile = path;   // threads that open links read it
@@ -34,10 +40,10 @@ void SetCommSettingsFile(const std::string& path) {
 int ReadCommSettings(CommSettings& settings) {
   std::string dir;
   if (!plat::GetCurrentDir(dir)) {
-    fw::MessageBoxNoOwner("パラメータディレクトリの取得に失敗しました", "TAVO", fw::kMbOk);
+    if (CommSettingsTeller teller = g_teller) teller(kCommSettingsFailure, kCommSettingsCaption);
     return -1;
   }
-  const std::string path = g_commSettingsFile.empty() ? JoinPath(dir, "TAVO.ini").str() : g_commSettingsFile;
+  const std::string path = g_commSettingsFile.empty() ? JoinPath(dir, "TAVO.ini") : g_commSettingsFile;
   for (const CommKey& key : kCommKeys) {
     settings.*key.field = plat::GetProfileInt("COMM", key.name, key.defaultValue, path);
   }

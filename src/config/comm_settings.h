@@ -16,8 +16,17 @@ struct CommSettings {
 
 // Fills every field from [COMM] of "TAVO.ini", with the default of each
 // missing key (and of a missing file). Returns 0, or -1 when the current
-// directory cannot be had: the user is told and `settings` is left unchanged.
+// directory cannot be had: the teller is told (kCommSettingsFailure) and
+// `settings` is left unchanged.
 int ReadCommSettings(CommSettings& settings);
+
+// What the user is told when the line settings cannot be read, and under what caption.
+extern const char kCommSettingsFailure[];
+extern const char kCommSettingsCaption[];
+// Who tells the user of that failure: each front end its own way (a message
+// box, a line). Nobody until one is set.
+using CommSettingsTeller = void (*)(const char* message, const char* caption);
+void SetCommSettingsTeller(CommSettingsTeller teller);
 // Makes ReadCommSettings read `path` (a full path) instead of "TAVO.ini" in
 // the current directory; an empty path restores that. For front ends that
 // name the file, such as the command line.

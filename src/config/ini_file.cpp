@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 
@@ -24,16 +25,15 @@ bool EndsWithSeparator(const std::string& path, char separator) {
 
 }  // namespace
 
-CString JoinPath(const CString& dir, const char* name) {
-  CString path = dir;
-  char separator = plat::PathSeparator();
-  if (!EndsWithSeparator(path.str(), separator)) path += separator;
-  path += name;
-  return path;
+std::string JoinPath(const std::string& dir, const char* name) {
+  std::string path = dir;
+  const char separator = plat::PathSeparator();
+  if (!EndsWithSeparator(path, separator)) path += separator;
+  return path + name;
 }
 
-LogSettings ReadLogSettings(const CString& currentDir) {
-  const std::string path = JoinPath(currentDir, "SETTING.ini").str();
+LogSettings ReadLogSettings(const std::string& currentDir) {
+  const std::string path = JoinPath(currentDir, "SETTING.ini");
   LogSettings settings;
   settings.logPath = plat::GetProfileString("TAVO", "LogPath", "", kLogPathChars + 1, path);
   int days = plat::GetProfileInt("TAVO", "LogDeleteDay", 10, path);

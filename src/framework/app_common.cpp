@@ -2,9 +2,7 @@
 #include "framework/app.h"
 
 namespace {
-// The application of this thread (a program has one; tavo-cli has one a
-// thread when it serves several instruments side by side).
-thread_local CWinApp* g_app = nullptr;
+CWinApp* g_app = nullptr;
 }
 
 CWinApp::CWinApp() { g_app = this; }

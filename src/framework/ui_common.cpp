@@ -7,7 +7,7 @@ namespace fw {
 namespace {
 std::function<int(const MessageBoxRecord&)> g_messageBoxHandler;
 std::function<bool(const SaveAsRequest&, std::string&)> g_saveAsHandler;
-thread_local int g_waitDepth = 0;
+int g_waitDepth = 0;
 
 int Show(const char* text, const char* caption, unsigned type, WindowHandle owner) {
   MessageBoxRecord box{text ? text : "", caption ? caption : "", type,

@@ -56,8 +56,7 @@ int QuerySettingsOf(Instrument& instrument, Reporter& reporter, char letter) {
 // One step of a page's read and what the user is told when it fails.
 struct ReadStep {
   std::function<int(Instrument&, Reporter&)> run;
-  const char* message;
-  const char* caption;
+  Message failure;
 };
 
 // Runs every step with a pause between two, telling each failure; the result of the last step.
@@ -67,27 +66,29 @@ int RunEveryStep(Instrument& instrument, Reporter& reporter, const std::vector<R
   for (size_t i = 0; i < steps.size(); ++i) {
     if (i > 0) reporter.Pause();
     result = steps[i].run(instrument, reporter);
-    if (!result) reporter.Tell(steps[i].message, steps[i].caption, Icon::Error);
+    if (!result) reporter.Tell(steps[i].failure.text, steps[i].failure.caption, Icon::Error);
   }
   return result;
 }
 
-ReadStep ReadingsStep(int page, char letter, const char* message, const char* caption) {
-  return {[page, letter](Instrument& i, Reporter& r) { return ReadPageReadings(i, r, page, letter); }, message,
-          caption};
+ReadStep ReadingsStep(int page, char letter, Message failure) {
+  return {[page, letter](Instrument& i, Reporter& r) { return ReadPageReadings(i, r, page, letter); }, failure};
 }
 
 // A maker page 1 setting: taken into the snapshot when answered.
-ReadStep SnapshotSetting(char letter, Group group, bool& taken, const char* message, const char* caption) {
+ReadStep SnapshotSetting(char letter, Group group, bool& taken, Message failure) {
   return {[letter, group, &taken](Instrument& i, Reporter& r) {
             taken = QuerySettingsOf(i, r, letter) != 0;
             if (taken) CopyGroup(group, i.values, i.snapshot);
             return taken ? 1 : 0;
           },
-          message, caption};
+          failure};
 }
 
 }  // namespace
+
+const Message kClockTextFailed = {"時計の取得に失敗しました。", "時計取得要求"};
+const Message kMeasurementFailed = {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"};
 
 int IdentifyInstrument(Instrument& instrument, Reporter& reporter) {
   Identity identity;
@@ -133,10 +134,10 @@ int ReadAdCounts(Instrument& instrument, Reporter& reporter, int channel) {
 
 int ReadUser2Page(Instrument& instrument, Reporter& reporter) {
   return RunEveryStep(instrument, reporter, {
-      {ReadAutoPowerOffText, "ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"},
-      {ReadClockText, "時計の取得に失敗しました。", "時計取得要求"},
-      {IdentifyInstrument, "Version Noの取得に送信に失敗しました。", "Version No取得要求"},
-      ReadingsStep(IDD_USER2, 'D', "測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"),
+      {ReadAutoPowerOffText, {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"}},
+      {ReadClockText, kClockTextFailed},
+      {IdentifyInstrument, {"Version Noの取得に送信に失敗しました。", "Version No取得要求"}},
+      ReadingsStep(IDD_USER2, 'D', kMeasurementFailed),
   });
 }
 
@@ -147,12 +148,12 @@ int ReadMaker1Page(Instrument& instrument, Reporter& reporter) {
   // the read ends, so that Set sends it only when the user changes it.
   bool limitTaken = false, modelTaken = false;
   const int result = RunEveryStep(instrument, reporter, {
-      ReadingsStep(IDD_MAKER1, 'D', "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"),
-      SnapshotSetting('L', Group::HumidityLimit, limitTaken, "相対湿度の上限値取得要求の送信に失敗しました。",
-                      "相対湿度の上限値取得要求"),
-      SnapshotSetting('M', Group::ModelCode, modelTaken, "機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"),
-      ReadingsStep(IDD_MAKER1, 'P', "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"),
-      ReadingsStep(IDD_MAKER1, 'G', "湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"),
+      ReadingsStep(IDD_MAKER1, 'D', {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"}),
+      SnapshotSetting('L', Group::HumidityLimit, limitTaken,
+                      {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"}),
+      SnapshotSetting('M', Group::ModelCode, modelTaken, {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"}),
+      ReadingsStep(IDD_MAKER1, 'P', {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"}),
+      ReadingsStep(IDD_MAKER1, 'G', {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}),
   });
   if (!limitTaken) CopyGroup(Group::HumidityLimit, instrument.values, instrument.snapshot);
   if (!modelTaken) CopyGroup(Group::ModelCode, instrument.values, instrument.snapshot);
@@ -163,7 +164,7 @@ int ReadMaker1Page(Instrument& instrument, Reporter& reporter) {
 int ReadMaker2Page(Instrument& instrument, Reporter& reporter, int channel) {
   return RunEveryStep(instrument, reporter,
                       {{[channel](Instrument& i, Reporter& r) { return ReadAdCounts(i, r, channel); },
-                        "A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}});
+                        {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}}});
 }
 
 Connection Connect(CSerial& link, const char* port, Instrument& instrument, Reporter& reporter, bool secondTry) {

@@ -11,6 +11,15 @@ class CSerial;
 
 namespace inst {
 
+// What the user is told when the clock or the measurement of user page 2 was
+// not read (the steps of its Read, and tavo-cli's clock and monitor).
+struct Message {
+  const char* text;
+  const char* caption;
+};
+extern const Message kClockTextFailed;
+extern const Message kMeasurementFailed;
+
 // One step each, over instrument.link: 1 when the reply came and was taken
 // into `instrument` (the reporter then told by Shown, or by Taken for
 // settings), 0 otherwise, `instrument` then as it was.

@@ -6,8 +6,15 @@
 
 #include <filesystem>
 
+#include <string>
+#include <vector>
+
 #include "config/comm_settings.h"
-#include "support/message_boxes.h"
+
+namespace {
+std::vector<std::string> g_told;
+void Record(const char* message, const char* caption) { g_told.push_back(std::string(caption) + ": " + message); }
+}  // namespace
 
 TEST(CommSettings, AVanishedCurrentDirectoryIsReported) {
   namespace fs = std::filesystem;
@@ -17,18 +24,16 @@ TEST(CommSettings, AVanishedCurrentDirectoryIsReported) {
   fs::current_path(gone);
   fs::remove(gone);
 
-  MessageBoxRecorder boxes;
+  g_told.clear();
+  SetCommSettingsTeller(&Record);
   CommSettings ini;
   ini.BaudRate = 1234;
   int result = ReadCommSettings(ini);
   fs::current_path(previous);
+  SetCommSettingsTeller(nullptr);
 
   EXPECT_EQ(result, -1);
   EXPECT_EQ(ini.BaudRate, 1234);
   EXPECT_EQ(ini.TimeOut, 0);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "パラメータディレクトリの取得に失敗しました");
-  EXPECT_EQ(boxes.boxes[0].caption, "TAVO");
-  EXPECT_EQ(boxes.boxes[0].type, fw::kMbOk);
-  EXPECT_EQ(boxes.boxes[0].ownerTemplate, 0);
+  EXPECT_EQ(g_told, std::vector<std::string>{"TAVO: パラメータディレクトリの取得に失敗しました"});
 }

@@ -108,7 +108,7 @@ TEST(LogSettings, ReadsClampsAndSwitches) {
     SCOPED_TRACE(c.name);
     TempCurrentDir dir;
     if (c.file) dir.Write("SETTING.ini", c.file);
-    LogSettings settings = ReadLogSettings(CString(dir.path().string()));
+    LogSettings settings = ReadLogSettings(dir.path().string());
     EXPECT_EQ(settings.logPath, c.logPath);
     EXPECT_EQ(settings.logDeleteDay, c.logDeleteDay);
     EXPECT_EQ(settings.logOutSwitch, c.logOutSwitch);
@@ -119,7 +119,7 @@ TEST(LogSettings, LogPathIsCutTo259Characters) {
   TempCurrentDir dir;
   std::string longPath(300, 'a');
   dir.Write("SETTING.ini", "[TAVO]\r\nLogPath=" + longPath + "\r\n");
-  EXPECT_EQ(ReadLogSettings(CString(dir.path().string())).logPath, std::string(259, 'a').c_str());
+  EXPECT_EQ(ReadLogSettings(dir.path().string()).logPath, std::string(259, 'a'));
 }
 
 TEST(IniPaths, JoinPathAddsOneSeparator) {

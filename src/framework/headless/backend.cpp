@@ -7,14 +7,11 @@
 namespace fw::backend {
 
 namespace {
-// Those of this thread's dialogs; made with the first, deleted when cleared
-// (a thread_local object's destructor does not run safely at a thread's end on MinGW).
-thread_local std::vector<MessageBoxRecord>* g_boxes = nullptr;
+std::vector<MessageBoxRecord> g_boxes;
 }
 
 int ShowMessageBox(const MessageBoxRecord& box, WindowHandle) {
-  if (!backend::g_boxes) backend::g_boxes = new std::vector<MessageBoxRecord>;
-  g_boxes->push_back(box);
+  g_boxes.push_back(box);
   return kIdOk;
 }
 
@@ -32,13 +29,6 @@ int OwnerTemplateOf(WindowHandle window) {
 }  // namespace fw::backend
 
 namespace fw::headless {
-const std::vector<MessageBoxRecord>& MessageBoxes() {
-  static const std::vector<MessageBoxRecord> kNone;
-  return backend::g_boxes ? *backend::g_boxes : kNone;
-}
-
-void ClearMessageBoxes() {
-  delete backend::g_boxes;
-  backend::g_boxes = nullptr;
-}
+const std::vector<MessageBoxRecord>& MessageBoxes() { return backend::g_boxes; }
+void ClearMessageBoxes() { backend::g_boxes.clear(); }
 }  // namespace fw::headless

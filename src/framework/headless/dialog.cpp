@@ -10,12 +10,7 @@
 
 namespace fw::headless {
 namespace {
-// Every dialog window, top-level or child, of this thread: tavo-cli serves
-// several instruments side by side, a main dialog on each thread. Made with
-// the thread's first dialog and deleted with its last, since a thread_local
-// object's destructor does not run safely at a thread's end on MinGW.
-using Dialogs = std::vector<std::unique_ptr<Window>>;
-thread_local Dialogs* g_dialogs = nullptr;
+std::vector<std::unique_ptr<Window>> g_dialogs;   // every dialog window, top-level or child
 std::function<void(CDialog&)> g_modalDriver;
 const fw::DialogTemplate* (*g_extraTemplates)(int) = nullptr;
 
@@ -91,8 +86,7 @@ bool CDialog::Create(int templateId, CWnd* parent) {
   w->dialog = this;
   for (const fw::ControlTemplate& c : t->controls) w->children.push_back(MakeControl(c, w.get(), templateId));
   m_hWnd = w.get();
-  if (!g_dialogs) g_dialogs = new Dialogs;
-  g_dialogs->push_back(std::move(w));
+  g_dialogs.push_back(std::move(w));
   m_ended = false;
   OnInitDialog();
   return true;
@@ -102,9 +96,8 @@ void CDialog::DestroyWindow() {
   Window* self = FromHandle(m_hWnd);
   if (!self) return;
   // Child dialogs go with their parent, as real windows do.
-  Dialogs& dialogs = *g_dialogs;   // it holds `self`
-  for (size_t i = 0; i < dialogs.size(); ++i) {
-    Window* other = dialogs[i].get();
+  for (size_t i = 0; i < g_dialogs.size(); ++i) {
+    Window* other = g_dialogs[i].get();
     if (other != self && IsInside(other->parent, self) && other->dialog) {
       other->dialog->DestroyWindow();
       i = static_cast<size_t>(-1);
@@ -114,13 +107,9 @@ void CDialog::DestroyWindow() {
     SetFocusSilently(nullptr);
   }
   m_hWnd = nullptr;
-  dialogs.erase(std::remove_if(dialogs.begin(), dialogs.end(),
-                               [self](const std::unique_ptr<Window>& w) { return w.get() == self; }),
-                dialogs.end());
-  if (dialogs.empty()) {
-    delete g_dialogs;
-    g_dialogs = nullptr;
-  }
+  g_dialogs.erase(std::remove_if(g_dialogs.begin(), g_dialogs.end(),
+                                 [self](const std::unique_ptr<Window>& w) { return w.get() == self; }),
+                  g_dialogs.end());
 }
 
 void CDialog::EndDialog(int result) {

@@ -14,7 +14,7 @@ namespace fw::headless {
 // dialog (a dialog the driver leaves running ends with kIdCancel).
 void SetModalDriver(std::function<void(CDialog&)> driver);
 
-// The message boxes this thread's dialogs showed since the last call of ClearMessageBoxes, in order
+// The message boxes shown since the last call of ClearMessageBoxes, in order
 // (the default headless answer is kIdOk).
 const std::vector<MessageBoxRecord>& MessageBoxes();
 void ClearMessageBoxes();

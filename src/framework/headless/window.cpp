@@ -6,7 +6,7 @@
 
 namespace fw::headless {
 namespace {
-thread_local Window* g_focus = nullptr;   // of this thread's dialogs
+Window* g_focus = nullptr;
 }
 
 Window* Window::Child(int childId) const {
