@@ -19,12 +19,12 @@ void CTAVODlg::OnButtonConnect() {
 
 void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
 
-int CTAVODlg::ConnectTo(const CString& port, bool secondTry) {
-  m_pSerial = m_makePort ? new (std::nothrow) CSerial(m_makePort()) : new (std::nothrow) CSerial();
+int CTAVODlg::ConnectTo(const CString& port) {
+  m_pSerial = new (std::nothrow) CSerial();
   if (!m_pSerial) return 0;
   DialogReporter reporter(*this);
   inst::Instrument instrument = InstrumentOf(*this);
-  const inst::Connection connection = inst::Connect(*m_pSerial, port, instrument, reporter, secondTry);
+  const inst::Connection connection = inst::Connect(*m_pSerial, port, instrument, reporter, true);
   if (connection != inst::Connection::Connected) {
     delete m_pSerial;
     m_pSerial = nullptr;

@@ -11,9 +11,3 @@ void DialogReporter::Tell(const char* message, const char* caption, inst::Icon i
 }
 
 void DialogReporter::Pause() { m_dlg.PauseBetweenCommands(); }
-
-void DialogReporter::Written(inst::Group group, bool acknowledged) {
-  if (m_dlg.m_onGroupWritten) m_dlg.m_onGroupWritten(group, acknowledged);
-}
-
-bool DialogReporter::Stopped() { return m_dlg.m_stopWriting && m_dlg.m_stopWriting(); }

@@ -1,7 +1,6 @@
 // What the user of TAVO.exe is told by the core's sequences: a message box
 // per failed step; the pause between two commands; what a read took is shown
-// on the pages at once (PageReporter); each group written is told to the dialog's observer,
-// which may also stop a write.
+// on the pages at once (PageReporter).
 #pragma once
 #include "commands/page_reporter.h"
 
@@ -12,8 +11,6 @@ public:
   explicit DialogReporter(CTAVODlg& dlg);
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
   void Pause() override;
-  void Written(inst::Group group, bool acknowledged) override;
-  bool Stopped() override;
 
 private:
   CTAVODlg& m_dlg;

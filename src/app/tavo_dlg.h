@@ -3,13 +3,11 @@
 // the status label, the open link and the settings snapshot.
 #pragma once
 #include <functional>
-#include <memory>
 
 #include "commands/command_context.h"
 #include "framework/dialog.h"
 #include "instrument/memory_records.h"
 #include "instrument/sequences.h"
-#include "link/line_port.h"
 
 // The dialog is the context of every command: the pages, the link and the
 // IoT flag are its members.
@@ -64,16 +62,7 @@ public:
 
   // Connects to the instrument on `port` as the Connect button does with the
   // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
-  // Without `secondTry` the identification is not repeated when unanswered.
-  int ConnectTo(const CString& port, bool secondTry = true);
-  // Makes the port under the link ConnectTo opens; the system's serial port when empty.
-  std::function<std::unique_ptr<LinePort>()> m_makePort;
-  // Told of every setting group a write sequence sent and whether the
-  // instrument acknowledged it. Nothing by default.
-  std::function<void(inst::Group group, bool acknowledged)> m_onGroupWritten;
-  // Asked before each setting group of a write sequence: true ends the
-  // sequence there (the groups after it are not sent). Never by default.
-  std::function<bool()> m_stopWriting;
+  int ConnectTo(const CString& port);
 
   void FillComPortList();
   void ClearSnapshot();
