@@ -37,6 +37,6 @@ void CTAVODlg::BulkReadMemory() {
     MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
   } else if (!whole) {
     // The records that were read are in the file; some of the reply was not a record.
-    MessageBox("一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。", kCaption, fw::kMbOk | fw::kMbIconExclamation);
+    MessageBox(inst::kDownloadPartial, kCaption, fw::kMbOk | fw::kMbIconExclamation);
   }
 }

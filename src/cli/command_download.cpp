@@ -77,7 +77,7 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
                        {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file
-    PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");
+    PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadPartial);
     return kExitInstrument;
   }
   NoteOutcome(std::to_string(records.size()) + " records in " + plat::FromArgument(path));

@@ -13,8 +13,10 @@ namespace inst {
 // record of the reply was taken and no bytes were left over (one ETX aside).
 int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole);
 
-// What the user is told when the download failed, and under what caption.
+// What the user is told when the download failed, or took only some of the
+// reply's records, and under what caption.
 extern const char kDownloadFailed[];
+extern const char kDownloadPartial[];
 extern const char kDownloadCaption[];
 
 // Writes `records` to the CSV file `path`, replacing it. 0 when the file
