@@ -1,5 +1,5 @@
 // apply: the settings of a file that differ from the instrument's, written by
-// the dialog's own write sequences, with a report of every group: written,
+// TAVO.exe's own write sequences (the core's), with a report of every group: written,
 // refused, or not sent.
 #include <csignal>
 #include <memory>
@@ -179,7 +179,7 @@ std::vector<std::string> Differences(const KeyValues& first, const char* firstNa
   return lines;
 }
 
-// After a write: the pages read again from the instrument and compared with
+// After a write: the settings read again from the instrument and compared with
 // what was written. False after naming each key the instrument does not hold.
 bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
   const KeyValues written = FileKeyValues(session.Instrument(), settings);

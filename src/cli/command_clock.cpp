@@ -1,5 +1,5 @@
 // clock: the instrument's clock and how far it is from the PC's; --set sets
-// it through the dialog's write sequence, like 設定 after a change of the pickers.
+// it through TAVO.exe's write sequence (the core's), like 設定 after a change of the pickers.
 #include <cstdio>
 #include <string>
 

@@ -9,6 +9,7 @@
 #include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
+#include "res/resource.h"
 
 namespace {
 thread_local Session* t_session = nullptr;   // the session of this thread, told of unreadable line settings
@@ -93,7 +94,7 @@ int Session::Run(int (*sequence)(inst::Instrument&, inst::Reporter&)) {
 // The snapshot of user page 1 is what the read took, when every query was answered.
 int Session::ReadUser1Page() {
   const int result = Run(&inst::ReadUser1Settings);
-  if (result) inst::CopyPage(inst::Settings().front().page, m_instrument.values, m_instrument.snapshot);
+  if (result) inst::CopyPage(IDD_USER1, m_instrument.values, m_instrument.snapshot);
   return result;
 }
 
