@@ -16,8 +16,8 @@ foreach(file ${files})
   foreach(line ${includes})
     string(REGEX MATCH "\"([^/\"]+)/([^\"]*)\"" _ "${line}")
     set(used ${CMAKE_MATCH_1})
-    if(used STREQUAL "res" AND CMAKE_MATCH_2 STREQUAL "resource.h" AND own_rank GREATER 1)
-      continue()   # the control ids
+    if(used STREQUAL "res" AND CMAKE_MATCH_2 MATCHES "^(resource|version)\\.h$" AND own_rank GREATER 1)
+      continue()   # the control ids and the version: defines only
     endif()
     list(FIND tavo_layers "${used}" used_rank)
     list(FIND allowed "${used}" allowed_index)

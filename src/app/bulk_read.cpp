@@ -8,7 +8,7 @@
 
 namespace {
 
-const char kCaption[] = "一括読出";
+const char* const kCaption = inst::kDownloadCaption;
 
 fw::SaveAsRequest CsvFileRequest() {
   fw::SaveAsRequest request;
@@ -30,13 +30,13 @@ void CTAVODlg::BulkReadMemory() {
   RedrawNow();
   bool whole = false;
   if (!m_pSerial || inst::DownloadMemory(*m_pSerial, MemoryRecordsStore(), whole) != 1) {
-    MessageBox("ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
+    MessageBox(inst::kDownloadFailed, kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }
   if (!inst::WriteMemoryCsv(MemoryRecordsStore(), path.c_str())) {
     MessageBox("CSVﾌｧｲﾙの書込に失敗しました。", kCaption, fw::kMbOk | fw::kMbIconError);
   } else if (!whole) {
     // The records that were read are in the file; some of the reply was not a record.
-    MessageBox("一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。", kCaption, fw::kMbOk | fw::kMbIconExclamation);
+    MessageBox(inst::kDownloadPartial, kCaption, fw::kMbOk | fw::kMbIconExclamation);
   }
 }

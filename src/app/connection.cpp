@@ -2,13 +2,9 @@
 // identifies it, or disconnects.
 #include <new>
 
+#include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
-#include "commands/identification.h"
-#include "platform/clock.h"
-
-namespace {
-const unsigned kSecondIdentificationPauseMs = 100;
-}
+#include "instrument/page_reads.h"
 
 void CTAVODlg::OnButtonConnect() {
   m_btnConnect.EnableWindow(false);
@@ -24,25 +20,19 @@ void CTAVODlg::OnButtonConnect() {
 void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
 
 int CTAVODlg::ConnectTo(const CString& port) {
-  m_pSerial = m_makePort ? new (std::nothrow) CSerial(m_makePort()) : new (std::nothrow) CSerial();
+  m_pSerial = new (std::nothrow) CSerial();
   if (!m_pSerial) return 0;
-  if (!m_pSerial->Open(port)) {
+  DialogReporter reporter(*this);
+  inst::Instrument instrument = InstrumentOf(*this);
+  const inst::Connection connection = inst::Connect(*m_pSerial, port, instrument, reporter, true);
+  if (connection != inst::Connection::Connected) {
     delete m_pSerial;
     m_pSerial = nullptr;
-    MessageBox("COMポートオープンに失敗しました。", "COMポートオープン", fw::kMbIconError);
-    return 0;
   }
-  int identified = IdentifyInstrument(*this);
-  if (!identified) {
-    plat::SleepMs(kSecondIdentificationPauseMs);
-    identified = IdentifyInstrument(*this);
-  }
-  if (!identified) {
+  if (connection == inst::Connection::NotOpened) return 0;
+  if (connection == inst::Connection::NoAnswer) {
     m_comboPort.EnableWindow(true);
     m_status.SetWindowText("未接続");
-    m_pSerial->Close();
-    delete m_pSerial;
-    m_pSerial = nullptr;
     m_bConnected = 0;
     return 0;
   }

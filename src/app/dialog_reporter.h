@@ -1,20 +1,16 @@
 // What the user of TAVO.exe is told by the core's sequences: a message box
 // per failed step; the pause between two commands; what a read took is shown
-// on the pages at once; each group written is told to the dialog's observer,
-// which may also stop a write.
+// on the pages at once (PageReporter).
 #pragma once
-#include "instrument/sequences.h"
+#include "commands/page_reporter.h"
 
 class CTAVODlg;
 
-class DialogReporter : public inst::Reporter {
+class DialogReporter : public PageReporter {
 public:
-  explicit DialogReporter(CTAVODlg& dlg) : m_dlg(dlg) {}
+  explicit DialogReporter(CTAVODlg& dlg);
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
   void Pause() override;
-  void Taken(char letter, const inst::InstrumentSettings& values) override;
-  void Written(inst::Group group, bool acknowledged) override;
-  bool Stopped() override;
 
 private:
   CTAVODlg& m_dlg;

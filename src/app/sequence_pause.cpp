@@ -4,6 +4,6 @@
 #include "platform/clock.h"
 
 void CTAVODlg::PauseBetweenCommands() {
-  const CIniFile* settings = m_pSerial ? m_pSerial->Settings() : nullptr;
+  const CommSettings* settings = m_pSerial ? m_pSerial->Settings() : nullptr;
   if (settings && settings->SendDelay > 0) plat::SleepMs(plat::CapWaitMs(settings->SendDelay));
 }

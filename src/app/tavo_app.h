@@ -1,6 +1,6 @@
 // The application object: runs the main dialog and ends the process after it.
 #pragma once
-#include "config/ini_file.h"
+#include "config/comm_settings.h"
 #include "framework/app.h"
 #include "instrument/memory_records.h"
 
@@ -9,7 +9,7 @@ public:
   bool InitInstance() override;
 
   MemoryRecords m_memoryRecords;   // the last memory download
-  CIniFile m_iniFile;              // [COMM] of "TAVO.ini" at start
+  CommSettings m_commSettings;     // [COMM] of "TAVO.ini" at start
 };
 
 // The program's application object.

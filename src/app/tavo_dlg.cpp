@@ -5,7 +5,9 @@
 
 #include "app/tavo_app.h"
 #include "commands/identification.h"
+#include "config/comm_settings.h"
 #include "config/ini_file.h"
+#include "framework/ui.h"
 #include "log/start_log.h"
 #include "pages/key_filter.h"
 #include "platform/comports.h"
@@ -17,10 +19,14 @@ const int kPageX = 40;
 const int kPageY = 40;
 const fw::Colour kConnectedColour = 0x00FF0000;  // blue
 const fw::Colour kDisconnectedColour = 0;        // black
+
+// The line settings that cannot be read, told in a box of no owner.
+void TellInBox(const char* message, const char* caption) { fw::MessageBoxNoOwner(message, caption, fw::kMbOk); }
 }  // namespace
 
 CTAVODlg::CTAVODlg() : CDialog(IDD_TAVO_DIALOG) {
   m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : nullptr;
+  SetCommSettingsTeller(&TellInBox);
 }
 
 void CTAVODlg::DoDataExchange(CDataExchange* pDX) {
@@ -61,7 +67,7 @@ bool CTAVODlg::OnInitDialog() {
   CreatePages();
   OnSelchangeTab();
   StartLog();
-  ReadCommSettings(TheApp().m_iniFile);
+  ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
   m_pSerial = nullptr;
   m_bConnected = 0;

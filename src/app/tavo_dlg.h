@@ -3,13 +3,11 @@
 // the status label, the open link and the settings snapshot.
 #pragma once
 #include <functional>
-#include <memory>
 
 #include "commands/command_context.h"
 #include "framework/dialog.h"
 #include "instrument/memory_records.h"
 #include "instrument/sequences.h"
-#include "link/line_port.h"
 
 // The dialog is the context of every command: the pages, the link and the
 // IoT flag are its members.
@@ -51,7 +49,7 @@ public:
   void OnButtonRead();
   void ResetSettings();
 
-  // The read sequences of the four pages (Read button).
+  // The read sequences of the four pages (Read button), run by the core.
   int ReadUser1Page();
   int ReadUser2Page();
   int ReadMaker1Page();
@@ -65,14 +63,6 @@ public:
   // Connects to the instrument on `port` as the Connect button does with the
   // chosen port: 1 when it answered, 0 otherwise (the port is then closed).
   int ConnectTo(const CString& port);
-  // Makes the port under the link ConnectTo opens; the system's serial port when empty.
-  std::function<std::unique_ptr<LinePort>()> m_makePort;
-  // Told of every setting group a write sequence sent and whether the
-  // instrument acknowledged it. Nothing by default.
-  std::function<void(inst::Group group, bool acknowledged)> m_onGroupWritten;
-  // Asked before each setting group of a write sequence: true ends the
-  // sequence there (the groups after it are not sent). Never by default.
-  std::function<bool()> m_stopWriting;
 
   void FillComPortList();
   void ClearSnapshot();
@@ -111,7 +101,7 @@ private:
   inst::Instrument Instrument();
   // Runs a sequence of the core, telling the user in message boxes; the
   // snapshot takes what it leaves.
-  int RunSequence(int (*sequence)(inst::Instrument&, inst::Reporter&));
+  int RunSequence(const std::function<int(inst::Instrument&, inst::Reporter&)>& sequence);
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();

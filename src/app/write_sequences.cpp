@@ -4,19 +4,16 @@
 // counter for the whole sequence.
 #include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
-#include "commands/setting_command.h"
+#include "commands/page_reporter.h"
 #include "framework/ui.h"
 
 inst::Instrument CTAVODlg::Instrument() {
-  inst::Instrument instrument;
-  instrument.link = m_pSerial;
-  instrument.iot = m_bIoTUnit != 0;
-  instrument.values = PageValues(*this);
+  inst::Instrument instrument = InstrumentOf(*this);
   instrument.snapshot = m_snapshot;
   return instrument;
 }
 
-int CTAVODlg::RunSequence(int (*sequence)(inst::Instrument&, inst::Reporter&)) {
+int CTAVODlg::RunSequence(const std::function<int(inst::Instrument&, inst::Reporter&)>& sequence) {
   if (!m_pSerial) return 0;
   CWaitCursor wait;
   DialogReporter reporter(*this);

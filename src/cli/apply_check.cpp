@@ -43,10 +43,10 @@ void CheckFilledTogether(const std::vector<SettingLine>& settings, std::vector<F
   }
 }
 
-void CheckValues(CTAVODlg& dlg, const std::vector<SettingLine>& settings, std::vector<FileProblem>& problems) {
+void CheckValues(const std::vector<SettingLine>& settings, std::vector<FileProblem>& problems) {
   for (const SettingLine& line : settings) {
     const SettingKey* key = FindSettingKey(line.key);
-    const std::string problem = key ? CheckValue(dlg, *key, line.value) : "unknown key";
+    const std::string problem = key ? CheckValue(*key, line.value) : "unknown key";
     if (!problem.empty()) problems.push_back({line.line, line.key, problem});
   }
 }
@@ -62,7 +62,7 @@ void Tell(const std::string& path, std::vector<FileProblem> problems) {
 
 }  // namespace
 
-bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings) {
+bool LoadSettings(const std::string& path, std::vector<SettingLine>& settings) {
   std::string text, error;
   if (!ReadInputFile(path, text, error)) {
     PrintError(error);
@@ -70,15 +70,15 @@ bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLin
   }
   std::vector<FileProblem> problems;
   ParseSettingsFile(text, settings, problems);
-  CheckValues(dlg, settings, problems);
+  CheckValues(settings, problems);
   CheckFilledTogether(settings, problems);
   Tell(path, problems);
   return problems.empty();
 }
 
-bool SameModel(const std::string& path, CTAVODlg& dlg, const std::vector<SettingLine>& settings,
+bool SameModel(const std::string& path, const inst::Instrument& connectedOne, const std::vector<SettingLine>& settings,
                const std::string& port) {
-  const std::string connected = ReadKey(dlg, *FindSettingKey("model"));
+  const std::string connected = ReadKey(connectedOne, *FindSettingKey("model"));
   const SettingLine* model = LineOf(settings, "model");
   if (model && plat::FromUtf8(model->value) == connected) return true;
   const std::string instrument = "the instrument on " + plat::FromArgument(port) + " is " + connected;

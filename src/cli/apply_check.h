@@ -9,13 +9,15 @@
 
 #include "cli/settings_file.h"
 
-class CTAVODlg;
+namespace inst {
+struct Instrument;
+}
 
 // The settings of the file at `path`, every one checked; false after telling
 // each problem as "PATH:LINE: KEY: reason".
-bool LoadSettings(const std::string& path, CTAVODlg& dlg, std::vector<SettingLine>& settings);
+bool LoadSettings(const std::string& path, std::vector<SettingLine>& settings);
 
 // With --maker: true when the file's `model` is the connected instrument's;
 // false after telling the user (then, without --force, nothing may be written).
-bool SameModel(const std::string& path, CTAVODlg& dlg, const std::vector<SettingLine>& settings,
+bool SameModel(const std::string& path, const inst::Instrument& instrument, const std::vector<SettingLine>& settings,
                const std::string& port);

@@ -10,3 +10,8 @@ std::string Arguments::Value(const std::string& option, const std::string& fallb
   auto found = values.find(option);
   return found == values.end() ? fallback : found->second;
 }
+
+std::vector<std::string> Arguments::Values(const std::string& option) const {
+  auto found = lists.find(option);
+  return found == lists.end() ? std::vector<std::string>() : found->second;
+}

@@ -10,10 +10,13 @@
 struct Arguments {
   std::string command;
   std::vector<std::string> operands;
-  std::map<std::string, std::string> values;   // options with a value
+  std::map<std::string, std::string> values;   // options with a value: the last one given
+  std::map<std::string, std::vector<std::string>> lists;   // every value given, in order
   std::vector<std::string> flags;              // options without one
 
   bool Has(const std::string& flag) const;
   // The value of `option`, or `fallback` when it was not given.
   std::string Value(const std::string& option, const std::string& fallback = "") const;
+  // Every value of an option given several times (--port), in order.
+  std::vector<std::string> Values(const std::string& option) const;
 };

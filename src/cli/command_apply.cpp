@@ -1,5 +1,5 @@
 // apply: the settings of a file that differ from the instrument's, written by
-// the dialog's own write sequences, with a report of every group: written,
+// TAVO.exe's own write sequences (the core's), with a report of every group: written,
 // refused, or not sent.
 #include <csignal>
 #include <memory>
@@ -10,10 +10,12 @@
 #include "cli/apply_check.h"
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
+#include "cli/several_ports.h"
 #include "instrument/catalogue.h"
 #include "platform/console.h"
 
@@ -39,47 +41,54 @@ int LeaveOut(const std::vector<std::string>& keys, const std::string& why) {
   return static_cast<int>(keys.size());
 }
 
-// Puts the file's settings into the pages, leaving out (and telling) the
+// Puts the file's settings into the values, leaving out (and telling) the
 // maker settings without --maker, the IoT ones for an instrument without an
 // IoT unit, and the humidity limit for a model without one. Returns how
 // many were left out.
-int PutIntoPages(CTAVODlg& dlg, const std::vector<SettingLine>& settings, bool maker) {
+// Whether maker page 1 offers the humidity limit: as the model code it
+// shows decides, else as the model identified, else (as at the start) it does.
+bool HumidityLimitShown(const inst::Instrument& instrument) {
+  const int item = instrument.values["model_code"].item;
+  if (item >= 0) return inst::ModelHasHumidityLimit(item);
+  return instrument.identity.modelCode < 0 || inst::ModelHasHumidityLimit(instrument.identity.modelCode);
+}
+
+int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& settings, bool maker) {
   std::vector<std::string> makerKeys, iotKeys;
-  const std::string humidityBefore = ReadKey(dlg, *FindSettingKey("humidity_limit"));
+  const SettingKey& humidity = *FindSettingKey("humidity_limit");
+  const std::string humidityBefore = ReadKey(instrument, humidity);
   for (const SettingLine& line : settings) {
     const SettingKey& key = *FindSettingKey(line.key);
-    if (key.kind == KeyKind::Info) continue;
+    if (key.Info()) continue;
     if (key.maker && !maker) makerKeys.push_back(line.key);
-    else if (key.iot && !dlg.m_bIoTUnit) iotKeys.push_back(line.key);
-    else WriteKey(dlg, key, line.value);
+    else if (key.iot && !instrument.iot) iotKeys.push_back(line.key);
+    else WriteKey(instrument.values, key, line.value);
   }
   int leftOut = LeaveOut(makerKeys, "maker settings are written only with --maker");
   leftOut += LeaveOut(iotKeys, "the instrument has no IoT unit");
   // As choosing a model on メーカ１ does: the humidity limit is written only
   // for the models that show it.
-  dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
-  const SettingKey& humidity = *FindSettingKey("humidity_limit");
-  if (maker && ReadKey(dlg, humidity) != humidityBefore && !dlg.m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled()) {
-    WriteKey(dlg, humidity, humidityBefore);
-    leftOut += LeaveOut({"humidity_limit"}, "the model code " + ReadKey(dlg, *FindSettingKey("model_code")) +
+  if (maker && ReadKey(instrument, humidity) != humidityBefore && !HumidityLimitShown(instrument)) {
+    WriteKey(instrument.values, humidity, humidityBefore);
+    leftOut += LeaveOut({"humidity_limit"}, "the model code " + ReadKey(instrument, *FindSettingKey("model_code")) +
                                                 " has no humidity display limit");
   }
   return leftOut;
 }
 
-// The values of every group's settings as the pages show them, in the write order.
-std::vector<std::string> GroupValues(CTAVODlg& dlg) {
+// The values of every group's settings, in the write order.
+std::vector<std::string> GroupValues(const inst::Instrument& instrument) {
   std::vector<std::string> values;
   for (inst::Group group : WriteOrder())
     for (const inst::Setting* setting : inst::GroupSettings(group))
-      values.push_back(ReadKey(dlg, *FindSettingKey(setting->key)));
+      values.push_back(ReadKey(instrument, *FindSettingKey(setting->key)));
   return values;
 }
 
-// The groups whose settings show other values now than `before`.
-std::set<inst::Group> ChangedGroups(CTAVODlg& dlg, const std::vector<std::string>& before) {
+// The groups whose settings hold other values now than `before`.
+std::set<inst::Group> ChangedGroups(const inst::Instrument& instrument, const std::vector<std::string>& before) {
   std::set<inst::Group> changed;
-  const std::vector<std::string> now = GroupValues(dlg);
+  const std::vector<std::string> now = GroupValues(instrument);
   size_t i = 0;
   for (inst::Group group : WriteOrder())
     for (size_t n = inst::GroupSettings(group).size(); n > 0; --n, ++i)
@@ -88,10 +97,8 @@ std::set<inst::Group> ChangedGroups(CTAVODlg& dlg, const std::vector<std::string
 }
 
 // From here on the writes go to a port that keeps the frames and answers ACK.
-void SwitchToDryRun(CTAVODlg& dlg, const std::shared_ptr<std::vector<std::string>>& frames) {
-  dlg.CloseLink();
-  dlg.m_pSerial = new CSerial(std::unique_ptr<LinePort>(new DryRunPort(frames)));
-  dlg.m_pSerial->Open("dry run");
+void SwitchToDryRun(Session& session, const std::shared_ptr<std::vector<std::string>>& frames) {
+  session.SwitchPort(std::unique_ptr<LinePort>(new DryRunPort(frames)), "dry run");
 }
 
 std::string Printable(const std::string& frame) {
@@ -116,6 +123,12 @@ public:
   }
   bool Told(inst::Group group) const { return m_told.count(group) != 0; }
   bool Empty() const { return m_told.empty(); }
+  // In a few words: how many groups were written.
+  std::string Summary(bool dryRun) const {
+    if (m_told.empty()) return "nothing to write";
+    const size_t n = m_told.size();
+    return std::to_string(n) + (n == 1 ? " group " : " groups ") + (dryRun ? "would be written" : "written");
+  }
   void Finish(const std::vector<std::string>& frames, bool dryRun) {
     if (m_json) {
       nlohmann::ordered_json summary = {{"groups", m_groups}};
@@ -137,58 +150,89 @@ private:
 
 // Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
 bool ReadInstrument(Session& session, bool maker) {
-  CTAVODlg& dlg = session.Dialog();
-  bool read = dlg.ReadUser1Page() != 0;
+  bool read = session.ReadUser1Page() != 0;
   if (read && maker) {
-    dlg.PauseBetweenCommands();
-    read = dlg.ReadMaker1Page() != 0;
+    session.PauseBetweenCommands();
+    read = session.ReadMaker1Page() != 0;
   }
   return session.ReportMessages() == 0 && read;
 }
 
+// The values of the file's settings as the instrument's values hold them.
+KeyValues FileKeyValues(const inst::Instrument& instrument, const std::vector<SettingLine>& settings) {
+  KeyValues values;
+  for (const SettingLine& line : settings) {
+    const SettingKey& key = *FindSettingKey(line.key);
+    if (!key.Info()) values.emplace_back(line.key, ReadKey(instrument, key));
+  }
+  return values;
+}
+
+// The keys whose values differ, a line each: "key: NAME1 A, NAME2 B".
+std::vector<std::string> Differences(const KeyValues& first, const char* firstName, const KeyValues& second,
+                                     const char* secondName) {
+  std::vector<std::string> lines;
+  for (size_t i = 0; i < first.size(); ++i)
+    if (first[i].second != second[i].second)
+      lines.push_back(first[i].first + ": " + firstName + " " + first[i].second + ", " + secondName + " " +
+                      second[i].second);
+  return lines;
+}
+
+// After a write: the settings read again from the instrument and compared with
+// what was written. False after naming each key the instrument does not hold.
+bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
+  const KeyValues written = FileKeyValues(session.Instrument(), settings);
+  session.PauseBetweenCommands();
+  if (!ReadInstrument(session, maker)) return false;
+  const std::vector<std::string> differences =
+      Differences(written, "written", FileKeyValues(session.Instrument(), settings), "read back");
+  for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
+  if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
+  return differences.empty();
+}
+
 // Writes the groups that differ, as 設定 on ユーザ１ (and メーカ１), telling each;
 // false when one was not acknowledged. A signal ends it after the group on the line.
-bool WriteGroups(CTAVODlg& dlg, bool maker, bool dryRun, Report& report) {
-  dlg.m_onGroupWritten = [&](inst::Group group, bool acknowledged) {
+bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
+  session.onGroupWritten = [&](inst::Group group, bool acknowledged) {
     report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
   };
-  dlg.m_stopWriting = [] { return g_signal != 0; };
+  session.stopWriting = [] { return g_signal != 0; };
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
-  bool written = dlg.WriteUser1Settings() != 0;
+  bool written = session.WriteUser1Settings() != 0;
   if (maker && !g_signal) {
-    dlg.PauseBetweenCommands();
-    written = dlg.WriteMaker1Settings() != 0 && written;
+    session.PauseBetweenCommands();
+    written = session.WriteMaker1Settings() != 0 && written;
   }
   std::signal(SIGINT, SIG_DFL);
   std::signal(SIGTERM, SIG_DFL);
-  dlg.m_onGroupWritten = nullptr;
-  dlg.m_stopWriting = nullptr;
+  session.onGroupWritten = nullptr;
+  session.stopWriting = nullptr;
   return written;
 }
 
-}  // namespace
-
-ExitStatus RunApply(const Arguments& args) {
-  const std::string path = args.operands.at(0), port = args.Value("--port");
+ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
+  const std::string path = args.operands.at(0);
   const bool maker = args.Has("--maker"), dryRun = args.Has("--dry-run");
   Session session(args.Value("--ini"));
-  CTAVODlg& dlg = session.Dialog();
   std::vector<SettingLine> settings;
-  if (!LoadSettings(path, dlg, settings)) return kExitUsage;
+  if (!LoadSettings(path, settings)) return kExitUsage;
 
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  if (maker && !args.Has("--force") && !SameModel(path, dlg, settings, port)) return kExitUsage;
+  inst::Instrument& instrument = session.Instrument();
+  if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
-  const std::vector<std::string> before = GroupValues(dlg);
-  const int leftOut = PutIntoPages(dlg, settings, maker);
-  const std::set<inst::Group> changed = ChangedGroups(dlg, before);
-  dlg.PauseBetweenCommands();
+  const std::vector<std::string> before = GroupValues(instrument);
+  const int leftOut = PutIntoValues(instrument, settings, maker);
+  const std::set<inst::Group> changed = ChangedGroups(instrument, before);
+  session.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
-  if (dryRun) SwitchToDryRun(dlg, frames);
+  if (dryRun) SwitchToDryRun(session, frames);
   Report report(args.Has("--json"));
-  const bool written = WriteGroups(dlg, maker, dryRun, report);
+  const bool written = WriteGroups(session, maker, dryRun, report);
   for (inst::Group group : WriteOrder())
     if (changed.count(group) && !report.Told(group)) report.Tell(group, "not sent");
   if (report.Empty() && !args.Has("--json"))
@@ -197,5 +241,37 @@ ExitStatus RunApply(const Arguments& args) {
   report.Finish(*frames, dryRun);
   const int messages = session.ReportMessages();
   if (g_signal) return static_cast<ExitStatus>(128 + g_signal);
-  return messages > 0 || !written ? kExitInstrument : kExitOk;
+  if (messages > 0 || !written) return kExitInstrument;
+  if (args.Has("--verify") && !report.Empty() && !Verify(session, settings, maker)) return kExitInstrument;
+  NoteOutcome(report.Summary(dryRun));
+  return kExitOk;
 }
+
+ExitStatus DiffOn(const Arguments& args, const std::string& port) {
+  const bool maker = args.Has("--maker");
+  Session session(args.Value("--ini"));
+  std::vector<SettingLine> settings;
+  if (!LoadSettings(args.operands.at(0), settings)) return kExitUsage;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
+  if (!ReadInstrument(session, maker)) return kExitInstrument;
+  inst::Instrument& instrument = session.Instrument();
+  const KeyValues held = FileKeyValues(instrument, settings);
+  PutIntoValues(instrument, settings, maker);
+  const std::vector<std::string> differences = Differences(held, "instrument", FileKeyValues(instrument, settings), "file");
+  for (const std::string& line : differences) PrintOut(line + "\n");
+  if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
+  NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
+  return differences.empty() ? kExitOk : kExitInstrument;
+}
+
+}  // namespace
+
+ExitStatus RunApply(const Arguments& args) {
+  if (args.Has("--verify") && args.Has("--dry-run")) {
+    PrintError("--verify reads back what was written: a dry run writes nothing");
+    return kExitUsage;
+  }
+  return ForEachPort(args, ApplyOn);
+}
+
+ExitStatus RunDiff(const Arguments& args) { return ForEachPort(args, DiffOn); }

@@ -1,31 +1,34 @@
 // clock: the instrument's clock and how far it is from the PC's; --set sets
-// it through the dialog's write sequence, like 設定 after a change of the pickers.
+// it through TAVO.exe's write sequence (the core's), like 設定 after a change of the pickers.
 #include <cstdio>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
-#include "cli/settings_file.h"
-#include "commands/power_clock.h"
+#include "cli/several_ports.h"
+#include "instrument/page_reads.h"
+#include "instrument/query.h"
+#include "instrument/setting_values.h"
 #include "link/frames.h"
 #include "platform/clock.h"
 
 namespace {
 
 // "now", or "YYYY-MM-DD hh:mm:ss" within the years the instrument keeps (2000-2099).
-bool ParseClock(const std::string& text, fw::DateTime& value) {
+bool ParseClock(const std::string& text, plat::LocalTime& value) {
   if (text == "now") {
     value = PcClock();
     return true;
   }
-  value = fw::DateTime{};
+  value = plat::LocalTime{};
   char end = 0;
   if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &value.year, &value.month, &value.day, &value.hour,
                   &value.minute, &value.second, &end) != 6) {
     return false;
   }
-  return fw::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
+  return plat::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
 }
 
 // The write sequence pauses before each group after the first; the clock is its third.
@@ -34,7 +37,7 @@ const int kPausesBeforeClock = 2;
 // How long after the write sequence starts the clock frame's last byte
 // reaches the instrument, in ms: the pauses before it, each byte's time on
 // the line and the pause after each byte but the last.
-long long ClockFrameLeadMs(const CIniFile& line) {
+long long ClockFrameLeadMs(const CommSettings& line) {
   const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
   const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
   const long long bytes = static_cast<long long>(ClockFrame("000000000000").size());
@@ -50,7 +53,7 @@ const long long kArrivalAfterSecondMs = 100;
 // This computer's time, in whole seconds, when a clock frame sent now
 // arrives: waits until sending makes it arrive just after a whole second, so
 // the instrument starts that second with the computer.
-fw::DateTime ClockAtArrival(const CIniFile& line) {
+plat::LocalTime ClockAtArrival(const CommSettings& line) {
   const long long lead = ClockFrameLeadMs(line);
   const plat::LocalTime now = plat::GetLocalTime();
   const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
@@ -58,20 +61,25 @@ fw::DateTime ClockAtArrival(const CIniFile& line) {
   return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
 }
 
-void SetPickers(CTAVODlg& dlg, const fw::DateTime& value) {
-  dlg.m_dlgUser1.m_dateClock.SetTime(value);
-  dlg.m_dlgUser1.m_timeClock.SetTime(value);
+// The clock to be sent, as the user sets user page 1's pickers; one the
+// instrument cannot take (a year outside 2000-2099) fails its group.
+void SetInstrumentClock(inst::InstrumentSettings& values, const plat::LocalTime& value) {
+  std::string digits;
+  values.clock = value;
+  values.clock.millisecond = 0;
+  values.hasClock = true;
+  values.clockSetByUser = true;
+  values["clock"].text = ClockDigits(value, digits) ? digits : "";
 }
 
-ExitStatus ShowClock(Session& session, bool json) {
-  CTAVODlg& dlg = session.Dialog();
-  if (!GetClock(dlg)) {
-    PrintError("時計取得要求: 時計の取得に失敗しました。");
+ExitStatus PrintInstrumentClock(Session& session, bool json) {
+  inst::InstrumentSettings& values = session.Instrument().values;
+  if (!inst::QueryInto(session.Link(), 'T', values)) {
+    PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
     return kExitInstrument;
   }
-  const fw::DateTime pc = PcClock();
-  fw::DateTime instrument;
-  InstrumentClock(dlg, instrument);   // the query put a valid clock in the pickers
+  const plat::LocalTime pc = PcClock();
+  const plat::LocalTime instrument = values.clock;   // the query took a valid clock
   const long long drift = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(pc);
   const std::string clock = DateTimeText(instrument);
   if (json) {
@@ -81,32 +89,38 @@ ExitStatus ShowClock(Session& session, bool json) {
     std::snprintf(line, sizeof line, "%s (%+lld s from this computer)\n", clock.c_str(), drift);
     PrintOut(line);
   }
+  NoteOutcome(clock + (drift < 0 ? ", " : ", +") + std::to_string(drift) + " s");
   return kExitOk;
+}
+
+ExitStatus ClockOn(const Arguments& args, const std::string& port) {
+  plat::LocalTime wanted{};
+  const bool set = args.Has("--set");
+  ParseClock(args.Value("--set"), wanted);   // checked before
+  Session session(args.Value("--ini"));
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
+  if (set) {
+    // After the read every other setting equals what the instrument holds, so
+    // the write sequence sends the clock alone.
+    const bool read = session.ReadUser1Page() != 0;
+    if (session.ReportMessages() > 0 || !read) return kExitInstrument;
+    session.PauseBetweenCommands();
+    if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
+    SetInstrumentClock(session.Instrument().values, wanted);
+    const bool written = session.WriteUser1Settings() != 0;
+    if (session.ReportMessages() > 0 || !written) return kExitInstrument;
+    session.PauseBetweenCommands();
+  }
+  return PrintInstrumentClock(session, args.Has("--json"));
 }
 
 }  // namespace
 
 ExitStatus RunClock(const Arguments& args) {
-  fw::DateTime wanted{};
-  const bool set = args.Has("--set");
-  if (set && !ParseClock(args.Value("--set"), wanted)) {
+  plat::LocalTime wanted{};
+  if (args.Has("--set") && !ParseClock(args.Value("--set"), wanted)) {
     PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (2000-2099)");
     return kExitUsage;
   }
-  Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
-  if (set) {
-    CTAVODlg& dlg = session.Dialog();
-    // After the read every other setting equals what the instrument holds, so
-    // the write sequence sends the clock alone.
-    const bool read = dlg.ReadUser1Page() != 0;
-    if (session.ReportMessages() > 0 || !read) return kExitInstrument;
-    dlg.PauseBetweenCommands();
-    if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
-    SetPickers(dlg, wanted);
-    const bool written = dlg.WriteUser1Settings() != 0;
-    if (session.ReportMessages() > 0 || !written) return kExitInstrument;
-    session.Dialog().PauseBetweenCommands();
-  }
-  return ShowClock(session, args.Has("--json"));
+  return ForEachPort(args, ClockOn);
 }

@@ -1,12 +1,15 @@
 // download: the instrument's memory records into a CSV file, byte for byte
 // as TAVO.exe writes it (each record's text and CR), or with CR LF.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/session.h"
-#include "cli/settings_file.h"
+#include "cli/several_ports.h"
 #include "instrument/memory_download.h"
 #include "instrument/memory_format.h"
 #include "platform/console.h"
@@ -24,18 +27,28 @@ std::string WithLineFeeds(const std::string& text) {
   return out;
 }
 
-}  // namespace
-
-ExitStatus RunDownload(const Arguments& args) {
-  const std::string path = args.Value("-o");
-  if (path.empty()) {
-    PrintError("download needs -o FILE");
-    return kExitUsage;
+// The files of the ports: one each, none twice. False after telling why not.
+bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports) {
+  std::vector<std::string> paths;
+  for (const std::string& port : ports) {
+    const std::string path = WithPort(pattern, port);
+    if (std::find(paths.begin(), paths.end(), path) != paths.end()) {
+      PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
+                     ? "several ports need {port} in the name of -o, as in -o 'records-{port}.csv'"
+                     : "two ports would write " + plat::FromArgument(path));
+      return false;
+    }
+    paths.push_back(path);
   }
+  return true;
+}
+
+ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
+  const std::string path = WithPort(args.Value("-o"), port);
   if (!OneUseOfStandardOutput(path, args.Has("--json"))) return kExitUsage;
   if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   MemoryRecords records;
   int read = 0;
   bool whole = false;
@@ -48,7 +61,7 @@ ExitStatus RunDownload(const Arguments& args) {
     }
   }
   if (read != 1) {
-    PrintError("一括読出: ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。");
+    PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadFailed);
     return kExitInstrument;
   }
   std::string text = MemoryCsvText(records);
@@ -64,8 +77,22 @@ ExitStatus RunDownload(const Arguments& args) {
                        {"complete", whole}}));
   }
   if (!whole) {   // the records that were read are in the file
-    PrintError("一括読出: 一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。");
+    PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadPartial);
     return kExitInstrument;
   }
+  NoteOutcome(std::to_string(records.size()) + " records in " + plat::FromArgument(path));
   return kExitOk;
+}
+
+}  // namespace
+
+ExitStatus RunDownload(const Arguments& args) {
+  if (args.Value("-o").empty()) {
+    PrintError("download needs -o FILE");
+    return kExitUsage;
+  }
+  std::vector<std::string> ports;
+  if (!PortsOf(args, ports)) return kExitUsage;
+  if (!DistinctFiles(args.Value("-o"), ports)) return kExitUsage;
+  return ForEachPort(args, DownloadOn);
 }

@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/monitor_csv.h"
 #include "cli/output.h"
 #include "cli/output_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
-#include "cli/settings_file.h"
-#include "commands/measurement.h"
+#include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -31,6 +32,9 @@ struct Band {
 const Band kBands[] = {{31.0, "危険"}, {28.0, "厳重警戒"}, {25.0, "警戒"}, {21.0, "注意"}};
 const char kBelowBands[] = "ほぼ安全";
 
+// The measurement as user page 2 shows it.
+const int kMeasurementPage = IDD_USER2;
+const char kMeasurementLetter = 'D';
 const char* const kColumns[] = {"tavo_indoor", "tavo_outdoor", "air_temp", "humidity", "globe_temp"};
 const int kColumnCount = sizeof kColumns / sizeof kColumns[0];
 
@@ -67,11 +71,11 @@ struct Sample {
   }
 };
 
-Sample TakeSample(CTAVODlg& dlg) {
+Sample TakeSample(const inst::Instrument& instrument) {
   Sample sample;
   sample.time = Now();
   for (int i = 0; i < kColumnCount; ++i) {
-    sample.values[i] = ReadKey(dlg, *FindSettingKey(kColumns[i]));
+    sample.values[i] = ReadKey(instrument, *FindSettingKey(kColumns[i]));
     sample.valid[i] = IsNumber(sample.values[i]);
   }
   return sample;
@@ -129,7 +133,6 @@ ExitStatus RunMonitor(const Arguments& args) {
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
-  CTAVODlg& dlg = session.Dialog();
   // With --count N, N samples in a row without an answer (or with a value
   // that is no number) end it too.
   long long answers = 0, failures = 0, failuresInARow = 0, samples = 0;
@@ -143,18 +146,18 @@ ExitStatus RunMonitor(const Arguments& args) {
       gone = false;
       PrintNote(plat::FromArgument(port) + " answers again");
     }
-    if (!GetMeasurementData(dlg)) {
+    if (!session.ReadReadings(kMeasurementPage, kMeasurementLetter)) {
       ++failures;
       ++failuresInARow;
       if (session.Link().ReadsFailing()) {
         gone = true;
         PrintError(plat::FromArgument(port) + " is gone: opening it again every " + std::to_string(interval) + " s");
       } else {
-        PrintError("測定ﾃﾞｰﾀ取得要求: 測定ﾃﾞｰﾀの取得に失敗しました。");
+        PrintError(std::string(inst::kMeasurementFailed.caption) + ": " + inst::kMeasurementFailed.text);
       }
       continue;
     }
-    const Sample sample = TakeSample(dlg);
+    const Sample sample = TakeSample(session.Instrument());
     if (sample.AllValid()) {
       ++answers;
       failuresInARow = 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
@@ -12,18 +13,17 @@ ExitStatus RunRead(const Arguments& args) {
   const bool maker = args.Has("--maker");
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
-  CTAVODlg& dlg = session.Dialog();
   // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
   // comes last: user page 2's identification preselects the model code by
   // the model name, and only the model code query gives the instrument's own.
-  bool complete = dlg.ReadUser1Page() != 0;
+  bool complete = session.ReadUser1Page() != 0;
   if (complete) {
-    dlg.PauseBetweenCommands();
-    dlg.ReadUser2Page();
+    session.PauseBetweenCommands();
+    session.ReadUser2Page();
   }
   if (complete && maker) {
-    dlg.PauseBetweenCommands();
-    dlg.ReadMaker1Page();
+    session.PauseBetweenCommands();
+    session.ReadMaker1Page();
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
@@ -33,8 +33,8 @@ ExitStatus RunRead(const Arguments& args) {
   KeyValues values;
   std::vector<std::string> literal;
   for (const SettingKey& key : SettingKeys()) {
-    if ((key.maker && !maker) || (key.iot && !dlg.m_bIoTUnit)) continue;
-    values.emplace_back(key.name, ReadKey(dlg, key));
+    if ((key.maker && !maker) || (key.iot && !session.Instrument().iot)) continue;
+    values.emplace_back(key.name, ReadKey(session.Instrument(), key));
     if (key.numeric) literal.push_back(key.name);
   }
   if (args.Has("--json")) {

@@ -4,7 +4,9 @@
 // is parsed by CLI11 from the table of commands below.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -40,10 +42,24 @@ struct Command {
 
 const char kOutputHelp[] = "the file to write; - for standard output";
 
+#define SEVERAL_PORTS                                                             \
+  "\n--port may be given several times, or --ports FILE name a file of ports, one\n" \
+  "a line: the instruments are served side by side, each port's output follows\n"  \
+  "in the order given, then a table of what happened on each; the exit status is\n" \
+  "the worst of them."
+
+// The commands that serve several ports in one run.
+const char* const kSeveralPorts[] = {"info", "apply", "diff", "clock", "download"};
+
 const Command kCommands[] = {
-    {"ports", RunPorts, false, "the serial ports, one a line", "Lists the serial ports, one a line.", {}, nullptr},
+    {"ports", RunPorts, false, "the serial ports, what the system knows of them, who answers there",
+     "Lists the serial ports, one a line, with what the system knows of each: on Linux\n"
+     "the /dev/serial/by-id name and the USB ids, maker, product and serial number; on\n"
+     "Windows the device's name. --probe also asks each port, all at once, which\n"
+     "instrument answers there (model and version).",
+     {{"--probe", "ask each port who answers there", nullptr}}, nullptr},
     {"info", RunInfo, true, "model name, firmware version, IoT unit or not",
-     "Identifies the instrument: model name, firmware version, IoT unit or not.", {}, nullptr},
+     "Identifies the instrument: model name, firmware version, IoT unit or not." SEVERAL_PORTS, {}, nullptr},
     {"read", RunRead, true, "the settings (and the measurement) as a settings file",
      "Reads the instrument's settings (with --maker also the humidity display limit\n"
      "and the model code) and prints them as a settings file, followed by the\n"
@@ -55,19 +71,29 @@ const Command kCommands[] = {
      "group: written, refused, or not sent. The maker settings (humidity_limit,\n"
      "model_code) only with --maker, and then only to an instrument of the model\n"
      "the file was read from, unless --force. --dry-run prints the frames it would\n"
-     "send and sends none. Ctrl-C stops it after the group on the line.",
+     "send and sends none. --verify reads the settings back afterwards and names\n"
+     "each one the instrument does not hold (exit status 1). Ctrl-C stops it after\n"
+     "the group on the line." SEVERAL_PORTS,
      {{"--dry-run", "print the frames instead of sending them", nullptr},
+      {"--verify", "read the settings back and compare", nullptr},
       {"--maker", "write the maker settings too", nullptr},
       {"--force", "with --maker: write to an instrument of another model too", nullptr}},
      "FILE"},
+    {"diff", RunDiff, true, "the settings of a file that differ from the instrument's; no writes",
+     "Compares the instrument's settings with the settings FILE and writes nothing:\n"
+     "a line per setting that differs (the maker settings only with --maker). Exit\n"
+     "status 0 when none does, 1 when some do." SEVERAL_PORTS,
+     {{"--maker", "compare the maker settings too", nullptr}}, "FILE"},
     {"clock", RunClock, true, "the instrument's clock and its drift; set it",
      "Prints the instrument's clock and how far it is from this computer's;\n"
-     "--set sets it first (now: to this computer's clock).",
+     "--set sets it first (now: to this computer's clock)." SEVERAL_PORTS,
      {{"--set", "now, or \"YYYY-MM-DD hh:mm:ss\"", "TIME"}}, nullptr},
     {"download", RunDownload, true, "the memory records into a CSV file",
      "Downloads the records in the instrument's memory into the CSV file FILE,\n"
      "byte for byte as TAVO.exe writes it (each record's line ends in CR; with\n"
-     "--crlf in CR LF). The file appears only when complete.",
+     "--crlf in CR LF). The file appears only when complete. {port} in FILE stands\n"
+     "for the port's name made fit for a file name (-o 'records-{port}.csv'); with\n"
+     "several ports it is needed, and no two ports may write the same file." SEVERAL_PORTS,
      {{"-o", kOutputHelp, "FILE"}, {"--crlf", "end each line in CR LF", nullptr}}, nullptr},
     {"monitor", RunMonitor, true, "the measurement every few seconds",
      "Prints the measurement every S seconds (default 10): time, TAVO indoor and\n"
@@ -85,12 +111,16 @@ const Command kCommands[] = {
 const char kFooter[] =
     "Line settings and timings come from TAVO.ini in the current directory, or\n"
     "from the file --ini names. TAVO_PORT is the port when --port is not given.\n"
+    "info, apply, diff, clock and download take --port several times, or --ports\n"
+    "FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
-    "to write could not be written, 130 and 143 apply ended by Ctrl-C or SIGTERM.";
+    "to write could not be written, 130 and 143 apply ended by Ctrl-C or SIGTERM;\n"
+    "over several ports the worst of theirs.";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"
+    "--ports FILE,\n"
     "--ini FILE, --json, -q/--quiet, -v/--verbose; see tavo-cli --help.";
 
 const Command* FindCommand(const std::string& name);
@@ -117,9 +147,11 @@ std::string VersionText() { return std::string("tavo-cli ") + TAVO_VERSION_TEXT;
 
 // The options every command takes, before or after the command's name.
 void AddGlobalOptions(CLI::App& app) {
-  app.add_option("--port", "the port: a name tavo-cli ports lists, or a device")
+  app.add_option("--port", "the port: a name tavo-cli ports lists, or a device; several for several instruments")
       ->type_name("PORT")
-      ->envname("TAVO_PORT");
+      ->envname("TAVO_PORT")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_option("--ports", "the ports named in FILE, one a line")->type_name("FILE");
   app.add_option("--ini", "line settings and timings from FILE instead of TAVO.ini")->type_name("FILE");
   app.add_flag("--json", "print the result as JSON");
   app.add_flag("-q,--quiet", "no notes and no progress, only data and errors");
@@ -148,6 +180,7 @@ void Collect(const CLI::App& app, Arguments& args) {
       args.flags.push_back(option->get_name());
     } else {
       args.values[option->get_name()] = option->results().back();
+      args.lists[option->get_name()] = option->results();
     }
   }
 }
@@ -215,7 +248,11 @@ int main(int argc, char** argv) {
     PrintError(error);
     return kExitUsage;
   }
-  if (command.needsPort && args.Value("--port").empty())
+  if (command.needsPort && args.Value("--port").empty() && !args.Has("--ports"))
     return UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + sub->get_name());
+  const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),
+                                   [&command](const char* name) { return command.name == std::string(name); });
+  if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
+    return UsageError(sub->get_name() + " serves one port: --port given more than once", "tavo-cli help " + sub->get_name());
   return command.run(args);
 }

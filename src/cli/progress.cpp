@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/output.h"
+#include "cli/session.h"
 #include "instrument/memory_format.h"
 #include "link/serial.h"
 #include "platform/clock.h"
@@ -13,7 +14,7 @@ const unsigned kRedrawMs = 200;
 }
 
 DownloadProgress::DownloadProgress(const CSerial& link) : m_link(link), m_start(plat::MonotonicMs()) {
-  if (plat::IsTerminal(plat::Stream::Error) && !Quiet()) m_thread = std::thread(&DownloadProgress::Run, this);
+  if (plat::IsTerminal(plat::Stream::Error) && !Quiet() && !Capturing()) m_thread = std::thread(&DownloadProgress::Run, this);
 }
 
 void DownloadProgress::Finish(int frameBytes) { m_finalBytes = frameBytes; }

@@ -1,183 +1,115 @@
 #include "cli/setting_keys.h"
 
-#include <cctype>
 #include <cstdlib>
 
-#include "app/tavo_dlg.h"
 #include "cli/session.h"
-#include "pages/field_checks.h"
-#include "res/resource.h"
+#include "instrument/number_rule.h"
 
 namespace {
 
-// In the order `read` writes them; the settings first, then the information.
-const std::vector<SettingKey> kKeys = {
-    {"auto_power_off", KeyKind::OnOff, IDD_USER1, IDC_COMBO_AUTO_POWER_OFF, {"on", "off"}, false, false, false},
-    {"memory_interval", KeyKind::Text, IDD_USER1, IDC_EDIT_MEM_INTERVAL, {}, false, false, true},
-    {"buzzer", KeyKind::Text, IDD_USER1, IDC_EDIT_BUZZER, {}, false, false, true},
-    {"alarm_mode", KeyKind::OnOff, IDD_USER1, IDC_COMBO_ALARM_MODE, {"off", "on"}, false, false, false},
-    {"level1", KeyKind::Text, IDD_USER1, IDC_EDIT_LEVEL1, {}, false, false, true},
-    {"level2", KeyKind::Text, IDD_USER1, IDC_EDIT_LEVEL2, {}, false, false, true},
-    {"level3", KeyKind::Text, IDD_USER1, IDC_EDIT_LEVEL3, {}, false, false, true},
-    {"level4", KeyKind::Text, IDD_USER1, IDC_EDIT_LEVEL4, {}, false, false, true},
-    {"iot_interval", KeyKind::Minutes, IDD_USER1, IDC_COMBO_IOT_INTERVAL, {}, false, true, true},
-    {"iot_start", KeyKind::Text, IDD_USER1, IDC_EDIT_IOT_START, {}, false, true, true},
-    {"iot_stop", KeyKind::Text, IDD_USER1, IDC_EDIT_IOT_STOP, {}, false, true, true},
-    {"humidity_limit", KeyKind::Text, IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT, {}, true, false, true},
-    {"model_code", KeyKind::ListItem, IDD_MAKER1, IDC_COMBO_MODEL, {}, true, false, false},
-    // What `read` writes besides: the instrument's clock (user page 1's
-    // pickers), its model and version, and the measurement (user page 2).
-    {"clock", KeyKind::Info, IDD_USER1, 0, {}, false, false, false},
-    {"model", KeyKind::Info, IDD_USER2, IDC_STATIC_MODEL_NAME, {}, false, false, false},
-    {"version", KeyKind::Info, IDD_USER2, IDC_STATIC_VERSION, {}, false, false, false},
-    {"tavo_indoor", KeyKind::Info, IDD_USER2, IDC_STATIC_TAVO_INDOOR, {}, false, false, true},
-    {"tavo_outdoor", KeyKind::Info, IDD_USER2, IDC_STATIC_TAVO_OUTDOOR, {}, false, false, true},
-    {"air_temp", KeyKind::Info, IDD_USER2, IDC_STATIC_AIR_TEMP, {}, false, false, true},
-    {"humidity", KeyKind::Info, IDD_USER2, IDC_STATIC_HUMIDITY, {}, false, false, true},
-    {"globe_temp", KeyKind::Info, IDD_USER2, IDC_STATIC_GLOBE_TEMP, {}, false, false, true},
-};
-
-CDialog& PageOf(CTAVODlg& dlg, int pageTemplate) {
-  if (pageTemplate == IDD_MAKER1) return dlg.m_dlgMaker1;
-  if (pageTemplate == IDD_USER2) return dlg.m_dlgUser2;
-  return dlg.m_dlgUser1;
-}
-
-WindowHandle HandleOf(CTAVODlg& dlg, const SettingKey& key) {
-  return PageOf(dlg, key.pageTemplate).GetDlgItemHandle(key.controlId);
-}
-
-std::string TextOf(CTAVODlg& dlg, const SettingKey& key) {
-  CWnd control;
-  control.Attach(HandleOf(dlg, key));
-  return control.GetWindowText().str();
-}
-
-int SelectionOf(CTAVODlg& dlg, const SettingKey& key) {
-  CComboBox list;
-  list.Attach(HandleOf(dlg, key));
-  return list.GetCurSel();
-}
-
-std::vector<std::string> ItemsOf(CTAVODlg& dlg, const SettingKey& key) {
-  CComboBox list;
-  list.Attach(HandleOf(dlg, key));
-  std::vector<std::string> items;
-  for (int i = 0; i < list.GetCount(); ++i) {
-    CString text;
-    list.GetLBText(i, text);
-    items.push_back(text.str());
+std::vector<SettingKey> AllKeys() {
+  std::vector<SettingKey> keys;
+  for (const inst::Setting& setting : inst::Settings()) {
+    const inst::WriteGroup& group = inst::GroupOf(setting.group);
+    const bool numeric = setting.kind == inst::Kind::Number || setting.keyForm == inst::KeyForm::Minutes;
+    keys.push_back({setting.key, &setting, nullptr, group.maker, group.iot, numeric});
   }
-  return items;
+  keys.push_back({"model", nullptr, nullptr, false, false, false});
+  keys.push_back({"version", nullptr, nullptr, false, false, false});
+  for (const inst::Reading& reading : inst::Readings())
+    if (reading.key) keys.push_back({reading.key, nullptr, &reading, false, false, true});
+  return keys;
 }
 
-// The minutes of an IoT interval item such as "10分".
-int MinutesOf(const std::string& item) { return std::atoi(item.c_str()); }
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
 
-// The index of the item `value` names, or -1.
-int ItemFor(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
-  const std::vector<std::string> items = ItemsOf(dlg, key);
-  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    const std::string& item = items[i];
-    if (key.kind == KeyKind::OnOff && i < 2 && value == key.words[i]) return i;
-    if (key.kind == KeyKind::ListItem && value == item) return i;
-    if (key.kind == KeyKind::Minutes && !value.empty() && value.find_first_not_of("0123456789") == std::string::npos &&
-        std::atoi(value.c_str()) == MinutesOf(item)) {
-      return i;
+// The item of a list setting that `value` names, or -1.
+int ItemFor(const inst::Setting& setting, const std::string& value) {
+  for (int i = 0; i < inst::ItemCount(setting); ++i) {
+    switch (setting.keyForm) {
+      case inst::KeyForm::Words:
+        if (i < 2 && value == setting.words[i]) return i;
+        break;
+      case inst::KeyForm::Minutes:
+        if (AllDigits(value) && std::atoi(value.c_str()) == inst::ItemMinutes(setting, i)) return i;
+        break;
+      case inst::KeyForm::Item:
+        if (value == setting.items[i]) return i;
+        break;
+      case inst::KeyForm::Text:
+        break;
     }
   }
   return -1;
 }
 
-std::string ClockText(CTAVODlg& dlg) {
-  fw::DateTime clock;
-  return InstrumentClock(dlg, clock) ? DateTimeText(clock) : "";
+// What a list setting takes: "expected on or off", "not one of 1, 2, 3".
+std::string ListChoices(const inst::Setting& setting) {
+  if (setting.keyForm == inst::KeyForm::Words)
+    return std::string("expected ") + setting.words[0] + " or " + setting.words[1];
+  std::string items;
+  for (int i = 0; i < inst::ItemCount(setting); ++i) {
+    const std::string item = setting.keyForm == inst::KeyForm::Minutes
+                                 ? std::to_string(inst::ItemMinutes(setting, i))
+                                 : setting.items[i];
+    items += (i > 0 ? ", " : "") + item;
+  }
+  return "not one of " + items;
 }
 
-std::string CheckText(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
-  const FieldCheck* check = FindFieldCheck(key.pageTemplate, key.controlId);
-  if (!check) return "";
-  if (!PassesCheck(*check, value.c_str())) return check->message;
-  CEdit edit;
-  edit.Attach(PageOf(dlg, key.pageTemplate).GetDlgItemHandle(key.controlId));
-  const int limit = edit.GetLimitText();
-  edit.Detach();
-  if (limit > 0 && static_cast<int>(value.size()) > limit)
-    return "at most " + std::to_string(limit) + " characters";
+std::string CheckNumber(const inst::NumberRule& rule, const std::string& value) {
+  if (!inst::PassesRule(rule, value.c_str())) return rule.message;
+  if (rule.characters > 0 && static_cast<int>(value.size()) > rule.characters)
+    return "at most " + std::to_string(rule.characters) + " characters";
   return "";
+}
+
+std::string SettingText(const inst::Instrument& instrument, const inst::Setting& setting) {
+  const inst::SettingValue& value = instrument.values[setting];
+  if (setting.kind == inst::Kind::Number) return value.text;
+  if (setting.kind == inst::Kind::Clock)
+    return instrument.values.hasClock ? DateTimeText(instrument.values.clock) : "";
+  if (value.item < 0 || value.item >= inst::ItemCount(setting)) return "";
+  switch (setting.keyForm) {
+    case inst::KeyForm::Words: return value.item < 2 ? setting.words[value.item] : "";
+    case inst::KeyForm::Minutes: return std::to_string(inst::ItemMinutes(setting, value.item));
+    default: return setting.items[value.item];
+  }
 }
 
 }  // namespace
 
-const std::vector<SettingKey>& SettingKeys() { return kKeys; }
-
-bool InstrumentClock(CTAVODlg& dlg, fw::DateTime& value) {
-  fw::DateTime time;
-  if (!dlg.m_dlgUser1.m_dateClock.GetTime(value) || !dlg.m_dlgUser1.m_timeClock.GetTime(time)) return false;
-  value.hour = time.hour;
-  value.minute = time.minute;
-  value.second = time.second;
-  value.millisecond = 0;
-  return true;
+// Made on first use: the catalogue's tables are other files' statics.
+const std::vector<SettingKey>& SettingKeys() {
+  static const std::vector<SettingKey> keys = AllKeys();
+  return keys;
 }
 
 const SettingKey* FindSettingKey(const std::string& name) {
-  for (const SettingKey& key : kKeys)
+  for (const SettingKey& key : SettingKeys())
     if (name == key.name) return &key;
   return nullptr;
 }
 
-std::string ReadKey(CTAVODlg& dlg, const SettingKey& key) {
-  switch (key.kind) {
-    case KeyKind::Text:
-      return TextOf(dlg, key);
-    case KeyKind::OnOff: {
-      const int index = SelectionOf(dlg, key);
-      return index == 0 || index == 1 ? key.words[index] : "";
-    }
-    case KeyKind::Minutes:
-    case KeyKind::ListItem: {
-      const int index = SelectionOf(dlg, key);
-      const std::vector<std::string> items = ItemsOf(dlg, key);
-      if (index < 0 || index >= static_cast<int>(items.size())) return "";
-      return key.kind == KeyKind::Minutes ? std::to_string(MinutesOf(items[index])) : items[index];
-    }
-    case KeyKind::Info: {
-      if (key.controlId == 0) return ClockText(dlg);
-      std::string text = TextOf(dlg, key);
-      text.erase(text.find_last_not_of(' ') + 1);   // the blanks the instrument pads with
-      return text;
-    }
+std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
+  if (key.setting) return SettingText(instrument, *key.setting);
+  if (key.reading) {
+    const size_t index = static_cast<size_t>(key.reading - inst::Readings().data());
+    return index < instrument.readings.size() ? Unpadded(instrument.readings[index]) : "";
   }
-  return "";
+  return Unpadded(key.name == "model" ? instrument.identity.model : instrument.identity.version);
 }
 
-std::string CheckValue(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
-  switch (key.kind) {
-    case KeyKind::Text:
-      return CheckText(dlg, key, value);
-    case KeyKind::OnOff:
-      return ItemFor(dlg, key, value) < 0 ? std::string("expected ") + key.words[0] + " or " + key.words[1] : "";
-    case KeyKind::Minutes:
-      return ItemFor(dlg, key, value) < 0 ? "not one of 1, 2, 3, 4, 5, 10, 15, 30, 60" : "";
-    case KeyKind::ListItem:
-      return ItemFor(dlg, key, value) < 0 ? "not one of 410A, 410B, 420A, 420B, 420AN, 420BN" : "";
-    case KeyKind::Info:
-      return "";
-  }
-  return "";
+std::string CheckValue(const SettingKey& key, const std::string& value) {
+  if (key.Info()) return "";
+  if (key.setting->kind == inst::Kind::Number) return CheckNumber(key.setting->rule, value);
+  return ItemFor(*key.setting, value) < 0 ? ListChoices(*key.setting) : "";
 }
 
-void WriteKey(CTAVODlg& dlg, const SettingKey& key, const std::string& value) {
-  if (key.kind == KeyKind::Info) return;
-  if (key.kind == KeyKind::Text) {
-    CWnd control;
-    control.Attach(HandleOf(dlg, key));
-    control.SetWindowText(value.c_str());
-    return;
-  }
-  const int index = ItemFor(dlg, key, value);
-  CComboBox list;
-  list.Attach(HandleOf(dlg, key));
-  list.SetCurSel(index);
+void WriteKey(inst::InstrumentSettings& values, const SettingKey& key, const std::string& value) {
+  if (key.Info()) return;
+  if (key.setting->kind == inst::Kind::Number) values[*key.setting].text = value;
+  else values[*key.setting].item = ItemFor(*key.setting, value);
 }

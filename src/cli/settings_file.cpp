@@ -1,9 +1,6 @@
 #include "cli/settings_file.h"
 
-#include <algorithm>
 #include <map>
-
-#include "platform/console.h"
 
 namespace {
 
@@ -12,23 +9,6 @@ std::string Trim(const std::string& text) {
   if (first == std::string::npos) return "";
   const size_t last = text.find_last_not_of(" \t\r");
   return text.substr(first, last - first + 1);
-}
-
-// A number as JSON writes it: digits with at most one point inside and an
-// optional minus, the leading zeros of the whole part dropped ("08" is 8).
-// False for anything else.
-bool JsonNumber(const std::string& text, std::string& number) {
-  const size_t digits = text[0] == '-' ? 1 : 0;
-  if (digits >= text.size() || text[digits] == '.' || text.back() == '.') return false;
-  if (text.find_first_not_of("0123456789.", digits) != std::string::npos ||
-      std::count(text.begin(), text.end(), '.') > 1) {
-    return false;
-  }
-  size_t first = text.find_first_not_of('0', digits);
-  if (first == std::string::npos) first = text.size() - 1;   // all zeros: one stays
-  else if (text[first] == '.') --first;                       // one zero stays before the point
-  number = text.substr(0, digits) + text.substr(first);
-  return true;
 }
 
 // True for text in UTF-16: a byte order mark of UTF-16, or a first character with a zero byte.
@@ -90,28 +70,4 @@ std::string FormatSettingsFile(const KeyValues& values, const std::vector<std::s
   for (const std::string& comment : header) out += "# " + comment + "\n";
   for (const auto& [key, value] : values) out += key + " = " + value + "\n";
   return out;
-}
-
-std::string FormatJson(const KeyValues& values, const std::vector<std::string>& literalKeys) {
-  nlohmann::ordered_json object = nlohmann::ordered_json::object();
-  for (const auto& [key, value] : values) {
-    const bool literal = std::find(literalKeys.begin(), literalKeys.end(), key) != literalKeys.end();
-    nlohmann::ordered_json& field = object[key];
-    if (value.empty()) {
-      field = nullptr;
-    } else if (std::string number; literal && JsonNumber(value, number)) {
-      field = nlohmann::ordered_json::parse(number);
-    } else if (literal && (value == "true" || value == "false")) {
-      field = value == "true";
-    } else {
-      field = plat::ToUtf8(value);
-    }
-  }
-  return JsonLine(object);
-}
-
-std::string JsonLine(const nlohmann::ordered_json& value) {
-  // ASCII only (the rest as \u escapes), whatever the console's encoding;
-  // bytes that are no UTF-8 become U+FFFD rather than an exception.
-  return value.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

@@ -5,6 +5,6 @@
 
 // An interval that is not three digits of the list leaves the combo without a
 // selection; the hours are shown all the same.
-int GetIoTSchedule(CCommandContext& dlg) { return QuerySettings(dlg, 's'); }
-int SetIoTInterval(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::IoTInterval); }
-int SetIoTCommHours(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::IoTHours); }
+int GetIoTSchedule(CCommandContext& context) { return QuerySettings(context, 's'); }
+int SetIoTInterval(CCommandContext& context) { return SendGroup(context, inst::Group::IoTInterval); }
+int SetIoTCommHours(CCommandContext& context) { return SendGroup(context, inst::Group::IoTHours); }

@@ -7,6 +7,6 @@ class CCommandContext;
 
 // '$s' -> combo 1133, edits 1134 and 1135; sent again while no reply comes,
 // six times at most.
-int GetIoTSchedule(CCommandContext& dlg);
-int SetIoTInterval(CCommandContext& dlg);    // 's' 'a' <- combo 1133
-int SetIoTCommHours(CCommandContext& dlg);   // 's' 'b' <- edits 1134 and 1135, both together
+int GetIoTSchedule(CCommandContext& context);
+int SetIoTInterval(CCommandContext& context);    // 's' 'a' <- combo 1133
+int SetIoTCommHours(CCommandContext& context);   // 's' 'b' <- edits 1134 and 1135, both together

@@ -4,15 +4,15 @@
 #include "commands/command_context.h"
 #include "commands/setting_command.h"
 
-int GetHumidityLimit(CCommandContext& dlg) { return QuerySettings(dlg, 'L'); }
-int SetHumidityLimit(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::HumidityLimit); }
+int GetHumidityLimit(CCommandContext& context) { return QuerySettings(context, 'L'); }
+int SetHumidityLimit(CCommandContext& context) { return SendGroup(context, inst::Group::HumidityLimit); }
 
 // A code beyond the list leaves no item selected and the edit as it is.
-int GetModelCode(CCommandContext& dlg) {
-  const int answered = QuerySettings(dlg, 'M');
-  if (answered) dlg.m_dlgMaker1.ApplyModelToHumidityLimit();
+int GetModelCode(CCommandContext& context) {
+  const int answered = QuerySettings(context, 'M');
+  if (answered) context.m_dlgMaker1.ApplyModelToHumidityLimit();
   return answered;
 }
 
-int SetModelCode(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::ModelCode); }
+int SetModelCode(CCommandContext& context) { return SendGroup(context, inst::Group::ModelCode); }
 

@@ -6,8 +6,8 @@
 
 class CCommandContext;
 
-int GetHumidityLimit(CCommandContext& dlg);   // '$L' -> edit 1090
-int SetHumidityLimit(CCommandContext& dlg);   // 'L' <- edit 1090, as typed
-int GetModelCode(CCommandContext& dlg);       // '$M' -> combo 1129, and the model rule for edit 1090
-int SetModelCode(CCommandContext& dlg);       // 'M' <- combo 1129
+int GetHumidityLimit(CCommandContext& context);   // '$L' -> edit 1090
+int SetHumidityLimit(CCommandContext& context);   // 'L' <- edit 1090, as typed
+int GetModelCode(CCommandContext& context);       // '$M' -> combo 1129, and the model rule for edit 1090
+int SetModelCode(CCommandContext& context);       // 'M' <- combo 1129
 

@@ -2,40 +2,28 @@
 // catalogue) shown as text on the pages.
 #include "commands/measurement.h"
 
-#include <string>
-#include <vector>
-
 #include "commands/command_context.h"
-#include "instrument/readings.h"
-#include "link/frames.h"
-#include "link/reply_fields.h"
+#include "commands/page_reporter.h"
+#include "instrument/page_reads.h"
+#include "res/resource.h"
 
 namespace {
 
-// Sends `frame` and shows `page`'s readings of the reply of `letter`.
-int ShowReadings(CCommandContext& dlg, CPageDialog& page, const std::string& frame, char letter) {
-  const int pageId = page.GetTemplateId();
-  std::vector<std::string> texts;
-  if (!dlg.m_pSerial || !inst::QueryReadings(*dlg.m_pSerial, frame, letter, pageId, texts)) return 0;
-  const std::vector<const inst::Reading*> readings = inst::PageReadings(pageId, letter);
-  for (size_t i = 0; i < readings.size(); ++i) {
-    CWnd control;
-    control.Attach(page.GetDlgItemHandle(readings[i]->control));
-    control.SetWindowText(texts[i].c_str());
-  }
-  return 1;
+template <int page, char letter>
+int Readings(inst::Instrument& instrument, inst::Reporter& reporter) {
+  return inst::ReadPageReadings(instrument, reporter, page, letter);
 }
 
 }  // namespace
 
-int GetMeasurementData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgUser2, QueryFrame('D'), 'D'); }
-int GetRealtimeData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('D'), 'D'); }
-int GetPreampData(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('P'), 'P'); }
-int GetHumidityCalibration(CCommandContext& dlg) { return ShowReadings(dlg, dlg.m_dlgMaker1, QueryFrame('G'), 'G'); }
+int GetMeasurementData(CCommandContext& context) { return RunRead(context, &Readings<IDD_USER2, 'D'>); }
+int GetRealtimeData(CCommandContext& context) { return RunRead(context, &Readings<IDD_MAKER1, 'D'>); }
+int GetPreampData(CCommandContext& context) { return RunRead(context, &Readings<IDD_MAKER1, 'P'>); }
+int GetHumidityCalibration(CCommandContext& context) { return RunRead(context, &Readings<IDD_MAKER1, 'G'>); }
 
 // 'V' with the channel digit of the chosen item; no channel, nothing to ask.
-int GetAdCounts(CCommandContext& dlg) {
-  char channel;
-  if (!SelectionDigit(dlg.m_dlgMaker2.m_comboChannel.GetCurSel(), channel)) return 0;
-  return ShowReadings(dlg, dlg.m_dlgMaker2, AdCountQueryFrame(channel), 'V');
+int GetAdCounts(CCommandContext& context) {
+  inst::Instrument instrument = InstrumentOf(context);
+  PageReporter reporter(context);
+  return inst::ReadAdCounts(instrument, reporter, context.m_dlgMaker2.m_comboChannel.GetCurSel());
 }

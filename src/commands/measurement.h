@@ -4,8 +4,8 @@
 
 class CCommandContext;
 
-int GetMeasurementData(CCommandContext& dlg);       // '$D' -> user page 2
-int GetRealtimeData(CCommandContext& dlg);          // '$D' -> maker page 1
-int GetPreampData(CCommandContext& dlg);            // '$P' -> maker page 1
-int GetHumidityCalibration(CCommandContext& dlg);   // '$G' -> maker page 1
-int GetAdCounts(CCommandContext& dlg);              // '$V' channel -> maker page 2
+int GetMeasurementData(CCommandContext& context);       // '$D' -> user page 2
+int GetRealtimeData(CCommandContext& context);          // '$D' -> maker page 1
+int GetPreampData(CCommandContext& context);            // '$P' -> maker page 1
+int GetHumidityCalibration(CCommandContext& context);   // '$G' -> maker page 1
+int GetAdCounts(CCommandContext& context);              // '$V' channel -> maker page 2

@@ -3,7 +3,7 @@
 
 #include "commands/setting_command.h"
 
-int GetMemoryInterval(CCommandContext& dlg) { return QuerySettings(dlg, 'I'); }
-int SetMemoryInterval(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::MemoryInterval); }
-int GetBuzzerAlarm(CCommandContext& dlg) { return QuerySettings(dlg, 'B'); }
-int SetBuzzerAlarm(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::Buzzer); }
+int GetMemoryInterval(CCommandContext& context) { return QuerySettings(context, 'I'); }
+int SetMemoryInterval(CCommandContext& context) { return SendGroup(context, inst::Group::MemoryInterval); }
+int GetBuzzerAlarm(CCommandContext& context) { return QuerySettings(context, 'B'); }
+int SetBuzzerAlarm(CCommandContext& context) { return SendGroup(context, inst::Group::Buzzer); }

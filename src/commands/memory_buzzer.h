@@ -5,7 +5,7 @@
 
 class CCommandContext;
 
-int GetMemoryInterval(CCommandContext& dlg);   // '$I' -> edit 1086
-int SetMemoryInterval(CCommandContext& dlg);   // 'I' <- edit 1086
-int GetBuzzerAlarm(CCommandContext& dlg);      // '$B' -> edit 1088
-int SetBuzzerAlarm(CCommandContext& dlg);      // 'B' <- edit 1088
+int GetMemoryInterval(CCommandContext& context);   // '$I' -> edit 1086
+int SetMemoryInterval(CCommandContext& context);   // 'I' <- edit 1086
+int GetBuzzerAlarm(CCommandContext& context);      // '$B' -> edit 1088
+int SetBuzzerAlarm(CCommandContext& context);      // 'B' <- edit 1088

@@ -3,7 +3,7 @@
 
 #include "commands/setting_command.h"
 
-int GetPatrolLightMode(CCommandContext& dlg) { return QuerySettings(dlg, 'K'); }
-int SetPatrolLightMode(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::AlarmMode); }
-int GetPatrolLightThresholds(CCommandContext& dlg) { return QuerySettings(dlg, 'S'); }
-int SetPatrolLightThresholds(CCommandContext& dlg) { return SendGroup(dlg, inst::Group::Levels); }
+int GetPatrolLightMode(CCommandContext& context) { return QuerySettings(context, 'K'); }
+int SetPatrolLightMode(CCommandContext& context) { return SendGroup(context, inst::Group::AlarmMode); }
+int GetPatrolLightThresholds(CCommandContext& context) { return QuerySettings(context, 'S'); }
+int SetPatrolLightThresholds(CCommandContext& context) { return SendGroup(context, inst::Group::Levels); }

@@ -6,7 +6,7 @@
 
 class CCommandContext;
 
-int GetPatrolLightMode(CCommandContext& dlg);         // '$K' -> combo 1092
-int SetPatrolLightMode(CCommandContext& dlg);         // 'K' <- combo 1092
-int GetPatrolLightThresholds(CCommandContext& dlg);   // '$S' -> edits 1095, 1100, 1101, 1102
-int SetPatrolLightThresholds(CCommandContext& dlg);   // 'S' <- the same edits, all four levels together
+int GetPatrolLightMode(CCommandContext& context);         // '$K' -> combo 1092
+int SetPatrolLightMode(CCommandContext& context);         // 'K' <- combo 1092
+int GetPatrolLightThresholds(CCommandContext& context);   // '$S' -> edits 1095, 1100, 1101, 1102
+int SetPatrolLightThresholds(CCommandContext& context);   // 'S' <- the same edits, all four levels together

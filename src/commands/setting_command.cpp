@@ -7,42 +7,33 @@
 #include "link/transactions.h"
 #include "pages/setting_binding.h"
 
-int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show) {
-  if (!dlg.m_pSerial) return 0;
-  QueryOutcome outcome = RunQuery(*dlg.m_pSerial, QueryFrame(letter), letter);
-  if (outcome != QueryOutcome::Replied) return 0;
-  const ReplyReader reply(*dlg.m_pSerial, letter);
-  const bool shown = reply.Answered() && show(reply);
-  return shown ? 1 : 0;
-}
-
-int QuerySettings(CCommandContext& dlg, char letter) {
+int QuerySettings(CCommandContext& context, char letter) {
   inst::InstrumentSettings values;
-  if (!dlg.m_pSerial || !inst::QueryInto(*dlg.m_pSerial, letter, values)) return 0;
-  ShowReplySettings(dlg, letter, values);
+  if (!context.m_pSerial || !inst::QueryInto(*context.m_pSerial, letter, values)) return 0;
+  ShowReplySettings(context, letter, values);
   return 1;
 }
 
-void ShowReplySettings(CCommandContext& dlg, char letter, const inst::InstrumentSettings& values) {
+void ShowReplySettings(CCommandContext& context, char letter, const inst::InstrumentSettings& values) {
   for (const inst::Setting& setting : inst::Settings())
-    if (setting.read.letter == letter) ShowSetting(PageOf(dlg, setting.page), setting, values);
+    if (setting.read.letter == letter) ShowSetting(PageOf(context, setting.page), setting, values);
 }
 
-CPageDialog& PageOf(CCommandContext& dlg, int page) {
-  if (page == dlg.m_dlgUser2.GetTemplateId()) return dlg.m_dlgUser2;
-  if (page == dlg.m_dlgMaker1.GetTemplateId()) return dlg.m_dlgMaker1;
-  if (page == dlg.m_dlgMaker2.GetTemplateId()) return dlg.m_dlgMaker2;
-  return dlg.m_dlgUser1;
+CPageDialog& PageOf(CCommandContext& context, int page) {
+  if (page == context.m_dlgUser2.GetTemplateId()) return context.m_dlgUser2;
+  if (page == context.m_dlgMaker1.GetTemplateId()) return context.m_dlgMaker1;
+  if (page == context.m_dlgMaker2.GetTemplateId()) return context.m_dlgMaker2;
+  return context.m_dlgUser1;
 }
 
-inst::InstrumentSettings PageValues(CCommandContext& dlg) {
+inst::InstrumentSettings PageValues(CCommandContext& context) {
   inst::InstrumentSettings values;
-  for (const inst::Setting& setting : inst::Settings()) TakeSetting(PageOf(dlg, setting.page), setting, values);
+  for (const inst::Setting& setting : inst::Settings()) TakeSetting(PageOf(context, setting.page), setting, values);
   return values;
 }
 
-int SendGroup(CCommandContext& dlg, inst::Group group) {
+int SendGroup(CCommandContext& context, inst::Group group) {
   std::string frame;
-  if (!dlg.m_pSerial || !inst::GroupFrame(group, PageValues(dlg), frame)) return 0;
-  return SendSettingFrame(*dlg.m_pSerial, frame);
+  if (!context.m_pSerial || !inst::GroupFrame(group, PageValues(context), frame)) return 0;
+  return SendSettingFrame(*context.m_pSerial, frame);
 }

@@ -2,37 +2,28 @@
 // into values and shown in the pages, and the setting frame of a group built
 // from the pages' values and sent without waiting.
 #pragma once
-#include <functional>
 #include <string>
 
 #include "instrument/catalogue.h"
 #include "instrument/instrument_settings.h"
-#include "instrument/reply_reader.h"
 
 class CCommandContext;
 class CPageDialog;
 
-// Shows a reply in the controls; false when the reply cannot be shown.
-using ShowReply = std::function<bool(const ReplyReader& reply)>;
-
-// Runs the query of `letter` and, when a reply came, shows it. 1 when the
-// query succeeded and the reply was shown, 0 otherwise.
-int QuerySetting(CCommandContext& dlg, char letter, const ShowReply& show);
-
 // Runs the query of `letter` and shows the settings its reply holds, each in
 // its control (see the catalogue).
-int QuerySettings(CCommandContext& dlg, char letter);
+int QuerySettings(CCommandContext& context, char letter);
 // Shows the settings that the reply of `letter` gave, each in its control.
-void ShowReplySettings(CCommandContext& dlg, char letter, const inst::InstrumentSettings& values);
+void ShowReplySettings(CCommandContext& context, char letter, const inst::InstrumentSettings& values);
 
 // The page of the template `page`.
-CPageDialog& PageOf(CCommandContext& dlg, int page);
+CPageDialog& PageOf(CCommandContext& context, int page);
 
 // The settings as the pages show them now.
-inst::InstrumentSettings PageValues(CCommandContext& dlg);
+inst::InstrumentSettings PageValues(CCommandContext& context);
 
 // Sends the frame of `group` built from the pages' values (an acknowledgement
 // is awaited once it went out). 1 when every byte was written; 0 without a
 // link, when a write failed, or when the values cannot be sent (nothing goes
 // out then).
-int SendGroup(CCommandContext& dlg, inst::Group group);
+int SendGroup(CCommandContext& context, inst::Group group);

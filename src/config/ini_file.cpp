@@ -3,36 +3,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/ui.h"
+#include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 
 namespace {
 
-struct CommKey {
-  const char* name;
-  int CIniFile::*field;
-  int defaultValue;
-};
-
-// The keys in the order they are read.
-const CommKey kCommKeys[] = {
-    {"BaudRate", &CIniFile::BaudRate, 9600}, {"StopBits", &CIniFile::StopBits, 0},
-    {"Parity", &CIniFile::Parity, 0},        {"DataBits", &CIniFile::DataBits, 8},
-    {"TimeOut", &CIniFile::TimeOut, 1000},   {"SendDelay", &CIniFile::SendDelay, 500},
-    {"SleepTime", &CIniFile::SleepTime, 50},
-};
-
 const int kLogPathChars = 259;
 const int kLogSwitchChars = 2;
-
-std::string g_commSettingsFile;   // empty: "TAVO.ini" in the current directory
-
-}  // namespace
-
-void SetCommSettingsFile(const std::string& path) { g_commSettingsFile = path; }
-
-namespace {
 
 // True when the last character of `path` is the separator; the second byte of
 // a double-byte character (such as that of "表") may equal '\\' and is none.
@@ -47,29 +25,15 @@ bool EndsWithSeparator(const std::string& path, char separator) {
 
 }  // namespace
 
-CString JoinPath(const CString& dir, const char* name) {
-  CString path = dir;
-  char separator = plat::PathSeparator();
-  if (!EndsWithSeparator(path.str(), separator)) path += separator;
-  path += name;
-  return path;
+std::string JoinPath(const std::string& dir, const char* name) {
+  std::string path = dir;
+  const char separator = plat::PathSeparator();
+  if (!EndsWithSeparator(path, separator)) path += separator;
+  return path + name;
 }
 
-int ReadCommSettings(CIniFile& ini) {
-  std::string dir;
-  if (!plat::GetCurrentDir(dir)) {
-    fw::MessageBoxNoOwner("パラメータディレクトリの取得に失敗しました", "TAVO", fw::kMbOk);
-    return -1;
-  }
-  const std::string path = g_commSettingsFile.empty() ? JoinPath(dir, "TAVO.ini").str() : g_commSettingsFile;
-  for (const CommKey& key : kCommKeys) {
-    ini.*key.field = plat::GetProfileInt("COMM", key.name, key.defaultValue, path);
-  }
-  return 0;
-}
-
-LogSettings ReadLogSettings(const CString& currentDir) {
-  const std::string path = JoinPath(currentDir, "SETTING.ini").str();
+LogSettings ReadLogSettings(const std::string& currentDir) {
+  const std::string path = JoinPath(currentDir, "SETTING.ini");
   LogSettings settings;
   settings.logPath = plat::GetProfileString("TAVO", "LogPath", "", kLogPathChars + 1, path);
   int days = plat::GetProfileInt("TAVO", "LogDeleteDay", 10, path);

@@ -4,10 +4,6 @@
 #include <cstdio>
 #include <vector>
 
-bool IsLeadByte932(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 void CString::Format(const char* format, ...) {
   va_list args;
   va_start(args, format);

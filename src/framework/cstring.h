@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "platform/code_page.h"
+
 class CString {
 public:
   CString() = default;
@@ -37,6 +39,3 @@ public:
 private:
   std::string m_text;
 };
-
-// True for the first byte of a two-byte code page 932 character.
-bool IsLeadByte932(unsigned char c);

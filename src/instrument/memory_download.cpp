@@ -10,6 +10,10 @@
 
 namespace inst {
 
+const char kDownloadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。";
+const char kDownloadPartial[] = "一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。";
+const char kDownloadCaption[] = "一括読出";
+
 int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole) {
   if (RunQuery(link, QueryFrame('O'), 'O') != QueryOutcome::Replied) return 0;
   plat::LockGuard guard(link.ReplyLock());

@@ -13,6 +13,12 @@ namespace inst {
 // record of the reply was taken and no bytes were left over (one ETX aside).
 int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole);
 
+// What the user is told when the download failed, or took only some of the
+// reply's records, and under what caption.
+extern const char kDownloadFailed[];
+extern const char kDownloadPartial[];
+extern const char kDownloadCaption[];
+
 // Writes `records` to the CSV file `path`, replacing it. 0 when the file
 // cannot be created, written or put in place; `path` is then unchanged.
 int WriteMemoryCsv(const MemoryRecords& records, const char* path);

@@ -3,9 +3,11 @@
 // values, the link and a Reporter for what the user is told and for the pause
 // between commands.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "instrument/catalogue.h"
+#include "instrument/identity.h"
 #include "instrument/instrument_settings.h"
 
 class CSerial;
@@ -13,6 +15,8 @@ class CSerial;
 namespace inst {
 
 enum class Icon { Error, Exclamation };
+
+struct Instrument;
 
 class Reporter {
 public:
@@ -25,18 +29,27 @@ public:
   virtual void Taken(char letter, const InstrumentSettings& values) { (void)letter, (void)values; }
   // A setting group was sent; whether the instrument acknowledged it.
   virtual void Written(Group group, bool acknowledged) { (void)group, (void)acknowledged; }
+  // Page `page`'s texts of the reply of `letter` were taken: the identity
+  // ('v'), user page 2's auto power-off and clock ('Q', 'T'), or readings.
+  virtual void Shown(int page, char letter, const Instrument& instrument) {
+    (void)page, (void)letter, (void)instrument;
+  }
   // Asked before each group of a write: true ends the write there.
   virtual bool Stopped() { return false; }
 };
 
 // What a sequence works on: the open link, whether the instrument has an IoT
 // unit, the values, and the snapshot of what the instrument holds (as last
-// read or acknowledged).
+// read or acknowledged); and what the pages only show, as last read.
 struct Instrument {
   CSerial* link = nullptr;
   bool iot = false;
   InstrumentSettings values;
   InstrumentSettings snapshot;
+  Identity identity;
+  std::string autoPowerOffText;        // user page 2's text; empty when the reply held no such choice
+  std::string clockText;               // user page 2's text, the fields as they came
+  std::vector<std::string> readings;   // per row of Readings(), empty until read
 };
 
 // User page 1's queries in their order ('s' only with an IoT unit), each

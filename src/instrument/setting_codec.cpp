@@ -89,8 +89,10 @@ bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values
   for (const Setting& setting : Settings()) {
     if (setting.read.letter != letter) continue;
     if (setting.kind == Kind::Clock) {
-      if (!ParseClockDigits(reply.Field(setting.read.position, setting.read.width), taken.clock)) return false;
+      const std::string digits = reply.Field(setting.read.position, setting.read.width);
+      if (!ParseClockDigits(digits, taken.clock)) return false;
       taken.hasClock = true;
+      taken[setting].text = digits;   // a front end that shows the clock its own way puts its own text
     } else {
       TakeField(setting, reply, taken[setting]);
     }

@@ -13,8 +13,8 @@ namespace {
 constexpr unsigned kEmptyReadPauseMs = 2;
 constexpr unsigned kFailedReadPauseMs = 50;
 
-plat::LineSettings LineSettingsOf(const CIniFile& ini) {
-  return plat::LineSettings{ini.BaudRate, ini.Parity, ini.StopBits, ini.DataBits};
+plat::LineSettings LineSettingsOf(const CommSettings& settings) {
+  return plat::LineSettings{settings.BaudRate, settings.Parity, settings.StopBits, settings.DataBits};
 }
 
 }  // namespace
@@ -27,18 +27,18 @@ CSerial::CSerial(std::unique_ptr<LinePort> port) : m_port(std::move(port)) {
 
 CSerial::~CSerial() {
   Close();
-  delete m_pIni;
+  delete m_pSettings;
 }
 
 int CSerial::Open(const char* portName) {
-  delete m_pIni;
-  m_pIni = new CIniFile;
-  ReadCommSettings(*m_pIni);   // a failure has been shown; the defaults stay zero
-  if (!m_port->Open(portName, LineSettingsOf(*m_pIni))) return 0;
+  delete m_pSettings;
+  m_pSettings = new CommSettings;
+  ReadCommSettings(*m_pSettings);   // a failure has been shown; the defaults stay zero
+  if (!m_port->Open(portName, LineSettingsOf(*m_pSettings))) return 0;
   m_bRunning = 1;
   m_wakeReceiver.Reset();
   try {
-    m_thread = std::thread(&CSerial::ReceiverThread, this);
+    m_thread = std::thread(&CSerial::ReceiveFrames, this);
   } catch (const std::system_error&) {   // no thread could be made
     Close();
     return 0;
@@ -51,15 +51,15 @@ int CSerial::Close() {
   m_wakeReceiver.Set();
   m_port->Close();   // ends a read that waits
   if (m_thread.joinable()) m_thread.join();
-  delete m_pIni;
-  m_pIni = nullptr;
+  delete m_pSettings;
+  m_pSettings = nullptr;
   return 1;
 }
 
 int CSerial::Write(const std::uint8_t* bytes, int count) {
-  if (!m_pIni) return 0;
+  if (!m_pSettings) return 0;
   const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
-  const unsigned pause = plat::CapWaitMs(m_pIni->SleepTime);
+  const unsigned pause = plat::CapWaitMs(m_pSettings->SleepTime);
   int sent = 0;
   int refusals = 0;
   while (sent < count) {
@@ -75,11 +75,6 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
     }
   }
   return 1;
-}
-
-unsigned CSerial::ReceiverThread(void* param) {
-  if (param) static_cast<CSerial*>(param)->ReceiveFrames();
-  return 0;
 }
 
 void CSerial::ReceiveFrames() {

@@ -27,7 +27,7 @@
 #include <memory>
 #include <thread>
 
-#include "config/ini_file.h"
+#include "config/comm_settings.h"
 #include "link/control_bytes.h"
 #include "link/line_port.h"
 #include "link/reply_dispatch.h"
@@ -57,9 +57,6 @@ public:
   int Write(const std::uint8_t* bytes, int count);
   static constexpr int kMaxRefusals = 5;
 
-  // The receiver thread's procedure; `param` is the link. Returns 0.
-  static unsigned ReceiverThread(void* param);
-
   // What answered the request of the last ExpectReply (see above).
   enum class Answer { Awaited, Replied, Refused, Failed };
   // Awaits the reply frame of `letter` to the next request written.
@@ -79,7 +76,7 @@ public:
   int ReplyLength() const { return m_nReplyLength; }
 
   // The settings read by Open; null while the link is not open.
-  const CIniFile* Settings() const { return m_pIni; }
+  const CommSettings* Settings() const { return m_pSettings; }
 
   // The bytes of the frame being received so far (0 between frames), for
   // progress displays on another thread.
@@ -114,7 +111,7 @@ private:
   plat::Lock m_replyLock;
   std::uint8_t m_reply[kReplyBufferSize] = {};
   int m_nReplyLength = 0;
-  CIniFile* m_pIni = nullptr;
+  CommSettings* m_pSettings = nullptr;
   std::atomic<int> m_bAwaitingAck{0};
   std::atomic<std::uint8_t> m_nLastAck{0};
   std::atomic<unsigned> m_nRequests{0};   // requests written so far

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "config/ini_file.h"
+#include "config/comm_settings.h"
 #include "link/serial.h"
 #include "platform/clock.h"
 
@@ -13,7 +13,7 @@ int SendFrame(CSerial& link, const std::string& frame) {
 }
 
 unsigned TimeOutMs(const CSerial& link) {
-  const CIniFile* ini = link.Settings();
+  const CommSettings* ini = link.Settings();
   return ini ? plat::CapWaitMs(ini->TimeOut) : 0;
 }
 
@@ -44,7 +44,7 @@ CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyL
 
 }  // namespace
 
-unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter) {
+unsigned ReplyWaitMs(const CommSettings& ini, char replyLetter) {
   const long long timeOut = ini.TimeOut > 0 ? ini.TimeOut : 0;
   if (replyLetter == 'V') return plat::CapWaitMs(timeOut + 1000);
   if (replyLetter == 'O') return plat::CapWaitMs(timeOut * 180);

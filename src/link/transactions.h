@@ -10,7 +10,7 @@
 #include <string>
 
 class CSerial;
-class CIniFile;
+struct CommSettings;
 
 constexpr int kMaxSends = 6;
 
@@ -22,7 +22,7 @@ enum class QueryOutcome {
 // The wait for a reply in ms: TimeOut, TimeOut + 1000 for the A/D counts ('V'),
 // TimeOut x 180 for the memory data ('O'); computed in 64 bits and held
 // within the longest wait the platform expresses (plat::kLongestWaitMs).
-unsigned ReplyWaitMs(const CIniFile& ini, char replyLetter);
+unsigned ReplyWaitMs(const CommSettings& ini, char replyLetter);
 
 // The query transaction: sends `frame`, waits for the reply of `replyLetter`
 // and sends again while the attempt was refused with NAK, six sends at most.

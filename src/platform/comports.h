@@ -16,4 +16,19 @@ namespace plat {
 // when the list cannot be had at all (the key cannot be opened).
 bool ListComPorts(std::vector<std::string>& ports);
 
+// What the system knows of a port besides its name, as the system gives it
+// (the ANSI code page on Windows, UTF-8 elsewhere); empty where it knows nothing.
+struct PortFacts {
+  std::string stableName;   // a name that outlives replugging: /dev/serial/by-id/... on Linux
+  std::string vendorId;     // USB vendor and product id, four hex digits each
+  std::string productId;
+  std::string manufacturer;   // the USB device's own strings
+  std::string product;
+  std::string serialNumber;
+  std::string friendlyName;   // Windows: the device's name in the Device Manager
+};
+
+// The facts of `port`, a name ListComPorts gives or a device path.
+PortFacts DescribeComPort(const std::string& port);
+
 }  // namespace plat

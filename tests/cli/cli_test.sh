@@ -51,8 +51,8 @@ no_frames() { [ ! -s "$work/COM7.log" ]; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
 file_is() { cmp -s "$work/$1" "$work/$2"; }
-# The simulator's records (CR LF after each) as TAVO.exe writes them: CR only.
-records_with_cr() { tr -d '\n' < "$work/COM7.records" > "$work/records.cr" && file_is "$1" records.cr; }
+# The records of simulator $2 (COM7 unless named; CR LF after each) as TAVO.exe writes them: CR only.
+records_with_cr() { tr -d '\n' < "$work/${2:-COM7}.records" > "$work/records.cr" && file_is "$1" records.cr; }
 utf8_only() { iconv -f UTF-8 -t UTF-8 "$work/$1" > /dev/null 2>&1; }
 # The settings lines of a settings file: no comments, no information keys.
 settings_of() {
@@ -84,7 +84,7 @@ monitor_csv() {
 all_helps() {
   [ "$(tavo_cli help | head -1)" = "$(tavo_cli --help | head -1)" ] &&
     tavo_cli help | head -1 | grep -q '^Usage: tavo-cli \[OPTIONS\] COMMAND' || { echo "help"; return 1; }
-  for command in ports info read apply clock download monitor; do
+  for command in ports info read apply diff clock download monitor; do
     for asked in "$command --help" "$command -h" "help $command"; do
       tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }
     done
@@ -144,6 +144,8 @@ printf 'humidity_limit = 80.0\n' > "$work/humidity.txt"
 printf 'auto_power_off = off\n' | iconv -t UTF-16 > "$work/utf16.txt"
 printf 'level1 = 29.0\n' > "$work/level1.txt"
 printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$work/power_off.txt"
+printf 'buzzer = 30.0\n' > "$work/buzzer.txt"
+printf '# the ports of the site\nCOM7\n\n%s\n' "$work/ports/COM8" > "$work/ports.txt"
 # A measurement answer with the indoor TAVO given (sign and four characters).
 measurement() { echo "--reply 'D01$1,  02+26.1,  03+28.4,  04+65.0,  05+27.9,  06+30.2'"; }
 bands="$(measurement +31.0) $(measurement +30.9) $(measurement +28.0) $(measurement +25.0) $(measurement +24.9) \
@@ -203,6 +205,15 @@ cases=(
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
+  "ports --probe --json: who answers on each port|--version 1.30|start_sim COM8 --ignore v; tavo_cli ports --probe --json|0|valid_json '[(p[\"port\"], p[\"probe\"], p[\"version\"]) for p in d] == [(\"COM7\", \"answered\", \"1.30\"), (\"COM8\", \"no answer\", None)]'"
+  "info on three ports, one not answering: each port's output, the table, the worst status||start_sim COM8 --version 1.30; start_sim COM9 --ignore v; tavo_cli info --port COM7 --port COM8 --port COM9|1|out_has $'== COM8\nmodel = TAVO-420BN\nversion = 1.30' && out_matches '^COM7 +0 +TAVO-420BN 2.00\$' && out_matches '^COM9 +1 +no answer' && err_has 'tavo-cli: COM9: no answer from an instrument on COM9'"
+  "clock --json on two ports, one not answering: one JSON array||start_sim COM8 --ignore v; tavo_cli clock --json --port COM7 --port COM8|1|valid_json '[(p[\"port\"], p[\"status\"]) for p in d] == [(\"COM7\", 0), (\"COM8\", 1)] and isinstance(d[0][\"result\"][\"drift\"], int) and d[1][\"result\"] is None'"
+  "two ports, one missing and named in Japanese: its messages name it in UTF-8||tavo_cli info --port COM7 --port ポート|3|err_has 'tavo-cli: ポート: COMポートオープン: COMポートオープンに失敗しました。' && utf8_only err && out_matches '^ポート +3 '"
+  "download from the ports of a file, one a path: a file each by {port}|--records 37|start_sim COM8 --records 5; tavo_cli download --ports ports.txt -o 'rec-{port}.csv'|0|records_with_cr rec-COM7.csv && records_with_cr rec-COM8.csv COM8 && out_matches '/ports/COM8 +0 +5 records in rec-COM8.csv\$'"
+  "download from two ports into one file: refused before anything is sent||start_sim COM8; tavo_cli download --port COM7 --port COM8 -o same.csv|2|no_frames && err_has \"{port}\""
+  "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && err_has 'COM7: verified: the instrument holds the settings of the file'"
+  "diff on two ports: the differing keys, nothing written|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|1|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && ! grep -q ' 02 51 ' $work/COM8.log"
+  "bad usage: read takes one port||tavo_cli read --port COM7 --port COM8|2|no_frames && err_has '--port given more than once'"
   "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
   "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV field quoted|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -qF '\"a,\"\"b\",26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv"
   "monitor --json: an object per sample|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 2 --json|0|lines_of out 2 && json_lines 'd[\"tavo_indoor\"] == 25.3 and d[\"level\"] == \"警戒\"'"

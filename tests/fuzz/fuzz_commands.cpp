@@ -35,10 +35,10 @@
 
 namespace {
 
-int ReadMemory(CCommandContext& dlg) {
+int ReadMemory(CCommandContext& context) {
   MemoryRecords records;
   bool whole = false;
-  return dlg.m_pSerial ? inst::DownloadMemory(*dlg.m_pSerial, records, whole) : 0;
+  return context.m_pSerial ? inst::DownloadMemory(*context.m_pSerial, records, whole) : 0;
 }
 
 struct Query {

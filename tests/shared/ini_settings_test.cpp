@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "config/comm_settings.h"
 #include "config/ini_file.h"
 #include "platform/files.h"
 #include "support/message_boxes.h"
@@ -14,11 +15,11 @@ namespace {
 struct CommCase {
   const char* name;
   const char* file;   // content of TAVO.ini, null for no file
-  CIniFile expected;
+  CommSettings expected;
 };
 
-CIniFile Comm(int baud, int parity, int stop, int data, int timeout, int delay, int sleep) {
-  CIniFile ini;
+CommSettings Comm(int baud, int parity, int stop, int data, int timeout, int delay, int sleep) {
+  CommSettings ini;
   ini.BaudRate = baud;
   ini.Parity = parity;
   ini.StopBits = stop;
@@ -48,7 +49,7 @@ TEST(CommSettings, ReadsEachKeyWithItsDefault) {
     SCOPED_TRACE(c.name);
     TempCurrentDir dir;
     if (c.file) dir.Write("TAVO.ini", c.file);
-    CIniFile ini;
+    CommSettings ini;
     EXPECT_EQ(ReadCommSettings(ini), 0);
     EXPECT_EQ(ini.BaudRate, c.expected.BaudRate);
     EXPECT_EQ(ini.Parity, c.expected.Parity);
@@ -62,18 +63,18 @@ TEST(CommSettings, ReadsEachKeyWithItsDefault) {
 
 TEST(CommSettings, AnEditedFileIsReadAgain) {
   TempCurrentDir dir;
-  CIniFile first;
+  CommSettings first;
   dir.Write("TAVO.ini", "[COMM]\r\nBaudRate=19200\r\n");
   ReadCommSettings(first);
   dir.Write("TAVO.ini", "[COMM]\r\nBaudRate=38400\r\n");
-  CIniFile second;
+  CommSettings second;
   ReadCommSettings(second);
   EXPECT_EQ(first.BaudRate, 19200);
   EXPECT_EQ(second.BaudRate, 38400);
 }
 
 TEST(CommSettings, ANewInstanceIsAllZero) {
-  CIniFile ini;
+  CommSettings ini;
   EXPECT_EQ(ini.BaudRate + ini.Parity + ini.StopBits + ini.DataBits + ini.TimeOut + ini.SendDelay +
                 ini.SleepTime,
             0);
@@ -107,7 +108,7 @@ TEST(LogSettings, ReadsClampsAndSwitches) {
     SCOPED_TRACE(c.name);
     TempCurrentDir dir;
     if (c.file) dir.Write("SETTING.ini", c.file);
-    LogSettings settings = ReadLogSettings(CString(dir.path().string()));
+    LogSettings settings = ReadLogSettings(dir.path().string());
     EXPECT_EQ(settings.logPath, c.logPath);
     EXPECT_EQ(settings.logDeleteDay, c.logDeleteDay);
     EXPECT_EQ(settings.logOutSwitch, c.logOutSwitch);
@@ -118,7 +119,7 @@ TEST(LogSettings, LogPathIsCutTo259Characters) {
   TempCurrentDir dir;
   std::string longPath(300, 'a');
   dir.Write("SETTING.ini", "[TAVO]\r\nLogPath=" + longPath + "\r\n");
-  EXPECT_EQ(ReadLogSettings(CString(dir.path().string())).logPath, std::string(259, 'a').c_str());
+  EXPECT_EQ(ReadLogSettings(dir.path().string()).logPath, std::string(259, 'a'));
 }
 
 TEST(IniPaths, JoinPathAddsOneSeparator) {

@@ -209,7 +209,7 @@ TEST(ReplyWait, DependsOnTheLetterAndNeverWrapsAround) {
       {23860930, 'O', plat::kLongestWaitMs}, {2147483647, 'V', 2147484647u}, {2147483647, 'Q', 2147483647u},
       {-5, 'O', 0}};
   for (const auto& c : cases) {
-    CIniFile ini;
+    CommSettings ini;
     ini.TimeOut = c.timeOut;
     EXPECT_EQ(ReplyWaitMs(ini, c.letter), c.ms) << c.timeOut << c.letter;
   }

@@ -145,8 +145,8 @@ TEST_F(MainDialog, TheSnapshotStartsEmpty) {
 TEST_F(MainDialog, ReadsTheLineSettingsAtStart) {
   dir.Write("TAVO.ini", "[COMM]\r\nBaudRate=19200\r\n");
   Open(false);
-  EXPECT_EQ(app.m_iniFile.BaudRate, 19200);
-  EXPECT_EQ(app.m_iniFile.TimeOut, 1000);
+  EXPECT_EQ(app.m_commSettings.BaudRate, 19200);
+  EXPECT_EQ(app.m_commSettings.TimeOut, 1000);
 }
 
 TEST_F(MainDialog, SortsThePortListAsWindowsDoes) {

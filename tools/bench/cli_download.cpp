@@ -1,7 +1,8 @@
-// The 511-record download by tavo-cli: the program run as a user runs it,
-// against the simulator at 9600 bit/s with the default timings. Timed, as the
-// dialog's download is, from the download request (when the simulator logged
-// its frame) to the end of the program, file written.
+// Downloads by tavo-cli, the program run as a user runs it, against the
+// simulator at 9600 bit/s with the default timings: the 511-record download,
+// timed as the dialog's download is, from the download request (when the
+// simulator logged its frame) to the end of the program, file written; and
+// eight instruments served side by side in one run against one alone.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/time.h>
@@ -10,7 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,7 @@ namespace {
 
 const int kRecords = 511;
 const int kBaud = 9600;
+const int kFewRecords = 64;
 
 // Seconds since midnight, local time, as the simulator's frame log writes them.
 double LocalSecondsNow() {
@@ -99,5 +103,48 @@ bool MeasureCliDownload(Measurement& result, std::string& error) {
                 "the whole run (start, identification, SendDelay, request) %.3f s",
                 wall, bytes, wire, whole);
   result.detail = detail;
+  return true;
+}
+
+bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
+  const std::vector<std::string> simArgs = {"--baud", std::to_string(kBaud), "--records", std::to_string(kFewRecords)};
+  SimSession session;   // COM7
+  if (!session.Start(simArgs, "", error)) return false;
+  std::vector<std::unique_ptr<SimProcess>> others;
+  std::vector<std::string> args = {"download", "--port", "COM7", "-o", session.PathOf("records-{port}.csv")};
+  for (const char* port : {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM8"}) {
+    others.push_back(std::make_unique<SimProcess>(simArgs));
+    if (others.back()->Device().empty()) {
+      error = "a simulator did not start";
+      return false;
+    }
+    std::filesystem::create_symlink(others.back()->Device(), session.dir.path() / "ports" / port);
+    args.insert(args.end(), {"--port", port});
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const int oneStatus = RunCli({"download", "--port", "COM7", "-o", session.PathOf("one.csv")});
+  const auto middle = std::chrono::steady_clock::now();
+  const int eightStatus = RunCli(args);
+  const double one = std::chrono::duration<double>(middle - start).count();
+  const double eight = std::chrono::duration<double>(std::chrono::steady_clock::now() - middle).count();
+  if (oneStatus != 0 || eightStatus != 0) {
+    error = "tavo-cli download of one and of eight instruments ended with status " + std::to_string(oneStatus) +
+            " and " + std::to_string(eightStatus);
+    return false;
+  }
+  for (const char* port : {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}) {
+    if (session.dir.Read(std::string("records-") + port + ".csv").size() != 39u * kFewRecords) {
+      error = std::string("tavo-cli did not write the records of ") + port;
+      return false;
+    }
+  }
+  auto seconds = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f s", value);
+    return std::string(text);
+  };
+  result = Measurement{"(f) tavo-cli download from eight instruments side by side / from one", eight / one, "", 1.1,
+                       std::to_string(kFewRecords) + " records each at 9600 bit/s, the whole run (start, "
+                       "identification, SendDelay, download): eight " + seconds(eight) + ", one " + seconds(one)};
   return true;
 }

@@ -15,7 +15,7 @@ namespace {
 using Measure = bool (*)(Measurement&, std::string&);
 
 const Measure kMeasures[] = {&MeasureTab0Read, &MeasureTab0Write, &MeasureIdleCpu, &MeasureDisconnectLatency,
-                             &MeasureDownload, &MeasureCliDownload};
+                             &MeasureDownload, &MeasureCliDownload, &MeasureCliSeveralDownloads};
 
 }  // namespace
 

@@ -18,3 +18,4 @@ bool MeasureIdleCpu(Measurement& result, std::string& error);
 bool MeasureDisconnectLatency(Measurement& result, std::string& error);
 bool MeasureDownload(Measurement& result, std::string& error);
 bool MeasureCliDownload(Measurement& result, std::string& error);
+bool MeasureCliSeveralDownloads(Measurement& result, std::string& error);

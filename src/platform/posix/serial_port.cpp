@@ -5,9 +5,7 @@
 // touches a reused descriptor number.
 #include "platform/serial_port.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <strings.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -15,11 +13,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/port_gate.h"
-#include "platform/posix/mbcs.h"
+#include "platform/posix/device_path.h"
 
 namespace plat {
 namespace {
@@ -60,23 +57,6 @@ bool Configure(int fd, const LineSettings& s) {
   cfsetispeed(&tio, speed);
   cfsetospeed(&tio, speed);
   return tcsetattr(fd, TCSANOW, &tio) == 0;
-}
-
-// The device of a port name: a name without a slash is a link in the port
-// directory (TAVO_PORT_DIR), found in any letter case as on Windows.
-std::string DevicePath(const std::string& name) {
-  const char* portDir = std::getenv("TAVO_PORT_DIR");
-  if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || !portDir) {
-    return mbcs::ToSlashes(name);
-  }
-  std::string found = std::string(portDir) + "/" + name;
-  if (DIR* d = opendir(portDir)) {
-    while (const dirent* entry = readdir(d)) {
-      if (strcasecmp(entry->d_name, name.c_str()) == 0) found = std::string(portDir) + "/" + entry->d_name;
-    }
-    closedir(d);
-  }
-  return found;
 }
 
 // Keeps every other open of the device out, as Windows does: TIOCEXCL for

@@ -1,0 +1,33 @@
+// Several instruments in one run: the ports a command serves (--port given
+// several times, or --ports FILE), each served on a thread of its own with a
+// link of its own, and what happened on each.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/exit_status.h"
+
+// The ports of the command line: every --port, then the lines of --ports
+// FILE (blank lines and '#' comments left out), in order. False after
+// telling what is wrong: none at all, a file that cannot be read, a port
+// named twice.
+bool PortsOf(const Arguments& args, std::vector<std::string>& ports);
+
+// A command on one port.
+using PortCommand = ExitStatus (*)(const Arguments& args, const std::string& port);
+
+// Serves the ports of the command line with `run`. One port: as it is.
+// Several: side by side, each on a thread of its own; when all have ended,
+// each port's output in the order given (its standard output after a line
+// "== PORT", its messages on standard error naming the port), then a table
+// of port, exit status and what happened, or with --json one JSON array
+// instead of all that. The exit status is the worst (the highest) of them.
+ExitStatus ForEachPort(const Arguments& args, PortCommand run);
+
+// `port` as part of a file name: its last path component, each character
+// other than a letter, a digit, '-', '_' or '.' as '_', and a '_' in front
+// of a name that would be empty or start with '.'.
+std::string FileNameOf(const std::string& port);
+// `pattern` with each "{port}" replaced by FileNameOf(port).
+std::string WithPort(const std::string& pattern, const std::string& port);
