@@ -1,22 +1,14 @@
-// Reply layouts of '$Q' and '$T': see the catalogue. User page 2 shows both
-// as text.
+// Reply layouts of '$Q' and '$T': see the catalogue.
 #include "commands/power_clock.h"
 
-#include "commands/page_reporter.h"
 #include "commands/setting_command.h"
-#include "instrument/page_reads.h"
 
 int GetAutoPowerOff(CCommandContext& context) { return QuerySettings(context, 'Q'); }
-
-int ShowAutoPowerOff(CCommandContext& context) { return RunRead(context, &inst::ReadAutoPowerOffText); }
 
 int SetAutoPowerOff(CCommandContext& context) { return SendGroup(context, inst::Group::AutoPowerOff); }
 
 // A clock that is no date and time leaves both pickers as they are.
 int GetClock(CCommandContext& context) { return QuerySettings(context, 'T'); }
-
-// The fields as they came, unchecked.
-int ShowClock(CCommandContext& context) { return RunRead(context, &inst::ReadClockText); }
 
 // The date of picker 1071 and the time of day of picker 1083; nothing is sent
 // when a picker holds no value or the year is outside 2000-2099.

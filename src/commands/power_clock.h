@@ -6,8 +6,6 @@
 class CCommandContext;
 
 int GetAutoPowerOff(CCommandContext& context);    // '$Q' -> combo 1030 of user page 1
-int ShowAutoPowerOff(CCommandContext& context);   // '$Q' -> static 1049 of user page 2
 int SetAutoPowerOff(CCommandContext& context);    // 'Q' <- combo 1030
 int GetClock(CCommandContext& context);           // '$T' -> pickers 1071 and 1083 of user page 1
-int ShowClock(CCommandContext& context);          // '$T' -> static 1096 of user page 2
 int SetClock(CCommandContext& context);           // 'T' <- pickers 1071 and 1083

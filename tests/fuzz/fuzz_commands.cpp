@@ -19,12 +19,12 @@
 #include "commands/identification.h"
 #include "commands/iot_schedule.h"
 #include "commands/maker_settings.h"
-#include "commands/measurement.h"
 #include "commands/memory_buzzer.h"
 #include "commands/patrol_light.h"
 #include "commands/power_clock.h"
 #include "instrument/memory_download.h"
 #include "instrument/memory_format.h"
+#include "instrument/page_reads.h"
 #include "instrument/setting_values.h"
 #include "framework/headless/driver.h"
 #include "link/control_bytes.h"
@@ -41,21 +41,42 @@ int ReadMemory(CCommandContext& context) {
   return context.m_pSerial ? inst::DownloadMemory(*context.m_pSerial, records, whole) : 0;
 }
 
+// The reads of what the pages only show: into the instrument's texts.
+using Read = int (*)(inst::Instrument&, inst::Reporter&);
+template <int page, char letter>
+int Readings(inst::Instrument& instrument, inst::Reporter& reporter) {
+  return inst::ReadPageReadings(instrument, reporter, page, letter);
+}
+int AdCounts(inst::Instrument& instrument, inst::Reporter& reporter) {
+  return inst::ReadAdCounts(instrument, reporter, 0);
+}
+
+// A command on the dialog or a read on the instrument's texts.
 struct Query {
   int (*run)(CCommandContext&);
+  Read read;
   char letter;
 };
 
 const Query kQueries[] = {
-    {&IdentifyInstrument, 'v'}, {&GetAutoPowerOff, 'Q'},   {&ShowAutoPowerOff, 'Q'},
-    {&GetClock, 'T'},           {&ShowClock, 'T'},         {&GetMemoryInterval, 'I'},
-    {&GetBuzzerAlarm, 'B'},     {&GetPatrolLightMode, 'K'}, {&GetPatrolLightThresholds, 'S'},
-    {&GetIoTSchedule, 's'},     {&GetHumidityLimit, 'L'},  {&GetModelCode, 'M'},
-    {&GetMeasurementData, 'D'}, {&GetRealtimeData, 'D'},   {&GetPreampData, 'P'},
-    {&GetHumidityCalibration, 'G'}, {&GetAdCounts, 'V'},   {&ReadMemory, 'O'},
+    {&IdentifyInstrument, nullptr, 'v'},       {&GetAutoPowerOff, nullptr, 'Q'},
+    {nullptr, &inst::ReadAutoPowerOffText, 'Q'}, {&GetClock, nullptr, 'T'},
+    {nullptr, &inst::ReadClockText, 'T'},      {&GetMemoryInterval, nullptr, 'I'},
+    {&GetBuzzerAlarm, nullptr, 'B'},           {&GetPatrolLightMode, nullptr, 'K'},
+    {&GetPatrolLightThresholds, nullptr, 'S'}, {&GetIoTSchedule, nullptr, 's'},
+    {&GetHumidityLimit, nullptr, 'L'},         {&GetModelCode, nullptr, 'M'},
+    {nullptr, &Readings<IDD_USER2, 'D'>, 'D'}, {nullptr, &Readings<IDD_MAKER1, 'D'>, 'D'},
+    {nullptr, &Readings<IDD_MAKER1, 'P'>, 'P'}, {nullptr, &Readings<IDD_MAKER1, 'G'>, 'G'},
+    {nullptr, &AdCounts, 'V'},                 {&ReadMemory, nullptr, 'O'},
 };
 constexpr std::size_t kQueryCount = sizeof kQueries / sizeof kQueries[0];
 const std::string kEnd = {static_cast<char>(kEot), static_cast<char>(kNak)};
+
+class Silent : public inst::Reporter {
+public:
+  void Tell(const char*, const char*, inst::Icon) override {}
+  void Pause() override {}
+};
 
 // The dialog and its link live for the whole run: one start-up, many replies.
 struct Bench {
@@ -63,6 +84,8 @@ struct Bench {
   CTAVOApp app;
   MessageBoxRecorder boxes;
   CTAVODlg dlg;
+  inst::Instrument instrument;   // the texts of the reads
+  Silent reporter;
   FakePort* port = nullptr;
   std::string first;   // the answer to the first frame of a query
   bool answered = false;
@@ -94,18 +117,22 @@ int Run(const Query& query, const std::string& answer) {
   FreshPages();
   g_bench->first = answer;
   g_bench->answered = false;
-  const int result = query.run(g_bench->dlg);
+  g_bench->instrument = inst::Instrument{};
+  g_bench->instrument.link = g_bench->dlg.m_pSerial;
+  const int result = query.run ? query.run(g_bench->dlg) : query.read(g_bench->instrument, g_bench->reporter);
   if (!g_bench->port->WaitUntilRead(60000)) __builtin_trap();
   g_bench->dlg.m_pSerial->Close();
   if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
   return result;
 }
 
-// Everything the pages show, each control's text ended by DEL.
+// Everything the pages and the instrument's texts show, each text ended by DEL.
 std::string Shown() {
+  const inst::Instrument& instrument = g_bench->instrument;
+  std::string shown = instrument.autoPowerOffText + '\x7f' + instrument.clockText + '\x7f';
+  for (const std::string& reading : instrument.readings) shown += reading + '\x7f';
   CDialog* pages[] = {&g_bench->dlg.m_dlgUser1, &g_bench->dlg.m_dlgUser2, &g_bench->dlg.m_dlgMaker1,
                       &g_bench->dlg.m_dlgMaker2};
-  std::string shown;
   for (CDialog* page : pages) {
     for (int id = 1000; id <= 1200; ++id) {
       CWnd control;

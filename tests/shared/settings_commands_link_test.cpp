@@ -23,9 +23,9 @@ namespace {
 
 using Command = int (*)(CCommandContext&);
 
-const Command kQueries[] = {&GetAutoPowerOff,   &ShowAutoPowerOff,         &GetClock,        &ShowClock,
-                            &GetMemoryInterval, &GetBuzzerAlarm,           &GetPatrolLightMode,
-                            &GetPatrolLightThresholds, &GetIoTSchedule,    &GetHumidityLimit, &GetModelCode};
+const Command kQueries[] = {&GetAutoPowerOff,    &GetClock,           &GetMemoryInterval,
+                            &GetBuzzerAlarm,     &GetPatrolLightMode, &GetPatrolLightThresholds,
+                            &GetIoTSchedule,     &GetHumidityLimit,   &GetModelCode};
 const Command kSettings[] = {&SetAutoPowerOff,    &SetClock,       &SetMemoryInterval,
                              &SetBuzzerAlarm,     &SetPatrolLightMode, &SetPatrolLightThresholds,
                              &SetIoTInterval,     &SetIoTCommHours, &SetHumidityLimit, &SetModelCode};
