@@ -79,41 +79,8 @@ TEST(Sequences, UserPage1ReportsAFirstQueryWithoutAnswer) {
   EXPECT_EQ(run.Shown(), (Boxes{{"ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。", "初期処理"}}));
 }
 
-TEST(Sequences, TheOtherPagesGoOnAfterAFailure) {
-  struct Case {
-    int tab;
-    Heads sent;
-    Boxes shown;
-  };
-  const Case cases[] = {
-      {1, {"$Q", "$T", "#v", "$D"},
-       {{"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"},
-        {"時計の取得に失敗しました。", "時計取得要求"},
-        {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"}}},
-      {2, {"$D", "$L", "$M", "$P", "$G"},
-       {{"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"},
-        {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"},
-        {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"},
-        {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"},
-        {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}}},
-      {3, {"$V"}, {{"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.tab);
-    Bench run;
-    // The instrument answers the identification only: every other query goes unanswered.
-    run.ConnectTo({"--ignore", "QTDLMPGV"});
-    if (c.tab == 1) run.ClearFrames();
-    run.boxes.boxes.clear();
-    run.Press(c.tab, IDC_BUTTON_READ);
-    EXPECT_EQ(run.Shown(), c.shown);
-    Heads sent = run.SentHeads();
-    if (c.tab == 2) sent.erase(sent.begin());   // the identification on switching to the page
-    EXPECT_EQ(sent, c.sent);
-    EXPECT_EQ(fw::WaitCursorDepth(), 0);
-  }
-}
-
+// Each step's failure in the core (PageReads.APageReadGoesOnAfterAFailure);
+// here the window shows each as an error box.
 TEST(Sequences, ASilentInstrumentGivesOneBoxPerStep) {
   Bench run;
   run.ConnectTo();

@@ -1,11 +1,13 @@
-// The reads of what user page 2 and the maker pages only show, over a
-// scripted port: the query each sends and the texts its reply gives.
+// The reads of what user page 2 and the maker pages only show, and their
+// pages' Read, over a scripted port: the queries sent, the texts the replies
+// give, and what the user is told.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "instrument/page_reads.h"
 #include "link/serial.h"
@@ -17,9 +19,13 @@ namespace {
 
 using Read = std::function<int(inst::Instrument&, inst::Reporter&)>;
 
-struct Silent : inst::Reporter {
-  void Tell(const char* message, const char*, inst::Icon) override { ADD_FAILURE() << "told " << message; }
+struct Recorder : inst::Reporter {
+  void Tell(const char* message, const char* caption, inst::Icon icon) override {
+    EXPECT_EQ(icon, inst::Icon::Error);
+    told.push_back(std::string(message) + " / " + caption);
+  }
   void Pause() override {}
+  std::vector<std::string> told;
 };
 
 Read Readings(int page, char letter) {
@@ -39,11 +45,14 @@ std::string Shown(const inst::Instrument& instrument) {
 
 class PageReads : public ::testing::Test {
 protected:
-  // A link whose instrument answers every frame with `reply` (framed), or not at all when it is empty.
-  void Open(const std::string& reply) {
+  // A link whose instrument answers the frames of `letters` (every frame when
+  // empty) with `reply` (framed), and no other frame; nothing when `reply` is empty.
+  void Open(const std::string& reply, const std::string& letters = "") {
     dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=100\r\nSendDelay=0\r\nSleepTime=0\r\n");
-    auto owned = std::make_unique<FakePort>(
-        [reply](const std::string&) { return reply.empty() ? reply : "\x02" + reply + "\x04"; });
+    auto owned = std::make_unique<FakePort>([=](const std::string& frame) {
+      const bool answered = !reply.empty() && (letters.empty() || letters.find(frame[2]) != std::string::npos);
+      return answered ? "\x02" + reply + "\x04" : std::string();
+    });
     port = owned.get();
     link = std::make_unique<CSerial>(std::move(owned));
     ASSERT_EQ(link->Open("COM1"), 1);
@@ -55,7 +64,7 @@ protected:
   FakePort* port = nullptr;
   std::unique_ptr<CSerial> link;
   inst::Instrument instrument;
-  Silent reporter;
+  Recorder reporter;
 };
 
 // The one query each read sends and the texts it gives: a clock that is no
@@ -91,6 +100,39 @@ TEST_F(PageReads, EachReadsOneReply) {
     EXPECT_EQ(c.read(instrument, reporter), c.result);
     EXPECT_EQ(port->Written(), c.frame);
     EXPECT_EQ(Shown(instrument), c.shown);
+  }
+  EXPECT_TRUE(reporter.told.empty());
+}
+
+// A page's Read goes on after a failed step, each failure told.
+TEST_F(PageReads, APageReadGoesOnAfterAFailure) {
+  struct Case {
+    Read read;
+    std::vector<std::string> sent;   // the queries in their order
+    std::vector<std::string> told;
+  };
+  const Case cases[] = {
+      {&inst::ReadUser2Page, {"$Q", "$T", "#v", "$D"},
+       {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。 / ｵｰﾄﾊﾟﾜｰｵﾌ取得要求", "時計の取得に失敗しました。 / 時計取得要求",
+        "測定ﾃﾞｰﾀの取得に失敗しました。 / 測定ﾃﾞｰﾀ取得要求"}},
+      {&inst::ReadMaker1Page, {"$D", "$L", "$M", "$P", "$G"},
+       {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求",
+        "相対湿度の上限値取得要求の送信に失敗しました。 / 相対湿度の上限値取得要求",
+        "機種ｺｰﾄﾞ取得要求の送信に失敗しました。 / 機種ｺｰﾄﾞ取得要求",
+        "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求",
+        "湿度校正値取得要求の送信に失敗しました。 / 湿度校正値取得要求"}},
+      {[](inst::Instrument& i, inst::Reporter& r) { return inst::ReadMaker2Page(i, r, 0); }, {"$V0"},
+       {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。 / A/Dｶｳﾝﾄ取得要求"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sent[0]);
+    Open("vTAVO-420A1.21  ", "v");   // the identification alone is answered
+    reporter.told.clear();
+    EXPECT_EQ(c.read(instrument, reporter), 0);
+    std::string frames;
+    for (const std::string& query : c.sent) frames += "\x02" + query + "\x03";
+    EXPECT_EQ(port->Written(), frames);
+    EXPECT_EQ(reporter.told, c.told);
   }
 }
 
