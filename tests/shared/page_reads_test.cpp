@@ -45,13 +45,14 @@ std::string Shown(const inst::Instrument& instrument) {
 
 class PageReads : public ::testing::Test {
 protected:
-  // A link whose instrument answers the frames of `letters` (every frame when
-  // empty) with `reply` (framed), and no other frame; nothing when `reply` is empty.
-  void Open(const std::string& reply, const std::string& letters = "") {
+  // A link whose instrument answers each query with the one of `replies`
+  // (letter, then payload) of its letter, framed, and any other not at all.
+  void Open(const std::vector<std::string>& replies) {
     dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=100\r\nSendDelay=0\r\nSleepTime=0\r\n");
     auto owned = std::make_unique<FakePort>([=](const std::string& frame) {
-      const bool answered = !reply.empty() && (letters.empty() || letters.find(frame[2]) != std::string::npos);
-      return answered ? "\x02" + reply + "\x04" : std::string();
+      for (const std::string& reply : replies)
+        if (!reply.empty() && reply[0] == frame[2]) return "\x02" + reply + "\x04";
+      return std::string();
     });
     port = owned.get();
     link = std::make_unique<CSerial>(std::move(owned));
@@ -96,7 +97,7 @@ TEST_F(PageReads, EachReadsOneReply) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply + " " + c.frame);
-    Open(c.reply);
+    Open({c.reply});
     EXPECT_EQ(c.read(instrument, reporter), c.result);
     EXPECT_EQ(port->Written(), c.frame);
     EXPECT_EQ(Shown(instrument), c.shown);
@@ -126,7 +127,7 @@ TEST_F(PageReads, APageReadGoesOnAfterAFailure) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sent[0]);
-    Open("vTAVO-420A1.21  ", "v");   // the identification alone is answered
+    Open({"vTAVO-420A1.21  "});   // the identification alone is answered
     reporter.told.clear();
     EXPECT_EQ(c.read(instrument, reporter), 0);
     std::string frames;
@@ -141,13 +142,44 @@ TEST_F(PageReads, APageReadGoesOnAfterAFailure) {
 TEST_F(PageReads, WithoutALinkOrAWrittenFrameNothingIsRead) {
   const Read reads[] = {kAutoPowerOff,             kClock,       Readings(IDD_USER2, 'D'), Readings(IDD_MAKER1, 'D'),
                         Readings(IDD_MAKER1, 'P'), Readings(IDD_MAKER1, 'G'), AdCounts(0)};
-  Open("Q1");
+  Open({"Q1"});
   port->writeResult = plat::WriteResult::Failed;
   for (const Read& read : reads) EXPECT_EQ(read(instrument, reporter), 0);
   instrument.link = nullptr;
   for (const Read& read : reads) EXPECT_EQ(read(instrument, reporter), 0);
   EXPECT_EQ(port->writeAttempts, static_cast<int>(std::size(reads)));
   EXPECT_EQ(Shown(instrument), "");
+}
+
+// Maker page 1's Read keeps user page 1's part of the snapshot (its edits are
+// still to be sent) and takes the humidity limit and the model code as the
+// instrument reported them or, where a query went unanswered, as the values
+// hold them when the read ends: a write of maker page 1 then sends nothing.
+TEST_F(PageReads, MakerPage1ReadTakesWhatTheInstrumentHolds) {
+  struct Case {
+    std::vector<std::string> replies;
+    const char* limit;   // the snapshot's humidity limit afterwards
+    int model;           // the snapshot's model code afterwards
+  };
+  const Case cases[] = {
+      {{"L090.08", "M3"}, "90.0", 3}, {{"M3"}, "77.7", 3}, {{"L090.08"}, "90.0", 4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.limit + std::to_string(c.model));
+    Open(c.replies);
+    instrument.snapshot["buzzer"].text = "28.5";
+    instrument.values["buzzer"].text = "33.0";
+    instrument.values["humidity_limit"].text = "77.7";
+    instrument.values["model_code"].item = 4;
+    inst::ReadMaker1Page(instrument, reporter);
+    EXPECT_EQ(instrument.snapshot["buzzer"].text, "28.5");
+    EXPECT_EQ(instrument.snapshot["humidity_limit"].text, c.limit);
+    EXPECT_EQ(instrument.snapshot["model_code"].item, c.model);
+    const size_t read = port->Written().size();
+    EXPECT_EQ(inst::WriteMaker1Settings(instrument, reporter), 1);
+    EXPECT_EQ(port->Written().size(), read);
+    inst::WriteUser1Settings(instrument, reporter);
+    EXPECT_EQ(port->Written().substr(read, 2), "\x02" "B");
+  }
 }
 
 }  // namespace
