@@ -1,22 +1,15 @@
 #include "log/cutoff_date.h"
 
+#include "platform/clock.h"
+
 namespace {
 
 const int kMaxAge = 100;
 const int kLastDay = 31;
-const int kDaysOfMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 const MonthDeletion kWhole = {true, 0, kLastDay + 1};
 const MonthDeletion kNone = {false, 0, kLastDay + 1};
 
 }  // namespace
-
-int DaysInMonth(int year, int month) {
-  if (month == 2 && IsLeapYear(year)) return 29;
-  return kDaysOfMonth[month - 1];
-}
 
 CalendarDate CutOffDate(const CalendarDate& today, int age) {
   if (age > kMaxAge) age = kMaxAge;
@@ -26,7 +19,7 @@ CalendarDate CutOffDate(const CalendarDate& today, int age) {
     age -= date.day;
     date.month = date.month == 1 ? 12 : date.month - 1;
     if (date.month == 12) --date.year;
-    date.day = DaysInMonth(today.year, date.month);
+    date.day = plat::DaysInMonth(today.year, date.month);
   }
   date.day -= age;
   return date;

@@ -9,9 +9,6 @@ struct CalendarDate {
   int day;     // 1-31
 };
 
-// Days of `month` in `year` (Gregorian leap years).
-int DaysInMonth(int year, int month);
-
 // `today` minus `age` days, the age kept within 0-100 (February has the length of
 // today's year, which is right for every date within 100 days before today).
 CalendarDate CutOffDate(const CalendarDate& today, int age);

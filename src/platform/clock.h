@@ -33,6 +33,9 @@ LocalTime GetLocalTime();
 // the date and time picker).
 bool IsValidDateTime(const LocalTime& value);
 
+// The days of a month (1-12) of a year of the Gregorian calendar.
+int DaysInMonth(int year, int month);
+
 // The day of the week of a date of the Gregorian calendar, 0 = Sunday.
 int DayOfWeek(int year, int month, int day);
 

@@ -9,6 +9,7 @@
 #include "log/cutoff_date.h"
 #include "log/log_names.h"
 #include "log/log_record.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -48,23 +49,23 @@ void CheckOldDays(const CalendarDate& today, int age, const CalendarDate& cutOff
     kept[month][day] = true;
     if (--day == 0) {
       month = month == 1 ? 12 : month - 1;
-      day = DaysInMonth(today.year, month);
+      day = plat::DaysInMonth(today.year, month);
     }
   }
   if (month != cutOff.month || day != cutOff.day) __builtin_trap();
   for (int m = 1; m <= 12; ++m)
-    for (int d = 1; d <= DaysInMonth(today.year, m); ++d)
+    for (int d = 1; d <= plat::DaysInMonth(today.year, m); ++d)
       if (IsOldLogDate(m, d, cutOff, today) == kept[m][d]) __builtin_trap();
 }
 
 void CheckDates(ByteSource& in) {
   const int year = 2000 + in.Small(100);
   const int month = 1 + in.Small(12);
-  const CalendarDate today{year, month, 1 + in.Small(DaysInMonth(year, month))};
+  const CalendarDate today{year, month, 1 + in.Small(plat::DaysInMonth(year, month))};
   const int age = in.Byte() - 8;   // some out of 0-100
   const CalendarDate cutOff = CutOffDate(today, age);
   if (cutOff.month < 1 || cutOff.month > 12 || cutOff.day < 1 ||
-      cutOff.day > DaysInMonth(cutOff.year, cutOff.month))
+      cutOff.day > plat::DaysInMonth(cutOff.year, cutOff.month))
     __builtin_trap();
   CheckOldDays(today, age < 0 ? 0 : (age > 100 ? 100 : age), cutOff);
   for (int m = 0; m <= 13; ++m) IsOldLogDate(m, in.Small(100), cutOff, today);
