@@ -151,7 +151,7 @@ TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
 // keeps the value last acknowledged, the page what was typed.
 TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
   // Bytes 30 ms apart: the early ACK is read long before the frame's last byte goes.
-  const char kSlowSendIni[] = "[COMM]\r\nTimeOut=100\r\nSendDelay=10\r\nSleepTime=30\r\n";
+  const char kSlowSendIni[] = "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=30\r\n";
   for (const char* fault : {"--refuse", "--early-ack"}) {
     SCOPED_TRACE(fault);
     Bench run;
