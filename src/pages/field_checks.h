@@ -1,13 +1,9 @@
 // The range checks of the typed values, run when a field loses the keyboard
 // focus: the rules of the catalogue's number settings.
 #pragma once
-#include "instrument/catalogue.h"
 #include "instrument/number_rule.h"
 
 using FieldCheck = inst::NumberRule;
 
 // The check of field `id` on page template `templateId`, or null.
 const FieldCheck* FindFieldCheck(int templateId, int id);
-
-// True when `text` passes `check` (see inst::PassesRule).
-inline bool PassesCheck(const FieldCheck& check, const char* text) { return inst::PassesRule(check, text); }

@@ -8,7 +8,7 @@ void CPageDialog::CheckField(int id) {
   if (!check || m_bWarning) return;
   CWnd field;
   field.Attach(GetDlgItemHandle(id));
-  if (PassesCheck(*check, field.GetWindowText())) return;
+  if (inst::PassesRule(*check, field.GetWindowText())) return;
   m_bWarning = true;
   MessageBox(check->message, check->caption, fw::kMbOk | fw::kMbIconExclamation);
   field.SetFocus();

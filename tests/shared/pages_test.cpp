@@ -214,7 +214,7 @@ TEST_F(Pages, LeavingAFieldChecksItsRange) {
     ui::Type(page, c.id, "");   // leave it empty, and so accepted, for the next case
   }
   // Full-width digits, which typing key by key cannot enter on every back end.
-  EXPECT_FALSE(PassesCheck(*FindFieldCheck(IDD_USER1, IDC_EDIT_BUZZER), "２５"));
+  EXPECT_FALSE(inst::PassesRule(*FindFieldCheck(IDD_USER1, IDC_EDIT_BUZZER), "２５"));
 }
 
 TEST_F(Pages, TheHumidityLimitIsCheckedOnlyOnceItChanged) {
