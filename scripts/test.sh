@@ -4,11 +4,11 @@
 # is no display), the native tests again under AddressSanitizer (with
 # UndefinedBehaviorSanitizer) and under ThreadSanitizer, and a short run of
 # every fuzz target with its kept regression cases. Most of the tests' time is
-# waiting on the simulator's paced line and on Wine, so the native tests run
-# beside the win32 build and the Windows tests beside the sanitizer builds and
-# tests, their output in build/test-logs/ and shown when they end. The builds
-# run at the lowest priority and through the compiler cache. Prints how long
-# each part took.
+# waiting on the simulator's paced line and on Wine, so each set of tests runs
+# beside the next build, and the packages that only the later builds need are
+# installed beside the native build; their output is in build/test-logs/ and
+# shown when they end. The builds run at the lowest priority and through the
+# compiler cache. Prints how long each part took.
 #   scripts/test.sh                   every test
 #   scripts/test.sh --quick [NAME...] the native build and its tests only, or
 #                                     only those whose CTest names match a NAME
@@ -47,7 +47,17 @@ beside() {   # beside NAME COMMAND...: runs COMMAND in the background, its outpu
                   echo "$status $(($(date +%s) - start))" > "$2"' _ "$logs/$name.log" "$logs/$name.status" "$@" &
   pending+=("$name") pids+=($!)
 }
-stop_beside() { for pid in "${pids[@]}"; do kill -- -"$pid" 2>/dev/null || true; done; }
+stop_beside() {   # ends the background parts, but lets an install finish: a stopped dpkg leaves a broken system
+  local i
+  for i in "${!pending[@]}"; do
+    if [ "${pending[i]}" = installs ]; then
+      echo "scripts/test.sh: waiting for the installs to end ($logs/installs.log)" >&2
+      wait "${pids[i]}" || true
+    else
+      kill -- -"${pids[i]}" 2>/dev/null || true
+    fi
+  done
+}
 # A failed run, too, shows how long its parts took.
 trap 'status=$?; stop_beside; [ $status = 0 ] || [ ${#times[@]} = 0 ] || printf "  %s\n" "${times[@]}"' EXIT
 trap 'exit 130' INT TERM
@@ -67,6 +77,13 @@ ended() {   # ended [wait]: shows the output of the background parts that ended 
   pending=("${left[@]}") pids=("${left_pids[@]}")
   [ $failed = 0 ] || exit 1
 }
+await() {   # await NAME: waits for the background part NAME, then as ended
+  local i
+  for i in "${!pending[@]}"; do
+    [ "${pending[i]}" != "$1" ] || wait "${pids[i]}" || true
+  done
+  ended
+}
 # Builds at the lowest priority, so that tests beside them keep their pace.
 build() { nice -n 19 cmake --preset "$1" > /dev/null && nice -n 19 cmake --build --preset "$1"; }
 windows_tests() {
@@ -78,25 +95,29 @@ windows_tests() {
 }
 export -f windows_tests
 
-part installs scripts/install-deps.sh
-part "native build" build native
+part "installs (native)" scripts/install-deps.sh --native
 if [ $quick = 1 ]; then
+  part "native build" build native
   part "native tests" ctest --preset native "${filter[@]}"
   report
   exit 0
 fi
 
+# Downloading and unpacking the rest (Wine, MinGW, clang) goes on beside the compiler.
+beside installs scripts/install-deps.sh
+part "native build" build native
 beside "native tests" ctest --preset native
+await installs
 part "win32 build" build win32
 ended wait
-# The Windows tests mostly wait on Wine and the paced line: they run beside the
-# sanitizer builds and tests, which the builds, at the lowest priority, do not slow.
+# The tests mostly wait on Wine and the paced line: they run beside the next
+# builds, which, at the lowest priority, do not slow them.
 beside "Windows tests (Wine)" windows_tests
 part "native-asan build" build native-asan
-part "native-asan tests" ctest --preset native-asan
-ended
+beside "native-asan tests" ctest --preset native-asan
 part "native-tsan build" build native-tsan
-part "native-tsan tests" ctest --preset native-tsan
+ended
+beside "native-tsan tests" ctest --preset native-tsan
 part "fuzz build" build fuzz
 ended wait
 # Each fuzz target is one process on one core: two at a time.

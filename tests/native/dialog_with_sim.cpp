@@ -5,7 +5,7 @@
 
 void SimBench::Start(const std::vector<std::string>& simArgs, bool makerPages, const std::string& ini) {
   std::string error = Launch(simArgs, makerPages,
-                             ini.empty() ? "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=1\r\n" : ini);
+                             ini.empty() ? "[COMM]\r\nTimeOut=1000\r\nSendDelay=10\r\nSleepTime=1\r\n" : ini);
   ASSERT_TRUE(error.empty()) << error;
 }
 

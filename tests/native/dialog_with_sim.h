@@ -11,8 +11,10 @@
 
 class SimBench : public SimLaunch {
 public:
-  // Launches (see SimLaunch) with TimeOut 300 ms, SendDelay 10 ms and
-  // SleepTime 1 ms unless `ini` gives a [COMM] section.
+  // Launches (see SimLaunch) with TimeOut 1000 ms, SendDelay 10 ms and
+  // SleepTime 1 ms unless `ini` gives a [COMM] section. The TimeOut is the
+  // tool's default: an answer under ThreadSanitizer beside a build can
+  // take a few hundred milliseconds.
   void Start(const std::vector<std::string>& simArgs = {}, bool makerPages = true, const std::string& ini = "");
   // Presses Connect and reports whether the dialog is connected afterwards.
   bool Connect();
