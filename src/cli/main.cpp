@@ -107,6 +107,7 @@ const Command kCommands[] = {
       {"--encoding", "of the CSV file: utf-8 (with a byte order mark) or cp932", "ENC", 0, -1, {"utf-8", "cp932"}}},
      nullptr},
 };
+#undef SEVERAL_PORTS
 
 const char kFooter[] =
     "Line settings and timings come from TAVO.ini in the current directory, or\n"

@@ -71,7 +71,6 @@ protected:
   std::vector<fw::SaveAsRequest> asked;
 };
 
-const char kReadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。";
 const char kWriteFailed[] = "CSVﾌｧｲﾙの書込に失敗しました。";
 
 TEST_F(BulkRead, AsksForACsvFileInTheCurrentDirectory) {

@@ -26,5 +26,8 @@ public:
   Boxes Shown() const;
 };
 
+// The box a memory download that fails shows ("一括読出").
+inline constexpr char kReadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。";
+
 // The same as a test fixture.
 class DialogWithSim : public ::testing::Test, public SimBench {};

@@ -31,7 +31,6 @@ constexpr long kDisconnectBoundMs = 5000;
 const char kEarlierCsv[] = "earlier download\r";
 const char kMeasurementFailed[] = "測定ﾃﾞｰﾀの取得に失敗しました。";
 const char kMeasurementCaption[] = "測定ﾃﾞｰﾀ取得要求";
-const char kReadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。";
 const char kPartRead[] = "一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。";
 // Waits that cannot succeed end in less than half of the memory wait (50 x 180 ms).
 constexpr long kAtOnceMemoryMs = 50 * 180 / 2;
@@ -44,9 +43,9 @@ std::string CsvOf(int count) {
   return csv;
 }
 
-class Bench : public SimBench {
+class FaultBench : public SimBench {
 public:
-  ~Bench() { fw::SetSaveAsHandler(nullptr); }
+  ~FaultBench() { fw::SetSaveAsHandler(nullptr); }
 
   void ConnectTo(const std::vector<std::string>& args, const char* ini = kIni) { StartConnected(args, false, ini); }
   // Presses `button` on tab `tab`; the milliseconds the sequence took.
@@ -110,7 +109,7 @@ public:
 // The adapter is pulled out while the measurement reply is on its way: that
 // step fails, the device is gone for a new connection, nothing held is lost.
 TEST(LineFaults, UnpluggedInTheMiddleOfAReply) {
-  Bench run;
+  FaultBench run;
   run.ConnectTo({"--unplug", "D"});
   run.Hold();
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
@@ -125,7 +124,7 @@ TEST(LineFaults, UnpluggedInTheMiddleOfAReply) {
 }
 
 TEST(LineFaults, UnpluggedDuringTheMemoryDownload) {
-  Bench run;
+  FaultBench run;
   run.ConnectTo({"--unplug", "O", "--records", "511"}, kMemoryIni);
   run.Hold();
   EXPECT_LT(run.Download(), kAtOnceMemoryMs);
@@ -136,7 +135,7 @@ TEST(LineFaults, UnpluggedDuringTheMemoryDownload) {
 
 // Noise before every reply is dropped between frames: every step succeeds.
 TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
-  Bench run;
+  FaultBench run;
   run.ConnectTo({"--noise", "1000"});
   EXPECT_LT(run.Read(0), kSequenceBoundMs);
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
@@ -154,7 +153,7 @@ TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
   const char kSlowSendIni[] = "[COMM]\r\nTimeOut=300\r\nSendDelay=10\r\nSleepTime=30\r\n";
   for (const char* fault : {"--refuse", "--early-ack"}) {
     SCOPED_TRACE(fault);
-    Bench run;
+    FaultBench run;
     run.ConnectTo({fault, "B"}, kSlowSendIni);
     EXPECT_LT(run.Read(0), kSequenceBoundMs);
     ASSERT_EQ(run.Shown(), Boxes{});
@@ -174,7 +173,7 @@ TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
 // A reply that stops half-way fails its step; the frame it left open is
 // dropped when the next request goes out, so the next reply is read.
 TEST(LineFaults, AReplyThatStopsHalfWayCostsOnlyItsOwnStep) {
-  Bench run;
+  FaultBench run;
   run.ConnectTo({"--cut", "D"});
   run.Hold();
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
@@ -198,7 +197,7 @@ TEST(LineFaults, FaultsOfSingleAnswersOnARead) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    FaultBench run;
     run.ConnectTo(c.args);
     for (int i = 0; i < c.reads; ++i) EXPECT_LT(run.Read(1), kSequenceBoundMs);
     EXPECT_EQ(run.Shown(), c.boxes);
@@ -222,7 +221,7 @@ TEST(LineFaults, FaultsOfSingleAnswersOnADownload) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    FaultBench run;
     std::vector<std::string> args = {"--records", "30"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     run.ConnectTo(args, kMemoryIni);
@@ -239,7 +238,7 @@ TEST(LineFaults, FaultsOfSingleAnswersOnADownload) {
 // sequence goes on to its end with every message, then the tool disconnects
 // and ends as Exit does.
 TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
-  Bench run;
+  FaultBench run;
   run.ConnectTo({"--refuse", "BI"});
   EXPECT_LT(run.Read(0), kSequenceBoundMs);
   run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
@@ -259,7 +258,7 @@ TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
 
 // A reply longer than the reply buffer is dropped whole; the next one is read.
 TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
-  Bench run;
+  FaultBench run;
   // The default TimeOut: the next reply comes behind the rest of the oversize one.
   run.ConnectTo({"--reply", "D" + std::string(25000, '9')},
                 "[COMM]\r\nTimeOut=1000\r\nSendDelay=10\r\nSleepTime=1\r\n");
@@ -278,7 +277,7 @@ TEST(LineFaults, AnOversizeReplyIsDroppedAndTheNextOneRead) {
 TEST(LineFaults, AMemoryWithNoRecordToTakeFailsTheDownload) {
   for (const std::string& memory : {"O" + SimulatedMemory(512), "O#" + SimulatedMemory(3)}) {
     SCOPED_TRACE(memory.size());
-    Bench run;
+    FaultBench run;
     run.ConnectTo({"--reply", memory}, kMemoryIni);
     run.Hold();
     EXPECT_LT(run.Download(), kAtOnceMemoryMs);

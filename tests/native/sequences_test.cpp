@@ -12,7 +12,7 @@ namespace {
 
 using Boxes = SimBench::Boxes;
 
-class Bench : public SimBench {
+class SequenceBench : public SimBench {
 public:
   // Starts the simulator with `args`, connects and forgets the identification frames.
   void ConnectTo(const std::vector<std::string>& args = {}, const std::string& ini = "") {
@@ -49,7 +49,7 @@ TEST(Sequences, ReadingUserPage1AsksForEachSettingInTurn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
-    Bench run;   // a fresh dialog and instrument for each case
+    SequenceBench run;   // a fresh dialog and instrument for each case
     run.ConnectTo({"--model", c.model, "--version", c.version});
     run.Press(0, IDC_BUTTON_READ);
     EXPECT_EQ(run.SentHeads(), c.sent);
@@ -60,7 +60,7 @@ TEST(Sequences, ReadingUserPage1AsksForEachSettingInTurn) {
 }
 
 TEST(Sequences, UserPage1StopsAtItsFirstFailure) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({"--ignore", "T"});
   run.Press(0, IDC_BUTTON_READ);
   EXPECT_EQ(run.SentHeads(), (Heads{"$Q", "$T"}));
@@ -72,7 +72,7 @@ TEST(Sequences, UserPage1StopsAtItsFirstFailure) {
 }
 
 TEST(Sequences, UserPage1ReportsAFirstQueryWithoutAnswer) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({"--ignore", "Q"});
   run.Press(0, IDC_BUTTON_READ);
   EXPECT_EQ(run.SentHeads(), (Heads{"$Q"}));
@@ -82,7 +82,7 @@ TEST(Sequences, UserPage1ReportsAFirstQueryWithoutAnswer) {
 // Each step's failure in the core (PageReads.APageReadGoesOnAfterAFailure);
 // here the window shows each as an error box.
 TEST(Sequences, ASilentInstrumentGivesOneBoxPerStep) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo();
   run.sim.reset();
   run.Press(1, IDC_BUTTON_READ);
@@ -94,7 +94,7 @@ TEST(Sequences, ASilentInstrumentGivesOneBoxPerStep) {
 }
 
 TEST(Sequences, UnchangedSettingsAreNotSent) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo();
   run.Press(0, IDC_BUTTON_READ);
   run.ClearFrames();
@@ -130,7 +130,7 @@ TEST(Sequences, OnlyTheChangedGroupsAreSent) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    SequenceBench run;
     run.ConnectTo();
     run.Press(0, IDC_BUTTON_READ);
     run.ClearFrames();
@@ -145,7 +145,7 @@ TEST(Sequences, OnlyTheChangedGroupsAreSent) {
 }
 
 TEST(Sequences, WithoutAnIoTUnitItsSettingsAreNeverSent) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({"--model", "TAVO-420A", "--version", "1.30"});
   run.User1().m_editIoTStart.SetWindowText("5");
   run.User1().m_comboIoTInterval.SetCurSel(3);
@@ -162,7 +162,7 @@ TEST(Sequences, WithoutAnIoTUnitItsSettingsAreNeverSent) {
 // PageReads.MakerPage1ReadTakesWhatTheInstrumentHolds). A Set on maker page 1
 // then sends nothing, one on user page 1 its edit.
 TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesWhatTheInstrumentHolds) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({"--model", "TAVO-420B", "--ignore", "M"});
   run.Press(0, IDC_BUTTON_READ);
   run.User1().m_editBuzzer.SetWindowText("33.0");
@@ -197,7 +197,7 @@ TEST(Sequences, AUserPage1FrameThatCannotBeBuiltFailsAtOnce) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    SequenceBench run;
     run.ConnectTo({"--ignore", "S"});
     c.edit(run.User1());
     run.User1().m_editLevel1.SetWindowText("25.0");
@@ -251,7 +251,7 @@ TEST(Sequences, AFieldThatFailsItsCheckIsNotSent) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    SequenceBench run;
     std::vector<std::string> args = {"--model", "TAVO-420B", "--version", "2.00"};
     args.insert(args.end(), c.simArgs.begin(), c.simArgs.end());
     run.ConnectTo(args);
@@ -294,7 +294,7 @@ TEST(Sequences, SetSendsOnlyWhatTheUserChose) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Bench run;
+    SequenceBench run;
     std::vector<std::string> args = {"--model", "TAVO-420B", "--version", "2.00"};
     args.insert(args.end(), c.simArgs.begin(), c.simArgs.end());
     run.ConnectTo(args);
@@ -309,7 +309,7 @@ TEST(Sequences, SetSendsOnlyWhatTheUserChose) {
 }
 
 TEST(Sequences, ASettingWithoutAnswerFailsEvenAfterAnEarlierAck) {
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({"--ignore", "B"});
   run.User1().m_comboAutoPowerOff.SetCurSel(1);
   run.User1().m_editBuzzer.SetWindowText("25.0");
@@ -323,7 +323,7 @@ TEST(Sequences, ASettingWithoutAnswerFailsEvenAfterAnEarlierAck) {
 }
 
 TEST(Sequences, OneRetryCounterServesTheWholeSequence) {
-  Bench run;
+  SequenceBench run;
   // The auto power-off frame goes unanswered six times; every other frame is refused once.
   run.ConnectTo({"--ignore", "Q", "--naks", "1"});
   run.User1().m_comboAutoPowerOff.SetCurSel(1);
@@ -344,7 +344,7 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
   const Case cases[] = {{0, {"M"}}, {1, {"L", "M"}}, {2, {"M"}}, {3, {"L", "M"}}, {4, {"M"}}, {5, {"L", "M"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
-    Bench run;
+    SequenceBench run;
     run.ConnectTo({"--model", "TAVO-999X"});   // unknown: model code item 0 stays
     run.dlg->m_snapshot["model_code"].item = 9;              // the model code differs
     run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(c.model);
@@ -360,7 +360,7 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
 
 TEST(Sequences, AMakerFrameThatCannotBeWrittenFailsAtOnce) {
   const int timeOut = 2000;   // the wait for an acknowledgement that a failed frame must not spend
-  Bench run;
+  SequenceBench run;
   run.ConnectTo({}, "[COMM]\r\nTimeOut=" + std::to_string(timeOut) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
   run.Press(2, IDC_BUTTON_READ);
   run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(1);
@@ -386,7 +386,7 @@ TEST(Sequences, AnUnchangedSetPausesBetweenEveryGroup) {
   };
   for (const Case& c : {Case{"TAVO-420A", "1.30", 5}, Case{"TAVO-420B", "2.00", 7}}) {
     SCOPED_TRACE(c.model);
-    Bench run;
+    SequenceBench run;
     run.ConnectTo({"--model", c.model, "--version", c.version}, "[COMM]\r\nSleepTime=1\r\n");
     run.Press(0, IDC_BUTTON_READ);
     run.ClearFrames();

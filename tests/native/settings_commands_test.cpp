@@ -26,7 +26,7 @@ namespace {
 using Command = int (*)(CCommandContext&);
 using PageValues = std::function<void(CTAVODlg&)>;
 
-fw::DateTime At(int year, int month, int day, int hour, int minute, int second) {
+fw::DateTime PickerAt(int year, int month, int day, int hour, int minute, int second) {
   return {year, month, 0, day, hour, minute, second, 0};
 }
 
@@ -91,8 +91,8 @@ protected:
     user1.m_comboAutoPowerOff.SetCurSel(0);
     user1.m_comboAlarmMode.SetCurSel(0);
     user1.m_comboIoTInterval.SetCurSel(2);
-    user1.m_dateClock.SetTime(At(2001, 2, 3, 4, 5, 6));
-    user1.m_timeClock.SetTime(At(2001, 2, 3, 4, 5, 6));
+    user1.m_dateClock.SetTime(PickerAt(2001, 2, 3, 4, 5, 6));
+    user1.m_timeClock.SetTime(PickerAt(2001, 2, 3, 4, 5, 6));
     for (CEdit* edit : {&user1.m_editMemInterval, &user1.m_editBuzzer, &user1.m_editLevel1, &user1.m_editLevel2,
                         &user1.m_editLevel3, &user1.m_editLevel4, &user1.m_editIoTStart, &user1.m_editIoTStop})
       edit->SetWindowText("before");
@@ -135,7 +135,7 @@ TEST_F(SettingsCommands, SetFramesByteForByte) {
   // here each group's controls reach the line.
   const Case cases[] = {
       {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), &SetAutoPowerOff, "\x02Q1\x03"},
-      {"date of 1071, time of 1083", clock(At(2024, 5, 31, 23, 1, 1), At(1999, 1, 1, 9, 5, 7)), &SetClock,
+      {"date of 1071, time of 1083", clock(PickerAt(2024, 5, 31, 23, 1, 1), PickerAt(1999, 1, 1, 9, 5, 7)), &SetClock,
        "\x02T240531090507\x03"},
       {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), &SetMemoryInterval, "\x02I005\x03"},
       {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), &SetBuzzerAlarm, "\x02" "B028.56\x03"},
@@ -317,14 +317,14 @@ TEST_F(SettingsCommands, NothingSentWithoutAValue) {
        &SetModelCode},
       {"year 1999",
        [](CTAVODlg& d) {
-         d.m_dlgUser1.m_dateClock.SetTime(At(1999, 12, 31, 0, 0, 0));
-         d.m_dlgUser1.m_timeClock.SetTime(At(1999, 12, 31, 23, 59, 59));
+         d.m_dlgUser1.m_dateClock.SetTime(PickerAt(1999, 12, 31, 0, 0, 0));
+         d.m_dlgUser1.m_timeClock.SetTime(PickerAt(1999, 12, 31, 23, 59, 59));
        },
        &SetClock},
       {"year 2100",
        [](CTAVODlg& d) {
-         d.m_dlgUser1.m_dateClock.SetTime(At(2100, 1, 1, 0, 0, 0));
-         d.m_dlgUser1.m_timeClock.SetTime(At(2100, 1, 1, 0, 0, 0));
+         d.m_dlgUser1.m_dateClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
+         d.m_dlgUser1.m_timeClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
        },
        &SetClock},
   };
@@ -344,8 +344,8 @@ TEST_F(SettingsCommands, NothingSentWithoutAValue) {
 // The clock frame comes from the pickers' values, whatever their text shows.
 TEST_F(SettingsCommands, ClockFrameFromThePickerValues) {
   Open();
-  dlg->m_dlgUser1.m_dateClock.SetTime(At(2024, 5, 31, 0, 0, 0));
-  dlg->m_dlgUser1.m_timeClock.SetTime(At(2024, 5, 31, 9, 5, 7));
+  dlg->m_dlgUser1.m_dateClock.SetTime(PickerAt(2024, 5, 31, 0, 0, 0));
+  dlg->m_dlgUser1.m_timeClock.SetTime(PickerAt(2024, 5, 31, 9, 5, 7));
   dlg->m_dlgUser1.m_dateClock.SetWindowText("31.5.24");
   dlg->m_dlgUser1.m_timeClock.SetWindowText("9.05 AM");
   EXPECT_EQ(SetAndAwaitAck(&SetClock), 1);

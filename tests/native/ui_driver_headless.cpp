@@ -6,9 +6,8 @@
 const fw::DialogTemplate* FindTestDialogTemplate(int id);
 
 namespace ui {
-using namespace fw::headless;
 
-void UseTestDialogs() { SetExtraTemplates(&FindTestDialogTemplate); }
+void UseTestDialogs() { fw::headless::SetExtraTemplates(&FindTestDialogTemplate); }
 
 bool Click(CDialog& dialog, int id) { return fw::headless::Click(dialog, id); }
 bool Type(CDialog& dialog, int id, const std::string& text) { return fw::headless::Type(dialog, id, text); }
@@ -20,23 +19,23 @@ void CloseWindow(CDialog& dialog) { fw::headless::CloseWindow(dialog); }
 
 std::string TextOf(CDialog& dialog, int id) {
   CWnd control;
-  control.Attach(Control(dialog, id));
+  control.Attach(fw::headless::Control(dialog, id));
   return control.GetWindowText().str();
 }
 
 bool IsEnabled(CDialog& dialog, int id) {
-  Window* w = Control(dialog, id);
+  fw::headless::Window* w = fw::headless::Control(dialog, id);
   return w && w->enabled;
 }
 
 bool IsVisible(CDialog& dialog, int id) {
-  Window* w = Control(dialog, id);
+  fw::headless::Window* w = fw::headless::Control(dialog, id);
   return w && w->visible;
 }
 
 unsigned TextColourOf(CDialog& dialog, int id) {
   CWnd control;
-  control.Attach(Control(dialog, id));
+  control.Attach(fw::headless::Control(dialog, id));
   fw::Colour colour = 0;
   dialog.OnCtlColor(control, colour);
   return colour;

@@ -20,7 +20,7 @@ using inst::Group;
 using inst::InstrumentSettings;
 using Values = std::function<void(InstrumentSettings&)>;
 
-plat::LocalTime At(int year, int month, int day, int hour, int minute, int second) {
+plat::LocalTime LocalAt(int year, int month, int day, int hour, int minute, int second) {
   return {year, month, 0, day, hour, minute, second, 0};
 }
 
@@ -61,8 +61,8 @@ TEST(InstrumentCore, GroupFramesByteForByte) {
   const Case cases[] = {
       {"prohibited", Item("auto_power_off", 1), Group::AutoPowerOff, "\x02Q1\x03"},
       {"permitted", Item("auto_power_off", 0), Group::AutoPowerOff, "\x02Q0\x03"},
-      {"clock 9:05:07", Clock(At(2024, 5, 31, 9, 5, 7)), Group::Clock, "\x02T240531090507\x03"},
-      {"clock 23:59:00", Clock(At(2009, 12, 1, 23, 59, 0)), Group::Clock, "\x02T091201235900\x03"},
+      {"clock 9:05:07", Clock(LocalAt(2024, 5, 31, 9, 5, 7)), Group::Clock, "\x02T240531090507\x03"},
+      {"clock 23:59:00", Clock(LocalAt(2009, 12, 1, 23, 59, 0)), Group::Clock, "\x02T091201235900\x03"},
       {"interval 5", Texts({{"memory_interval", "5"}}), Group::MemoryInterval, "\x02I005\x03"},
       {"interval 999", Texts({{"memory_interval", "999"}}), Group::MemoryInterval, "\x02I999\x03"},
       {"buzzer 28.5", Texts({{"buzzer", "28.5"}}), Group::Buzzer, "\x02" "B028.56\x03"},
@@ -90,8 +90,8 @@ TEST(InstrumentCore, GroupFramesByteForByte) {
       {"no IoT interval", Item("iot_interval", -1), Group::IoTInterval, ""},
       {"hour 123", Texts({{"iot_start", "123"}, {"iot_stop", "5"}}), Group::IoTHours, ""},
       {"no clock", [](InstrumentSettings& v) { v.hasClock = false; }, Group::Clock, ""},
-      {"year 1999", Clock(At(1999, 12, 31, 23, 59, 59)), Group::Clock, ""},
-      {"year 2100", Clock(At(2100, 1, 1, 0, 0, 0)), Group::Clock, ""},
+      {"year 1999", Clock(LocalAt(1999, 12, 31, 23, 59, 59)), Group::Clock, ""},
+      {"year 2100", Clock(LocalAt(2100, 1, 1, 0, 0, 0)), Group::Clock, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

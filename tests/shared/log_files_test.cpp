@@ -91,13 +91,6 @@ TEST(LogDirectory, CreatesMissingLevelsOrFails) {
   EXPECT_TRUE(fs::is_directory(absolute));
 }
 
-std::string Content(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 // 6 December 2026, 09:15:02.031, and from the `switchAt`th reading on, the next day.
 LogClock ClockOf(int switchAt = 1000) {
   auto readings = std::make_shared<int>(0);
@@ -131,8 +124,8 @@ TEST(LogStartUp, WritesTwoRecordsPerKindInTheSettledDirectory) {
     dir.Write("SETTING.ini", Settings(c.logPath));
     StartLog(ClockOf());
     const fs::path used = dir.path() / c.used;
-    EXPECT_EQ(Content(used / "L1206000.txt"), Records("log"));
-    EXPECT_EQ(Content(used / "E1206000.txt"), Records("error"));
+    EXPECT_EQ(FileBytes(used / "L1206000.txt"), Records("log"));
+    EXPECT_EQ(FileBytes(used / "E1206000.txt"), Records("error"));
     EXPECT_TRUE(TheLogState().usable);
   }
 }
@@ -161,8 +154,8 @@ TEST(LogStartUp, AFullDayWritesNumberZeroAgain) {
     dir.Write(name, "old");
   }
   StartLog(ClockOf());
-  EXPECT_EQ(Content(dir.path() / "L1206000.txt"), Records("log"));
-  EXPECT_EQ(Content(dir.path() / "L1206999.txt"), "old");
+  EXPECT_EQ(FileBytes(dir.path() / "L1206000.txt"), Records("log"));
+  EXPECT_EQ(FileBytes(dir.path() / "L1206999.txt"), "old");
 }
 
 TEST(LogStartUp, AfterMidnightNamesTheFilesForTheNewDay) {
@@ -170,8 +163,8 @@ TEST(LogStartUp, AfterMidnightNamesTheFilesForTheNewDay) {
   dir.Write("SETTING.ini", Settings(""));
   dir.Write("L1206000.txt", "numbered for the day before");
   StartLog(ClockOf(2));
-  EXPECT_EQ(Content(dir.path() / "L1206000.txt"), "numbered for the day before");
-  EXPECT_EQ(Content(dir.path() / "L1207000.txt").substr(0, 40), "0000000000 0000 2026/12/07 00:00:00.005 ");
+  EXPECT_EQ(FileBytes(dir.path() / "L1206000.txt"), "numbered for the day before");
+  EXPECT_EQ(FileBytes(dir.path() / "L1207000.txt").substr(0, 40), "0000000000 0000 2026/12/07 00:00:00.005 ");
   EXPECT_TRUE(fs::exists(dir.path() / "E1207000.txt"));
 }
 

@@ -14,7 +14,7 @@ std::string Text(int i) {
   return text.substr(0, 38);
 }
 
-std::string Reply(const std::string& payload) { return std::string("\x02O", 2) + payload; }
+std::string MemoryReply(const std::string& payload) { return std::string("\x02O", 2) + payload; }
 
 bool Split(const std::string& reply, MemoryRecords& records) {
   return SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(reply.data()), static_cast<int>(reply.size()), records);
@@ -42,17 +42,17 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
   const Case cases[] = {
       {"nothing at all", "", {}, false},
       {"STX alone", "\x02", {}, false},
-      {"no records", Reply(""), {}, true},
-      {"41 bytes: one record short of its LF", Reply(a.substr(0, 39)), {}, false},
-      {"42 bytes: one record", Reply(a), {Text(0)}, true},
-      {"81 bytes: the second record incomplete", Reply(a + b.substr(0, 39)), {Text(0)}, false},
-      {"82 bytes: two records", Reply(a + b), {Text(0), Text(1)}, true},
-      {"a space at byte 39 drops that record only", Reply(a + Text(1) + "\r " + c), {Text(0), Text(2)}, false},
-      {"a missing CR drops that record only", Reply(a + Text(1) + " \n" + c), {Text(0), Text(2)}, false},
-      {"LF CR is no ending", Reply(Text(0) + "\n\r" + b), {Text(1)}, false},
-      {"a shifted reply keeps nothing", Reply(" " + a + b), {}, false},
-      {"bytes after the last record are ignored", Reply(a + b + "\r\n"), {Text(0), Text(1)}, false},
-      {"one ETX after the last record is no damage", Reply(a + "\x03"), {Text(0)}, true},
+      {"no records", MemoryReply(""), {}, true},
+      {"41 bytes: one record short of its LF", MemoryReply(a.substr(0, 39)), {}, false},
+      {"42 bytes: one record", MemoryReply(a), {Text(0)}, true},
+      {"81 bytes: the second record incomplete", MemoryReply(a + b.substr(0, 39)), {Text(0)}, false},
+      {"82 bytes: two records", MemoryReply(a + b), {Text(0), Text(1)}, true},
+      {"a space at byte 39 drops that record only", MemoryReply(a + Text(1) + "\r " + c), {Text(0), Text(2)}, false},
+      {"a missing CR drops that record only", MemoryReply(a + Text(1) + " \n" + c), {Text(0), Text(2)}, false},
+      {"LF CR is no ending", MemoryReply(Text(0) + "\n\r" + b), {Text(1)}, false},
+      {"a shifted reply keeps nothing", MemoryReply(" " + a + b), {}, false},
+      {"bytes after the last record are ignored", MemoryReply(a + b + "\r\n"), {Text(0), Text(1)}, false},
+      {"one ETX after the last record is no damage", MemoryReply(a + "\x03"), {Text(0)}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -66,9 +66,9 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
 TEST(MemoryFormat, The511RecordsOfAFullReplyBufferAreAllKept) {
   std::string payload;
   for (int i = 0; i < 511; ++i) payload += Text(i) + "\r\n";
-  ASSERT_EQ(Reply(payload).size(), 20442u);
+  ASSERT_EQ(MemoryReply(payload).size(), 20442u);
   MemoryRecords records;
-  Split(Reply(payload), records);
+  Split(MemoryReply(payload), records);
   ASSERT_EQ(static_cast<int>(records.size()), 511);
   EXPECT_EQ(Bytes(records[0]), Kept(Text(0)));
   EXPECT_EQ(Bytes(records[510]), Kept(Text(510)));
@@ -76,11 +76,11 @@ TEST(MemoryFormat, The511RecordsOfAFullReplyBufferAreAllKept) {
 
 TEST(MemoryFormat, ASecondSplitReplacesTheRecordsOfTheFirst) {
   MemoryRecords records;
-  Split(Reply(Text(0) + "\r\n" + Text(1) + "\r\n"), records);
-  Split(Reply(Text(7) + "\r\n"), records);
+  Split(MemoryReply(Text(0) + "\r\n" + Text(1) + "\r\n"), records);
+  Split(MemoryReply(Text(7) + "\r\n"), records);
   ASSERT_EQ(static_cast<int>(records.size()), 1);
   EXPECT_EQ(Bytes(records[0]), Kept(Text(7)));
-  Split(Reply(""), records);
+  Split(MemoryReply(""), records);
   EXPECT_EQ(static_cast<int>(records.size()), 0);
 }
 
@@ -105,7 +105,7 @@ TEST(MemoryFormat, CsvIsEachTextFollowedByCr) {
     std::string payload;
     for (const std::string& record : c.records) payload += record;
     MemoryRecords records;
-    Split(Reply(payload), records);
+    Split(MemoryReply(payload), records);
     ASSERT_EQ(static_cast<int>(records.size()), static_cast<int>(c.records.size()));
     EXPECT_EQ(MemoryCsvText(records), c.csv);
   }

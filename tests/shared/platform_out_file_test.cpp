@@ -13,13 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Content(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 TEST(PlatformOutFile, CreatesAndReplacesAFile) {
   TempCurrentDir dir;
   dir.Write("old.txt", "previous content, longer than the new one");
@@ -33,7 +26,7 @@ TEST(PlatformOutFile, CreatesAndReplacesAFile) {
     file.Close();
     EXPECT_FALSE(file.IsOpen());
     EXPECT_FALSE(file.Write("after close"));
-    EXPECT_EQ(Content(dir.path() / name), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(FileBytes(dir.path() / name), "line 1\r\nline 2\r\n");
   }
 }
 

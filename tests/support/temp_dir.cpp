@@ -31,9 +31,11 @@ void TempCurrentDir::Write(const std::string& name, const std::string& content) 
   out << content;
 }
 
-std::string TempCurrentDir::Read(const std::string& name) const {
-  std::ifstream in(m_dir / name, std::ios::binary);
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
 }
+
+std::string TempCurrentDir::Read(const std::string& name) const { return FileBytes(m_dir / name); }

@@ -8,6 +8,9 @@
 // in another running beside it.
 std::filesystem::path UniqueTempPath(const std::string& prefix);
 
+// The bytes of the file at `path`; empty when it cannot be read.
+std::string FileBytes(const std::filesystem::path& path);
+
 class TempCurrentDir {
 public:
   TempCurrentDir();

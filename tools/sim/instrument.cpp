@@ -8,7 +8,7 @@
 
 namespace {
 
-const char kStx = 0x02, kEtx = 0x03, kEot = 0x04, kAck = 0x06, kNak = 0x15;
+const char kStxChar = 0x02, kEtxChar = 0x03, kEotChar = 0x04, kAckChar = 0x06, kNakChar = 0x15;
 
 bool AllOf(const std::string& text, const char* allowed) {
   for (char c : text)
@@ -100,16 +100,16 @@ char CommandLetter(const std::string& frame) {
 }
 
 std::string AnswerFrame(InstrumentState& state, const std::string& frame) {
-  const std::string nak(1, kNak);
-  if (frame.size() < 3 || frame.front() != kStx || frame.back() != kEtx) return nak;
+  const std::string nak(1, kNakChar);
+  if (frame.size() < 3 || frame.front() != kStxChar || frame.back() != kEtxChar) return nak;
   const std::string body = frame.substr(1, frame.size() - 2);
   const bool query = body[0] == '$' || (body[0] == '#' && body.substr(1) == "v");
   if (query) {
     std::string payload;
     if (body.size() < 2 || (body[0] == '$' && body[1] == 'v')) return nak;
     if (!QueryPayload(state, body[1], body.substr(2), payload)) return nak;
-    return std::string(1, kStx) + body[1] + payload + kEot;
+    return std::string(1, kStxChar) + body[1] + payload + kEotChar;
   }
   if (!ApplySetting(state, body[0], body.substr(1))) return nak;
-  return std::string(1, kAck);
+  return std::string(1, kAckChar);
 }

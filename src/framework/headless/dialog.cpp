@@ -67,49 +67,50 @@ const fw::DialogTemplate* FindTemplate(int id) {
 
 }  // namespace fw::headless
 
-using namespace fw::headless;
+// The dialog's members, on the windows in memory above.
+namespace hl = fw::headless;
 
 bool CDialog::Create(int templateId, CWnd* parent) {
-  const fw::DialogTemplate* t = FindTemplate(templateId);
+  const fw::DialogTemplate* t = hl::FindTemplate(templateId);
   if (!t || m_hWnd) return false;
   m_templateId = templateId;
   m_pParent = parent;
-  auto w = std::make_unique<Window>();
-  w->parent = parent ? FromHandle(parent->m_hWnd) : nullptr;
+  auto w = std::make_unique<hl::Window>();
+  w->parent = parent ? hl::FromHandle(parent->m_hWnd) : nullptr;
   w->className = "#32770";
   w->id = templateId;
   w->text = t->caption ? t->caption : "";
   w->style = t->style;
-  w->visible = (t->style & kWsVisible) != 0;
+  w->visible = (t->style & hl::kWsVisible) != 0;
   w->width = t->width;
   w->height = t->height;
   w->dialog = this;
-  for (const fw::ControlTemplate& c : t->controls) w->children.push_back(MakeControl(c, w.get(), templateId));
+  for (const fw::ControlTemplate& c : t->controls) w->children.push_back(hl::MakeControl(c, w.get(), templateId));
   m_hWnd = w.get();
-  g_dialogs.push_back(std::move(w));
+  hl::g_dialogs.push_back(std::move(w));
   m_ended = false;
   OnInitDialog();
   return true;
 }
 
 void CDialog::DestroyWindow() {
-  Window* self = FromHandle(m_hWnd);
+  hl::Window* self = hl::FromHandle(m_hWnd);
   if (!self) return;
   // Child dialogs go with their parent, as real windows do.
-  for (size_t i = 0; i < g_dialogs.size(); ++i) {
-    Window* other = g_dialogs[i].get();
-    if (other != self && IsInside(other->parent, self) && other->dialog) {
+  for (size_t i = 0; i < hl::g_dialogs.size(); ++i) {
+    hl::Window* other = hl::g_dialogs[i].get();
+    if (other != self && hl::IsInside(other->parent, self) && other->dialog) {
       other->dialog->DestroyWindow();
       i = static_cast<size_t>(-1);
     }
   }
-  if (Window* focus = Focus(); focus && IsInside(focus, self)) {
-    SetFocusSilently(nullptr);
+  if (hl::Window* focus = hl::Focus(); focus && hl::IsInside(focus, self)) {
+    hl::SetFocusSilently(nullptr);
   }
   m_hWnd = nullptr;
-  g_dialogs.erase(std::remove_if(g_dialogs.begin(), g_dialogs.end(),
-                                 [self](const std::unique_ptr<Window>& w) { return w.get() == self; }),
-                  g_dialogs.end());
+  hl::g_dialogs.erase(std::remove_if(hl::g_dialogs.begin(), hl::g_dialogs.end(),
+                                     [self](const std::unique_ptr<hl::Window>& w) { return w.get() == self; }),
+                  hl::g_dialogs.end());
 }
 
 void CDialog::EndDialog(int result) {
@@ -119,8 +120,8 @@ void CDialog::EndDialog(int result) {
 
 int CDialog::DoModal() {
   if (!Create(m_templateId, m_pParent)) return -1;
-  if (Window* w = FromHandle(m_hWnd)) w->visible = true;
-  if (g_modalDriver) g_modalDriver(*this);
+  if (hl::Window* w = hl::FromHandle(m_hWnd)) w->visible = true;
+  if (hl::g_modalDriver) hl::g_modalDriver(*this);
   if (!m_ended) EndDialog(fw::kIdCancel);
   DestroyWindow();
   return m_result;
