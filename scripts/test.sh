@@ -77,6 +77,11 @@ ended() {   # ended [wait]: shows the output of the background parts that ended 
   pending=("${left[@]}") pids=("${left_pids[@]}")
   [ $failed = 0 ] || exit 1
 }
+running() {   # running NAME: whether the background part NAME goes on
+  local name
+  for name in "${pending[@]}"; do [ "$name" != "$1" ] || [ -f "$logs/$1.status" ] || return 0; done
+  return 1
+}
 await() {   # await NAME: waits for the background part NAME, then as ended
   local i
   for i in "${!pending[@]}"; do
@@ -107,14 +112,19 @@ fi
 beside installs scripts/install-deps.sh
 part "native build" build native
 beside "native tests" ctest --preset native
+asan() {
+  part "native-asan build" build native-asan
+  beside "native-asan tests" ctest --preset native-asan
+}
+# While the installs go on (a fresh machine), the native-asan build, which needs none of them.
+if running installs; then asan; asan_done=1; fi
 await installs
 part "win32 build" build win32
 ended wait
 # The tests mostly wait on Wine and the paced line: they run beside the next
 # builds, which, at the lowest priority, do not slow them.
 beside "Windows tests (Wine)" windows_tests
-part "native-asan build" build native-asan
-beside "native-asan tests" ctest --preset native-asan
+[ -n "${asan_done:-}" ] || asan
 part "native-tsan build" build native-tsan
 ended
 beside "native-tsan tests" ctest --preset native-tsan
