@@ -81,13 +81,17 @@ trap 'kill $sim_pid 2>/dev/null || true; wait 2>/dev/null || true' EXIT
 # The unpacked programs under Wine, against the simulator listed as COM7.
 E2E_APP_DIR=$app "$root/tests/e2e/run_scenario.sh" "$app/TAVO.exe" "$driver" "$sim" "$here/start_and_connect.txt" "$ids" ||
   fail "TAVO.exe from the unpacked folder did not start and connect"
+# The scenario's Wine server ends a few seconds after its last program: a
+# program started while it ends can lose its connection, so wait for it.
+wineserver -w
 port_link=$WINEPREFIX/tavo-e2e-com7
 "$root/cmake/wine-port.sh" COM7 "$port_link"
 # setpriv: the simulator ends with this script, also when the script is killed.
 setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
-info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>/dev/null | tr -d '\r')
+info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>"$work/info.err" | tr -d '\r') ||
+  fail "tavo-cli.exe info failed: $(cat "$work/info.err")"
 [ "$info" = '{"model":"TAVO-420BN","version":"2.00","iot":true}' ] || fail "tavo-cli.exe info said: $info"
 (cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" apply settings-sample.txt --port COM7 --dry-run > /dev/null) ||
   fail "tavo-cli.exe apply refused settings-sample.txt"
