@@ -35,8 +35,7 @@ class TransactionTest : public ::testing::Test {
 protected:
   // A link whose instrument answers the frames it gets with `script`.
   // `during`: bytes that arrive while each frame is still going out.
-  // A TimeOut of 250 ms: under a sanitizer on a busy machine an answer once took more than 100.
-  void Connect(std::vector<std::string> script, int timeOutMs = 250, const std::string& during = "") {
+  void Connect(std::vector<std::string> script, int timeOutMs = kFakePortTimeOutMs, const std::string& during = "") {
     dir_.Write("TAVO.ini", "[COMM]\r\nTimeOut=" + std::to_string(timeOutMs) + "\r\nSleepTime=0\r\n");
     auto port = std::make_unique<FakePort>(Instrument(std::move(script)));
     port->duringFrame = during;
@@ -134,7 +133,7 @@ TEST_F(TransactionTest, SetOutcomes) {
       {"an ACK while the frame goes out, none after", {}, 1, 0, 6, 6, false, kAckByte},
   };
   for (const auto& c : cases) {
-    Connect(c.script, 250, c.during);
+    Connect(c.script, kFakePortTimeOutMs, c.during);
     if (c.readsFail) FailReads();
     int counter = c.counter;
     EXPECT_EQ(SetAutoPowerOff(counter), c.result) << c.name;

@@ -48,7 +48,7 @@ protected:
   // A link whose instrument answers each query with the one of `replies`
   // (letter, then payload) of its letter, framed, and any other not at all.
   void Open(const std::vector<std::string>& replies) {
-    dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=250\r\nSendDelay=0\r\nSleepTime=0\r\n");
+    dir.Write("TAVO.ini", kFakePortComm);
     auto owned = std::make_unique<FakePort>([=](const std::string& frame) {
       for (const std::string& reply : replies)
         if (!reply.empty() && reply[0] == frame[2]) return "\x02" + reply + "\x04";

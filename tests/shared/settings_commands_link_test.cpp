@@ -33,7 +33,7 @@ const Command kSettings[] = {&SetAutoPowerOff,    &SetClock,       &SetMemoryInt
 class SettingsCommandsOnFakePort : public ::testing::Test {
 protected:
   void Open(FakePort::Answer answer = nullptr) {
-    dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=250\r\nSendDelay=0\r\nSleepTime=0\r\n");
+    dir.Write("TAVO.ini", kFakePortComm);
     ASSERT_TRUE(dlg.Create(IDD_TAVO_DIALOG));
     dlg.m_dlgUser1.m_comboIoTInterval.SetCurSel(0);
     dlg.m_dlgUser1.m_dateClock.SetTime({2024, 5, 0, 31, 9, 5, 7, 0});

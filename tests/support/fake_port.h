@@ -11,6 +11,11 @@
 
 #include "link/line_port.h"
 
+// The line settings of the tests on this port: a TimeOut of 250 ms, since under
+// a sanitizer on a busy machine an answer once took more than 100.
+inline constexpr int kFakePortTimeOutMs = 250;
+inline constexpr char kFakePortComm[] = "[COMM]\r\nTimeOut=250\r\nSendDelay=0\r\nSleepTime=0\r\n";
+
 class FakePort : public LinePort {
 public:
   // Given each frame the link wrote (STX up to ETX), returns the bytes to answer.
