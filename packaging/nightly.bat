@@ -1,17 +1,17 @@
 @echo off
 rem TAVO-400シリーズ 計器のメモリデータを毎晩保存するバッチファイルの見本です。
-rem tavo-cli.exe と同じフォルダ (たとえば C:\TAVO) に置き、下の PORT を計器のCOMポートに合わせます。
-rem 実行すると、このフォルダに memory-年-月-日.csv を作ります (例: memory-2026-06-01.csv)。
+rem tavo-cli.exe と同じフォルダー (たとえば C:\TAVO) に置き、下の PORT を計器のCOMポートに合わせます。
+rem 実行すると、このフォルダーに memory-年-月-日.csv を作ります (例: memory-2026-06-01.csv)。
+rem ファイル名の日付は tavo-cli.exe が入れるので ({date})、ほかのプログラムは使いません。
 rem 失敗したときは download-errors.txt に内容を書き足し、tavo-cli.exe の終了コードを返します。
 rem タスク スケジューラへの登録のしかたは、説明書 guide-ja.html の「コマンドライン版」の章にあります。
 setlocal
 set PORT=COM5
 
-rem tavo-cli.exe は今いるフォルダの TAVO.ini を読むので、このファイルのあるフォルダに移ります。
+rem tavo-cli.exe は今いるフォルダーの TAVO.ini を読むので、このファイルのあるフォルダーに移ります。
 cd /d "%~dp0"
-for /f %%d in ('powershell -NoProfile -Command "Get-Date -Format yyyy-MM-dd"') do set TODAY=%%d
 
-tavo-cli.exe download --port %PORT% -o memory-%TODAY%.csv 2>> download-errors.txt
+tavo-cli.exe download --port %PORT% -o memory-{date}.csv 2>> download-errors.txt
 set STATUS=%ERRORLEVEL%
-if not "%STATUS%"=="0" echo %TODAY% 一括取得に失敗しました (終了コード %STATUS%) >> download-errors.txt
+if not "%STATUS%"=="0" echo %DATE% %TIME% 一括取得に失敗しました (終了コード %STATUS%) >> download-errors.txt
 exit /b %STATUS%

@@ -93,6 +93,9 @@ ExitStatus RunDownload(const Arguments& args) {
   }
   std::vector<std::string> ports;
   if (!PortsOf(args, ports)) return kExitUsage;
-  if (!DistinctFiles(args.Value("-o"), ports)) return kExitUsage;
-  return ForEachPort(args, DownloadOn);
+  // Every port's file takes the date the run started, also when a run goes past midnight.
+  Arguments run = args;
+  run.values["-o"] = WithDate(args.Value("-o"), PcClock());
+  if (!DistinctFiles(run.Value("-o"), ports)) return kExitUsage;
+  return ForEachPort(run, DownloadOn);
 }

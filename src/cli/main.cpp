@@ -93,7 +93,8 @@ const Command kCommands[] = {
      "byte for byte as TAVO.exe writes it (each record's line ends in CR; with\n"
      "--crlf in CR LF). The file appears only when complete. {port} in FILE stands\n"
      "for the port's name made fit for a file name (-o 'records-{port}.csv'); with\n"
-     "several ports it is needed, and no two ports may write the same file." SEVERAL_PORTS,
+     "several ports it is needed, and no two ports may write the same file. {date}\n"
+     "stands for the date the run starts, YYYY-MM-DD (-o 'memory-{date}.csv')." SEVERAL_PORTS,
      {{"-o", kOutputHelp, "FILE"}, {"--crlf", "end each line in CR LF", nullptr}}, nullptr},
     {"monitor", RunMonitor, true, "the measurement every few seconds",
      "Prints the measurement every S seconds (default 10): time, TAVO indoor and\n"

@@ -12,6 +12,14 @@
 
 namespace {
 
+// `pattern` with each `token` replaced by `with`.
+std::string ReplaceAll(const std::string& pattern, const std::string& token, const std::string& with) {
+  std::string out = pattern;
+  for (size_t at = out.find(token); at != std::string::npos; at = out.find(token, at + with.size()))
+    out.replace(at, token.size(), with);
+  return out;
+}
+
 bool ReadPortsFile(const std::string& path, std::vector<std::string>& ports) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
@@ -142,9 +150,11 @@ std::string FileNameOf(const std::string& port) {
 }
 
 std::string WithPort(const std::string& pattern, const std::string& port) {
-  std::string out = pattern;
-  const std::string token = "{port}", name = FileNameOf(port);
-  for (size_t at = out.find(token); at != std::string::npos; at = out.find(token, at + name.size()))
-    out.replace(at, token.size(), name);
-  return out;
+  return ReplaceAll(pattern, "{port}", FileNameOf(port));
+}
+
+std::string WithDate(const std::string& pattern, const plat::LocalTime& day) {
+  char date[40];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
+  return ReplaceAll(pattern, "{date}", date);
 }

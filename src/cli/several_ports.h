@@ -7,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/exit_status.h"
+#include "platform/clock.h"
 
 // The ports of the command line: every --port, then the lines of --ports
 // FILE (blank lines and '#' comments left out), in order. False after
@@ -31,3 +32,5 @@ ExitStatus ForEachPort(const Arguments& args, PortCommand run);
 std::string FileNameOf(const std::string& port);
 // `pattern` with each "{port}" replaced by FileNameOf(port).
 std::string WithPort(const std::string& pattern, const std::string& port);
+// `pattern` with each "{date}" replaced by the date of `day` as YYYY-MM-DD.
+std::string WithDate(const std::string& pattern, const plat::LocalTime& day);

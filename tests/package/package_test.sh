@@ -6,11 +6,12 @@
 # win32 preset's build of this checkout when that is HEAD and up to date
 # (otherwise a second export); the zip holds exactly the expected files, with
 # ordinary permissions and the commit's time in Japan, and their sums match
-# SHA256SUMS; both programs carry the version. The zip stays unpacked in DIR.
+# SHA256SUMS; both programs carry the version; nightly.bat runs no program but
+# tavo-cli.exe. The zip stays unpacked in DIR.
 # run: unpacked, TAVO.exe starts and connects to the instrument simulator under
 # Wine with the folder's own files, tavo-cli.exe identifies the instrument and
-# takes the sample settings file, and the guide has a section for every
-# tavo-cli command.
+# takes the sample settings file, nightly.bat saves today's records, and the
+# guide has a section for every tavo-cli command.
 # Usage: package_test.sh build DIR WIN32_BUILD_DIR
 #        package_test.sh run DIR SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
 set -euo pipefail
@@ -64,6 +65,13 @@ for i in zipfile.ZipFile(sys.argv[1]).infolist():
     fail "the sums do not match"
   grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
   ! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
+  # nightly.bat runs tavo-cli.exe and cmd's own commands, nothing else: each line's
+  # command (after an if's condition) one of them, no command piped or chained.
+  lines=$(iconv -f CP932 -t UTF-8 "$app/nightly.bat" | tr -d '\r' | grep -viE '^(rem( |$)|$)')
+  ! grep -q '[|&]' <<< "$lines" || fail "nightly.bat pipes or chains commands"
+  others=$(sed -E 's/^if (not )?"[^"]*"=="[^"]*" +//I' <<< "$lines" | awk '{ print tolower($1) }' |
+           { grep -vxE '@echo|setlocal|set|cd|echo|exit|tavo-cli\.exe' || true; } | sort -u | xargs)
+  [ -z "$others" ] || fail "nightly.bat runs $others"
   for program in TAVO.exe tavo-cli.exe; do
     shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
     [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
@@ -89,7 +97,7 @@ wineserver -w || true
 port_link=$WINEPREFIX/tavo-e2e-com7
 "$root/cmake/wine-port.sh" COM7 "$port_link"
 # setpriv: the simulator ends with this script, also when the script is killed.
-setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B > "$work/device" &
+setpriv --pdeathsig KILL "$sim" --link "$port_link" --model TAVO-420B --records-out "$work/records" > "$work/device" &
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.1; done
 info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port COM7 --json 2>"$work/info.err" | tr -d '\r') ||
@@ -97,6 +105,15 @@ info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port CO
 [ "$info" = '{"model":"TAVO-420BN","version":"2.00","iot":true}' ] || fail "tavo-cli.exe info said: $info"
 (cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" apply settings-sample.txt --port COM7 --dry-run > /dev/null) ||
   fail "tavo-cli.exe apply refused settings-sample.txt"
+# nightly.bat, its port set to the simulator's, saves the records as today's file, in a
+# copy of the folder; the records end in CR as the simulator's end in CR LF.
+rm -rf "$work/nightly" && cp -R "$app" "$work/nightly"
+sed -i 's/^set PORT=COM5\r$/set PORT=COM7\r/' "$work/nightly/nightly.bat"
+today=$(date +%F)
+(cd "$work/nightly" && "$root/cmake/wine-run.sh" cmd /c nightly.bat > /dev/null) ||
+  fail "nightly.bat failed: $(cat "$work/nightly/download-errors.txt" 2>/dev/null)"
+cmp -s <(tr -d '\n' < "$work/records") "$work/nightly/memory-$today.csv" ||
+  fail "nightly.bat did not save the records as memory-$today.csv: $(ls "$work/nightly")"
 # The guide's chapter on tavo-cli has a section for each command the program lists.
 commands=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" --help | tr -d '\r' |
            sed -n '/^commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p')
