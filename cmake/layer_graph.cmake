@@ -9,14 +9,13 @@
 #   link        the serial link, frames and transactions
 #   instrument  the instrument's settings as data and values, the pure commands
 #   pages       the four page dialogs, bound to the values
-#   commands    the commands on the pages
 #   app         the application object and the main dialog
 #   cli         tavo-cli, on the instrument core alone: neither the dialog
 #               framework nor the pages nor the resources
 #
 # The control ids and the version (res/resource.h, res/version.h, defines
 # only) may be included by every layer above res without linking it.
-set(tavo_layers platform res framework config log link instrument pages commands app cli)
+set(tavo_layers platform res framework config log link instrument pages app cli)
 set(tavo_layer_uses_platform "")
 set(tavo_layer_uses_res platform)
 set(tavo_layer_uses_framework res platform)
@@ -25,6 +24,5 @@ set(tavo_layer_uses_log config framework platform)
 set(tavo_layer_uses_link config platform)
 set(tavo_layer_uses_instrument link platform)
 set(tavo_layer_uses_pages instrument framework platform)
-set(tavo_layer_uses_commands pages instrument link framework platform)
-set(tavo_layer_uses_app commands pages instrument link log config framework res platform)
+set(tavo_layer_uses_app pages instrument link log config framework res platform)
 set(tavo_layer_uses_cli instrument link config platform)

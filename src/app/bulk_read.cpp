@@ -29,7 +29,7 @@ void CTAVODlg::BulkReadMemory() {
   CWaitCursor wait;
   RedrawNow();
   bool whole = false;
-  if (!m_pSerial || inst::DownloadMemory(*m_pSerial, MemoryRecordsStore(), whole) != 1) {
+  if (m_instrument.Download(MemoryRecordsStore(), whole) != 1) {
     MessageBox(inst::kDownloadFailed, kCaption, fw::kMbOk | fw::kMbIconError);
     return;
   }

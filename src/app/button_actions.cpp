@@ -28,5 +28,5 @@ void CTAVODlg::OnButtonSet() {
 void CTAVODlg::ResetSettings() {
   SequenceScope sequence(*this);
   DialogReporter reporter(*this);
-  if (m_pSerial) inst::ResetSettings(*m_pSerial, reporter);
+  m_instrument.Reset(reporter);
 }

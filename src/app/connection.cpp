@@ -1,10 +1,7 @@
 // The Connect button: connects to the instrument on the chosen port and
 // identifies it, or disconnects.
-#include <new>
-
 #include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
-#include "instrument/page_reads.h"
 
 void CTAVODlg::OnButtonConnect() {
   m_btnConnect.EnableWindow(false);
@@ -20,15 +17,9 @@ void CTAVODlg::OnButtonConnect() {
 void CTAVODlg::Connect() { ConnectTo(m_comboPort.GetWindowText()); }
 
 int CTAVODlg::ConnectTo(const CString& port) {
-  m_pSerial = new (std::nothrow) CSerial();
-  if (!m_pSerial) return 0;
   DialogReporter reporter(*this);
-  inst::Instrument instrument = InstrumentOf(*this);
-  const inst::Connection connection = inst::Connect(*m_pSerial, port, instrument, reporter, true);
-  if (connection != inst::Connection::Connected) {
-    delete m_pSerial;
-    m_pSerial = nullptr;
-  }
+  TakePageValues(Pages(), m_instrument.Values());
+  const inst::Connection connection = m_instrument.Connect(port.str(), reporter);
   if (connection == inst::Connection::NotOpened) return 0;
   if (connection == inst::Connection::NoAnswer) {
     m_comboPort.EnableWindow(true);
@@ -49,11 +40,7 @@ int CTAVODlg::ConnectTo(const CString& port) {
 void CTAVODlg::Disconnect() {
   m_comboPort.EnableWindow(true);
   m_status.SetWindowText("未接続");
-  if (m_pSerial) {
-    m_pSerial->Close();
-    delete m_pSerial;
-    m_pSerial = nullptr;
-  }
+  m_instrument.Disconnect();
   m_btnConnect.SetWindowText("接続");
   if (m_bSetEnabled == 1) m_btnSet.EnableWindow(false);
   if (m_bReadEnabled == 1) m_btnRead.EnableWindow(false);

@@ -3,11 +3,9 @@
 #include "app/tavo_dlg.h"
 #include "framework/ui.h"
 
-DialogReporter::DialogReporter(CTAVODlg& dlg) : PageReporter(dlg), m_dlg(dlg) {}
+DialogReporter::DialogReporter(CTAVODlg& dlg) : PageView(dlg.Pages()), m_dlg(dlg) {}
 
 void DialogReporter::Tell(const char* message, const char* caption, inst::Icon icon) {
   const unsigned type = icon == inst::Icon::Error ? fw::kMbIconError : fw::kMbIconExclamation;
   m_dlg.MessageBox(message, caption, fw::kMbOk | type);
 }
-
-void DialogReporter::Pause() { m_dlg.PauseBetweenCommands(); }

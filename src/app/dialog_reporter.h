@@ -1,16 +1,14 @@
-// What the user of TAVO.exe is told by the core's sequences: a message box
-// per failed step; the pause between two commands; what a read took is shown
-// on the pages at once (PageReporter).
+// What the user of TAVO.exe is told by the instrument's sequences: a message
+// box per failed step; what a read took is shown on the pages at once (PageView).
 #pragma once
-#include "commands/page_reporter.h"
+#include "pages/page_view.h"
 
 class CTAVODlg;
 
-class DialogReporter : public PageReporter {
+class DialogReporter : public PageView {
 public:
   explicit DialogReporter(CTAVODlg& dlg);
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
-  void Pause() override;
 
 private:
   CTAVODlg& m_dlg;

@@ -1,23 +1,39 @@
-// The read sequences of the four pages, run by the core: queries in a fixed
-// order, a pause of SendDelay between two of them, one error box per failed
-// step, each reply shown on the pages at once.
+// The read and write sequences of the Read and Set buttons, run by the
+// instrument over the pages' values; what they take is shown on the pages at
+// once, and each failed step is told in an error box.
+#include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
-#include "instrument/page_reads.h"
+#include "framework/ui.h"
 
-// The snapshot is taken from the pages when every query was answered.
-int CTAVODlg::ReadUser1Page() {
-  const int result = RunSequence(&inst::ReadUser1Settings);
-  if (result) TakeUser1Snapshot();
-  return result;
+int CTAVODlg::RunSequence(const std::function<int(inst::Reporter&)>& sequence) {
+  if (!m_instrument.Connected()) return 0;
+  CWaitCursor wait;
+  DialogReporter reporter(*this);
+  TakePageValues(Pages(), m_instrument.Values());
+  return sequence(reporter);
 }
 
-int CTAVODlg::ReadUser2Page() { return RunSequence(&inst::ReadUser2Page); }
+int CTAVODlg::ReadUser1Page() {
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadUser1(r); });
+}
 
-int CTAVODlg::ReadMaker1Page() { return RunSequence(&inst::ReadMaker1Page); }
+int CTAVODlg::ReadUser2Page() {
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadUser2(r); });
+}
+
+int CTAVODlg::ReadMaker1Page() {
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadMaker1(r); });
+}
 
 int CTAVODlg::ReadMaker2Page() {
   const int channel = m_dlgMaker2.m_comboChannel.GetCurSel();
-  return RunSequence([channel](inst::Instrument& instrument, inst::Reporter& reporter) {
-    return inst::ReadMaker2Page(instrument, reporter, channel);
-  });
+  return RunSequence([this, channel](inst::Reporter& r) { return m_instrument.ReadMaker2(r, channel); });
+}
+
+int CTAVODlg::WriteUser1Settings() {
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.WriteUser1(r); });
+}
+
+int CTAVODlg::WriteMaker1Settings() {
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.WriteMaker1(r); });
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/tavo_app.h"
-#include "commands/identification.h"
 #include "config/comm_settings.h"
 #include "config/ini_file.h"
 #include "framework/ui.h"
@@ -69,9 +68,8 @@ bool CTAVODlg::OnInitDialog() {
   StartLog();
   ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
-  m_pSerial = nullptr;
   m_bConnected = 0;
-  ClearSnapshot();
+  m_instrument.ClearSnapshot();
   m_comboPort.EnableWindow(true);
   m_status.SetWindowText("未接続");
   return true;
@@ -113,7 +111,8 @@ void CTAVODlg::ApplyTabPermissions(int tab) {
   if (tab < 0 || tab > 3) return;
   if (tab == 2) {
     RedrawNow();
-    if (m_bConnected == 1 && !IdentifyInstrument(*this)) {
+    PageView view(Pages());
+    if (m_bConnected == 1 && !m_instrument.Identify(view)) {
       MessageBox("Version Noの取得に失敗しました。", "ユーザ１", fw::kMbIconError);
     }
     m_dlgMaker1.ApplyModelToHumidityLimit();
@@ -164,11 +163,7 @@ void CTAVODlg::OnPaint() {
 MemoryRecords& CTAVODlg::MemoryRecordsStore() { return TheApp().m_memoryRecords; }
 
 void CTAVODlg::CloseLink() {
-  if (m_bConnected == 1 && m_pSerial) {
-    m_pSerial->Close();
-    delete m_pSerial;
-    m_pSerial = nullptr;
-  }
+  if (m_bConnected == 1) m_instrument.Disconnect();
 }
 
 void CTAVODlg::OnButtonExit() {

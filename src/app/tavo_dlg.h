@@ -1,19 +1,31 @@
 // The main dialog (template 102): tab control with the four pages, COM port
-// list, Connect / Read / Set / Exit buttons, the hidden settings-reset button,
-// the status label, the open link and the settings snapshot.
+// list, Connect / Read / Set / Exit buttons, the hidden settings-reset button
+// and the status label; a view of the instrument object, which its buttons
+// run.
 #pragma once
 #include <functional>
 
-#include "commands/command_context.h"
 #include "framework/dialog.h"
+#include "instrument/instrument.h"
 #include "instrument/memory_records.h"
-#include "instrument/sequences.h"
+#include "pages/dlg3.h"
+#include "pages/dlg4.h"
+#include "pages/dlg5.h"
+#include "pages/dlg8.h"
+#include "pages/page_view.h"
 
-// The dialog is the context of every command: the pages, the link and the
-// IoT flag are its members.
-class CTAVODlg : public CDialog, public CCommandContext {
+class CTAVODlg : public CDialog {
 public:
   CTAVODlg();
+  CTAVODlg(const CTAVODlg&) = delete;
+  CTAVODlg& operator=(const CTAVODlg&) = delete;
+
+  CDlg3 m_dlgUser1;
+  CDlg4 m_dlgUser2;
+  CDlg5 m_dlgMaker1;
+  CDlg8 m_dlgMaker2;
+  // The instrument: its link (open while connected), who it is, its values and snapshot.
+  inst::Instrument m_instrument;
 
   IconHandle m_hIcon;
   CTabCtrl m_tab;
@@ -27,10 +39,6 @@ public:
   CButton m_btnRead;
   CButton m_btnConnect;
   CButton m_btnInit;
-
-  // The settings snapshot: what each setting's control showed when the
-  // instrument was last read, or when the setting was last acknowledged.
-  inst::InstrumentSettings m_snapshot;
 
   CStatic m_status;
 
@@ -65,16 +73,10 @@ public:
   int ConnectTo(const CString& port);
 
   void FillComPortList();
-  void ClearSnapshot();
-  // Takes user page 1's settings, or one of maker page 1's, into the
-  // snapshot as the controls show them now.
-  void TakeUser1Snapshot();
-  void TakeHumidityLimitSnapshot();
-  void TakeModelCodeSnapshot();
-  // The pause of SendDelay ms between two commands of a sequence.
-  void PauseBetweenCommands();
-  // Closes and deletes the open link, if any.
+  // Closes the open link, if any.
   void CloseLink();
+  // The four pages, for their view of the instrument.
+  PageSet Pages() { return {m_dlgUser1, m_dlgUser2, m_dlgMaker1, m_dlgMaker2}; }
 
   // Held by each button's sequence for its whole run. A message box of the
   // sequence runs a message loop, in which a close request (WM_CLOSE, or
@@ -96,12 +98,10 @@ public:
   MemoryRecords& MemoryRecordsStore();
 
 private:
-  // The core's view of the instrument for a sequence: the link, the IoT
-  // flag, the pages' values and the snapshot.
-  inst::Instrument Instrument();
-  // Runs a sequence of the core, telling the user in message boxes; the
-  // snapshot takes what it leaves.
-  int RunSequence(const std::function<int(inst::Instrument&, inst::Reporter&)>& sequence);
+  // Runs a sequence of the instrument with the wait cursor, its values taken
+  // from the pages first, what it takes shown on them and its failures told
+  // in message boxes. 0 without a link.
+  int RunSequence(const std::function<int(inst::Reporter&)>& sequence);
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();

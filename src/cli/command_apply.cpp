@@ -42,17 +42,9 @@ int LeaveOut(const std::vector<std::string>& keys, const std::string& why) {
 }
 
 // Puts the file's settings into the values, leaving out (and telling) the
-// maker settings without --maker, the IoT ones for an instrument without an
-// IoT unit, and the humidity limit for a model without one. Returns how
-// many were left out.
-// Whether maker page 1 offers the humidity limit: as the model code it
-// shows decides, else as the model identified, else (as at the start) it does.
-bool HumidityLimitShown(const inst::Instrument& instrument) {
-  const int item = instrument.values["model_code"].item;
-  if (item >= 0) return inst::ModelHasHumidityLimit(item);
-  return instrument.identity.modelCode < 0 || inst::ModelHasHumidityLimit(instrument.identity.modelCode);
-}
-
+// maker settings without --maker, and what the instrument does not offer (the
+// IoT schedule without an IoT unit, the humidity limit for a model without
+// one, as the model code the values hold decides). Returns how many were left out.
 int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& settings, bool maker) {
   std::vector<std::string> makerKeys, iotKeys;
   const SettingKey& humidity = *FindSettingKey("humidity_limit");
@@ -61,15 +53,15 @@ int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& 
     const SettingKey& key = *FindSettingKey(line.key);
     if (key.Info()) continue;
     if (key.maker && !maker) makerKeys.push_back(line.key);
-    else if (key.iot && !instrument.iot) iotKeys.push_back(line.key);
-    else WriteKey(instrument.values, key, line.value);
+    else if (key.iot && !instrument.HasIoTUnit()) iotKeys.push_back(line.key);
+    else WriteKey(instrument.Values(), key, line.value);
   }
   int leftOut = LeaveOut(makerKeys, "maker settings are written only with --maker");
   leftOut += LeaveOut(iotKeys, "the instrument has no IoT unit");
   // As choosing a model on メーカ１ does: the humidity limit is written only
   // for the models that show it.
-  if (maker && ReadKey(instrument, humidity) != humidityBefore && !HumidityLimitShown(instrument)) {
-    WriteKey(instrument.values, humidity, humidityBefore);
+  if (maker && ReadKey(instrument, humidity) != humidityBefore && !instrument.Offers(*humidity.setting)) {
+    WriteKey(instrument.Values(), humidity, humidityBefore);
     leftOut += LeaveOut({"humidity_limit"}, "the model code " + ReadKey(instrument, *FindSettingKey("model_code")) +
                                                 " has no humidity display limit");
   }

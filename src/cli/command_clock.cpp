@@ -73,7 +73,7 @@ void SetInstrumentClock(inst::InstrumentSettings& values, const plat::LocalTime&
 }
 
 ExitStatus PrintInstrumentClock(Session& session, bool json) {
-  inst::InstrumentSettings& values = session.Instrument().values;
+  inst::InstrumentSettings& values = session.Instrument().Values();
   if (!inst::QueryInto(session.Link(), 'T', values)) {
     PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
     return kExitInstrument;
@@ -106,7 +106,7 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
     session.PauseBetweenCommands();
     if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
-    SetInstrumentClock(session.Instrument().values, wanted);
+    SetInstrumentClock(session.Instrument().Values(), wanted);
     const bool written = session.WriteUser1Settings() != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
     session.PauseBetweenCommands();

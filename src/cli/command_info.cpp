@@ -13,9 +13,9 @@ ExitStatus InfoOn(const Arguments& args, const std::string& port) {
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port, true); status != kExitOk) return status;
   const inst::Instrument& instrument = session.Instrument();
-  const KeyValues values = {{"model", Unpadded(instrument.identity.model)},
-                            {"version", Unpadded(instrument.identity.version)},
-                            {"iot", instrument.iot ? "true" : "false"}};
+  const KeyValues values = {{"model", Unpadded(instrument.GetIdentity().model)},
+                            {"version", Unpadded(instrument.GetIdentity().version)},
+                            {"iot", instrument.HasIoTUnit() ? "true" : "false"}};
   if (args.Has("--json")) {
     PrintOut(FormatJson(values, {"iot"}));
   } else {

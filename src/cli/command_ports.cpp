@@ -26,7 +26,7 @@ KeyValues PortValues(const std::string& port, bool probe, const std::string& ini
   if (!probe) return values;
   Session session(iniFile);
   const ExitStatus status = session.Probe(port);
-  const inst::Identity& identity = session.Instrument().identity;
+  const inst::Identity& identity = session.Instrument().GetIdentity();
   const bool answered = status == kExitOk;
   values.push_back({"probe", answered ? "answered" : status == kExitPort ? "cannot be opened" : "no answer"});
   values.push_back({"model", answered ? Unpadded(identity.model) : ""});

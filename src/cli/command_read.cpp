@@ -33,7 +33,7 @@ ExitStatus RunRead(const Arguments& args) {
   KeyValues values;
   std::vector<std::string> literal;
   for (const SettingKey& key : SettingKeys()) {
-    if ((key.maker && !maker) || (key.iot && !session.Instrument().iot)) continue;
+    if ((key.maker && !maker) || (key.iot && !session.Instrument().HasIoTUnit())) continue;
     values.emplace_back(key.name, ReadKey(session.Instrument(), key));
     if (key.numeric) literal.push_back(key.name);
   }

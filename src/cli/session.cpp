@@ -9,7 +9,6 @@
 #include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
-#include "res/resource.h"
 
 namespace {
 thread_local Session* t_session = nullptr;   // the session of this thread, told of unreadable line settings
@@ -21,7 +20,8 @@ void TellInSession(const char* message, const char* caption) {
   else PrintError(std::string(caption) + ": " + message);
 }
 
-Session::Session(const std::string& iniFile) {
+Session::Session(const std::string& iniFile)
+    : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), openError); }) {
   // The name of the INI file is the process's own: sessions on threads side
   // by side start one after the other.
   static std::mutex starting;
@@ -37,11 +37,7 @@ Session::~Session() {
 }
 
 inst::Connection Session::Open(const std::string& port, bool secondTry) {
-  m_instrument.link = nullptr;
-  m_link.reset(new CSerial(MakeCliPort(Verbose(), m_openError)));
-  const inst::Connection connection = inst::Connect(*m_link, port.c_str(), m_instrument, *this, secondTry);
-  if (connection != inst::Connection::Connected) m_link.reset();
-  return connection;
+  return m_instrument.Connect(port, *this, secondTry);
 }
 
 ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
@@ -66,11 +62,7 @@ ExitStatus Session::Probe(const std::string& port) {
   return connection == inst::Connection::NoAnswer ? kExitInstrument : kExitPort;
 }
 
-void Session::Disconnect() {
-  if (m_link) m_link->Close();
-  m_link.reset();
-  m_instrument.link = nullptr;
-}
+void Session::Disconnect() { m_instrument.Disconnect(); }
 
 bool Session::Reopen(const std::string& port) {
   Disconnect();
@@ -80,37 +72,19 @@ bool Session::Reopen(const std::string& port) {
   return connected;
 }
 
-void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) {
-  Disconnect();
-  m_link.reset(new CSerial(std::move(port)));
-  m_link->Open(name);
-  m_instrument.link = m_link.get();
-}
+void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) { m_instrument.UsePort(std::move(port), name); }
 
-int Session::Run(int (*sequence)(inst::Instrument&, inst::Reporter&)) {
-  return m_instrument.link ? sequence(m_instrument, *this) : 0;
-}
-
-// The snapshot of user page 1 is what the read took, when every query was answered.
-int Session::ReadUser1Page() {
-  const int result = Run(&inst::ReadUser1Settings);
-  if (result) inst::CopyPage(IDD_USER1, m_instrument.values, m_instrument.snapshot);
-  return result;
-}
-
-int Session::ReadUser2Page() { return Run(&inst::ReadUser2Page); }
-int Session::ReadMaker1Page() { return Run(&inst::ReadMaker1Page); }
-int Session::WriteUser1Settings() { return Run(&inst::WriteUser1Settings); }
-int Session::WriteMaker1Settings() { return Run(&inst::WriteMaker1Settings); }
+int Session::ReadUser1Page() { return m_instrument.ReadUser1(*this); }
+int Session::ReadUser2Page() { return m_instrument.ReadUser2(*this); }
+int Session::ReadMaker1Page() { return m_instrument.ReadMaker1(*this); }
+int Session::WriteUser1Settings() { return m_instrument.WriteUser1(*this); }
+int Session::WriteMaker1Settings() { return m_instrument.WriteMaker1(*this); }
 
 int Session::ReadReadings(int page, char letter) {
-  return m_instrument.link ? inst::ReadPageReadings(m_instrument, *this, page, letter) : 0;
+  return m_instrument.ReadReadings(*this, page, letter);
 }
 
-void Session::PauseBetweenCommands() {
-  const CommSettings* settings = m_link ? m_link->Settings() : nullptr;
-  if (settings && settings->SendDelay > 0) plat::SleepMs(plat::CapWaitMs(settings->SendDelay));
-}
+void Session::PauseBetweenCommands() { m_instrument.Pause(); }
 
 void Session::Tell(const char* message, const char* caption, inst::Icon) {
   m_told.push_back(std::string(caption) + ": " + message);

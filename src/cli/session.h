@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "instrument/instrument.h"
 #include "instrument/page_reads.h"
-#include "instrument/sequences.h"
 #include "link/line_port.h"
 #include "link/serial.h"
 #include "platform/clock.h"
@@ -42,7 +42,7 @@ public:
   void SwitchPort(std::unique_ptr<LinePort> port, const char* name);
 
   inst::Instrument& Instrument() { return m_instrument; }
-  CSerial& Link() { return *m_link; }
+  CSerial& Link() { return *m_instrument.Link(); }
 
   // The sequences of the core, as the main dialog's buttons run them; what
   // they tell is kept for ReportMessages.
@@ -69,16 +69,13 @@ public:
 private:
   friend void TellInSession(const char* message, const char* caption);
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
-  void Pause() override { PauseBetweenCommands(); }
   void Written(inst::Group group, bool acknowledged) override;
   bool Stopped() override;
   inst::Connection Open(const std::string& port, bool secondTry);
-  int Run(int (*sequence)(inst::Instrument&, inst::Reporter&));
 
-  std::unique_ptr<CSerial> m_link;
+  std::shared_ptr<std::string> m_openError = std::make_shared<std::string>();   // why the port did not open
   inst::Instrument m_instrument;
   std::vector<std::string> m_told;   // "caption: message"
-  std::shared_ptr<std::string> m_openError = std::make_shared<std::string>();   // why the port did not open
 };
 
 // A text the instrument pads with blanks, without them.

@@ -67,10 +67,10 @@ std::string CheckNumber(const inst::NumberRule& rule, const std::string& value) 
 }
 
 std::string SettingText(const inst::Instrument& instrument, const inst::Setting& setting) {
-  const inst::SettingValue& value = instrument.values[setting];
+  const inst::SettingValue& value = instrument.Values()[setting];
   if (setting.kind == inst::Kind::Number) return value.text;
   if (setting.kind == inst::Kind::Clock)
-    return instrument.values.hasClock ? DateTimeText(instrument.values.clock) : "";
+    return instrument.Values().hasClock ? DateTimeText(instrument.Values().clock) : "";
   if (value.item < 0 || value.item >= inst::ItemCount(setting)) return "";
   switch (setting.keyForm) {
     case inst::KeyForm::Words: return value.item < 2 ? setting.words[value.item] : "";
@@ -96,10 +96,9 @@ const SettingKey* FindSettingKey(const std::string& name) {
 std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
   if (key.setting) return SettingText(instrument, *key.setting);
   if (key.reading) {
-    const size_t index = static_cast<size_t>(key.reading - inst::Readings().data());
-    return index < instrument.readings.size() ? Unpadded(instrument.readings[index]) : "";
+    return Unpadded(instrument.ReadingText(*key.reading));
   }
-  return Unpadded(key.name == "model" ? instrument.identity.model : instrument.identity.version);
+  return Unpadded(key.name == "model" ? instrument.GetIdentity().model : instrument.GetIdentity().version);
 }
 
 std::string CheckValue(const SettingKey& key, const std::string& value) {

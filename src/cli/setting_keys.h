@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "instrument/catalogue.h"
-#include "instrument/sequences.h"
+#include "instrument/instrument.h"
 
 struct SettingKey {
   std::string name;

@@ -183,10 +183,15 @@ bool IsIoTQuery(char letter) {
 const std::vector<Reading>& Readings() { return kReadings; }
 const std::vector<Model>& Models() { return kModels; }
 
-bool ModelHasHumidityLimit(int item) {
+bool ModelOffers(int modelCode, const Setting& setting) {
+  if (!GroupOf(setting.group).limitModels) return true;
   for (const Model& model : kModels)
-    if (model.modelCode == item) return model.humidityLimit;
+    if (model.modelCode == modelCode) return model.humidityLimit;
   return false;
+}
+
+bool Offered(const Setting& setting, bool iotUnit, int modelCode) {
+  return (iotUnit || !GroupOf(setting.group).iot) && ModelOffers(modelCode, setting);
 }
 
 int ItemCount(const Setting& setting) {

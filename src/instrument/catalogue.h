@@ -123,8 +123,14 @@ bool IsIoTQuery(char letter);
 const std::vector<Reading>& Readings();
 
 const std::vector<Model>& Models();
-// True when the model code item `item` names a model with a humidity limit.
-bool ModelHasHumidityLimit(int item);
+// Whether the model of model code item `modelCode` offers `setting`: the
+// humidity limit only the models that have one (no model, no limit); every
+// other setting every model.
+bool ModelOffers(int modelCode, const Setting& setting);
+// Whether an instrument with an IoT unit or not, of model code item
+// `modelCode`, offers `setting`: the IoT schedule only with an IoT unit, and
+// what its model offers.
+bool Offered(const Setting& setting, bool iotUnit, int modelCode);
 
 // The item count of a list setting.
 int ItemCount(const Setting& setting);

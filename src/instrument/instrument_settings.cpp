@@ -18,4 +18,22 @@ const SettingValue& InstrumentSettings::operator[](const Setting& setting) const
   return m_values[static_cast<size_t>(SettingIndex(setting))];
 }
 
+namespace {
+void CopySetting(const Setting& setting, const InstrumentSettings& from, InstrumentSettings& to) {
+  to[setting] = from[setting];
+  if (setting.kind != Kind::Clock) return;
+  to.hasClock = from.hasClock;
+  to.clock = from.clock;
+}
+}  // namespace
+
+void CopyGroup(Group group, const InstrumentSettings& from, InstrumentSettings& to) {
+  for (const Setting* setting : GroupSettings(group)) CopySetting(*setting, from, to);
+}
+
+void CopyPage(int page, const InstrumentSettings& from, InstrumentSettings& to) {
+  for (const Setting& setting : Settings())
+    if (setting.page == page) CopySetting(setting, from, to);
+}
+
 }  // namespace inst

@@ -37,4 +37,9 @@ private:
   std::vector<SettingValue> m_values;   // in catalogue order
 };
 
+// Copies the settings of `group` (or of page `page`) from `from` to `to`, the
+// clock with its time.
+void CopyGroup(Group group, const InstrumentSettings& from, InstrumentSettings& to);
+void CopyPage(int page, const InstrumentSettings& from, InstrumentSettings& to);
+
 }  // namespace inst

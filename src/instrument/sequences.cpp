@@ -1,7 +1,9 @@
-#include "instrument/sequences.h"
-
+// The instrument's sequences over user page 1 and maker page 1: the read of
+// user page 1's settings, the writes of the changed setting groups and the
+// settings reset.
 #include <string>
 
+#include "instrument/instrument.h"
 #include "instrument/number_rule.h"
 #include "instrument/query.h"
 #include "instrument/setting_codec.h"
@@ -17,23 +19,34 @@ const char kReadCaption[] = "初期処理";
 const char kFirstQueryFailed[] = "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。";
 const char kQueryFailed[] = "初期データの取得に失敗しました。";
 
+bool SameTime(const plat::LocalTime& a, const plat::LocalTime& b) {
+  return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+         a.second == b.second;
+}
+
+// Whether a setting's value differs from what the instrument holds: a text
+// as the page shows it, a list by its 8-bit item, the clock by its time.
+// Before the clock was ever read or set, only a clock the user set counts.
+bool Differs(const Setting& setting, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
+  const SettingValue& now = values[setting];
+  const SettingValue& held = snapshot[setting];
+  switch (setting.kind) {
+    case Kind::List: return static_cast<unsigned char>(now.item) != static_cast<unsigned char>(held.item);
+    case Kind::Number: return now.text != held.text;
+    case Kind::Clock:
+      if (!snapshot.hasClock) return values.clockSetByUser;
+      return !values.hasClock || !SameTime(values.clock, snapshot.clock);
+  }
+  return false;
+}
+
+// Whether the group's values differ from what the instrument holds (and, for
+// a group sent only when filled, one of its texts is filled).
 bool Changed(const WriteGroup& row, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
   bool differs = false, filled = false;
   for (const Setting* setting : GroupSettings(row.group)) {
-    const SettingValue& now = values[*setting];
-    const SettingValue& held = snapshot[*setting];
-    switch (setting->kind) {
-      case Kind::List:   // compared as the 8-bit item the snapshot keeps
-        differs = differs || static_cast<unsigned char>(now.item) != static_cast<unsigned char>(held.item);
-        break;
-      case Kind::Number:
-        differs = differs || now.text != held.text;
-        filled = filled || !now.text.empty();
-        break;
-      case Kind::Clock:   // before it was ever read or set, only a clock the user set counts
-        differs = differs || (held.text.empty() ? values.clockSetByUser : now.text != held.text);
-        break;
-    }
+    differs = differs || Differs(*setting, values, snapshot);
+    filled = filled || (setting->kind == Kind::Number && !values[*setting].text.empty());
   }
   return differs && (!row.anyFilled || filled);
 }
@@ -50,24 +63,44 @@ const Setting* FirstFailed(const WriteGroup& row, const InstrumentSettings& valu
   return nullptr;
 }
 
+}  // namespace
+
+int Instrument::ReadUser1(Reporter& reporter) {
+  if (!m_link) return 0;
+  CopyPage(IDD_USER1, InstrumentSettings(), m_snapshot);
+  bool first = true;
+  for (char letter : User1ReadOrder()) {
+    if (IsIoTQuery(letter) && !HasIoTUnit()) continue;
+    if (!first) Pause();
+    if (!QueryInto(*m_link, letter, m_values)) {
+      reporter.Tell(first ? kFirstQueryFailed : kQueryFailed, kReadCaption, Icon::Error);
+      return 0;
+    }
+    reporter.Taken(letter, *this);
+    first = false;
+  }
+  CopyPage(IDD_USER1, m_values, m_snapshot);
+  return 1;
+}
+
 // Sends one group when it changed; 0 (after its message) when a text of its
 // frame fails its rule or it was not acknowledged. A frame that cannot be built or
 // written fails the group at once and uses one resend.
-int WriteChangedGroup(Instrument& instrument, Reporter& reporter, const WriteGroup& row, int& retryCounter) {
-  if (!Changed(row, instrument.values, instrument.snapshot)) return 1;
-  if (const Setting* failed = FirstFailed(row, instrument.values)) {
+int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter) {
+  if (!Changed(row, m_values, m_snapshot)) return 1;
+  if (const Setting* failed = FirstFailed(row, m_values)) {
     reporter.Tell(failed->rule.message, failed->rule.caption, Icon::Exclamation);
     return 0;
   }
-  CSerial& link = *instrument.link;
+  CSerial& link = *m_link;
   auto send = [&] {
     std::string frame;
-    return GroupFrame(row.group, instrument.values, frame) ? SendSettingFrame(link, frame) : 0;
+    return GroupFrame(row.group, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
   const bool acknowledged = RunSetTransaction(link, send, retryCounter, WriteFailure::EndsTransaction) != 0;
   reporter.Written(row.group, acknowledged);
   if (acknowledged) {
-    CopyGroup(row.group, instrument.values, instrument.snapshot);
+    CopyGroup(row.group, m_values, m_snapshot);
     return 1;
   }
   reporter.Tell(row.message, row.caption, Icon::Error);
@@ -75,61 +108,31 @@ int WriteChangedGroup(Instrument& instrument, Reporter& reporter, const WriteGro
 }
 
 // The groups of `order` in turn, a pause between two of them, with one resend
-// budget; the IoT groups are no part of the sequence without an IoT unit.
-int WriteGroups(Instrument& instrument, Reporter& reporter, const std::vector<Group>& order) {
-  if (!instrument.link) return 0;
+// budget; the IoT groups are no part of the sequence without an IoT unit, and
+// a group the model does not offer is passed over.
+int Instrument::WriteGroups(Reporter& reporter, const std::vector<Group>& order) {
+  if (!m_link) return 0;
   int result = 1, retryCounter = 1, step = 0;
   for (Group group : order) {
     if (reporter.Stopped()) break;
     const WriteGroup& row = GroupOf(group);
-    if (row.iot && !instrument.iot) continue;
-    if (step++ > 0) reporter.Pause();
-    if (row.limitModels && !ModelHasHumidityLimit(instrument.values["model_code"].item)) continue;
-    if (!WriteChangedGroup(instrument, reporter, row, retryCounter)) result = 0;
+    if (row.iot && !HasIoTUnit()) continue;
+    if (step++ > 0) Pause();
+    if (!Offers(*GroupSettings(group).front())) continue;
+    if (!WriteChangedGroup(reporter, row, retryCounter)) result = 0;
   }
   return result;
 }
 
-}  // namespace
+int Instrument::WriteUser1(Reporter& reporter) { return WriteGroups(reporter, User1WriteOrder()); }
 
-int ReadUser1Settings(Instrument& instrument, Reporter& reporter) {
-  if (!instrument.link) return 0;
-  CopyPage(IDD_USER1, InstrumentSettings(), instrument.snapshot);
-  bool first = true;
-  for (char letter : User1ReadOrder()) {
-    if (IsIoTQuery(letter) && !instrument.iot) continue;
-    if (!first) reporter.Pause();
-    if (!QueryInto(*instrument.link, letter, instrument.values)) {
-      reporter.Tell(first ? kFirstQueryFailed : kQueryFailed, kReadCaption, Icon::Error);
-      return 0;
-    }
-    reporter.Taken(letter, instrument.values);
-    first = false;
-  }
-  return 1;
-}
+int Instrument::WriteMaker1(Reporter& reporter) { return WriteGroups(reporter, Maker1WriteOrder()); }
 
-int WriteUser1Settings(Instrument& instrument, Reporter& reporter) {
-  return WriteGroups(instrument, reporter, User1WriteOrder());
-}
-
-int WriteMaker1Settings(Instrument& instrument, Reporter& reporter) {
-  return WriteGroups(instrument, reporter, Maker1WriteOrder());
-}
-
-int ResetSettings(CSerial& link, Reporter& reporter) {
-  if (RunResetTransaction(link, ResetSettingsFrame())) return 1;
+int Instrument::Reset(Reporter& reporter) {
+  if (!m_link) return 0;
+  if (RunResetTransaction(*m_link, ResetSettingsFrame())) return 1;
   reporter.Tell("設定値初期化に失敗しました。", "設定値初期化", Icon::Error);
   return 0;
-}
-
-void CopyGroup(Group group, const InstrumentSettings& from, InstrumentSettings& to) {
-  for (const Setting* setting : GroupSettings(group)) to[*setting] = from[*setting];
-}
-
-void CopyPage(int page, const InstrumentSettings& from, InstrumentSettings& to) {
-  for (const Setting& setting : Settings())
-    if (setting.page == page) to[setting] = from[setting];
 }
 
 }  // namespace inst

@@ -33,5 +33,5 @@ const MessageMap& CDlg5::GetMessageMap() const {
 void CDlg5::ApplyModelToHumidityLimit() {
   int model = m_comboModel.GetCurSel();
   if (model < 0) return;
-  m_editHumidityLimit.EnableWindow(inst::ModelHasHumidityLimit(model));
+  m_editHumidityLimit.EnableWindow(inst::ModelOffers(model, *inst::FindSetting("humidity_limit")));
 }

@@ -33,8 +33,8 @@ public:
   void OnChangeHumidityLimit() { m_bHumidityLimitEdited = 1; }
   void OnSelchangeModel() { ApplyModelToHumidityLimit(); }
 
-  // The model code rule: "…B" models (1, 3, 5) have a humidity limit, the
-  // others not; no selection leaves the edit as it is.
+  // The humidity limit edit enabled as the chosen model offers it (see the
+  // catalogue's models); no selection leaves the edit as it is.
   void ApplyModelToHumidityLimit();
 
 protected:

@@ -16,15 +16,7 @@
 
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
-#include "commands/identification.h"
-#include "commands/iot_schedule.h"
-#include "commands/maker_settings.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
-#include "commands/power_clock.h"
-#include "instrument/memory_download.h"
 #include "instrument/memory_format.h"
-#include "instrument/page_reads.h"
 #include "instrument/setting_values.h"
 #include "framework/headless/driver.h"
 #include "link/control_bytes.h"
@@ -35,57 +27,49 @@
 
 namespace {
 
-int ReadMemory(CCommandContext& context) {
+// A read of the instrument, what it takes shown on the dialog's pages.
+using Read = int (*)(CTAVODlg&, inst::Reporter&);
+
+template <char letter>
+int Settings(CTAVODlg& dlg, inst::Reporter& reporter) {
+  return dlg.m_instrument.ReadSettings(reporter, letter);
+}
+template <int page, char letter>
+int Readings(CTAVODlg& dlg, inst::Reporter& reporter) {
+  return dlg.m_instrument.ReadReadings(reporter, page, letter);
+}
+int Identity(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.Identify(reporter); }
+int AutoPowerOffText(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadAutoPowerOffText(reporter); }
+int ClockText(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadClockText(reporter); }
+int AdCounts(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadAdCounts(reporter, 0); }
+int ReadMemory(CTAVODlg& dlg, inst::Reporter&) {
   MemoryRecords records;
   bool whole = false;
-  return context.m_pSerial ? inst::DownloadMemory(*context.m_pSerial, records, whole) : 0;
+  return dlg.m_instrument.Download(records, whole);
 }
 
-// The reads of what the pages only show: into the instrument's texts.
-using Read = int (*)(inst::Instrument&, inst::Reporter&);
-template <int page, char letter>
-int Readings(inst::Instrument& instrument, inst::Reporter& reporter) {
-  return inst::ReadPageReadings(instrument, reporter, page, letter);
-}
-int AdCounts(inst::Instrument& instrument, inst::Reporter& reporter) {
-  return inst::ReadAdCounts(instrument, reporter, 0);
-}
-
-// A command on the dialog or a read on the instrument's texts.
 struct Query {
-  int (*run)(CCommandContext&);
   Read read;
   char letter;
 };
 
+// In a fixed order: the first input byte picks one (the kept regression cases rely on it).
 const Query kQueries[] = {
-    {&IdentifyInstrument, nullptr, 'v'},       {&GetAutoPowerOff, nullptr, 'Q'},
-    {nullptr, &inst::ReadAutoPowerOffText, 'Q'}, {&GetClock, nullptr, 'T'},
-    {nullptr, &inst::ReadClockText, 'T'},      {&GetMemoryInterval, nullptr, 'I'},
-    {&GetBuzzerAlarm, nullptr, 'B'},           {&GetPatrolLightMode, nullptr, 'K'},
-    {&GetPatrolLightThresholds, nullptr, 'S'}, {&GetIoTSchedule, nullptr, 's'},
-    {&GetHumidityLimit, nullptr, 'L'},         {&GetModelCode, nullptr, 'M'},
-    {nullptr, &Readings<IDD_USER2, 'D'>, 'D'}, {nullptr, &Readings<IDD_MAKER1, 'D'>, 'D'},
-    {nullptr, &Readings<IDD_MAKER1, 'P'>, 'P'}, {nullptr, &Readings<IDD_MAKER1, 'G'>, 'G'},
-    {nullptr, &AdCounts, 'V'},                 {&ReadMemory, nullptr, 'O'},
+    {&Identity, 'v'},           {&Settings<'Q'>, 'Q'},  {&AutoPowerOffText, 'Q'}, {&Settings<'T'>, 'T'},
+    {&ClockText, 'T'},          {&Settings<'I'>, 'I'},  {&Settings<'B'>, 'B'},    {&Settings<'K'>, 'K'},
+    {&Settings<'S'>, 'S'},      {&Settings<'s'>, 's'},  {&Settings<'L'>, 'L'},    {&Settings<'M'>, 'M'},
+    {&Readings<IDD_USER2, 'D'>, 'D'}, {&Readings<IDD_MAKER1, 'D'>, 'D'}, {&Readings<IDD_MAKER1, 'P'>, 'P'},
+    {&Readings<IDD_MAKER1, 'G'>, 'G'}, {&AdCounts, 'V'}, {&ReadMemory, 'O'},
 };
 constexpr std::size_t kQueryCount = sizeof kQueries / sizeof kQueries[0];
 const std::string kEnd = {static_cast<char>(kEot), static_cast<char>(kNak)};
 
-class Silent : public inst::Reporter {
-public:
-  void Tell(const char*, const char*, inst::Icon) override {}
-  void Pause() override {}
-};
-
-// The dialog and its link live for the whole run: one start-up, many replies.
+// One start-up for the run; a new dialog, with its instrument and link, for each query.
 struct Bench {
   TempCurrentDir dir;
   CTAVOApp app;
   MessageBoxRecorder boxes;
-  CTAVODlg dlg;
-  inst::Instrument instrument;   // the texts of the reads
-  Silent reporter;
+  std::unique_ptr<CTAVODlg> dlg;
   FakePort* port = nullptr;
   std::string first;   // the answer to the first frame of a query
   bool answered = false;
@@ -99,40 +83,41 @@ std::string Answer(const std::string&) {
   return g_bench->first;
 }
 
-// The pages as they start, so that what a query shows depends on its answer only.
-void FreshPages() {
-  CSerial* link = g_bench->dlg.m_pSerial;
-  g_bench->dlg.DestroyWindow();
-  if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
-  g_bench->dlg.m_dlgMaker2.m_comboChannel.SetCurSel(0);
+// The pages as they start and a new link, so that what a query shows depends on its answer only.
+void FreshDialog() {
+  g_bench->dlg.reset();
+  g_bench->dlg = std::make_unique<CTAVODlg>();
+  CTAVODlg& dlg = *g_bench->dlg;
+  if (!dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
+  dlg.m_dlgMaker2.m_comboChannel.SetCurSel(0);
   const fw::DateTime start = {2024, 1, 1, 1, 0, 0, 0, 0};   // the pickers start at the time of day
-  g_bench->dlg.m_dlgUser1.m_dateClock.SetTime(start);
-  g_bench->dlg.m_dlgUser1.m_timeClock.SetTime(start);
-  g_bench->dlg.m_pSerial = link;
+  dlg.m_dlgUser1.m_dateClock.SetTime(start);
+  dlg.m_dlgUser1.m_timeClock.SetTime(start);
+  auto port = std::make_unique<FakePort>(&Answer);
+  g_bench->port = port.get();
+  if (dlg.m_instrument.UsePort(std::move(port), "COM1") != 1) __builtin_trap();
 }
 
 // Runs the query; afterwards every byte of the answers has been dispatched,
 // so that nothing of this run is left for the next one.
 int Run(const Query& query, const std::string& answer) {
-  FreshPages();
+  FreshDialog();
   g_bench->first = answer;
   g_bench->answered = false;
-  g_bench->instrument = inst::Instrument{};
-  g_bench->instrument.link = g_bench->dlg.m_pSerial;
-  const int result = query.run ? query.run(g_bench->dlg) : query.read(g_bench->instrument, g_bench->reporter);
+  PageView view(g_bench->dlg->Pages());
+  const int result = query.read(*g_bench->dlg, view);
   if (!g_bench->port->WaitUntilRead(60000)) __builtin_trap();
-  g_bench->dlg.m_pSerial->Close();
-  if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
+  g_bench->dlg->m_instrument.Disconnect();
   return result;
 }
 
 // Everything the pages and the instrument's texts show, each text ended by DEL.
 std::string Shown() {
-  const inst::Instrument& instrument = g_bench->instrument;
-  std::string shown = instrument.autoPowerOffText + '\x7f' + instrument.clockText + '\x7f';
-  for (const std::string& reading : instrument.readings) shown += reading + '\x7f';
-  CDialog* pages[] = {&g_bench->dlg.m_dlgUser1, &g_bench->dlg.m_dlgUser2, &g_bench->dlg.m_dlgMaker1,
-                      &g_bench->dlg.m_dlgMaker2};
+  const inst::Instrument& instrument = g_bench->dlg->m_instrument;
+  std::string shown = instrument.AutoPowerOffText() + '\x7f' + instrument.ClockText() + '\x7f';
+  for (const inst::Reading& reading : inst::Readings()) shown += instrument.ReadingText(reading) + '\x7f';
+  CDialog* pages[] = {&g_bench->dlg->m_dlgUser1, &g_bench->dlg->m_dlgUser2, &g_bench->dlg->m_dlgMaker1,
+                      &g_bench->dlg->m_dlgMaker2};
   for (CDialog* page : pages) {
     for (int id = 1000; id <= 1200; ++id) {
       CWnd control;
@@ -170,7 +155,7 @@ bool HasControlByte(const std::string& text, std::size_t from = 0) {
 // show: a clock that is no date and time, a memory with bytes but not one
 // whole record, or a control byte that may stand where a field is read.
 bool MayRefuse(const Query& query, const std::string& frame) {
-  if (query.run == &ReadMemory) {
+  if (query.read == &ReadMemory) {
     MemoryRecords records;
     const bool whole = SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(frame.data()),
                                           static_cast<int>(frame.size()), records);
@@ -178,7 +163,7 @@ bool MayRefuse(const Query& query, const std::string& frame) {
   }
   fw::DateTime clock;
   if (HasControlByte(frame, 2)) return true;
-  return query.run == &GetClock && !ParseClockDigits(frame.substr(2, 12), clock);
+  return query.read == &Settings<'T'> && !ParseClockDigits(frame.substr(2, 12), clock);
 }
 
 }  // namespace
@@ -186,11 +171,6 @@ bool MayRefuse(const Query& query, const std::string& frame) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   g_bench = new Bench;
   g_bench->dir.Write("TAVO.ini", "[COMM]\r\nTimeOut=1000\r\nSleepTime=0\r\nSendDelay=0\r\n");
-  if (!g_bench->dlg.Create(IDD_TAVO_DIALOG)) __builtin_trap();
-  auto port = std::make_unique<FakePort>(&Answer);
-  g_bench->port = port.get();
-  g_bench->dlg.m_pSerial = new CSerial(std::move(port));
-  if (g_bench->dlg.m_pSerial->Open("COM1") != 1) __builtin_trap();
   return 0;
 }
 

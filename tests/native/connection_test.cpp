@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "commands/identification.h"
 #include "native/dialog_with_sim.h"
 #include "res/resource.h"
 #include "support/ui_driver.h"
@@ -55,7 +54,7 @@ TEST(Identification, DecidesNameModelHumidityLimitAndIoT) {
     EXPECT_EQ(dlg->m_dlgUser2.m_staticVersion.GetWindowText(), (std::string(c.version) + "      ").substr(0, 6).c_str());
     EXPECT_EQ(dlg->m_dlgMaker1.m_comboModel.GetCurSel(), c.modelItem < 0 ? itemBefore : c.modelItem);
     EXPECT_EQ(dlg->m_dlgMaker1.m_editHumidityLimit.IsWindowEnabled(), c.humidityLimit);
-    EXPECT_EQ(dlg->m_bIoTUnit, c.iot ? 1 : 0);
+    EXPECT_EQ(dlg->m_instrument.HasIoTUnit(), c.iot);
     for (CWnd* control : {static_cast<CWnd*>(&dlg->m_dlgUser1.m_comboIoTInterval),
                           static_cast<CWnd*>(&dlg->m_dlgUser1.m_editIoTStart),
                           static_cast<CWnd*>(&dlg->m_dlgUser1.m_editIoTStop)}) {
@@ -91,7 +90,7 @@ TEST_F(Connection, NoInstrumentLeavesItDisconnectedWithoutAMessage) {
   Start({"--ignore", "v"});
   EXPECT_FALSE(Connect());
   EXPECT_EQ(CountSent("\x02#v\x03"), 2);
-  EXPECT_EQ(dlg->m_pSerial, nullptr);
+  EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
   EXPECT_TRUE(ui::IsEnabled(*dlg, IDC_COMBO_PORT));
   EXPECT_EQ(ui::TextOf(*dlg, IDC_STATIC_STATUS), "未接続");
   EXPECT_EQ(ui::TextOf(*dlg, IDC_BUTTON_CONNECT), "接続");
@@ -108,7 +107,7 @@ TEST_F(Connection, APortThatCannotBeOpenedIsReported) {
   EXPECT_EQ(boxes.boxes[0].text, "COMポートオープンに失敗しました。");
   EXPECT_EQ(boxes.boxes[0].caption, "COMポートオープン");
   EXPECT_EQ(boxes.boxes[0].type, fw::kMbIconError);
-  EXPECT_EQ(dlg->m_pSerial, nullptr);
+  EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
   EXPECT_TRUE(ui::IsEnabled(*dlg, IDC_BUTTON_CONNECT));
 }
 
@@ -133,11 +132,11 @@ TEST_F(Connection, DisconnectingKeepsPagesAndSnapshot) {
   Start();
   ASSERT_TRUE(Connect());
   dlg->m_dlgUser1.m_editBuzzer.SetWindowText("25.0");
-  dlg->m_snapshot["buzzer"].text = "25.0";
-  dlg->m_snapshot["model_code"].item = 3;
+  dlg->m_instrument.SnapshotForTests()["buzzer"].text = "25.0";
+  dlg->m_instrument.SnapshotForTests()["model_code"].item = 3;
   ui::Click(*dlg, IDC_BUTTON_CONNECT);
   EXPECT_EQ(dlg->m_bConnected, 0);
-  EXPECT_EQ(dlg->m_pSerial, nullptr);
+  EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
   EXPECT_EQ(ui::TextOf(*dlg, IDC_STATIC_STATUS), "未接続");
   EXPECT_EQ(ui::TextOf(*dlg, IDC_BUTTON_CONNECT), "接続");
   EXPECT_EQ(ui::TextColourOf(*dlg, IDC_STATIC_STATUS), 0u);
@@ -145,8 +144,8 @@ TEST_F(Connection, DisconnectingKeepsPagesAndSnapshot) {
   EXPECT_FALSE(ui::IsEnabled(*dlg, IDC_BUTTON_SET));
   EXPECT_FALSE(ui::IsEnabled(*dlg, IDC_BUTTON_READ));
   EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "25.0");
-  EXPECT_EQ(dlg->m_snapshot["buzzer"].text, "25.0");
-  EXPECT_EQ(dlg->m_snapshot["model_code"].item, 3);
+  EXPECT_EQ(dlg->m_instrument.Snapshot()["buzzer"].text, "25.0");
+  EXPECT_EQ(dlg->m_instrument.Snapshot()["model_code"].item, 3);
   EXPECT_EQ(dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
   // And it connects again.
   EXPECT_TRUE(Connect());
@@ -175,7 +174,7 @@ TEST_F(Connection, ExitClosesTheLink) {
   ASSERT_TRUE(Connect());
   ui::Click(*dlg, IDC_BUTTON_EXIT);
   EXPECT_TRUE(dlg->IsEnded());
-  EXPECT_EQ(dlg->m_pSerial, nullptr);
+  EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
 }
 
 TEST_F(Connection, MeasurementAndMaintenanceValuesReachTheirControls) {

@@ -69,10 +69,10 @@ public:
   // What a technician has at hand before the fault: a snapshot, user page 1
   // as typed, the records of an earlier download and its CSV file.
   void Hold() {
-    dlg->m_snapshot["buzzer"].text = "00350";
-    dlg->m_snapshot["memory_interval"].text = "010";
-    dlg->m_snapshot["level1"].text = "+31.0";
-    dlg->m_snapshot["alarm_mode"].item = 2;
+    dlg->m_instrument.SnapshotForTests()["buzzer"].text = "00350";
+    dlg->m_instrument.SnapshotForTests()["memory_interval"].text = "010";
+    dlg->m_instrument.SnapshotForTests()["level1"].text = "+31.0";
+    dlg->m_instrument.SnapshotForTests()["alarm_mode"].item = 2;
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("00420");
     dlg->m_dlgUser1.m_editMemInterval.SetWindowText("015");
     app.m_memoryRecords.clear();
@@ -84,10 +84,10 @@ public:
     dir.Write("memory.csv", kEarlierCsv);
   }
   void ExpectHeld() {
-    EXPECT_EQ(dlg->m_snapshot["buzzer"].text, "00350");
-    EXPECT_EQ(dlg->m_snapshot["memory_interval"].text, "010");
-    EXPECT_EQ(dlg->m_snapshot["level1"].text, "+31.0");
-    EXPECT_EQ(dlg->m_snapshot["alarm_mode"].item, 2);
+    EXPECT_EQ(dlg->m_instrument.Snapshot()["buzzer"].text, "00350");
+    EXPECT_EQ(dlg->m_instrument.Snapshot()["memory_interval"].text, "010");
+    EXPECT_EQ(dlg->m_instrument.Snapshot()["level1"].text, "+31.0");
+    EXPECT_EQ(dlg->m_instrument.Snapshot()["alarm_mode"].item, 2);
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "00420");
     EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "015");
     ASSERT_EQ(app.m_memoryRecords.size(), 3u);
@@ -100,7 +100,7 @@ public:
     ASSERT_TRUE(ui::Click(*dlg, IDC_BUTTON_CONNECT));
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(dlg->m_bConnected, 0);
-    EXPECT_EQ(dlg->m_pSerial, nullptr);
+    EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
     EXPECT_EQ(ui::TextOf(*dlg, IDC_STATIC_STATUS), "未接続");
     EXPECT_LT(ms, kDisconnectBoundMs);
   }
@@ -141,7 +141,7 @@ TEST(LineFaults, BurstsOfNoiseBeforeEveryReply) {
   EXPECT_LT(run.Read(1), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), Boxes{});
   EXPECT_EQ(run.dlg->m_dlgUser2.m_staticModelName.GetWindowText(), "TAVO-420BN");
-  EXPECT_FALSE(run.dlg->m_snapshot["buzzer"].text.empty());
+  EXPECT_FALSE(run.dlg->m_instrument.Snapshot()["buzzer"].text.empty());
   run.ExpectDisconnects();
 }
 
@@ -157,14 +157,14 @@ TEST(LineFaults, ARunOfRefusalsFailsTheSettingAndKeepsItsSnapshot) {
     run.ConnectTo({fault, "B"}, kSlowSendIni);
     EXPECT_LT(run.Read(0), kSequenceBoundMs);
     ASSERT_EQ(run.Shown(), Boxes{});
-    const CString acknowledged = run.dlg->m_snapshot["buzzer"].text;
+    const CString acknowledged = run.dlg->m_instrument.Snapshot()["buzzer"].text;
     ASSERT_FALSE(acknowledged.IsEmpty());
     run.dlg->m_dlgUser1.m_editBuzzer.SetWindowText("33.0");
     run.ClearFrames();
     EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
     EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
     EXPECT_EQ(run.Frames().size(), 6u);
-    EXPECT_EQ(run.dlg->m_snapshot["buzzer"].text, acknowledged);
+    EXPECT_EQ(run.dlg->m_instrument.Snapshot()["buzzer"].text, acknowledged);
     EXPECT_EQ(run.dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
     run.ExpectDisconnects();
   }
@@ -246,14 +246,14 @@ TEST(LineFaults, ACloseDuringASequenceWaitsForItsEnd) {
   fw::SetMessageBoxHandler([&run](const fw::MessageBoxRecord& box) {
     run.boxes.boxes.push_back(box);
     if (run.boxes.boxes.size() == 1) ui::CloseWindow(*run.dlg);
-    EXPECT_NE(run.dlg->m_pSerial, nullptr);
+    EXPECT_NE(run.dlg->m_instrument.Link(), nullptr);
     return fw::kIdOk;
   });
   EXPECT_LT(run.Press(0, IDC_BUTTON_SET), kSequenceBoundMs);
   EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"},
                                 {"ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常"}}));
   EXPECT_TRUE(run.dlg->IsEnded());
-  EXPECT_EQ(run.dlg->m_pSerial, nullptr);
+  EXPECT_EQ(run.dlg->m_instrument.Link(), nullptr);
 }
 
 // A reply longer than the reply buffer is dropped whole; the next one is read.

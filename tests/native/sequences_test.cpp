@@ -54,7 +54,7 @@ TEST(Sequences, ReadingUserPage1AsksForEachSettingInTurn) {
     run.Press(0, IDC_BUTTON_READ);
     EXPECT_EQ(run.SentHeads(), c.sent);
     EXPECT_TRUE(run.boxes.boxes.empty());
-    EXPECT_FALSE(run.dlg->m_snapshot["clock"].text.empty());
+    EXPECT_FALSE(run.dlg->m_instrument.Snapshot()["clock"].text.empty());
     EXPECT_EQ(fw::WaitCursorDepth(), 0);
   }
 }
@@ -66,8 +66,8 @@ TEST(Sequences, UserPage1StopsAtItsFirstFailure) {
   EXPECT_EQ(run.SentHeads(), (Heads{"$Q", "$T"}));
   EXPECT_EQ(run.Shown(), (Boxes{{"初期データの取得に失敗しました。", "初期処理"}}));
   EXPECT_EQ(run.boxes.boxes[0].type, fw::kMbOk | fw::kMbIconError);
-  EXPECT_TRUE(run.dlg->m_snapshot["clock"].text.empty());
-  EXPECT_TRUE(run.dlg->m_snapshot["buzzer"].text.empty());
+  EXPECT_TRUE(run.dlg->m_instrument.Snapshot()["clock"].text.empty());
+  EXPECT_TRUE(run.dlg->m_instrument.Snapshot()["buzzer"].text.empty());
   EXPECT_EQ(fw::WaitCursorDepth(), 0);
 }
 
@@ -168,9 +168,9 @@ TEST(Sequences, ReadingMakerPage1KeepsUserPage1EditsAndTakesWhatTheInstrumentHol
   run.User1().m_editBuzzer.SetWindowText("33.0");
   run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(4);   // the identification on switching selects item 5
   run.Press(2, IDC_BUTTON_READ);
-  EXPECT_EQ(run.dlg->m_snapshot["buzzer"].text, "28.5");
-  EXPECT_EQ(run.dlg->m_snapshot["humidity_limit"].text, "90.0");
-  EXPECT_EQ(run.dlg->m_snapshot["model_code"].item, 5);
+  EXPECT_EQ(run.dlg->m_instrument.Snapshot()["buzzer"].text, "28.5");
+  EXPECT_EQ(run.dlg->m_instrument.Snapshot()["humidity_limit"].text, "90.0");
+  EXPECT_EQ(run.dlg->m_instrument.Snapshot()["model_code"].item, 5);
   run.ClearFrames();
   run.boxes.boxes.clear();
   ASSERT_TRUE(ui::Click(*run.dlg, IDC_BUTTON_SET));
@@ -318,8 +318,8 @@ TEST(Sequences, ASettingWithoutAnswerFailsEvenAfterAnEarlierAck) {
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "Q"), 1);
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "B"), 6);
   EXPECT_EQ(run.Shown(), (Boxes{{"ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常"}}));
-  EXPECT_EQ(run.dlg->m_snapshot["auto_power_off"].item, 1);
-  EXPECT_TRUE(run.dlg->m_snapshot["buzzer"].text.empty());   // tried again at the next Set
+  EXPECT_EQ(run.dlg->m_instrument.Snapshot()["auto_power_off"].item, 1);
+  EXPECT_TRUE(run.dlg->m_instrument.Snapshot()["buzzer"].text.empty());   // tried again at the next Set
 }
 
 TEST(Sequences, OneRetryCounterServesTheWholeSequence) {
@@ -346,7 +346,7 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
     SCOPED_TRACE(c.model);
     SequenceBench run;
     run.ConnectTo({"--model", "TAVO-999X"});   // unknown: model code item 0 stays
-    run.dlg->m_snapshot["model_code"].item = 9;              // the model code differs
+    run.dlg->m_instrument.SnapshotForTests()["model_code"].item = 9;              // the model code differs
     run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(c.model);
     run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("90.0");
     run.Press(2, IDC_BUTTON_SET);
@@ -354,7 +354,7 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
     sent.erase(sent.begin());   // the identification on switching to the page
     EXPECT_EQ(sent, c.sent);
     EXPECT_TRUE(run.boxes.boxes.empty());
-    EXPECT_EQ(run.dlg->m_snapshot["model_code"].item, c.model);
+    EXPECT_EQ(run.dlg->m_instrument.Snapshot()["model_code"].item, c.model);
   }
 }
 
@@ -365,7 +365,7 @@ TEST(Sequences, AMakerFrameThatCannotBeWrittenFailsAtOnce) {
   run.Press(2, IDC_BUTTON_READ);
   run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(1);
   run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("85.5");
-  run.dlg->m_snapshot["model_code"].item = 0;
+  run.dlg->m_instrument.SnapshotForTests()["model_code"].item = 0;
   run.boxes.boxes.clear();
   run.sim.reset();   // the instrument is unplugged: no byte can be written
   auto start = std::chrono::steady_clock::now();

@@ -11,19 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "commands/iot_schedule.h"
-#include "commands/maker_settings.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
-#include "commands/power_clock.h"
-#include "link/transactions.h"
 #include "native/dialog_with_sim.h"
 #include "res/resource.h"
+#include "support/page_commands.h"
 #include "support/ui_driver.h"
 
 namespace {
 
-using Command = int (*)(CCommandContext&);
+using Command = PageCommand;
 using PageValues = std::function<void(CTAVODlg&)>;
 
 fw::DateTime PickerAt(int year, int month, int day, int hour, int minute, int second) {
@@ -67,8 +62,7 @@ protected:
   void Open(const std::vector<std::string>& simArgs = {}, int timeOutMs = 2000) {
     if (dlg) Restart();
     Start(simArgs, true, "[COMM]\r\nTimeOut=" + std::to_string(timeOutMs) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
-    dlg->m_pSerial = new CSerial;
-    ASSERT_EQ(dlg->m_pSerial->Open("COM7"), 1);
+    ASSERT_EQ(dlg->m_instrument.UsePort(MakeSystemPort(), "COM7"), 1);
     ClearFrames();
   }
   // Ends the simulator and the dialog of the previous case.
@@ -83,7 +77,7 @@ protected:
   // Runs a set command as the write sequences do; 1 when the instrument acknowledged.
   int SetAndAwaitAck(Command command) {
     int retries = 1;
-    return RunSetTransaction(*dlg->m_pSerial, [&] { return command(*dlg); }, retries);
+    return RunSetTransaction(*dlg->m_instrument.Link(), [&] { return command(*dlg); }, retries);
   }
   // Puts a value the commands never produce into every control they fill.
   void Preset() {
@@ -134,21 +128,21 @@ TEST_F(SettingsCommands, SetFramesByteForByte) {
   // The frames of every value are the core's (InstrumentCore.GroupFramesByteForByte);
   // here each group's controls reach the line.
   const Case cases[] = {
-      {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), &SetAutoPowerOff, "\x02Q1\x03"},
-      {"date of 1071, time of 1083", clock(PickerAt(2024, 5, 31, 23, 1, 1), PickerAt(1999, 1, 1, 9, 5, 7)), &SetClock,
+      {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), Set(inst::Group::AutoPowerOff), "\x02Q1\x03"},
+      {"date of 1071, time of 1083", clock(PickerAt(2024, 5, 31, 23, 1, 1), PickerAt(1999, 1, 1, 9, 5, 7)), Set(inst::Group::Clock),
        "\x02T240531090507\x03"},
-      {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), &SetMemoryInterval, "\x02I005\x03"},
-      {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), &SetBuzzerAlarm, "\x02" "B028.56\x03"},
-      {"alarm on", select(&CDlg3::m_comboAlarmMode, 1), &SetPatrolLightMode, "\x02K1\x03"},
+      {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), Set(inst::Group::MemoryInterval), "\x02I005\x03"},
+      {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), Set(inst::Group::Buzzer), "\x02" "B028.56\x03"},
+      {"alarm on", select(&CDlg3::m_comboAlarmMode, 1), Set(inst::Group::AlarmMode), "\x02K1\x03"},
       {"four levels",
        type({{&CDlg3::m_editLevel1, "28.0"}, {&CDlg3::m_editLevel2, "31.0"}, {&CDlg3::m_editLevel3, "33.0"},
              {&CDlg3::m_editLevel4, "35.0"}}),
-       &SetPatrolLightThresholds, "\x02Sa028.06b031.06c033.06d035.06\x03"},
-      {"15 minutes", select(&CDlg3::m_comboIoTInterval, 6), &SetIoTInterval, "\x02sa015\x03"},
-      {"hours 7 to 18", type({{&CDlg3::m_editIoTStart, "7"}, {&CDlg3::m_editIoTStop, "18"}}), &SetIoTCommHours,
+       Set(inst::Group::Levels), "\x02Sa028.06b031.06c033.06d035.06\x03"},
+      {"15 minutes", select(&CDlg3::m_comboIoTInterval, 6), Set(inst::Group::IoTInterval), "\x02sa015\x03"},
+      {"hours 7 to 18", type({{&CDlg3::m_editIoTStart, "7"}, {&CDlg3::m_editIoTStop, "18"}}), Set(inst::Group::IoTHours),
        "\x02sb07 18\x03"},
-      {"limit 90.0", limit("90.0"), &SetHumidityLimit, "\x02L090.08\x03"},
-      {"model 420BN", model(5), &SetModelCode, "\x02M*5*\x03"},
+      {"limit 90.0", limit("90.0"), Set(inst::Group::HumidityLimit), "\x02L090.08\x03"},
+      {"model 420BN", model(5), Set(inst::Group::ModelCode), "\x02M*5*\x03"},
   };
   Open();
   for (const Case& c : cases) {
@@ -164,9 +158,9 @@ TEST_F(SettingsCommands, SetFramesByteForByte) {
 // awaited from then on, by its caller.
 TEST_F(SettingsCommands, SetCommandsLeaveTheAcknowledgementAwaited) {
   Open({"--ignore", "Q"});
-  dlg->m_pSerial->SetAwaitingAck(false);
-  EXPECT_EQ(SetAutoPowerOff(*dlg), 1);
-  EXPECT_TRUE(dlg->m_pSerial->AwaitingAck());
+  dlg->m_instrument.Link()->SetAwaitingAck(false);
+  EXPECT_EQ(Set(inst::Group::AutoPowerOff)(*dlg), 1);
+  EXPECT_TRUE(dlg->m_instrument.Link()->AwaitingAck());
 }
 
 struct QueryCase {
@@ -188,23 +182,23 @@ TEST_F(SettingsCommands, ReplyFieldsLandInTheirControls) {
   // The values of every reply are the core's (InstrumentCore.RepliesGiveValues);
   // here each query's values reach their controls.
   const QueryCase cases[] = {
-      {"prohibited", {"Q1"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "1"}}},
-      {"choice 7", {"Q7"}, &GetAutoPowerOff, 1, {{Item(&CDlg3::m_comboAutoPowerOff), "-1"}}},
-      {"clock", {"T240531090705"}, &GetClock, 1,
+      {"prohibited", {"Q1"}, Get('Q'), 1, {{Item(&CDlg3::m_comboAutoPowerOff), "1"}}},
+      {"choice 7", {"Q7"}, Get('Q'), 1, {{Item(&CDlg3::m_comboAutoPowerOff), "-1"}}},
+      {"clock", {"T240531090705"}, Get('T'), 1,
        {{Picker(&CDlg3::m_dateClock), "2024/05/31 09:07:05"}, {Picker(&CDlg3::m_timeClock), "2024/05/31 09:07:05"}}},
-      {"interval 010", {"I010"}, &GetMemoryInterval, 1, {{Text(&CDlg3::m_editMemInterval), "10"}}},
-      {"buzzer -05.0", {"B-05.06"}, &GetBuzzerAlarm, 1, {{Text(&CDlg3::m_editBuzzer), "-5.0"}}},
-      {"alarm on", {"K1"}, &GetPatrolLightMode, 1, {{Item(&CDlg3::m_comboAlarmMode), "1"}}},
-      {"levels", {"Sa028.06b-05.06c+33.56d035.06"}, &GetPatrolLightThresholds, 1,
+      {"interval 010", {"I010"}, Get('I'), 1, {{Text(&CDlg3::m_editMemInterval), "10"}}},
+      {"buzzer -05.0", {"B-05.06"}, Get('B'), 1, {{Text(&CDlg3::m_editBuzzer), "-5.0"}}},
+      {"alarm on", {"K1"}, Get('K'), 1, {{Item(&CDlg3::m_comboAlarmMode), "1"}}},
+      {"levels", {"Sa028.06b-05.06c+33.56d035.06"}, Get('S'), 1,
        {{level[0], "28.0"}, {level[1], "-5.0"}, {level[2], "33.5"}, {level[3], "35.0"}}},
-      {"schedule", {"sa030 b 08 17"}, &GetIoTSchedule, 1, {{iotItem, "7"}, {iotStart, "08"}, {iotStop, "17"}}},
-      {"schedule 007", {"sa007 b 06 22"}, &GetIoTSchedule, 1, {{iotItem, "-1"}, {iotStart, "06"}, {iotStop, "22"}}},
-      {"limit 100.0, taken whole", {"L100.08"}, &GetHumidityLimit, 1, {{kHumidityLimit, "100.0"}}},
-      {"model 5", {"M5"}, &GetModelCode, 1, {{kModelItem, "5"}, {kHumidityLimitEnabled, "enabled"}}},
-      {"model 2", {"M2"}, &GetModelCode, 1, {{kModelItem, "2"}, {kHumidityLimitEnabled, "disabled"}}},
-      {"model 8", {"M8"}, &GetModelCode, 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
+      {"schedule", {"sa030 b 08 17"}, Get('s'), 1, {{iotItem, "7"}, {iotStart, "08"}, {iotStop, "17"}}},
+      {"schedule 007", {"sa007 b 06 22"}, Get('s'), 1, {{iotItem, "-1"}, {iotStart, "06"}, {iotStop, "22"}}},
+      {"limit 100.0, taken whole", {"L100.08"}, Get('L'), 1, {{kHumidityLimit, "100.0"}}},
+      {"model 5", {"M5"}, Get('M'), 1, {{kModelItem, "5"}, {kHumidityLimitEnabled, "enabled"}}},
+      {"model 2", {"M2"}, Get('M'), 1, {{kModelItem, "2"}, {kHumidityLimitEnabled, "disabled"}}},
+      {"model 8", {"M8"}, Get('M'), 1, {{kModelItem, "-1"}, {kHumidityLimitEnabled, "enabled"}}},
       // Damaged replies in the core (InstrumentCore.DamagedAndShortReplies); here one leaves its controls.
-      {"levels, a zero in level 2", {"Sa028.06b015.06c033.06d035.06"}, &GetPatrolLightThresholds, 0,
+      {"levels, a zero in level 2", {"Sa028.06b015.06c033.06d035.06"}, Get('S'), 0,
        {{level[0], "before"}, {level[1], "before"}}, {"S13"}},
   };
   for (const QueryCase& c : cases) {
@@ -227,9 +221,9 @@ TEST_F(SettingsCommands, QueriesSendTheirFourBytes) {
     const char* frame;
   };
   const Case cases[] = {
-      {&GetAutoPowerOff, "\x02$Q\x03"},    {&GetClock, "\x02$T\x03"},       {&GetMemoryInterval, "\x02$I\x03"},
-      {&GetBuzzerAlarm, "\x02$B\x03"},     {&GetPatrolLightMode, "\x02$K\x03"}, {&GetPatrolLightThresholds, "\x02$S\x03"},
-      {&GetIoTSchedule, "\x02$s\x03"},
+      {Get('Q'), "\x02$Q\x03"},    {Get('T'), "\x02$T\x03"},       {Get('I'), "\x02$I\x03"},
+      {Get('B'), "\x02$B\x03"},     {Get('K'), "\x02$K\x03"}, {Get('S'), "\x02$S\x03"},
+      {Get('s'), "\x02$s\x03"},
   };   // maker page 1's in the core (PageReads.APageReadGoesOnAfterAFailure)
   Open();
   for (const Case& c : cases) {
@@ -255,21 +249,21 @@ TEST_F(SettingsCommands, ScheduleQueryIsSentAgainOnTimeOut) {
     size_t sends;
   };
   const Case cases[] = {
-      {"schedule, answered at the third send", {"--silent", "2"}, &GetIoTSchedule, false, 1, 3},
-      {"schedule, never answered", {"--ignore", "s"}, &GetIoTSchedule, false, 0, 6},
-      {"schedule, refused once", {"--naks", "1"}, &GetIoTSchedule, true, 1, 2},
-      {"interval, answered at the third send", {"--silent", "2"}, &GetMemoryInterval, false, 0, 1},
-      {"interval, refused twice", {"--naks", "2"}, &GetMemoryInterval, true, 1, 3},
+      {"schedule, answered at the third send", {"--silent", "2"}, Get('s'), false, 1, 3},
+      {"schedule, never answered", {"--ignore", "s"}, Get('s'), false, 0, 6},
+      {"schedule, refused once", {"--naks", "1"}, Get('s'), true, 1, 2},
+      {"interval, answered at the third send", {"--silent", "2"}, Get('I'), false, 0, 1},
+      {"interval, refused twice", {"--naks", "2"}, Get('I'), true, 1, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Open(c.simArgs, 500);
     Preset();
-    dlg->m_pSerial->SetAwaitingAck(c.awaitingAck);
+    dlg->m_instrument.Link()->SetAwaitingAck(c.awaitingAck);
     EXPECT_EQ(c.command(*dlg), c.result);
     const std::vector<std::string> frames = Frames();
     EXPECT_EQ(frames.size(), c.sends);
-    const bool schedule = c.command == &GetIoTSchedule;
+    const bool schedule = std::string(c.name).rfind("schedule", 0) == 0;
     for (const std::string& frame : frames) EXPECT_EQ(frame, Hex(schedule ? "\x02$s\x03" : "\x02$I\x03"));
     const std::string shown = schedule ? Text(&CDlg3::m_editIoTStart)(*dlg) : Text(&CDlg3::m_editMemInterval)(*dlg);
     EXPECT_EQ(shown, c.result ? (schedule ? "08" : "10") : "before");
@@ -285,10 +279,10 @@ TEST_F(SettingsCommands, ClockOutOfRange) {
     SCOPED_TRACE(reply);
     Open({"--reply", reply});
     Preset();
-    EXPECT_EQ(GetClock(*dlg), 0);
+    EXPECT_EQ(Get('T')(*dlg), 0);
     EXPECT_EQ(Picker(&CDlg3::m_dateClock)(*dlg), kBefore);
     EXPECT_EQ(Picker(&CDlg3::m_timeClock)(*dlg), kBefore);
-    EXPECT_EQ(GetAutoPowerOff(*dlg), 1);
+    EXPECT_EQ(Get('Q')(*dlg), 1);
   }
 }
 
@@ -303,40 +297,40 @@ TEST_F(SettingsCommands, NothingSentWithoutAValue) {
   auto deselect = [](CComboBox& (*combo)(CTAVODlg&)) { return [=](CTAVODlg& d) { combo(d).SetCurSel(-1); }; };
   const Case cases[] = {
       {"auto power-off", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAutoPowerOff; }),
-       &SetAutoPowerOff},
+       Set(inst::Group::AutoPowerOff)},
       {"alarm mode", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAlarmMode; }),
-       &SetPatrolLightMode},
-      {"model", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgMaker1.m_comboModel; }), &SetModelCode},
+       Set(inst::Group::AlarmMode)},
+      {"model", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgMaker1.m_comboModel; }), Set(inst::Group::ModelCode)},
       {"IoT interval", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboIoTInterval; }),
-       &SetIoTInterval},
+       Set(inst::Group::IoTInterval)},
       {"model item 16",
        [](CTAVODlg& d) {
          while (d.m_dlgMaker1.m_comboModel.GetCount() < 17) d.m_dlgMaker1.m_comboModel.AddString("extra");
          d.m_dlgMaker1.m_comboModel.SetCurSel(16);
        },
-       &SetModelCode},
+       Set(inst::Group::ModelCode)},
       {"year 1999",
        [](CTAVODlg& d) {
          d.m_dlgUser1.m_dateClock.SetTime(PickerAt(1999, 12, 31, 0, 0, 0));
          d.m_dlgUser1.m_timeClock.SetTime(PickerAt(1999, 12, 31, 23, 59, 59));
        },
-       &SetClock},
+       Set(inst::Group::Clock)},
       {"year 2100",
        [](CTAVODlg& d) {
          d.m_dlgUser1.m_dateClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
          d.m_dlgUser1.m_timeClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
        },
-       &SetClock},
+       Set(inst::Group::Clock)},
   };
   Open();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.setup(*dlg);
-    dlg->m_pSerial->SetAwaitingAck(false);
+    dlg->m_instrument.Link()->SetAwaitingAck(false);
     ClearFrames();
     EXPECT_EQ(c.command(*dlg), 0);
-    EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
-    EXPECT_EQ(GetMemoryInterval(*dlg), 1);   // the next frame the instrument gets is this query
+    EXPECT_FALSE(dlg->m_instrument.Link()->AwaitingAck());
+    EXPECT_EQ(Get('I')(*dlg), 1);   // the next frame the instrument gets is this query
     EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02$I\x03")});
   }
 }
@@ -348,7 +342,7 @@ TEST_F(SettingsCommands, ClockFrameFromThePickerValues) {
   dlg->m_dlgUser1.m_timeClock.SetTime(PickerAt(2024, 5, 31, 9, 5, 7));
   dlg->m_dlgUser1.m_dateClock.SetWindowText("31.5.24");
   dlg->m_dlgUser1.m_timeClock.SetWindowText("9.05 AM");
-  EXPECT_EQ(SetAndAwaitAck(&SetClock), 1);
+  EXPECT_EQ(SetAndAwaitAck(Set(inst::Group::Clock)), 1);
   EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02T240531090507\x03")});
 }
 
@@ -383,7 +377,7 @@ TEST_F(SettingsCommands, ResetButton) {
     const Boxes failure = {{"設定値初期化に失敗しました。", "設定値初期化"}};
     EXPECT_EQ(Shown(), c.failed ? failure : Boxes());
     for (const auto& box : boxes.boxes) EXPECT_EQ(box.type, fw::kMbOk | fw::kMbIconError);
-    EXPECT_FALSE(dlg->m_pSerial->AwaitingAck());
+    EXPECT_FALSE(dlg->m_instrument.Link()->AwaitingAck());
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "33.0");
   }
 }
@@ -392,9 +386,9 @@ TEST_F(SettingsCommands, ResetButton) {
 TEST_F(SettingsCommands, ResetReturnsTheInstrumentToItsInitialValues) {
   Open();
   dlg->m_dlgUser1.m_editMemInterval.SetWindowText("5");
-  ASSERT_EQ(SetAndAwaitAck(&SetMemoryInterval), 1);
+  ASSERT_EQ(SetAndAwaitAck(Set(inst::Group::MemoryInterval)), 1);
   dlg->ResetSettings();
-  ASSERT_EQ(GetMemoryInterval(*dlg), 1);
+  ASSERT_EQ(Get('I')(*dlg), 1);
   EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "10");
 }
 

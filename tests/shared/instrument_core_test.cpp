@@ -261,10 +261,21 @@ TEST(InstrumentCore, Identity) {
   }
 }
 
-// The models with a humidity display limit, by model code item.
-TEST(InstrumentCore, ModelsWithAHumidityLimit) {
-  for (int item = -1; item <= 7; ++item)
-    EXPECT_EQ(inst::ModelHasHumidityLimit(item), item == 1 || item == 3 || item == 5) << item;
+// What an instrument offers, by its IoT unit and model code item: the
+// humidity limit only the models that have one, the IoT schedule only with an
+// IoT unit, the rest always.
+TEST(InstrumentCore, WhatAnInstrumentOffers) {
+  const inst::Setting& limit = *inst::FindSetting("humidity_limit");
+  const inst::Setting& schedule = *inst::FindSetting("iot_start");
+  const inst::Setting& buzzer = *inst::FindSetting("buzzer");
+  for (int item = -1; item <= 7; ++item) {
+    SCOPED_TRACE(item);
+    for (bool iot : {false, true}) {
+      EXPECT_EQ(inst::Offered(limit, iot, item), item == 1 || item == 3 || item == 5);
+      EXPECT_EQ(inst::Offered(schedule, iot, item), iot);
+      EXPECT_TRUE(inst::Offered(buzzer, iot, item));
+    }
+  }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST_F(MainDialog, StartsDisconnectedOnUserPage1) {
   EXPECT_EQ(ui::TextOf(dlg, IDC_BUTTON_CONNECT), "接続");
   EXPECT_TRUE(ui::IsEnabled(dlg, IDC_COMBO_PORT));
   EXPECT_EQ(dlg.m_nCurTab, 0);
-  EXPECT_EQ(dlg.m_pSerial, nullptr);
+  EXPECT_EQ(dlg.m_instrument.Link(), nullptr);
   EXPECT_EQ(ui::DragIconOf(dlg), dlg.m_hIcon);
   EXPECT_TRUE(dlg.m_dlgUser1.IsWindowVisible());
   EXPECT_FALSE(dlg.m_dlgUser2.IsWindowVisible());
@@ -136,10 +136,10 @@ TEST_F(MainDialog, StatusIsBlueOnlyWhileConnected) {
 
 TEST_F(MainDialog, TheSnapshotStartsEmpty) {
   Open(false);
-  EXPECT_EQ(dlg.m_snapshot["auto_power_off"].item, 0);
-  EXPECT_EQ(dlg.m_snapshot["model_code"].item, 0);
-  EXPECT_TRUE(dlg.m_snapshot["clock"].text.empty());
-  EXPECT_TRUE(dlg.m_snapshot["humidity_limit"].text.empty());
+  EXPECT_EQ(dlg.m_instrument.Snapshot()["auto_power_off"].item, 0);
+  EXPECT_EQ(dlg.m_instrument.Snapshot()["model_code"].item, 0);
+  EXPECT_TRUE(dlg.m_instrument.Snapshot()["clock"].text.empty());
+  EXPECT_TRUE(dlg.m_instrument.Snapshot()["humidity_limit"].text.empty());
 }
 
 TEST_F(MainDialog, ReadsTheLineSettingsAtStart) {

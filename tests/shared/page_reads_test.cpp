@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "instrument/page_reads.h"
+#include "instrument/instrument.h"
 #include "link/serial.h"
 #include "res/resource.h"
 #include "support/fake_port.h"
@@ -24,22 +24,22 @@ struct Recorder : inst::Reporter {
     EXPECT_EQ(icon, inst::Icon::Error);
     told.push_back(std::string(message) + " / " + caption);
   }
-  void Pause() override {}
   std::vector<std::string> told;
 };
 
 Read Readings(int page, char letter) {
-  return [=](inst::Instrument& i, inst::Reporter& r) { return inst::ReadPageReadings(i, r, page, letter); };
+  return [=](inst::Instrument& i, inst::Reporter& r) { return i.ReadReadings(r, page, letter); };
 }
 Read AdCounts(int channel) {
-  return [=](inst::Instrument& i, inst::Reporter& r) { return inst::ReadAdCounts(i, r, channel); };
+  return [=](inst::Instrument& i, inst::Reporter& r) { return i.ReadAdCounts(r, channel); };
 }
-const Read kAutoPowerOff = &inst::ReadAutoPowerOffText, kClock = &inst::ReadClockText;
+const Read kAutoPowerOff = [](inst::Instrument& i, inst::Reporter& r) { return i.ReadAutoPowerOffText(r); };
+const Read kClock = [](inst::Instrument& i, inst::Reporter& r) { return i.ReadClockText(r); };
 
 // Every text the reads give, one after the other.
 std::string Shown(const inst::Instrument& instrument) {
-  std::string shown = instrument.autoPowerOffText + instrument.clockText;
-  for (const std::string& reading : instrument.readings) shown += reading;
+  std::string shown = instrument.AutoPowerOffText() + instrument.ClockText();
+  for (const inst::Reading& reading : inst::Readings()) shown += instrument.ReadingText(reading);
   return shown;
 }
 
@@ -55,16 +55,13 @@ protected:
       return std::string();
     });
     port = owned.get();
-    link = std::make_unique<CSerial>(std::move(owned));
-    ASSERT_EQ(link->Open("COM1"), 1);
-    instrument = inst::Instrument{};
-    instrument.link = link.get();
+    instrument = std::make_unique<inst::Instrument>();
+    ASSERT_EQ(instrument->UsePort(std::move(owned), "COM1"), 1);
   }
 
   TempCurrentDir dir;
   FakePort* port = nullptr;
-  std::unique_ptr<CSerial> link;
-  inst::Instrument instrument;
+  std::unique_ptr<inst::Instrument> instrument;
   Recorder reporter;
 };
 
@@ -98,9 +95,9 @@ TEST_F(PageReads, EachReadsOneReply) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reply + " " + c.frame);
     Open({c.reply});
-    EXPECT_EQ(c.read(instrument, reporter), c.result);
+    EXPECT_EQ(c.read(*instrument, reporter), c.result);
     EXPECT_EQ(port->Written(), c.frame);
-    EXPECT_EQ(Shown(instrument), c.shown);
+    EXPECT_EQ(Shown(*instrument), c.shown);
   }
   EXPECT_TRUE(reporter.told.empty());
 }
@@ -113,23 +110,23 @@ TEST_F(PageReads, APageReadGoesOnAfterAFailure) {
     std::vector<std::string> told;
   };
   const Case cases[] = {
-      {&inst::ReadUser2Page, {"$Q", "$T", "#v", "$D"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadUser2(r); }, {"$Q", "$T", "#v", "$D"},
        {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。 / ｵｰﾄﾊﾟﾜｰｵﾌ取得要求", "時計の取得に失敗しました。 / 時計取得要求",
         "測定ﾃﾞｰﾀの取得に失敗しました。 / 測定ﾃﾞｰﾀ取得要求"}},
-      {&inst::ReadMaker1Page, {"$D", "$L", "$M", "$P", "$G"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadMaker1(r); }, {"$D", "$L", "$M", "$P", "$G"},
        {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求",
         "相対湿度の上限値取得要求の送信に失敗しました。 / 相対湿度の上限値取得要求",
         "機種ｺｰﾄﾞ取得要求の送信に失敗しました。 / 機種ｺｰﾄﾞ取得要求",
         "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求",
         "湿度校正値取得要求の送信に失敗しました。 / 湿度校正値取得要求"}},
-      {[](inst::Instrument& i, inst::Reporter& r) { return inst::ReadMaker2Page(i, r, 0); }, {"$V0"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadMaker2(r, 0); }, {"$V0"},
        {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。 / A/Dｶｳﾝﾄ取得要求"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sent[0]);
     Open({"vTAVO-420A1.21  "});   // the identification alone is answered
     reporter.told.clear();
-    EXPECT_EQ(c.read(instrument, reporter), 0);
+    EXPECT_EQ(c.read(*instrument, reporter), 0);
     std::string frames;
     for (const std::string& query : c.sent) frames += "\x02" + query + "\x03";
     EXPECT_EQ(port->Written(), frames);
@@ -144,11 +141,11 @@ TEST_F(PageReads, WithoutALinkOrAWrittenFrameNothingIsRead) {
                         Readings(IDD_MAKER1, 'P'), Readings(IDD_MAKER1, 'G'), AdCounts(0)};
   Open({"Q1"});
   port->writeResult = plat::WriteResult::Failed;
-  for (const Read& read : reads) EXPECT_EQ(read(instrument, reporter), 0);
-  instrument.link = nullptr;
-  for (const Read& read : reads) EXPECT_EQ(read(instrument, reporter), 0);
+  for (const Read& read : reads) EXPECT_EQ(read(*instrument, reporter), 0);
+  instrument->Disconnect();
+  for (const Read& read : reads) EXPECT_EQ(read(*instrument, reporter), 0);
   EXPECT_EQ(port->writeAttempts, static_cast<int>(std::size(reads)));
-  EXPECT_EQ(Shown(instrument), "");
+  EXPECT_EQ(Shown(*instrument), "");
 }
 
 // Maker page 1's Read keeps user page 1's part of the snapshot (its edits are
@@ -166,18 +163,18 @@ TEST_F(PageReads, MakerPage1ReadTakesWhatTheInstrumentHolds) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.limit + std::to_string(c.model));
     Open(c.replies);
-    instrument.snapshot["buzzer"].text = "28.5";
-    instrument.values["buzzer"].text = "33.0";
-    instrument.values["humidity_limit"].text = "77.7";
-    instrument.values["model_code"].item = 4;
-    inst::ReadMaker1Page(instrument, reporter);
-    EXPECT_EQ(instrument.snapshot["buzzer"].text, "28.5");
-    EXPECT_EQ(instrument.snapshot["humidity_limit"].text, c.limit);
-    EXPECT_EQ(instrument.snapshot["model_code"].item, c.model);
+    instrument->SnapshotForTests()["buzzer"].text = "28.5";
+    instrument->Values()["buzzer"].text = "33.0";
+    instrument->Values()["humidity_limit"].text = "77.7";
+    instrument->Values()["model_code"].item = 4;
+    instrument->ReadMaker1(reporter);
+    EXPECT_EQ(instrument->Snapshot()["buzzer"].text, "28.5");
+    EXPECT_EQ(instrument->Snapshot()["humidity_limit"].text, c.limit);
+    EXPECT_EQ(instrument->Snapshot()["model_code"].item, c.model);
     const size_t read = port->Written().size();
-    EXPECT_EQ(inst::WriteMaker1Settings(instrument, reporter), 1);
+    EXPECT_EQ(instrument->WriteMaker1(reporter), 1);
     EXPECT_EQ(port->Written().size(), read);
-    inst::WriteUser1Settings(instrument, reporter);
+    instrument->WriteUser1(reporter);
     EXPECT_EQ(port->Written().substr(read, 2), "\x02" "B");
   }
 }

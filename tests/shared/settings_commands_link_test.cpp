@@ -9,26 +9,22 @@
 
 #include "app/tavo_app.h"
 #include "app/tavo_dlg.h"
-#include "commands/iot_schedule.h"
-#include "commands/maker_settings.h"
-#include "commands/memory_buzzer.h"
-#include "commands/patrol_light.h"
-#include "commands/power_clock.h"
 #include "res/resource.h"
 #include "support/fake_port.h"
 #include "support/message_boxes.h"
+#include "support/page_commands.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-using Command = int (*)(CCommandContext&);
+using Command = PageCommand;
+using inst::Group;
 
-const Command kQueries[] = {&GetAutoPowerOff,    &GetClock,           &GetMemoryInterval,
-                            &GetBuzzerAlarm,     &GetPatrolLightMode, &GetPatrolLightThresholds,
-                            &GetIoTSchedule,     &GetHumidityLimit,   &GetModelCode};
-const Command kSettings[] = {&SetAutoPowerOff,    &SetClock,       &SetMemoryInterval,
-                             &SetBuzzerAlarm,     &SetPatrolLightMode, &SetPatrolLightThresholds,
-                             &SetIoTInterval,     &SetIoTCommHours, &SetHumidityLimit, &SetModelCode};
+const Command kQueries[] = {Get('Q'), Get('T'), Get('I'), Get('B'), Get('K'), Get('S'), Get('s'), Get('L'), Get('M')};
+const Command kSettings[] = {Set(Group::AutoPowerOff), Set(Group::Clock),       Set(Group::MemoryInterval),
+                             Set(Group::Buzzer),       Set(Group::AlarmMode),   Set(Group::Levels),
+                             Set(Group::IoTInterval),  Set(Group::IoTHours),    Set(Group::HumidityLimit),
+                             Set(Group::ModelCode)};
 
 class SettingsCommandsOnFakePort : public ::testing::Test {
 protected:
@@ -40,8 +36,7 @@ protected:
     dlg.m_dlgUser1.m_timeClock.SetTime({2024, 5, 0, 31, 9, 5, 7, 0});
     auto owned = std::make_unique<FakePort>(std::move(answer));
     port = owned.get();
-    dlg.m_pSerial = new CSerial(std::move(owned));
-    ASSERT_EQ(dlg.m_pSerial->Open("COM1"), 1);
+    ASSERT_EQ(dlg.m_instrument.UsePort(std::move(owned), "COM1"), 1);
   }
   void TearDown() override { dlg.CloseLink(); }
 
@@ -57,7 +52,7 @@ TEST_F(SettingsCommandsOnFakePort, WithoutALinkEveryCommandFails) {
   for (Command query : kQueries) EXPECT_EQ(query(dlg), 0);
   for (Command setting : kSettings) EXPECT_EQ(setting(dlg), 0);
   dlg.ResetSettings();
-  EXPECT_EQ(dlg.m_pSerial, nullptr);
+  EXPECT_EQ(dlg.m_instrument.Link(), nullptr);
   EXPECT_TRUE(boxes.boxes.empty()) << "commands show no messages";
 }
 
@@ -68,7 +63,7 @@ TEST_F(SettingsCommandsOnFakePort, FailedWrite) {
   port->writeResult = plat::WriteResult::Failed;
   for (Command setting : kSettings) {
     EXPECT_EQ(setting(dlg), 0);
-    EXPECT_FALSE(dlg.m_pSerial->AwaitingAck());
+    EXPECT_FALSE(dlg.m_instrument.Link()->AwaitingAck());
   }
   dlg.m_dlgUser1.m_editBuzzer.SetWindowText("before");
   for (Command query : kQueries) EXPECT_EQ(query(dlg), 0);
@@ -81,7 +76,7 @@ TEST_F(SettingsCommandsOnFakePort, FailedWrite) {
 TEST_F(SettingsCommandsOnFakePort, SixRefusalsFailTheQueryAndShowNothing) {
   Open([](const std::string&) { return std::string("\x15"); });
   dlg.m_dlgUser1.m_editBuzzer.SetWindowText("before");
-  EXPECT_EQ(GetBuzzerAlarm(dlg), 0);
+  EXPECT_EQ(Get('B')(dlg), 0);
   EXPECT_EQ(port->Frames(), 6);
   EXPECT_EQ(dlg.m_dlgUser1.m_editBuzzer.GetWindowText(), "before");
 }
@@ -102,10 +97,10 @@ TEST_F(SettingsCommandsOnFakePort, AChoiceOutsideItsListSelectsNothing) {
     Command query;
     Combo combo;
   } cases[] = {
-      {"Q7", &GetAutoPowerOff, autoPowerOff},     {"Qx", &GetAutoPowerOff, autoPowerOff},
-      {"K5", &GetPatrolLightMode, alarmMode},     {"Kx", &GetPatrolLightMode, alarmMode},
-      {"M8", &GetModelCode, model},               {"M-", &GetModelCode, model},
-      {"sa007 b 06 22", &GetIoTSchedule, interval}, {"sa01x b 06 22", &GetIoTSchedule, interval},
+      {"Q7", Get('Q'), autoPowerOff},     {"Qx", Get('Q'), autoPowerOff},
+      {"K5", Get('K'), alarmMode},     {"Kx", Get('K'), alarmMode},
+      {"M8", Get('M'), model},               {"M-", Get('M'), model},
+      {"sa007 b 06 22", Get('s'), interval}, {"sa01x b 06 22", Get('s'), interval},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reply);

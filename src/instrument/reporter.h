@@ -1,0 +1,38 @@
+// What a front end is told while the instrument object runs a sequence: the
+// failed steps, in the words the user reads, and what was taken, so that a
+// view can show it at once. A reporter tells; it changes no state of the
+// instrument.
+#pragma once
+#include "instrument/catalogue.h"
+
+namespace inst {
+
+enum class Icon { Error, Exclamation };
+
+class Instrument;
+
+class Reporter {
+public:
+  virtual ~Reporter() = default;
+  // One message of a failed step.
+  virtual void Tell(const char* message, const char* caption, Icon icon) = 0;
+  // The settings of the reply of `letter` were taken into the instrument's values.
+  virtual void Taken(char letter, const Instrument& instrument) { (void)letter, (void)instrument; }
+  // Page `page`'s texts of the reply of `letter` were taken: the identity
+  // ('v'), user page 2's auto power-off and clock ('Q', 'T'), or readings.
+  virtual void Shown(int page, char letter, const Instrument& instrument) {
+    (void)page, (void)letter, (void)instrument;
+  }
+  // A setting group was sent; whether the instrument acknowledged it.
+  virtual void Written(Group group, bool acknowledged) { (void)group, (void)acknowledged; }
+  // Asked before each group of a write: true ends the write there.
+  virtual bool Stopped() { return false; }
+};
+
+// A reporter that tells nothing.
+class SilentReporter : public Reporter {
+public:
+  void Tell(const char*, const char*, Icon) override {}
+};
+
+}  // namespace inst
