@@ -11,7 +11,7 @@
 #include "instrument/page_reads.h"
 #include "instrument/query.h"
 #include "instrument/setting_values.h"
-#include "link/frames.h"
+#include "instrument/setting_codec.h"
 #include "platform/clock.h"
 
 namespace {
@@ -40,7 +40,7 @@ const int kPausesBeforeClock = 2;
 long long ClockFrameLeadMs(const CommSettings& line) {
   const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
   const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
-  const long long bytes = static_cast<long long>(ClockFrame("000000000000").size());
+  const long long bytes = static_cast<long long>(inst::FrameLength(inst::GroupOfSetting(*inst::FindSetting("clock"))));
   return kPausesBeforeClock * static_cast<long long>(line.SendDelay) +
          static_cast<long long>((bytes - 1) * line.SleepTime + bytes * byteMs + 0.5);
 }

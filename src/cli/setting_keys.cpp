@@ -10,7 +10,7 @@ namespace {
 std::vector<SettingKey> AllKeys() {
   std::vector<SettingKey> keys;
   for (const inst::Setting& setting : inst::Settings()) {
-    const inst::WriteGroup& group = inst::GroupOf(setting.group);
+    const inst::WriteGroup& group = *inst::GroupOfSetting(setting);
     const bool numeric = setting.kind == inst::Kind::Number || setting.keyForm == inst::KeyForm::Minutes;
     keys.push_back({setting.key, &setting, nullptr, group.maker, group.iot, numeric});
   }

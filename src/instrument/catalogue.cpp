@@ -1,5 +1,8 @@
 #include "instrument/catalogue.h"
 
+#include <cstring>
+#include <initializer_list>
+
 #include "instrument/setting_values.h"
 #include "res/resource.h"
 
@@ -23,73 +26,92 @@ NumberRule Level(const char* caption) { return {4, true, 15.0, 40.0, false, fals
 NumberRule Hour() { return {2, false, 0, 23, false, false, kHourRange, kIoTHourCaption}; }
 const NumberRule kNoRule = {};
 
-Setting Number(const char* key, int page, int control, NumberRule rule, ReplyField read, Group group) {
-  return {key, page, control, Kind::Number, rule, nullptr, -1, KeyForm::Text, {}, read, group};
+Setting Number(const char* key, int page, int control, NumberRule rule, ReplyField read) {
+  return {key, page, control, Kind::Number, rule, nullptr, -1, KeyForm::Text, {}, read};
 }
 Setting List(const char* key, int page, int control, const char* const* items, int initialItem, KeyForm form,
-             ReplyField read, Group group, const char* word0 = nullptr, const char* word1 = nullptr) {
-  return {key, page, control, Kind::List, kNoRule, items, initialItem, form, {word0, word1}, read, group};
+             ReplyField read, const char* word0 = nullptr, const char* word1 = nullptr) {
+  return {key, page, control, Kind::List, kNoRule, items, initialItem, form, {word0, word1}, read};
 }
 
-// In the order tavo-cli's `read` writes them.
+// In the order tavo-cli's `read` writes them; the frame that carries each is
+// the group whose payload names its key (kGroups).
 const std::vector<Setting> kSettings = {
     List("auto_power_off", IDD_USER1, IDC_COMBO_AUTO_POWER_OFF, kAutoPowerOffItems, 0, KeyForm::Words,
-         {'Q', ReplyForm::Digit, 2, 1}, Group::AutoPowerOff, "on", "off"),
+         {'Q', ReplyForm::Digit, 2, 1}, "on", "off"),
     Number("memory_interval", IDD_USER1, IDC_EDIT_MEM_INTERVAL,
            {3, false, 0, 999, false, false, "0～999分の範囲で入力してください。", "ﾒﾓﾘ間隔時間 ﾒﾓﾘ間隔時間入力値異常"},
-           {'I', ReplyForm::Number, 2, 3}, Group::MemoryInterval),
+           {'I', ReplyForm::Number, 2, 3}),
     Number("buzzer", IDD_USER1, IDC_EDIT_BUZZER,
            {4, true, 15.0, 40.0, true, false, kTemperatureRange, "ﾌﾞｻﾞｰ警報 入力値異常"},
-           {'B', ReplyForm::Signed, 2, 4}, Group::Buzzer),
+           {'B', ReplyForm::Signed, 2, 4}),
     List("alarm_mode", IDD_USER1, IDC_COMBO_ALARM_MODE, kAlarmModeItems, 0, KeyForm::Words,
-         {'K', ReplyForm::Digit, 2, 1}, Group::AlarmMode, "off", "on"),
+         {'K', ReplyForm::Digit, 2, 1}, "off", "on"),
     Number("level1", IDD_USER1, IDC_EDIT_LEVEL1, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ1入力値異常"),
-           {'S', ReplyForm::Signed, 3, 4}, Group::Levels),
+           {'S', ReplyForm::Signed, 3, 4}),
     Number("level2", IDD_USER1, IDC_EDIT_LEVEL2, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"),
-           {'S', ReplyForm::Signed, 10, 4}, Group::Levels),
+           {'S', ReplyForm::Signed, 10, 4}),
     Number("level3", IDD_USER1, IDC_EDIT_LEVEL3, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ3入力値異常"),
-           {'S', ReplyForm::Signed, 17, 4}, Group::Levels),
+           {'S', ReplyForm::Signed, 17, 4}),
     Number("level4", IDD_USER1, IDC_EDIT_LEVEL4, Level("ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ4入力値異常"),
-           {'S', ReplyForm::Signed, 24, 4}, Group::Levels),
+           {'S', ReplyForm::Signed, 24, 4}),
     List("iot_interval", IDD_USER1, IDC_COMBO_IOT_INTERVAL, kIoTIntervalItems, -1, KeyForm::Minutes,
-         {'s', ReplyForm::Minutes, 3, 3}, Group::IoTInterval),
-    Number("iot_start", IDD_USER1, IDC_EDIT_IOT_START, Hour(), {'s', ReplyForm::Text, 9, 2}, Group::IoTHours),
-    Number("iot_stop", IDD_USER1, IDC_EDIT_IOT_STOP, Hour(), {'s', ReplyForm::Text, 12, 2}, Group::IoTHours),
+         {'s', ReplyForm::Minutes, 3, 3}),
+    Number("iot_start", IDD_USER1, IDC_EDIT_IOT_START, Hour(), {'s', ReplyForm::Text, 9, 2}),
+    Number("iot_stop", IDD_USER1, IDC_EDIT_IOT_STOP, Hour(), {'s', ReplyForm::Text, 12, 2}),
     Number("humidity_limit", IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT,
            {5, true, 0.0, 100.0, false, true, "0.0～100.0の範囲で入力してください。", "相対湿度の表示上限値 入力値異常"},
-           {'L', ReplyForm::SignedOrWhole, 2, 4}, Group::HumidityLimit),
-    List("model_code", IDD_MAKER1, IDC_COMBO_MODEL, kModelCodeItems, 0, KeyForm::Item, {'M', ReplyForm::Digit, 2, 1},
-         Group::ModelCode),
+           {'L', ReplyForm::SignedOrWhole, 2, 4}),
+    List("model_code", IDD_MAKER1, IDC_COMBO_MODEL, kModelCodeItems, 0, KeyForm::Item, {'M', ReplyForm::Digit, 2, 1}),
     {"clock", IDD_USER1, IDC_DATE, Kind::Clock, kNoRule, nullptr, -1, KeyForm::Text, {},
-     {'T', ReplyForm::ClockDigits, 2, 12}, Group::Clock},
+     {'T', ReplyForm::ClockDigits, 2, 12}},
 };
 
 const char kIoTMessage[] = "IoTﾕﾆｯﾄの設定に失敗しました。";
 const char kIoTCaption[] = "IoTﾕﾆｯﾄ設定異常";
 
-// group, keys, message, caption, maker, iot, anyFilled, allFilled, limitModels
+FramePart Tag(const char* text) { return {FrameForm::Text, text, 0}; }
+FramePart Item(const char* key) { return {FrameForm::Item, key, 1}; }
+FramePart Filled(const char* key, int width) { return {FrameForm::ZeroFilled, key, width}; }
+FramePart Digits(const char* key, int width) { return {FrameForm::Digits, key, width}; }
+FramePart Minutes(const char* key, int width) { return {FrameForm::Minutes, key, width}; }
+FramePart ClockField(const char* key) { return {FrameForm::Clock, key, 12}; }
+
+// Every setting frame: its head and payload (between STX and ETX), then
+// keys, message, caption, maker, iot, anyFilled, allFilled, limitModels.
 const WriteGroup kGroups[] = {
-    {Group::AutoPowerOff, "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false,
-     false, false, false},
-    {Group::Buzzer, "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false, false},
-    {Group::Clock, "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false, false},
-    {Group::AlarmMode, "alarm_mode", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", false, false, false,
-     false, false},
-    {Group::MemoryInterval, "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false, false, true,
-     false, false},
-    {Group::Levels, "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false, true,
-     true, false},
-    {Group::IoTInterval, "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false, false},
-    {Group::IoTHours, "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true, false},
-    {Group::HumidityLimit, "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常", true, false,
-     false, false, true},
-    {Group::ModelCode, "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false, false},
+    {"Q", {Item("auto_power_off")},   // STX 'Q' choice ETX
+     "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false, false, false, false},
+    {"B", {Filled("buzzer", 5), Tag("6")},   // STX 'B' value(5) '6' ETX
+     "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false, false},
+    {"T", {ClockField("clock")},   // STX 'T' YYMMDDhhmmss ETX
+     "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false, false},
+    {"K", {Item("alarm_mode")},   // STX 'K' mode ETX
+     "alarm_mode", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", false, false, false, false, false},
+    {"I", {Filled("memory_interval", 3)},   // STX 'I' minutes(3) ETX
+     "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false, false, true, false, false},
+    {"S",   // STX 'S' then 4 x (tag value(5) '6') ETX
+     {Tag("a"), Filled("level1", 5), Tag("6"), Tag("b"), Filled("level2", 5), Tag("6"), Tag("c"), Filled("level3", 5),
+      Tag("6"), Tag("d"), Filled("level4", 5), Tag("6")},
+     "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false, true, true, false},
+    {"sa", {Minutes("iot_interval", 3)},   // STX 's' 'a' minutes(3) ETX
+     "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false, false},
+    {"sb", {Digits("iot_start", 2), Tag(" "), Digits("iot_stop", 2)},   // STX 's' 'b' start(2) ' ' stop(2) ETX
+     "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true, false},
+    {"L", {Filled("humidity_limit", 5), Tag("8")},   // STX 'L' value(5) '8' ETX
+     "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常", true, false, false, false,
+     true},
+    {"M", {Tag("*"), Item("model_code"), Tag("*")},   // STX 'M' '*' code '*' ETX
+     "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false, false},
 };
 
-const std::vector<Group> kUser1WriteOrder = {Group::AutoPowerOff, Group::Buzzer, Group::Clock,
-                                             Group::AlarmMode,    Group::MemoryInterval, Group::Levels,
-                                             Group::IoTInterval,  Group::IoTHours};
-const std::vector<Group> kMaker1WriteOrder = {Group::HumidityLimit, Group::ModelCode};
+std::vector<Group> GroupsNamed(std::initializer_list<const char*> heads) {
+  std::vector<Group> groups;
+  for (const char* head : heads) groups.push_back(FindGroup(head));
+  return groups;
+}
+const std::vector<Group> kUser1WriteOrder = GroupsNamed({"Q", "B", "T", "K", "I", "S", "sa", "sb"});
+const std::vector<Group> kMaker1WriteOrder = GroupsNamed({"L", "M"});
 const std::vector<char> kUser1ReadOrder = {'Q', 'T', 'I', 'B', 'K', 'S', 's'};
 
 // 'D' holds six signed fields of width 4, one every 10 positions; 'P' signed
@@ -134,12 +156,17 @@ std::vector<Reading> AllReadings() {
 }
 const std::vector<Reading> kReadings = AllReadings();
 
+// name, model code item, humidity limit, IoT unit, renamed by newer firmware
 const std::vector<Model> kModels = {
-    {"TAVO-410A", 0, false}, {"TAVO-410B", 1, true},   {"TAVO-420A", 2, false},
-    {"TAVO-420B", 3, true},  {"TAVO-420AN", 4, false}, {"TAVO-420BN", 5, true},
+    {"TAVO-410A", 0, false, false, nullptr},      {"TAVO-410B", 1, true, true, nullptr},
+    {"TAVO-420A", 2, false, true, "TAVO-420AN"},  {"TAVO-420B", 3, true, true, "TAVO-420BN"},
+    {"TAVO-420AN", 4, false, false, nullptr},     {"TAVO-420BN", 5, true, true, nullptr},
 };
 
 }  // namespace
+
+const char kIoTFrom[] = "2.00  ";
+const char kRenamedAbove[] = "1.21  ";
 
 const std::vector<Setting>& Settings() { return kSettings; }
 
@@ -157,16 +184,25 @@ const Setting* FindSettingByControl(int page, int control) {
 
 int SettingIndex(const Setting& setting) { return static_cast<int>(&setting - kSettings.data()); }
 
-const WriteGroup& GroupOf(Group group) {
+const WriteGroup& GroupOf(Group group) { return *group; }
+
+Group FindGroup(const std::string& head) {
   for (const WriteGroup& row : kGroups)
-    if (row.group == group) return row;
-  return kGroups[0];   // every group has its row
+    if (head == row.head) return &row;
+  return nullptr;
+}
+
+Group GroupOfSetting(const Setting& setting) {
+  for (const WriteGroup& row : kGroups)
+    for (const FramePart& part : row.payload)
+      if (part.form != FrameForm::Text && std::strcmp(part.text, setting.key) == 0) return &row;
+  return nullptr;   // every setting has its frame
 }
 
 std::vector<const Setting*> GroupSettings(Group group) {
   std::vector<const Setting*> settings;
-  for (const Setting& setting : kSettings)
-    if (setting.group == group) settings.push_back(&setting);
+  for (const FramePart& part : group->payload)
+    if (part.form != FrameForm::Text) settings.push_back(FindSetting(part.text));
   return settings;
 }
 
@@ -177,21 +213,27 @@ bool ResendsOnTimeOut(char letter) { return letter == 's'; }
 
 bool IsIoTQuery(char letter) {
   for (const Setting& setting : kSettings)
-    if (setting.read.letter == letter) return GroupOf(setting.group).iot;
+    if (setting.read.letter == letter) return GroupOfSetting(setting)->iot;
   return false;
 }
 const std::vector<Reading>& Readings() { return kReadings; }
 const std::vector<Model>& Models() { return kModels; }
 
+const Model* FindModel(const std::string& name) {
+  for (const Model& model : kModels)
+    if (name == model.name) return &model;
+  return nullptr;
+}
+
 bool ModelOffers(int modelCode, const Setting& setting) {
-  if (!GroupOf(setting.group).limitModels) return true;
+  if (!GroupOfSetting(setting)->limitModels) return true;
   for (const Model& model : kModels)
     if (model.modelCode == modelCode) return model.humidityLimit;
   return false;
 }
 
 bool Offered(const Setting& setting, bool iotUnit, int modelCode) {
-  return (iotUnit || !GroupOf(setting.group).iot) && ModelOffers(modelCode, setting);
+  return (iotUnit || !GroupOfSetting(setting)->iot) && ModelOffers(modelCode, setting);
 }
 
 int ItemCount(const Setting& setting) {

@@ -53,9 +53,9 @@ enum class KeyForm {
   Item       // the item's text
 };
 
-enum class Group {
-  AutoPowerOff, Buzzer, Clock, AlarmMode, MemoryInterval, Levels, IoTInterval, IoTHours, HumidityLimit, ModelCode
-};
+struct WriteGroup;
+// A setting frame, named by its row in the catalogue.
+using Group = const WriteGroup*;
 
 struct Setting {
   const char* key;          // the name tavo-cli uses
@@ -68,12 +68,30 @@ struct Setting {
   KeyForm keyForm;
   const char* words[2];     // Words: items 0 and 1
   ReplyField read;
-  Group group;              // the frame that carries it; its place there is its order among the group's settings
 };
 
-// A setting frame and what the user is told when it is not acknowledged.
+// How a part of a setting frame's payload is written.
+enum class FrameForm {
+  Text,         // `text` as it is: a tag or a separator
+  Item,         // the item of the list setting `text`, as one hexadecimal digit (16 items at most)
+  ZeroFilled,   // the text of the setting `text`, zero-filled to `width` (never cut)
+  Digits,       // the number the leading digits of the setting `text` give (an empty text 0), in
+                // `width` digits; a number of more digits is no value
+  Minutes,      // the minutes of the item of the setting `text`, in `width` digits
+  Clock         // the clock `text` as YYMMDDhhmmss
+};
+
+struct FramePart {
+  FrameForm form;
+  const char* text;   // the text itself, or the key of the setting
+  int width;
+};
+
+// A setting frame: STX, its head, its payload, ETX; acknowledged by ACK or
+// refused by NAK. And what the user is told when it is not acknowledged.
 struct WriteGroup {
-  Group group;
+  const char* head;                // the bytes after STX that name it: "B", "sa"
+  std::vector<FramePart> payload;  // in order; the settings it names are the group's
   const char* keys;        // its settings as tavo-cli names them
   const char* message;
   const char* caption;
@@ -84,12 +102,19 @@ struct WriteGroup {
   bool limitModels;        // only for the models with a humidity display limit
 };
 
-// One model the instrument names itself, with its model code item.
+// One model the instrument names itself, with its model code item and what it has.
 struct Model {
   const char* name;
   int modelCode;
-  bool humidityLimit;   // it has a humidity display limit
+  bool humidityLimit;      // it has a humidity display limit
+  bool iotUnit;            // it has an IoT unit from firmware kIoTFrom on
+  const char* renamed;     // the name firmware above kRenamedAbove gives it, or null
 };
+// Firmware versions, compared as byte strings, trailing spaces included
+// ("10.0  " < "2.00  "): the models with an IoT unit have it from kIoTFrom on;
+// above kRenamedAbove the TAVO-420 models name themselves with an "N".
+extern const char kIoTFrom[];
+extern const char kRenamedAbove[];
 
 // A value the instrument reports and a page only shows, as text: the
 // measurement, the maintenance data and the A/D counts.
@@ -106,6 +131,10 @@ const Setting* FindSettingByControl(int page, int control);
 int SettingIndex(const Setting& setting);
 
 const WriteGroup& GroupOf(Group group);
+// The group whose frame has the head `head` ("S", "sb"), or null.
+Group FindGroup(const std::string& head);
+// The group whose frame carries `setting`.
+Group GroupOfSetting(const Setting& setting);
 // The settings a group carries, in their order in its frame.
 std::vector<const Setting*> GroupSettings(Group group);
 
@@ -123,6 +152,8 @@ bool IsIoTQuery(char letter);
 const std::vector<Reading>& Readings();
 
 const std::vector<Model>& Models();
+// The model named `name`, or null.
+const Model* FindModel(const std::string& name);
 // Whether the model of model code item `modelCode` offers `setting`: the
 // humidity limit only the models that have one (no model, no limit); every
 // other setting every model.

@@ -16,18 +16,12 @@ namespace {
 const int kModelPosition = 2, kModelLength = 9;
 const int kVersionPosition = 11, kVersionLength = 6;
 
-// Versions compare as byte strings, trailing spaces included ("10.0  " < "2.00  ").
-const char kSuffixAbove[] = "1.21  ";
-const char kIoTFrom[] = "2.00  ";
-
-// The newer TAVO-420 firmware names its models with an "N".
-std::string ApplySuffixRule(const std::string& model, const std::string& version) {
-  bool newer = std::strcmp(version.c_str(), kSuffixAbove) > 0;
-  return newer && (model == "TAVO-420A" || model == "TAVO-420B") ? model + "N" : model;
-}
-
-bool HasIoTUnit(const std::string& model, const std::string& version) {
-  return std::strcmp(version.c_str(), kIoTFrom) >= 0 && model != "TAVO-420AN" && model != "TAVO-410A";
+// The model the instrument names, as its firmware renames it (see the
+// catalogue's models); null for a model the catalogue does not know.
+const Model* NamedModel(const std::string& name, const std::string& version) {
+  const Model* model = FindModel(name);
+  if (model && model->renamed && std::strcmp(version.c_str(), kRenamedAbove) > 0) return FindModel(model->renamed);
+  return model;
 }
 
 }  // namespace
@@ -35,10 +29,13 @@ bool HasIoTUnit(const std::string& model, const std::string& version) {
 Identity IdentityOf(const ReplyReader& reply) {
   Identity identity;
   identity.version = reply.Field(kVersionPosition, kVersionLength);
-  identity.model = ApplySuffixRule(reply.Field(kModelPosition, kModelLength), identity.version);
-  identity.iot = HasIoTUnit(identity.model, identity.version);
-  for (const Model& known : Models())
-    if (identity.model == known.name) identity.modelCode = known.modelCode;
+  const std::string named = reply.Field(kModelPosition, kModelLength);
+  const Model* model = NamedModel(named, identity.version);
+  identity.model = model ? model->name : named;
+  // A model the catalogue does not know is taken to have an IoT unit from kIoTFrom on.
+  const bool iotUnit = !model || model->iotUnit;
+  identity.iot = iotUnit && std::strcmp(identity.version.c_str(), kIoTFrom) >= 0;
+  identity.modelCode = model ? model->modelCode : -1;
   return identity;
 }
 

@@ -44,7 +44,7 @@ bool Differs(const Setting& setting, const InstrumentSettings& values, const Ins
 // a group sent only when filled, one of its texts is filled).
 bool Changed(const WriteGroup& row, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
   bool differs = false, filled = false;
-  for (const Setting* setting : GroupSettings(row.group)) {
+  for (const Setting* setting : GroupSettings(&row)) {
     differs = differs || Differs(*setting, values, snapshot);
     filled = filled || (setting->kind == Kind::Number && !values[*setting].text.empty());
   }
@@ -55,7 +55,7 @@ bool Changed(const WriteGroup& row, const InstrumentSettings& values, const Inst
 // typed it or the instrument reported it; where all must be filled, an empty
 // one fails too, since it would go out as zero. Null when every one passes.
 const Setting* FirstFailed(const WriteGroup& row, const InstrumentSettings& values) {
-  for (const Setting* setting : GroupSettings(row.group)) {
+  for (const Setting* setting : GroupSettings(&row)) {
     if (setting->kind != Kind::Number) continue;
     const std::string& text = values[*setting].text;
     if ((row.allFilled && text.empty()) || !PassesRule(setting->rule, text.c_str())) return setting;
@@ -95,12 +95,12 @@ int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int
   CSerial& link = *m_link;
   auto send = [&] {
     std::string frame;
-    return GroupFrame(row.group, m_values, frame) ? SendSettingFrame(link, frame) : 0;
+    return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
   const bool acknowledged = RunSetTransaction(link, send, retryCounter, WriteFailure::EndsTransaction) != 0;
-  reporter.Written(row.group, acknowledged);
+  reporter.Written(&row, acknowledged);
   if (acknowledged) {
-    CopyGroup(row.group, m_values, m_snapshot);
+    CopyGroup(&row, m_values, m_snapshot);
     return 1;
   }
   reporter.Tell(row.message, row.caption, Icon::Error);

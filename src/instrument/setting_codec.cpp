@@ -1,5 +1,7 @@
 #include "instrument/setting_codec.h"
 
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "instrument/setting_values.h"
@@ -49,36 +51,43 @@ void TakeField(const Setting& setting, const ReplyReader& reply, SettingValue& v
   else value.text = FieldText(field, reply);
 }
 
-using DigitFrame = std::string (*)(char digit);
+// The digits of `value` in `width` places.
+std::string Digits(int value, int width) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%0*d", width, value);
+  return text;
+}
 
-bool SelectionFrame(const SettingValue& value, DigitFrame frameOf, std::string& frame) {
+// One part of a frame's payload from the values; false when the value is
+// none the frame can carry.
+bool PartText(const FramePart& part, const InstrumentSettings& values, std::string& text) {
+  if (part.form == FrameForm::Text) {
+    text = part.text;
+    return true;
+  }
+  const Setting& setting = *FindSetting(part.text);
+  const SettingValue& value = values[setting];
+  int number;
   char digit;
-  if (!SelectionDigit(value.item, digit)) return false;
-  frame = frameOf(digit);
-  return true;
-}
-
-bool ClockFrameOf(const InstrumentSettings& values, std::string& frame) {
-  std::string digits;
-  if (!values.hasClock || !ClockDigits(values.clock, digits)) return false;
-  frame = ClockFrame(digits);
-  return true;
-}
-
-bool IoTIntervalFrameOf(const Setting& setting, const SettingValue& value, std::string& frame) {
-  const int minutes = ItemMinutes(setting, value.item);
-  if (minutes < 0) return false;
-  frame = IoTIntervalFrame(minutes);
-  return true;
-}
-
-// The leading digits of each hour text (an empty text gives hour 0); an hour
-// of more than two digits is not sent.
-bool IoTHoursFrameOf(const SettingValue& start, const SettingValue& stop, std::string& frame) {
-  int startHour, stopHour;
-  if (!LeadingNumber(start.text, 2, startHour) || !LeadingNumber(stop.text, 2, stopHour)) return false;
-  frame = IoTCommHoursFrame(startHour, stopHour);
-  return true;
+  switch (part.form) {
+    case FrameForm::Item:
+      if (!SelectionDigit(value.item, digit)) return false;
+      text = std::string(1, digit);
+      return true;
+    case FrameForm::ZeroFilled: text = ZeroFill(value.text, part.width); return true;
+    case FrameForm::Digits:
+      if (!LeadingNumber(value.text, part.width, number)) return false;
+      text = Digits(number, part.width);
+      return true;
+    case FrameForm::Minutes:
+      number = ItemMinutes(setting, value.item);
+      if (number < 0) return false;
+      text = Digits(number, part.width);
+      return true;
+    case FrameForm::Clock: return values.hasClock && ClockDigits(values.clock, text);
+    case FrameForm::Text: break;
+  }
+  return false;
 }
 
 }  // namespace
@@ -103,26 +112,20 @@ bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values
 }
 
 bool GroupFrame(Group group, const InstrumentSettings& values, std::string& frame) {
-  const std::vector<const Setting*> settings = GroupSettings(group);
-  const SettingValue& first = values[*settings.front()];
-  switch (group) {
-    case Group::AutoPowerOff: return SelectionFrame(first, &AutoPowerOffFrame, frame);
-    case Group::AlarmMode: return SelectionFrame(first, &PatrolLightModeFrame, frame);
-    case Group::ModelCode: return SelectionFrame(first, &ModelCodeFrame, frame);
-    case Group::Clock: return ClockFrameOf(values, frame);
-    case Group::Buzzer: frame = BuzzerAlarmFrame(first.text); return true;
-    case Group::MemoryInterval: frame = MemoryIntervalFrame(first.text); return true;
-    case Group::HumidityLimit: frame = HumidityLimitFrame(first.text); return true;
-    case Group::IoTInterval: return IoTIntervalFrameOf(*settings.front(), first, frame);
-    case Group::IoTHours: return IoTHoursFrameOf(first, values[*settings[1]], frame);
-    case Group::Levels: {
-      std::string levels[4];
-      for (int i = 0; i < 4; ++i) levels[i] = values[*settings[static_cast<size_t>(i)]].text;
-      frame = PatrolLightThresholdsFrame(levels);
-      return true;
-    }
+  std::string payload, text;
+  for (const FramePart& part : group->payload) {
+    if (!PartText(part, values, text)) return false;
+    payload += text;
   }
-  return false;
+  frame = SettingFrame(group->head, payload);
+  return true;
+}
+
+int FrameLength(Group group) {
+  int length = static_cast<int>(std::strlen(group->head)) + 2;   // STX, ETX
+  for (const FramePart& part : group->payload)
+    length += part.form == FrameForm::Text ? static_cast<int>(std::strlen(part.text)) : part.width;
+  return length;
 }
 
 }  // namespace inst

@@ -2,20 +2,9 @@
 
 #include "link/control_bytes.h"
 
-namespace {
-
-// The order is the link's: a letter's position here is the index of its reply
-// event (the nineteen events the instrument's replies signal). '\x06' stands
-// for the acknowledgement event at kAckEventIndex.
-const char kEventLetters[kReplyEventCount + 1] = "o\x06vMEFGDPQVTIBOKSLs";
-
-}  // namespace
-
 int ReplyEventIndex(char letter) {
-  if (letter == '\0' || letter == static_cast<char>(kAck)) return -1;
-  for (int i = 0; i < kReplyEventCount; ++i)
-    if (kEventLetters[i] == letter) return i;
-  return -1;
+  if (letter < kFirstReplyLetter || letter > kLastReplyLetter) return -1;
+  return kAckEventIndex + 1 + (letter - kFirstReplyLetter);
 }
 
 bool IsReplyOf(const std::uint8_t* frame, int length, char letter) {

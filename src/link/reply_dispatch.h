@@ -3,17 +3,20 @@
 #pragma once
 #include <cstdint>
 
-// The reply events of the link, one per reply letter a transaction can wait
-// for, with the acknowledgement event at index kAckEventIndex.
-constexpr int kReplyEventCount = 19;
-constexpr int kAckEventIndex = 1;
+// The reply events of the link: the acknowledgement event at kAckEventIndex,
+// then one per letter a reply frame can carry, every printable ASCII letter
+// ('!' to '~'), so that any query the catalogue names has its event.
+constexpr char kFirstReplyLetter = '!';
+constexpr char kLastReplyLetter = '~';
+constexpr int kAckEventIndex = 0;
+constexpr int kReplyEventCount = 1 + (kLastReplyLetter - kFirstReplyLetter + 1);
 
 // The index of the reply event of `letter`, or -1 when the letter has none.
 int ReplyEventIndex(char letter);
 
 enum class ReplyAction {
-  SignalReply,   // a reply frame with a known letter: signal its event
-  Unknown,       // a reply frame with another letter: kept, signals nothing
+  SignalReply,   // a reply frame with a letter: signal its event
+  Unknown,       // a reply frame without one (a control byte or nothing after STX): kept, signals nothing
   RecordAck,     // ACK while an acknowledgement is awaited
   RecordNak,     // NAK while an acknowledgement is awaited
   Ignore         // anything else

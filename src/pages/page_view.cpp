@@ -32,7 +32,7 @@ void PageView::ShowIdentity(const inst::Instrument& instrument) {
   m_pages.user2.m_staticModelName.SetWindowText(identity.model.c_str());
   m_pages.user2.m_staticVersion.SetWindowText(identity.version.c_str());
   for (const inst::Setting& setting : inst::Settings()) {
-    const inst::WriteGroup& group = inst::GroupOf(setting.group);
+    const inst::WriteGroup& group = *inst::GroupOfSetting(setting);
     const bool followsModel = group.limitModels && identity.modelCode >= 0;   // an unknown model changes nothing
     if (!group.iot && !followsModel) continue;
     CWnd control;

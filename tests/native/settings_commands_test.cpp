@@ -128,21 +128,21 @@ TEST_F(SettingsCommands, SetFramesByteForByte) {
   // The frames of every value are the core's (InstrumentCore.GroupFramesByteForByte);
   // here each group's controls reach the line.
   const Case cases[] = {
-      {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), Set(inst::Group::AutoPowerOff), "\x02Q1\x03"},
-      {"date of 1071, time of 1083", clock(PickerAt(2024, 5, 31, 23, 1, 1), PickerAt(1999, 1, 1, 9, 5, 7)), Set(inst::Group::Clock),
+      {"prohibited", select(&CDlg3::m_comboAutoPowerOff, 1), Set("Q"), "\x02Q1\x03"},
+      {"date of 1071, time of 1083", clock(PickerAt(2024, 5, 31, 23, 1, 1), PickerAt(1999, 1, 1, 9, 5, 7)), Set("T"),
        "\x02T240531090507\x03"},
-      {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), Set(inst::Group::MemoryInterval), "\x02I005\x03"},
-      {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), Set(inst::Group::Buzzer), "\x02" "B028.56\x03"},
-      {"alarm on", select(&CDlg3::m_comboAlarmMode, 1), Set(inst::Group::AlarmMode), "\x02K1\x03"},
+      {"interval 5", type({{&CDlg3::m_editMemInterval, "5"}}), Set("I"), "\x02I005\x03"},
+      {"buzzer 28.5", type({{&CDlg3::m_editBuzzer, "28.5"}}), Set("B"), "\x02" "B028.56\x03"},
+      {"alarm on", select(&CDlg3::m_comboAlarmMode, 1), Set("K"), "\x02K1\x03"},
       {"four levels",
        type({{&CDlg3::m_editLevel1, "28.0"}, {&CDlg3::m_editLevel2, "31.0"}, {&CDlg3::m_editLevel3, "33.0"},
              {&CDlg3::m_editLevel4, "35.0"}}),
-       Set(inst::Group::Levels), "\x02Sa028.06b031.06c033.06d035.06\x03"},
-      {"15 minutes", select(&CDlg3::m_comboIoTInterval, 6), Set(inst::Group::IoTInterval), "\x02sa015\x03"},
-      {"hours 7 to 18", type({{&CDlg3::m_editIoTStart, "7"}, {&CDlg3::m_editIoTStop, "18"}}), Set(inst::Group::IoTHours),
+       Set("S"), "\x02Sa028.06b031.06c033.06d035.06\x03"},
+      {"15 minutes", select(&CDlg3::m_comboIoTInterval, 6), Set("sa"), "\x02sa015\x03"},
+      {"hours 7 to 18", type({{&CDlg3::m_editIoTStart, "7"}, {&CDlg3::m_editIoTStop, "18"}}), Set("sb"),
        "\x02sb07 18\x03"},
-      {"limit 90.0", limit("90.0"), Set(inst::Group::HumidityLimit), "\x02L090.08\x03"},
-      {"model 420BN", model(5), Set(inst::Group::ModelCode), "\x02M*5*\x03"},
+      {"limit 90.0", limit("90.0"), Set("L"), "\x02L090.08\x03"},
+      {"model 420BN", model(5), Set("M"), "\x02M*5*\x03"},
   };
   Open();
   for (const Case& c : cases) {
@@ -159,7 +159,7 @@ TEST_F(SettingsCommands, SetFramesByteForByte) {
 TEST_F(SettingsCommands, SetCommandsLeaveTheAcknowledgementAwaited) {
   Open({"--ignore", "Q"});
   dlg->m_instrument.Link()->SetAwaitingAck(false);
-  EXPECT_EQ(Set(inst::Group::AutoPowerOff)(*dlg), 1);
+  EXPECT_EQ(Set("Q")(*dlg), 1);
   EXPECT_TRUE(dlg->m_instrument.Link()->AwaitingAck());
 }
 
@@ -297,30 +297,30 @@ TEST_F(SettingsCommands, NothingSentWithoutAValue) {
   auto deselect = [](CComboBox& (*combo)(CTAVODlg&)) { return [=](CTAVODlg& d) { combo(d).SetCurSel(-1); }; };
   const Case cases[] = {
       {"auto power-off", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAutoPowerOff; }),
-       Set(inst::Group::AutoPowerOff)},
+       Set("Q")},
       {"alarm mode", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboAlarmMode; }),
-       Set(inst::Group::AlarmMode)},
-      {"model", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgMaker1.m_comboModel; }), Set(inst::Group::ModelCode)},
+       Set("K")},
+      {"model", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgMaker1.m_comboModel; }), Set("M")},
       {"IoT interval", deselect([](CTAVODlg& d) -> CComboBox& { return d.m_dlgUser1.m_comboIoTInterval; }),
-       Set(inst::Group::IoTInterval)},
+       Set("sa")},
       {"model item 16",
        [](CTAVODlg& d) {
          while (d.m_dlgMaker1.m_comboModel.GetCount() < 17) d.m_dlgMaker1.m_comboModel.AddString("extra");
          d.m_dlgMaker1.m_comboModel.SetCurSel(16);
        },
-       Set(inst::Group::ModelCode)},
+       Set("M")},
       {"year 1999",
        [](CTAVODlg& d) {
          d.m_dlgUser1.m_dateClock.SetTime(PickerAt(1999, 12, 31, 0, 0, 0));
          d.m_dlgUser1.m_timeClock.SetTime(PickerAt(1999, 12, 31, 23, 59, 59));
        },
-       Set(inst::Group::Clock)},
+       Set("T")},
       {"year 2100",
        [](CTAVODlg& d) {
          d.m_dlgUser1.m_dateClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
          d.m_dlgUser1.m_timeClock.SetTime(PickerAt(2100, 1, 1, 0, 0, 0));
        },
-       Set(inst::Group::Clock)},
+       Set("T")},
   };
   Open();
   for (const Case& c : cases) {
@@ -342,7 +342,7 @@ TEST_F(SettingsCommands, ClockFrameFromThePickerValues) {
   dlg->m_dlgUser1.m_timeClock.SetTime(PickerAt(2024, 5, 31, 9, 5, 7));
   dlg->m_dlgUser1.m_dateClock.SetWindowText("31.5.24");
   dlg->m_dlgUser1.m_timeClock.SetWindowText("9.05 AM");
-  EXPECT_EQ(SetAndAwaitAck(Set(inst::Group::Clock)), 1);
+  EXPECT_EQ(SetAndAwaitAck(Set("T")), 1);
   EXPECT_EQ(Frames(), std::vector<std::string>{Hex("\x02T240531090507\x03")});
 }
 
@@ -386,7 +386,7 @@ TEST_F(SettingsCommands, ResetButton) {
 TEST_F(SettingsCommands, ResetReturnsTheInstrumentToItsInitialValues) {
   Open();
   dlg->m_dlgUser1.m_editMemInterval.SetWindowText("5");
-  ASSERT_EQ(SetAndAwaitAck(Set(inst::Group::MemoryInterval)), 1);
+  ASSERT_EQ(SetAndAwaitAck(Set("I")), 1);
   dlg->ResetSettings();
   ASSERT_EQ(Get('I')(*dlg), 1);
   EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "10");

@@ -72,13 +72,11 @@ TEST(FrameAssembler, TheLongestReplyFits) {
 }
 
 TEST(ReplyDispatch, LettersAndAcknowledgements) {
+  const int o = ReplyEventIndex('o'), x = ReplyEventIndex('x');
   const struct { std::string frame; bool awaiting; ReplyAction action; int event; } cases[] = {
-      {"\x02o", false, ReplyAction::SignalReply, 0},   {"\x02v", false, ReplyAction::SignalReply, 2},
-      {"\x02M", true, ReplyAction::SignalReply, 3},    {"\x02" "D", false, ReplyAction::SignalReply, 7},
-      {"\x02" "E", false, ReplyAction::SignalReply, 4}, {"\x02" "F", false, ReplyAction::SignalReply, 5},
-      {"\x02O", false, ReplyAction::SignalReply, 14},  {"\x02s", false, ReplyAction::SignalReply, 18},
-      {"\x02x", false, ReplyAction::Unknown, -1},      {"\x02\x06", true, ReplyAction::Unknown, -1},
-      {"\x02", false, ReplyAction::Unknown, -1},
+      {"\x02o", false, ReplyAction::SignalReply, o},   {"\x02x", true, ReplyAction::SignalReply, x},
+      {"\x02\x06", true, ReplyAction::Unknown, -1},    {"\x02\x7f", false, ReplyAction::Unknown, -1},
+      {"\x02 ", false, ReplyAction::Unknown, -1},       {"\x02", false, ReplyAction::Unknown, -1},
       {"\x06", true, ReplyAction::RecordAck, kAckEventIndex}, {"\x06", false, ReplyAction::Ignore, -1},
       {"\x15", true, ReplyAction::RecordNak, -1},      {"\x15", false, ReplyAction::Ignore, -1},
   };
@@ -90,17 +88,18 @@ TEST(ReplyDispatch, LettersAndAcknowledgements) {
   }
 }
 
+// Every printable letter has an event of its own, none the acknowledgement's.
 TEST(ReplyDispatch, EveryReplyLetterHasItsOwnEvent) {
-  const std::string letters = "ovMEFGDPQVTIBOKSLs";
   std::vector<bool> used(kReplyEventCount, false);
-  for (char letter : letters) {
+  for (char letter = '!'; letter <= '~'; ++letter) {
     int index = ReplyEventIndex(letter);
     ASSERT_GE(index, 0) << letter;
+    ASSERT_LT(index, kReplyEventCount) << letter;
     EXPECT_NE(index, kAckEventIndex) << letter;
     EXPECT_FALSE(used[index]) << letter;
     used[index] = true;
   }
-  for (char letter : {'x', 'A', 'a', '$', '\x06', '\0'}) EXPECT_EQ(ReplyEventIndex(letter), -1) << letter;
+  for (char letter : {' ', '\x7f', '\x80', '\x06', '\0'}) EXPECT_EQ(ReplyEventIndex(letter), -1) << letter;
 }
 
 }  // namespace

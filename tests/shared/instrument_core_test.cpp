@@ -16,7 +16,6 @@
 
 namespace {
 
-using inst::Group;
 using inst::InstrumentSettings;
 using Values = std::function<void(InstrumentSettings&)>;
 
@@ -55,43 +54,43 @@ TEST(InstrumentCore, GroupFramesByteForByte) {
   struct Case {
     const char* name;
     Values values;
-    Group group;
+    inst::Group group;
     std::string frame;   // empty: nothing can be sent
   };
   const Case cases[] = {
-      {"prohibited", Item("auto_power_off", 1), Group::AutoPowerOff, "\x02Q1\x03"},
-      {"permitted", Item("auto_power_off", 0), Group::AutoPowerOff, "\x02Q0\x03"},
-      {"clock 9:05:07", Clock(LocalAt(2024, 5, 31, 9, 5, 7)), Group::Clock, "\x02T240531090507\x03"},
-      {"clock 23:59:00", Clock(LocalAt(2009, 12, 1, 23, 59, 0)), Group::Clock, "\x02T091201235900\x03"},
-      {"interval 5", Texts({{"memory_interval", "5"}}), Group::MemoryInterval, "\x02I005\x03"},
-      {"interval 999", Texts({{"memory_interval", "999"}}), Group::MemoryInterval, "\x02I999\x03"},
-      {"buzzer 28.5", Texts({{"buzzer", "28.5"}}), Group::Buzzer, "\x02" "B028.56\x03"},
-      {"buzzer 30", Texts({{"buzzer", "30"}}), Group::Buzzer, "\x02" "B000306\x03"},
-      {"buzzer 0", Texts({{"buzzer", "0"}}), Group::Buzzer, "\x02" "B000006\x03"},
-      {"alarm on", Item("alarm_mode", 1), Group::AlarmMode, "\x02K1\x03"},
-      {"alarm off", Item("alarm_mode", 0), Group::AlarmMode, "\x02K0\x03"},
+      {"prohibited", Item("auto_power_off", 1), inst::FindGroup("Q"), "\x02Q1\x03"},
+      {"permitted", Item("auto_power_off", 0), inst::FindGroup("Q"), "\x02Q0\x03"},
+      {"clock 9:05:07", Clock(LocalAt(2024, 5, 31, 9, 5, 7)), inst::FindGroup("T"), "\x02T240531090507\x03"},
+      {"clock 23:59:00", Clock(LocalAt(2009, 12, 1, 23, 59, 0)), inst::FindGroup("T"), "\x02T091201235900\x03"},
+      {"interval 5", Texts({{"memory_interval", "5"}}), inst::FindGroup("I"), "\x02I005\x03"},
+      {"interval 999", Texts({{"memory_interval", "999"}}), inst::FindGroup("I"), "\x02I999\x03"},
+      {"buzzer 28.5", Texts({{"buzzer", "28.5"}}), inst::FindGroup("B"), "\x02" "B028.56\x03"},
+      {"buzzer 30", Texts({{"buzzer", "30"}}), inst::FindGroup("B"), "\x02" "B000306\x03"},
+      {"buzzer 0", Texts({{"buzzer", "0"}}), inst::FindGroup("B"), "\x02" "B000006\x03"},
+      {"alarm on", Item("alarm_mode", 1), inst::FindGroup("K"), "\x02K1\x03"},
+      {"alarm off", Item("alarm_mode", 0), inst::FindGroup("K"), "\x02K0\x03"},
       {"four levels", Texts({{"level1", "28.0"}, {"level2", "31.0"}, {"level3", "33.0"}, {"level4", "35.0"}}),
-       Group::Levels, "\x02Sa028.06b031.06c033.06d035.06\x03"},
-      {"one level", Texts({{"level1", "28.0"}}), Group::Levels, "\x02Sa028.06b000006c000006d000006\x03"},
-      {"15 minutes", Item("iot_interval", 6), Group::IoTInterval, "\x02sa015\x03"},
-      {"60 minutes", Item("iot_interval", 8), Group::IoTInterval, "\x02sa060\x03"},
-      {"hours 7 to 18", Texts({{"iot_start", "7"}, {"iot_stop", "18"}}), Group::IoTHours, "\x02sb07 18\x03"},
-      {"hours empty to 5", Texts({{"iot_start", ""}, {"iot_stop", "5"}}), Group::IoTHours, "\x02sb00 05\x03"},
-      {"limit 90.0", Texts({{"humidity_limit", "90.0"}}), Group::HumidityLimit, "\x02L090.08\x03"},
-      {"limit 5", Texts({{"humidity_limit", "5"}}), Group::HumidityLimit, "\x02L000058\x03"},
-      {"limit 100.0", Texts({{"humidity_limit", "100.0"}}), Group::HumidityLimit, "\x02L100.08\x03"},
-      {"model 420B", Item("model_code", 3), Group::ModelCode, "\x02M*3*\x03"},
-      {"model 420BN", Item("model_code", 5), Group::ModelCode, "\x02M*5*\x03"},
+       inst::FindGroup("S"), "\x02Sa028.06b031.06c033.06d035.06\x03"},
+      {"one level", Texts({{"level1", "28.0"}}), inst::FindGroup("S"), "\x02Sa028.06b000006c000006d000006\x03"},
+      {"15 minutes", Item("iot_interval", 6), inst::FindGroup("sa"), "\x02sa015\x03"},
+      {"60 minutes", Item("iot_interval", 8), inst::FindGroup("sa"), "\x02sa060\x03"},
+      {"hours 7 to 18", Texts({{"iot_start", "7"}, {"iot_stop", "18"}}), inst::FindGroup("sb"), "\x02sb07 18\x03"},
+      {"hours empty to 5", Texts({{"iot_start", ""}, {"iot_stop", "5"}}), inst::FindGroup("sb"), "\x02sb00 05\x03"},
+      {"limit 90.0", Texts({{"humidity_limit", "90.0"}}), inst::FindGroup("L"), "\x02L090.08\x03"},
+      {"limit 5", Texts({{"humidity_limit", "5"}}), inst::FindGroup("L"), "\x02L000058\x03"},
+      {"limit 100.0", Texts({{"humidity_limit", "100.0"}}), inst::FindGroup("L"), "\x02L100.08\x03"},
+      {"model 420B", Item("model_code", 3), inst::FindGroup("M"), "\x02M*3*\x03"},
+      {"model 420BN", Item("model_code", 5), inst::FindGroup("M"), "\x02M*5*\x03"},
       // Nothing for a value the frame cannot carry.
-      {"no auto power-off", Item("auto_power_off", -1), Group::AutoPowerOff, ""},
-      {"no alarm mode", Item("alarm_mode", -1), Group::AlarmMode, ""},
-      {"no model", Item("model_code", -1), Group::ModelCode, ""},
-      {"model item 16", Item("model_code", 16), Group::ModelCode, ""},
-      {"no IoT interval", Item("iot_interval", -1), Group::IoTInterval, ""},
-      {"hour 123", Texts({{"iot_start", "123"}, {"iot_stop", "5"}}), Group::IoTHours, ""},
-      {"no clock", [](InstrumentSettings& v) { v.hasClock = false; }, Group::Clock, ""},
-      {"year 1999", Clock(LocalAt(1999, 12, 31, 23, 59, 59)), Group::Clock, ""},
-      {"year 2100", Clock(LocalAt(2100, 1, 1, 0, 0, 0)), Group::Clock, ""},
+      {"no auto power-off", Item("auto_power_off", -1), inst::FindGroup("Q"), ""},
+      {"no alarm mode", Item("alarm_mode", -1), inst::FindGroup("K"), ""},
+      {"no model", Item("model_code", -1), inst::FindGroup("M"), ""},
+      {"model item 16", Item("model_code", 16), inst::FindGroup("M"), ""},
+      {"no IoT interval", Item("iot_interval", -1), inst::FindGroup("sa"), ""},
+      {"hour 123", Texts({{"iot_start", "123"}, {"iot_stop", "5"}}), inst::FindGroup("sb"), ""},
+      {"no clock", [](InstrumentSettings& v) { v.hasClock = false; }, inst::FindGroup("T"), ""},
+      {"year 1999", Clock(LocalAt(1999, 12, 31, 23, 59, 59)), inst::FindGroup("T"), ""},
+      {"year 2100", Clock(LocalAt(2100, 1, 1, 0, 0, 0)), inst::FindGroup("T"), ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -100,6 +99,7 @@ TEST(InstrumentCore, GroupFramesByteForByte) {
     std::string frame;
     EXPECT_EQ(inst::GroupFrame(c.group, values, frame), !c.frame.empty());
     EXPECT_EQ(frame, c.frame);
+    if (!frame.empty()) EXPECT_EQ(static_cast<int>(frame.size()), inst::FrameLength(c.group));
   }
 }
 

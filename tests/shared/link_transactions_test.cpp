@@ -50,7 +50,7 @@ protected:
     ASSERT_TRUE(link_->ReadsFailing());
   }
   int SetAutoPowerOff(int& counter) {
-    return RunSetTransaction(*link_, [this] { return SendSettingFrame(*link_, AutoPowerOffFrame('1')); }, counter);
+    return RunSetTransaction(*link_, [this] { return SendSettingFrame(*link_, SettingFrame("Q", "1")); }, counter);
   }
 
   TempCurrentDir dir_;

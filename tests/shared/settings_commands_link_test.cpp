@@ -18,13 +18,12 @@
 namespace {
 
 using Command = PageCommand;
-using inst::Group;
 
 const Command kQueries[] = {Get('Q'), Get('T'), Get('I'), Get('B'), Get('K'), Get('S'), Get('s'), Get('L'), Get('M')};
-const Command kSettings[] = {Set(Group::AutoPowerOff), Set(Group::Clock),       Set(Group::MemoryInterval),
-                             Set(Group::Buzzer),       Set(Group::AlarmMode),   Set(Group::Levels),
-                             Set(Group::IoTInterval),  Set(Group::IoTHours),    Set(Group::HumidityLimit),
-                             Set(Group::ModelCode)};
+const Command kSettings[] = {Set("Q"), Set("T"),       Set("I"),
+                             Set("B"),       Set("K"),   Set("S"),
+                             Set("sa"),  Set("sb"),    Set("L"),
+                             Set("M")};
 
 class SettingsCommandsOnFakePort : public ::testing::Test {
 protected:

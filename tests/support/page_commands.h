@@ -20,8 +20,10 @@ inline PageCommand Get(char letter) {
   };
 }
 
-inline PageCommand Set(inst::Group group) {
-  return [group](CTAVODlg& d) {
+// `head` names the frame ("B", "sa").
+inline PageCommand Set(const char* head) {
+  return [head](CTAVODlg& d) {
+    const inst::Group group = inst::FindGroup(head);
     TakePageValues(d.Pages(), d.m_instrument.Values());
     std::string frame;
     CSerial* link = d.m_instrument.Link();
