@@ -1,7 +1,6 @@
 #include "cli/session.h"
 
 #include <cstdio>
-#include <mutex>
 
 #include "cli/cli_port.h"
 #include "cli/output.h"
@@ -21,12 +20,8 @@ void TellInSession(const char* message, const char* caption) {
 }
 
 Session::Session(const std::string& iniFile)
-    : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), openError); }) {
-  // The name of the INI file is the process's own: sessions on threads side
-  // by side start one after the other.
-  static std::mutex starting;
-  std::lock_guard<std::mutex> guard(starting);
-  SetCommSettingsFile(iniFile.empty() ? std::string() : plat::FullPath(iniFile));
+    : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), openError); },
+                   iniFile.empty() ? std::string() : plat::FullPath(iniFile)) {
   SetCommSettingsTeller(&TellInSession);
   t_session = this;
 }

@@ -23,7 +23,6 @@ const CommKey kCommKeys[] = {
     {"SleepTime", &CommSettings::SleepTime, 50},
 };
 
-std::string g_commSettingsFile;   // empty: "TAVO.ini" in the current directory
 std::atomic<CommSettingsTeller> g_teller{nullptr};
 
 }  // namespace
@@ -33,17 +32,13 @@ const char kCommSettingsCaption[] = "TAVO";
 
 void SetCommSettingsTeller(CommSettingsTeller teller) { g_teller = teller; }
 
-void SetCommSettingsFile(const std::string& path) {
-  if (g_commSettingsFile != path) g_commSettingsFile = path;   // threads that open links read it
-}
-
-int ReadCommSettings(CommSettings& settings) {
+int ReadCommSettings(CommSettings& settings, const std::string& file) {
   std::string dir;
-  if (!plat::GetCurrentDir(dir)) {
+  if (file.empty() && !plat::GetCurrentDir(dir)) {
     if (CommSettingsTeller teller = g_teller) teller(kCommSettingsFailure, kCommSettingsCaption);
     return -1;
   }
-  const std::string path = g_commSettingsFile.empty() ? JoinPath(dir, "TAVO.ini") : g_commSettingsFile;
+  const std::string path = file.empty() ? JoinPath(dir, "TAVO.ini") : file;
   for (const CommKey& key : kCommKeys) {
     settings.*key.field = plat::GetProfileInt("COMM", key.name, key.defaultValue, path);
   }

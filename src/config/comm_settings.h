@@ -14,11 +14,12 @@ struct CommSettings {
   int SleepTime = 0;   // ms after each byte written
 };
 
-// Fills every field from [COMM] of "TAVO.ini", with the default of each
+// Fills every field from [COMM] of `file` (a full path), or of "TAVO.ini" in
+// the current directory when `file` is empty, with the default of each
 // missing key (and of a missing file). Returns 0, or -1 when the current
 // directory cannot be had: the teller is told (kCommSettingsFailure) and
 // `settings` is left unchanged.
-int ReadCommSettings(CommSettings& settings);
+int ReadCommSettings(CommSettings& settings, const std::string& file = std::string());
 
 // What the user is told when the line settings cannot be read, and under what caption.
 extern const char kCommSettingsFailure[];
@@ -27,7 +28,3 @@ extern const char kCommSettingsCaption[];
 // box, a line). Nobody until one is set.
 using CommSettingsTeller = void (*)(const char* message, const char* caption);
 void SetCommSettingsTeller(CommSettingsTeller teller);
-// Makes ReadCommSettings read `path` (a full path) instead of "TAVO.ini" in
-// the current directory; an empty path restores that. For front ends that
-// name the file, such as the command line.
-void SetCommSettingsFile(const std::string& path);

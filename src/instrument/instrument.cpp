@@ -12,14 +12,15 @@ namespace {
 const unsigned kSecondIdentificationPauseMs = 100;
 }  // namespace
 
-Instrument::Instrument(PortMaker makePort) : m_makePort(std::move(makePort)) {}
+Instrument::Instrument(PortMaker makePort, std::string settingsFile)
+    : m_makePort(std::move(makePort)), m_settingsFile(std::move(settingsFile)) {}
 
 Instrument::~Instrument() { Disconnect(); }
 
 Connection Instrument::Connect(const std::string& port, Reporter& reporter, bool secondTry) {
   Disconnect();
   m_link = m_makePort ? std::make_unique<CSerial>(m_makePort()) : std::make_unique<CSerial>();
-  if (!m_link->Open(port.c_str())) {
+  if (!m_link->Open(port.c_str(), m_settingsFile)) {
     m_link.reset();
     reporter.Tell("COMポートオープンに失敗しました。", "COMポートオープン", Icon::Error);
     return Connection::NotOpened;
@@ -37,7 +38,7 @@ Connection Instrument::Connect(const std::string& port, Reporter& reporter, bool
 int Instrument::UsePort(std::unique_ptr<LinePort> port, const std::string& name) {
   Disconnect();
   m_link = std::make_unique<CSerial>(std::move(port));
-  if (m_link->Open(name.c_str())) return 1;
+  if (m_link->Open(name.c_str(), m_settingsFile)) return 1;
   m_link.reset();
   return 0;
 }

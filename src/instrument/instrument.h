@@ -28,7 +28,9 @@ class Instrument {
 public:
   // Gives the port a connection opens its link on; null gives the system's serial port.
   using PortMaker = std::function<std::unique_ptr<LinePort>()>;
-  explicit Instrument(PortMaker makePort = nullptr);
+  // Each link reads its line settings from `settingsFile` (a full path), or
+  // from "TAVO.ini" in the current directory when it is empty.
+  explicit Instrument(PortMaker makePort = nullptr, std::string settingsFile = std::string());
   ~Instrument();   // disconnects
   Instrument(const Instrument&) = delete;
   Instrument& operator=(const Instrument&) = delete;
@@ -109,6 +111,7 @@ private:
   int WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter);
 
   PortMaker m_makePort;
+  std::string m_settingsFile;
   std::unique_ptr<CSerial> m_link;
   Identity m_identity;
   InstrumentSettings m_values;

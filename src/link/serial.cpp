@@ -30,10 +30,10 @@ CSerial::~CSerial() {
   delete m_pSettings;
 }
 
-int CSerial::Open(const char* portName) {
+int CSerial::Open(const char* portName, const std::string& settingsFile) {
   delete m_pSettings;
   m_pSettings = new CommSettings;
-  ReadCommSettings(*m_pSettings);   // a failure has been shown; the defaults stay zero
+  ReadCommSettings(*m_pSettings, settingsFile);   // a failure has been shown; the defaults stay zero
   if (!m_port->Open(portName, LineSettingsOf(*m_pSettings))) return 0;
   m_bRunning = 1;
   m_wakeReceiver.Reset();

@@ -41,10 +41,11 @@ public:
   CSerial(const CSerial&) = delete;
   CSerial& operator=(const CSerial&) = delete;
 
-  // Reads "TAVO.ini" into the link's settings and opens the port named as the
-  // COM port list shows it ("COM3", "COM12") with its line settings, then
-  // starts the receiver thread. 1 when open, 0 otherwise.
-  int Open(const char* portName);
+  // Reads the line settings from `settingsFile` (a full path; empty: "TAVO.ini"
+  // in the current directory) and opens the port named as the COM port list
+  // shows it ("COM3", "COM12") with them, then starts the receiver thread. 1
+  // when open, 0 otherwise.
+  int Open(const char* portName, const std::string& settingsFile = std::string());
 
   // Stops the receiver thread (a frame half received is delivered first),
   // closes the port and drops the settings. Safe when not open. Returns 1.
