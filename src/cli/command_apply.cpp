@@ -1,7 +1,6 @@
 // apply: the settings of a file that differ from the instrument's, written by
 // TAVO.exe's own write sequences (the core's), with a report of every group: written,
 // refused, or not sent.
-#include <csignal>
 #include <memory>
 #include <set>
 #include <string>
@@ -10,6 +9,7 @@
 #include "cli/apply_check.h"
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -17,12 +17,10 @@
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
 #include "instrument/catalogue.h"
+#include "instrument/value_compare.h"
 #include "platform/console.h"
 
 namespace {
-
-volatile std::sig_atomic_t g_signal = 0;
-extern "C" void OnSignal(int number) { g_signal = number; }
 
 // The setting groups of the write sequences (user page 1, then maker page
 // 1), in their order.
@@ -68,23 +66,12 @@ int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& 
   return leftOut;
 }
 
-// The values of every group's settings, in the write order.
-std::vector<std::string> GroupValues(const inst::Instrument& instrument) {
-  std::vector<std::string> values;
+// The groups with a setting whose value differs between `before` and `now`.
+std::set<inst::Group> ChangedGroups(const inst::InstrumentSettings& before, const inst::InstrumentSettings& now) {
+  std::set<inst::Group> changed;
   for (inst::Group group : WriteOrder())
     for (const inst::Setting* setting : inst::GroupSettings(group))
-      values.push_back(ReadKey(instrument, *FindSettingKey(setting->key)));
-  return values;
-}
-
-// The groups whose settings hold other values now than `before`.
-std::set<inst::Group> ChangedGroups(const inst::Instrument& instrument, const std::vector<std::string>& before) {
-  std::set<inst::Group> changed;
-  const std::vector<std::string> now = GroupValues(instrument);
-  size_t i = 0;
-  for (inst::Group group : WriteOrder())
-    for (size_t n = inst::GroupSettings(group).size(); n > 0; --n, ++i)
-      if (now[i] != before[i]) changed.insert(group);
+      if (!inst::SameValue(*setting, before[*setting], now[*setting])) changed.insert(group);
   return changed;
 }
 
@@ -150,35 +137,33 @@ bool ReadInstrument(Session& session, bool maker) {
   return session.ReportMessages() == 0 && read;
 }
 
-// The values of the file's settings as the instrument's values hold them.
-KeyValues FileKeyValues(const inst::Instrument& instrument, const std::vector<SettingLine>& settings) {
-  KeyValues values;
-  for (const SettingLine& line : settings) {
-    const SettingKey& key = *FindSettingKey(line.key);
-    if (!key.Info()) values.emplace_back(line.key, ReadKey(instrument, key));
-  }
-  return values;
-}
-
-// The keys whose values differ, a line each: "key: NAME1 A, NAME2 B".
-std::vector<std::string> Differences(const KeyValues& first, const char* firstName, const KeyValues& second,
+// The file's settings whose values differ between `first` and `second`, a
+// line each: "key: NAME1 A, NAME2 B".
+std::vector<std::string> Differences(const std::vector<SettingLine>& settings, const inst::InstrumentSettings& first,
+                                     const char* firstName, const inst::InstrumentSettings& second,
                                      const char* secondName) {
   std::vector<std::string> lines;
-  for (size_t i = 0; i < first.size(); ++i)
-    if (first[i].second != second[i].second)
-      lines.push_back(first[i].first + ": " + firstName + " " + first[i].second + ", " + secondName + " " +
-                      second[i].second);
+  for (const SettingLine& line : settings) {
+    const SettingKey& key = *FindSettingKey(line.key);
+    if (key.Info() || inst::SameValue(*key.setting, first[*key.setting], second[*key.setting])) continue;
+    lines.push_back(line.key + ": " + firstName + " " + ReadKey(first, key) + ", " + secondName + " " +
+                    ReadKey(second, key));
+  }
   return lines;
 }
 
 // After a write: the settings read again from the instrument and compared with
 // what was written. False after naming each key the instrument does not hold.
 bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
-  const KeyValues written = FileKeyValues(session.Instrument(), settings);
+  const inst::InstrumentSettings written = session.Instrument().Values();
   session.PauseBetweenCommands();
-  if (!ReadInstrument(session, maker)) return false;
+  if (!ReadInstrument(session, maker)) {
+    PrintError("verify: the settings could not be read back");
+    NoteOutcome("verify: the settings could not be read back");
+    return false;
+  }
   const std::vector<std::string> differences =
-      Differences(written, "written", FileKeyValues(session.Instrument(), settings), "read back");
+      Differences(settings, written, "written", session.Instrument().Values(), "read back");
   for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
   if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
   return differences.empty();
@@ -188,18 +173,16 @@ bool Verify(Session& session, const std::vector<SettingLine>& settings, bool mak
 // false when one was not acknowledged. A signal ends it after the group on the line.
 bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
   session.onGroupWritten = [&](inst::Group group, bool acknowledged) {
-    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
+    // A port that is gone took no frame: what was left of the write was not sent.
+    const bool gone = !acknowledged && (session.Link().WritesFailing() || session.Link().ReadsFailing());
+    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : gone ? "not sent" : "refused");
   };
-  session.stopWriting = [] { return g_signal != 0; };
-  std::signal(SIGINT, OnSignal);
-  std::signal(SIGTERM, OnSignal);
+  session.stopWriting = [] { return CaughtSignal() != 0; };
   bool written = session.WriteUser1Settings() != 0;
-  if (maker && !g_signal) {
+  if (maker && !CaughtSignal()) {
     session.PauseBetweenCommands();
     written = session.WriteMaker1Settings() != 0 && written;
   }
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
   session.onGroupWritten = nullptr;
   session.stopWriting = nullptr;
   return written;
@@ -216,9 +199,9 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   inst::Instrument& instrument = session.Instrument();
   if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
-  const std::vector<std::string> before = GroupValues(instrument);
+  const inst::InstrumentSettings before = instrument.Values();
   const int leftOut = PutIntoValues(instrument, settings, maker);
-  const std::set<inst::Group> changed = ChangedGroups(instrument, before);
+  const std::set<inst::Group> changed = ChangedGroups(before, instrument.Values());
   session.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
@@ -232,7 +215,7 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
                           : "nothing written: the instrument holds the settings that were not left out\n");
   report.Finish(*frames, dryRun);
   const int messages = session.ReportMessages();
-  if (g_signal) return static_cast<ExitStatus>(128 + g_signal);
+  if (CaughtSignal()) return InterruptedStatus();
   if (messages > 0 || !written) return kExitInstrument;
   if (args.Has("--verify") && !report.Empty() && !Verify(session, settings, maker)) return kExitInstrument;
   NoteOutcome(report.Summary(dryRun));
@@ -247,13 +230,14 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port) {
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
   inst::Instrument& instrument = session.Instrument();
-  const KeyValues held = FileKeyValues(instrument, settings);
+  const inst::InstrumentSettings held = instrument.Values();
   PutIntoValues(instrument, settings, maker);
-  const std::vector<std::string> differences = Differences(held, "instrument", FileKeyValues(instrument, settings), "file");
+  const std::vector<std::string> differences =
+      Differences(settings, held, "instrument", instrument.Values(), "file");
   for (const std::string& line : differences) PrintOut(line + "\n");
   if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
   NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
-  return differences.empty() ? kExitOk : kExitInstrument;
+  return differences.empty() ? kExitOk : kExitDifferent;
 }
 
 }  // namespace
@@ -263,6 +247,8 @@ ExitStatus RunApply(const Arguments& args) {
     PrintError("--verify reads back what was written: a dry run writes nothing");
     return kExitUsage;
   }
+  // Caught for the whole run, until every port's list is printed.
+  const CatchInterrupts interrupts;
   return ForEachPort(args, ApplyOn);
 }
 

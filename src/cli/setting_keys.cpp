@@ -4,6 +4,7 @@
 
 #include "cli/session.h"
 #include "instrument/number_rule.h"
+#include "instrument/value_compare.h"
 
 namespace {
 
@@ -66,11 +67,11 @@ std::string CheckNumber(const inst::NumberRule& rule, const std::string& value) 
   return "";
 }
 
-std::string SettingText(const inst::Instrument& instrument, const inst::Setting& setting) {
-  const inst::SettingValue& value = instrument.Values()[setting];
-  if (setting.kind == inst::Kind::Number) return value.text;
+std::string SettingText(const inst::InstrumentSettings& values, const inst::Setting& setting) {
+  const inst::SettingValue& value = values[setting];
+  if (setting.kind == inst::Kind::Number) return inst::NumberForm(setting, value.text);
   if (setting.kind == inst::Kind::Clock)
-    return instrument.Values().hasClock ? DateTimeText(instrument.Values().clock) : "";
+    return values.hasClock ? DateTimeText(values.clock) : "";
   if (value.item < 0 || value.item >= inst::ItemCount(setting)) return "";
   switch (setting.keyForm) {
     case inst::KeyForm::Words: return value.item < 2 ? setting.words[value.item] : "";
@@ -93,8 +94,12 @@ const SettingKey* FindSettingKey(const std::string& name) {
   return nullptr;
 }
 
+std::string ReadKey(const inst::InstrumentSettings& values, const SettingKey& key) {
+  return key.setting ? SettingText(values, *key.setting) : "";
+}
+
 std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
-  if (key.setting) return SettingText(instrument, *key.setting);
+  if (key.setting) return SettingText(instrument.Values(), *key.setting);
   if (key.reading) {
     return Unpadded(instrument.ReadingText(*key.reading));
   }
@@ -109,6 +114,8 @@ std::string CheckValue(const SettingKey& key, const std::string& value) {
 
 void WriteKey(inst::InstrumentSettings& values, const SettingKey& key, const std::string& value) {
   if (key.Info()) return;
-  if (key.setting->kind == inst::Kind::Number) values[*key.setting].text = value;
-  else values[*key.setting].item = ItemFor(*key.setting, value);
+  inst::SettingValue given = values[*key.setting];
+  if (key.setting->kind == inst::Kind::Number) given.text = value;
+  else given.item = ItemFor(*key.setting, value);
+  if (!inst::SameValue(*key.setting, given, values[*key.setting])) values[*key.setting] = given;
 }

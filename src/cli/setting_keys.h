@@ -27,11 +27,15 @@ const SettingKey* FindSettingKey(const std::string& name);
 
 // The value of `key` as the instrument's values hold it ("" when there is none).
 std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key);
+// The value of the setting `key` as `values` hold it ("" for information).
+std::string ReadKey(const inst::InstrumentSettings& values, const SettingKey& key);
 
 // Checks `value` for `key` with the rule the page applies to typed values
 // and the items the lists offer. Empty when it passes, else what is wrong
 // (the page's own message where it has one, in the program's code page).
 std::string CheckValue(const SettingKey& key, const std::string& value);
 
-// Puts a checked `value` of `key` into `values`.
+// Puts a checked `value` of `key` into `values`, unless they hold that value
+// already (in another form, perhaps): the write sequences send a group whose
+// texts changed, and the same value is no change.
 void WriteKey(inst::InstrumentSettings& values, const SettingKey& key, const std::string& value);
