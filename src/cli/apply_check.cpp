@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "cli/input_file.h"
-#include "cli/session.h"
 #include "cli/setting_keys.h"
+#include "cli/output.h"
 #include "instrument/catalogue.h"
 #include "platform/console.h"
 

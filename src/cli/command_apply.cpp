@@ -129,10 +129,10 @@ private:
 
 // Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
 bool ReadInstrument(Session& session, bool maker) {
-  bool read = session.ReadUser1Page() != 0;
+  bool read = session.Instrument().ReadUser1(session) != 0;
   if (read && maker) {
-    session.PauseBetweenCommands();
-    read = session.ReadMaker1Page() != 0;
+    session.Instrument().Pause();
+    read = session.Instrument().ReadMaker1(session) != 0;
   }
   return session.ReportMessages() == 0 && read;
 }
@@ -156,7 +156,7 @@ std::vector<std::string> Differences(const std::vector<SettingLine>& settings, c
 // what was written. False after naming each key the instrument does not hold.
 bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
   const inst::InstrumentSettings written = session.Instrument().Values();
-  session.PauseBetweenCommands();
+  session.Instrument().Pause();
   if (!ReadInstrument(session, maker)) {
     PrintError("verify: the settings could not be read back");
     NoteOutcome("verify: the settings could not be read back");
@@ -178,10 +178,10 @@ bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
     report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : gone ? "not sent" : "refused");
   };
   session.stopWriting = [] { return CaughtSignal() != 0; };
-  bool written = session.WriteUser1Settings() != 0;
+  bool written = session.Instrument().WriteUser1(session) != 0;
   if (maker && !CaughtSignal()) {
-    session.PauseBetweenCommands();
-    written = session.WriteMaker1Settings() != 0 && written;
+    session.Instrument().Pause();
+    written = session.Instrument().WriteMaker1(session) != 0 && written;
   }
   session.onGroupWritten = nullptr;
   session.stopWriting = nullptr;
@@ -202,7 +202,7 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   const inst::InstrumentSettings before = instrument.Values();
   const int leftOut = PutIntoValues(instrument, settings, maker);
   const std::set<inst::Group> changed = ChangedGroups(before, instrument.Values());
-  session.PauseBetweenCommands();
+  session.Instrument().Pause();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   if (dryRun) SwitchToDryRun(session, frames);

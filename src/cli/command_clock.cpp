@@ -5,9 +5,11 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/several_ports.h"
+#include "cli/text_forms.h"
 #include "instrument/page_reads.h"
 #include "instrument/query.h"
 #include "instrument/setting_values.h"
@@ -102,14 +104,14 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
   if (set) {
     // After the read every other setting equals what the instrument holds, so
     // the write sequence sends the clock alone.
-    const bool read = session.ReadUser1Page() != 0;
+    const bool read = session.Instrument().ReadUser1(session) != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
-    session.PauseBetweenCommands();
+    session.Instrument().Pause();
     if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
     SetInstrumentClock(session.Instrument().Values(), wanted);
-    const bool written = session.WriteUser1Settings() != 0;
+    const bool written = session.Instrument().WriteUser1(session) != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
-    session.PauseBetweenCommands();
+    session.Instrument().Pause();
   }
   return PrintInstrumentClock(session, args.Has("--json"));
 }

@@ -6,10 +6,12 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/output.h"
 #include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/session.h"
 #include "cli/several_ports.h"
+#include "cli/text_forms.h"
 #include "instrument/memory_download.h"
 #include "instrument/memory_format.h"
 #include "platform/console.h"

@@ -3,9 +3,11 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
+#include "cli/text_forms.h"
 #include "platform/console.h"
 
 namespace {

@@ -14,6 +14,7 @@
 #include "cli/output_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
+#include "cli/text_forms.h"
 #include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
@@ -142,7 +143,7 @@ ExitStatus RunMonitor(const Arguments& args) {
       gone = false;
       PrintNote(plat::FromArgument(port) + " answers again");
     }
-    if (!session.ReadReadings(kMeasurementPage, kMeasurementLetter)) {
+    if (!session.Instrument().ReadReadings(session, kMeasurementPage, kMeasurementLetter)) {
       ++failures;
       ++failuresInARow;
       if (session.Link().ReadsFailing()) {

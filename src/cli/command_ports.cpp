@@ -5,7 +5,9 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/output.h"
 #include "cli/session.h"
+#include "cli/text_forms.h"
 #include "platform/comports.h"
 #include "platform/console.h"
 

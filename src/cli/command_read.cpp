@@ -4,9 +4,11 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/output.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
+#include "cli/text_forms.h"
 #include "platform/console.h"
 
 ExitStatus RunRead(const Arguments& args) {
@@ -16,14 +18,14 @@ ExitStatus RunRead(const Arguments& args) {
   // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
   // comes last: user page 2's identification preselects the model code by
   // the model name, and only the model code query gives the instrument's own.
-  bool complete = session.ReadUser1Page() != 0;
+  bool complete = session.Instrument().ReadUser1(session) != 0;
   if (complete) {
-    session.PauseBetweenCommands();
-    session.ReadUser2Page();
+    session.Instrument().Pause();
+    session.Instrument().ReadUser2(session);
   }
   if (complete && maker) {
-    session.PauseBetweenCommands();
-    session.ReadMaker1Page();
+    session.Instrument().Pause();
+    session.Instrument().ReadMaker1(session);
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.

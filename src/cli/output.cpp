@@ -1,8 +1,9 @@
 #include "cli/output.h"
 
 #include <atomic>
+#include <cstdio>
 
-#include "cli/session.h"
+#include "platform/console.h"
 
 namespace {
 std::atomic<bool> g_quiet{false}, g_verbose{false};
@@ -15,4 +16,36 @@ bool Verbose() { return g_verbose; }
 
 void PrintNote(const std::string& text) {
   if (!g_quiet) PrintError(text, true);
+}
+
+namespace {
+thread_local CapturedOutput* t_captured = nullptr;
+}
+
+CapturedOutput::CapturedOutput(const std::string& name) : port(name) { t_captured = this; }
+CapturedOutput::~CapturedOutput() { t_captured = nullptr; }
+
+bool Capturing() { return t_captured != nullptr; }
+
+void NoteOutcome(const std::string& text) {
+  if (t_captured) t_captured->outcome = text;
+}
+
+void PrintError(const std::string& text, bool note) {
+  if (t_captured) {
+    t_captured->err += "tavo-cli: " + plat::FromArgument(t_captured->port) + ": " + text + "\n";
+    if (t_captured->firstError.empty() && !note) t_captured->firstError = text;
+    return;
+  }
+  std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
+  std::fflush(stderr);
+}
+
+void PrintOut(const std::string& text) {
+  if (t_captured) {
+    t_captured->out += text;
+    return;
+  }
+  std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);
+  std::fflush(stdout);
 }

@@ -1,4 +1,6 @@
-// How much tavo-cli says besides its data, as the global options --quiet and
+// What tavo-cli prints: its data on standard output, its messages on standard
+// error, each port's output kept whole while several are served side by side,
+// and how much it says besides its data, as the global options --quiet and
 // --verbose ask: notes (a setting left out, the download's progress) are
 // dropped with --quiet; --verbose adds a line per frame on the line.
 #pragma once
@@ -12,3 +14,31 @@ bool Verbose();
 // Prints `text` (in the program's code page) on standard error, prefixed
 // with "tavo-cli: ", unless --quiet was given.
 void PrintNote(const std::string& text);
+
+// Prints `text` (in the program's code page) on standard error, prefixed
+// with "tavo-cli: ". A `note` is no error: it is not what a port's table row tells.
+void PrintError(const std::string& text, bool note = false);
+// Prints `text` on standard output, in the terminal's encoding when it is one.
+void PrintOut(const std::string& text);
+
+// The output of the port a thread serves when several are served side by
+// side: while one lives on a thread, PrintOut and PrintError of that thread
+// add to it instead of printing (the error lines naming the port), so that
+// each port's output can be printed whole afterwards.
+struct CapturedOutput {
+  explicit CapturedOutput(const std::string& port);
+  ~CapturedOutput();
+  CapturedOutput(const CapturedOutput&) = delete;
+  CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+  std::string port;
+  std::string out;
+  std::string err;          // whole lines, "tavo-cli: PORT: ..."
+  std::string firstError;   // the first error message (not a note), as given
+  std::string outcome;      // what happened, in a few words (NoteOutcome)
+};
+// True while this thread's output is captured.
+bool Capturing();
+// What happened on this thread's port, in a few words, for the table after
+// several ports (ignored for one port).
+void NoteOutcome(const std::string& text);

@@ -1,6 +1,6 @@
 #include "cli/output_file.h"
 
-#include "cli/session.h"
+#include "cli/output.h"
 #include "platform/console.h"
 #include "platform/files.h"
 

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "cli/output.h"
-#include "cli/session.h"
 #include "instrument/memory_format.h"
 #include "link/serial.h"
 #include "platform/clock.h"

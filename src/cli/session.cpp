@@ -5,19 +5,20 @@
 #include "cli/cli_port.h"
 #include "cli/output.h"
 #include "config/comm_settings.h"
-#include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 
 namespace {
+
 thread_local Session* t_session = nullptr;   // the session of this thread, told of unreadable line settings
-}  // namespace
 
 // What the line settings' reader tells goes with the messages of this thread's session.
 void TellInSession(const char* message, const char* caption) {
   if (t_session) t_session->Tell(message, caption, inst::Icon::Error);
   else PrintError(std::string(caption) + ": " + message);
 }
+
+}  // namespace
 
 Session::Session(const std::string& iniFile)
     : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), openError); },
@@ -38,7 +39,7 @@ inst::Connection Session::Open(const std::string& port, bool secondTry) {
 ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   const inst::Connection connection = Open(port, true);
   if (connection == inst::Connection::Connected) {
-    if (!identificationOnly) PauseBetweenCommands();
+    if (!identificationOnly) m_instrument.Pause();
     return kExitOk;
   }
   ReportMessages();
@@ -63,23 +64,12 @@ bool Session::Reopen(const std::string& port) {
   Disconnect();
   const bool connected = Open(port, true) == inst::Connection::Connected;
   m_told.clear();
-  if (connected) PauseBetweenCommands();
+  if (connected) m_instrument.Pause();
   return connected;
 }
 
 void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) { m_instrument.UsePort(std::move(port), name); }
 
-int Session::ReadUser1Page() { return m_instrument.ReadUser1(*this); }
-int Session::ReadUser2Page() { return m_instrument.ReadUser2(*this); }
-int Session::ReadMaker1Page() { return m_instrument.ReadMaker1(*this); }
-int Session::WriteUser1Settings() { return m_instrument.WriteUser1(*this); }
-int Session::WriteMaker1Settings() { return m_instrument.WriteMaker1(*this); }
-
-int Session::ReadReadings(int page, char letter) {
-  return m_instrument.ReadReadings(*this, page, letter);
-}
-
-void Session::PauseBetweenCommands() { m_instrument.Pause(); }
 
 void Session::Tell(const char* message, const char* caption, inst::Icon) {
   m_told.push_back(std::string(caption) + ": " + message);
@@ -96,53 +86,4 @@ int Session::ReportMessages() {
   const int count = static_cast<int>(m_told.size());
   m_told.clear();
   return count;
-}
-
-namespace {
-thread_local CapturedOutput* t_captured = nullptr;
-}
-
-CapturedOutput::CapturedOutput(const std::string& name) : port(name) { t_captured = this; }
-CapturedOutput::~CapturedOutput() { t_captured = nullptr; }
-
-bool Capturing() { return t_captured != nullptr; }
-
-void NoteOutcome(const std::string& text) {
-  if (t_captured) t_captured->outcome = text;
-}
-
-std::string Unpadded(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
-
-void PrintError(const std::string& text, bool note) {
-  if (t_captured) {
-    t_captured->err += "tavo-cli: " + plat::FromArgument(t_captured->port) + ": " + text + "\n";
-    if (t_captured->firstError.empty() && !note) t_captured->firstError = text;
-    return;
-  }
-  std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
-  std::fflush(stderr);
-}
-
-plat::LocalTime PcClock() {
-  plat::LocalTime t = plat::GetLocalTime();
-  t.millisecond = 0;
-  return t;
-}
-
-std::string DateTimeText(const plat::LocalTime& t) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-  return text;
-}
-
-void PrintOut(const std::string& text) {
-  if (t_captured) {
-    t_captured->out += text;
-    return;
-  }
-  std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);
-  std::fflush(stdout);
 }

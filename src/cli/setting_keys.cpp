@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "cli/session.h"
+#include "cli/text_forms.h"
 #include "instrument/number_rule.h"
 #include "instrument/value_compare.h"
 

@@ -8,7 +8,7 @@
 
 #include "cli/interrupt.h"
 #include "cli/json_lines.h"
-#include "cli/session.h"
+#include "cli/output.h"
 #include "platform/console.h"
 
 namespace {

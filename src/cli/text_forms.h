@@ -1,0 +1,15 @@
+// The forms in which the command line shows the instrument's texts and times.
+#pragma once
+#include <string>
+
+#include "platform/clock.h"
+
+// A text the instrument pads with blanks, without them.
+std::string Unpadded(std::string text);
+
+// This computer's local time.
+plat::LocalTime PcClock();
+// A date and time as the command line shows it: "YYYY-MM-DD hh:mm:ss".
+std::string DateTimeText(const plat::LocalTime& value);
+// This computer's local time as text.
+inline std::string Now() { return DateTimeText(PcClock()); }
