@@ -11,7 +11,6 @@
 #include "cli/several_ports.h"
 #include "cli/text_forms.h"
 #include "instrument/page_reads.h"
-#include "instrument/query.h"
 #include "instrument/setting_values.h"
 #include "instrument/setting_codec.h"
 #include "platform/clock.h"
@@ -30,7 +29,8 @@ bool ParseClock(const std::string& text, plat::LocalTime& value) {
                   &value.minute, &value.second, &end) != 6) {
     return false;
   }
-  return plat::IsValidDateTime(value) && value.year >= 2000 && value.year <= 2099;
+  std::string digits;   // the instrument keeps the years its two digits can hold
+  return plat::IsValidDateTime(value) && ClockDigits(value, digits);
 }
 
 // The write sequence pauses before each group after the first; the clock is its third.
@@ -63,20 +63,9 @@ plat::LocalTime ClockAtArrival(const CommSettings& line) {
   return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
 }
 
-// The clock to be sent, as the user sets user page 1's pickers; one the
-// instrument cannot take (a year outside 2000-2099) fails its group.
-void SetInstrumentClock(inst::InstrumentSettings& values, const plat::LocalTime& value) {
-  std::string digits;
-  values.clock = value;
-  values.clock.millisecond = 0;
-  values.hasClock = true;
-  values.clockSetByUser = true;
-  values["clock"].text = ClockDigits(value, digits) ? digits : "";
-}
-
 ExitStatus PrintInstrumentClock(Session& session, bool json) {
-  inst::InstrumentSettings& values = session.Instrument().Values();
-  if (!inst::QueryInto(session.Link(), 'T', values)) {
+  const inst::InstrumentSettings& values = session.Instrument().Values();
+  if (!session.Instrument().ReadSettings(session, inst::FindSetting("clock")->read.letter)) {
     PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
     return kExitInstrument;
   }
@@ -108,7 +97,7 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
     session.Instrument().Pause();
     if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
-    SetInstrumentClock(session.Instrument().Values(), wanted);
+    session.Instrument().Values().SetClockByUser(wanted);
     const bool written = session.Instrument().WriteUser1(session) != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
     session.Instrument().Pause();

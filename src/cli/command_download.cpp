@@ -56,7 +56,7 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   bool whole = false;
   {
     DownloadProgress progress(session.Link());
-    read = inst::DownloadMemory(session.Link(), records, whole);
+    read = session.Instrument().Download(records, whole);
     if (read == 1) {
       plat::LockGuard guard(session.Link().ReplyLock());
       progress.Finish(session.Link().ReplyLength());

@@ -1,5 +1,7 @@
 #include "instrument/instrument_settings.h"
 
+#include "instrument/setting_values.h"
+
 namespace inst {
 
 InstrumentSettings::InstrumentSettings() {
@@ -16,6 +18,15 @@ SettingValue& InstrumentSettings::operator[](const Setting& setting) {
 
 const SettingValue& InstrumentSettings::operator[](const Setting& setting) const {
   return m_values[static_cast<size_t>(SettingIndex(setting))];
+}
+
+void InstrumentSettings::SetClockByUser(const plat::LocalTime& value) {
+  std::string digits;
+  clock = value;
+  clock.millisecond = 0;
+  hasClock = true;
+  clockSetByUser = true;
+  (*this)["clock"].text = ClockDigits(value, digits) ? digits : "";
 }
 
 namespace {
