@@ -17,6 +17,7 @@
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
 #include "instrument/catalogue.h"
+#include "instrument/value_compare.h"
 #include "platform/console.h"
 
 namespace {
@@ -76,23 +77,12 @@ int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& 
   return leftOut;
 }
 
-// The values of every group's settings, in the write order.
-std::vector<std::string> GroupValues(const inst::Instrument& instrument) {
-  std::vector<std::string> values;
+// The groups with a setting whose value differs between `before` and `now`.
+std::set<inst::Group> ChangedGroups(const inst::InstrumentSettings& before, const inst::InstrumentSettings& now) {
+  std::set<inst::Group> changed;
   for (inst::Group group : WriteOrder())
     for (const inst::Setting* setting : inst::GroupSettings(group))
-      values.push_back(ReadKey(instrument, *FindSettingKey(setting->key)));
-  return values;
-}
-
-// The groups whose settings hold other values now than `before`.
-std::set<inst::Group> ChangedGroups(const inst::Instrument& instrument, const std::vector<std::string>& before) {
-  std::set<inst::Group> changed;
-  const std::vector<std::string> now = GroupValues(instrument);
-  size_t i = 0;
-  for (inst::Group group : WriteOrder())
-    for (size_t n = inst::GroupSettings(group).size(); n > 0; --n, ++i)
-      if (now[i] != before[i]) changed.insert(group);
+      if (!inst::SameValue(*setting, before[*setting], now[*setting])) changed.insert(group);
   return changed;
 }
 
@@ -158,35 +148,28 @@ bool ReadInstrument(Session& session, bool maker) {
   return session.ReportMessages() == 0 && read;
 }
 
-// The values of the file's settings as the instrument's values hold them.
-KeyValues FileKeyValues(const inst::Instrument& instrument, const std::vector<SettingLine>& settings) {
-  KeyValues values;
+// The file's settings whose values differ between `first` and `second`, a
+// line each: "key: NAME1 A, NAME2 B".
+std::vector<std::string> Differences(const std::vector<SettingLine>& settings, const inst::Instrument& first,
+                                     const char* firstName, const inst::Instrument& second, const char* secondName) {
+  std::vector<std::string> lines;
   for (const SettingLine& line : settings) {
     const SettingKey& key = *FindSettingKey(line.key);
-    if (!key.Info()) values.emplace_back(line.key, ReadKey(instrument, key));
+    if (key.Info() || inst::SameValue(*key.setting, first.values[*key.setting], second.values[*key.setting])) continue;
+    lines.push_back(line.key + ": " + firstName + " " + ReadKey(first, key) + ", " + secondName + " " +
+                    ReadKey(second, key));
   }
-  return values;
-}
-
-// The keys whose values differ, a line each: "key: NAME1 A, NAME2 B".
-std::vector<std::string> Differences(const KeyValues& first, const char* firstName, const KeyValues& second,
-                                     const char* secondName) {
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < first.size(); ++i)
-    if (first[i].second != second[i].second)
-      lines.push_back(first[i].first + ": " + firstName + " " + first[i].second + ", " + secondName + " " +
-                      second[i].second);
   return lines;
 }
 
 // After a write: the settings read again from the instrument and compared with
 // what was written. False after naming each key the instrument does not hold.
 bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
-  const KeyValues written = FileKeyValues(session.Instrument(), settings);
+  const inst::Instrument written = session.Instrument();
   session.PauseBetweenCommands();
   if (!ReadInstrument(session, maker)) return false;
   const std::vector<std::string> differences =
-      Differences(written, "written", FileKeyValues(session.Instrument(), settings), "read back");
+      Differences(settings, written, "written", session.Instrument(), "read back");
   for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
   if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
   return differences.empty();
@@ -224,9 +207,9 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   inst::Instrument& instrument = session.Instrument();
   if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
-  const std::vector<std::string> before = GroupValues(instrument);
+  const inst::InstrumentSettings before = instrument.values;
   const int leftOut = PutIntoValues(instrument, settings, maker);
-  const std::set<inst::Group> changed = ChangedGroups(instrument, before);
+  const std::set<inst::Group> changed = ChangedGroups(before, instrument.values);
   session.PauseBetweenCommands();
 
   auto frames = std::make_shared<std::vector<std::string>>();
@@ -255,9 +238,9 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port) {
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
   inst::Instrument& instrument = session.Instrument();
-  const KeyValues held = FileKeyValues(instrument, settings);
+  const inst::Instrument held = instrument;
   PutIntoValues(instrument, settings, maker);
-  const std::vector<std::string> differences = Differences(held, "instrument", FileKeyValues(instrument, settings), "file");
+  const std::vector<std::string> differences = Differences(settings, held, "instrument", instrument, "file");
   for (const std::string& line : differences) PrintOut(line + "\n");
   if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
   NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");

@@ -4,6 +4,7 @@
 
 #include "cli/session.h"
 #include "instrument/number_rule.h"
+#include "instrument/value_compare.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ std::string CheckNumber(const inst::NumberRule& rule, const std::string& value) 
 
 std::string SettingText(const inst::Instrument& instrument, const inst::Setting& setting) {
   const inst::SettingValue& value = instrument.values[setting];
-  if (setting.kind == inst::Kind::Number) return value.text;
+  if (setting.kind == inst::Kind::Number) return inst::NumberForm(setting, value.text);
   if (setting.kind == inst::Kind::Clock)
     return instrument.values.hasClock ? DateTimeText(instrument.values.clock) : "";
   if (value.item < 0 || value.item >= inst::ItemCount(setting)) return "";
@@ -110,6 +111,8 @@ std::string CheckValue(const SettingKey& key, const std::string& value) {
 
 void WriteKey(inst::InstrumentSettings& values, const SettingKey& key, const std::string& value) {
   if (key.Info()) return;
-  if (key.setting->kind == inst::Kind::Number) values[*key.setting].text = value;
-  else values[*key.setting].item = ItemFor(*key.setting, value);
+  inst::SettingValue given = values[*key.setting];
+  if (key.setting->kind == inst::Kind::Number) given.text = value;
+  else given.item = ItemFor(*key.setting, value);
+  if (!inst::SameValue(*key.setting, given, values[*key.setting])) values[*key.setting] = given;
 }

@@ -33,5 +33,7 @@ std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key);
 // (the page's own message where it has one, in the program's code page).
 std::string CheckValue(const SettingKey& key, const std::string& value);
 
-// Puts a checked `value` of `key` into `values`.
+// Puts a checked `value` of `key` into `values`, unless they hold that value
+// already (in another form, perhaps): the write sequences send a group whose
+// texts changed, and the same value is no change.
 void WriteKey(inst::InstrumentSettings& values, const SettingKey& key, const std::string& value);

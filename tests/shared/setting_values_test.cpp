@@ -5,6 +5,7 @@
 
 #include "instrument/catalogue.h"
 #include "instrument/setting_values.h"
+#include "instrument/value_compare.h"
 
 namespace {
 
@@ -86,3 +87,32 @@ TEST(SettingValues, ParseClockDigits) {
 }
 
 }  // namespace
+
+// Settings compared as values by their kind; a number's one form.
+TEST(SettingValues, SameValueByKind) {
+  const struct { const char* key; const char* a; const char* b; bool same; const char* form; } numbers[] = {
+      {"iot_start", "09", "9", true, "9"},          {"iot_start", "08", "18", false, "8"},
+      {"memory_interval", "010", "10", true, "10"}, {"buzzer", "0000", "0", true, "0.0"},
+      {"buzzer", "028.5", "28.50", true, "28.5"},   {"buzzer", "30", "30.0", true, "30.0"},
+      {"buzzer", "28.5", "28.6", false, "28.5"},    {"humidity_limit", "100.0", "100", true, "100.0"},
+      {"level1", "", "0", false, ""},               {"level1", "2X8.", "2X8.", true, "2X8."},
+  };
+  for (const auto& c : numbers) {
+    SCOPED_TRACE(std::string(c.key) + " " + c.a + " " + c.b);
+    const inst::Setting& setting = *inst::FindSetting(c.key);
+    inst::SettingValue a, b;
+    a.text = c.a;
+    b.text = c.b;
+    EXPECT_EQ(inst::SameValue(setting, a, b), c.same);
+    EXPECT_EQ(inst::NumberForm(setting, c.a), c.form);
+  }
+  inst::SettingValue on, off, clockA, clockB;
+  on.item = 0;
+  off.item = 1;
+  EXPECT_FALSE(inst::SameValue(*inst::FindSetting("auto_power_off"), on, off));
+  EXPECT_TRUE(inst::SameValue(*inst::FindSetting("auto_power_off"), off, off));
+  clockA.text = clockB.text = "300102030405";
+  EXPECT_TRUE(inst::SameValue(*inst::FindSetting("clock"), clockA, clockB));
+  clockB.text = "300102030406";
+  EXPECT_FALSE(inst::SameValue(*inst::FindSetting("clock"), clockA, clockB));
+}
