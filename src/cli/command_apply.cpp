@@ -1,7 +1,6 @@
 // apply: the settings of a file that differ from the instrument's, written by
 // TAVO.exe's own write sequences (the core's), with a report of every group: written,
 // refused, or not sent.
-#include <csignal>
 #include <memory>
 #include <set>
 #include <string>
@@ -10,6 +9,7 @@
 #include "cli/apply_check.h"
 #include "cli/commands.h"
 #include "cli/dry_run_port.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -21,9 +21,6 @@
 #include "platform/console.h"
 
 namespace {
-
-volatile std::sig_atomic_t g_signal = 0;
-extern "C" void OnSignal(int number) { g_signal = number; }
 
 // The setting groups of the write sequences (user page 1, then maker page
 // 1), in their order.
@@ -167,7 +164,11 @@ std::vector<std::string> Differences(const std::vector<SettingLine>& settings, c
 bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
   const inst::Instrument written = session.Instrument();
   session.PauseBetweenCommands();
-  if (!ReadInstrument(session, maker)) return false;
+  if (!ReadInstrument(session, maker)) {
+    PrintError("verify: the settings could not be read back");
+    NoteOutcome("verify: the settings could not be read back");
+    return false;
+  }
   const std::vector<std::string> differences =
       Differences(settings, written, "written", session.Instrument(), "read back");
   for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
@@ -179,18 +180,16 @@ bool Verify(Session& session, const std::vector<SettingLine>& settings, bool mak
 // false when one was not acknowledged. A signal ends it after the group on the line.
 bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
   session.onGroupWritten = [&](inst::Group group, bool acknowledged) {
-    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : "refused");
+    // A port that is gone took no frame: what was left of the write was not sent.
+    const bool gone = !acknowledged && session.Link().ReadsFailing();
+    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : gone ? "not sent" : "refused");
   };
-  session.stopWriting = [] { return g_signal != 0; };
-  std::signal(SIGINT, OnSignal);
-  std::signal(SIGTERM, OnSignal);
+  session.stopWriting = [] { return CaughtSignal() != 0; };
   bool written = session.WriteUser1Settings() != 0;
-  if (maker && !g_signal) {
+  if (maker && !CaughtSignal()) {
     session.PauseBetweenCommands();
     written = session.WriteMaker1Settings() != 0 && written;
   }
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
   session.onGroupWritten = nullptr;
   session.stopWriting = nullptr;
   return written;
@@ -223,7 +222,7 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
                           : "nothing written: the instrument holds the settings that were not left out\n");
   report.Finish(*frames, dryRun);
   const int messages = session.ReportMessages();
-  if (g_signal) return static_cast<ExitStatus>(128 + g_signal);
+  if (CaughtSignal()) return InterruptedStatus();
   if (messages > 0 || !written) return kExitInstrument;
   if (args.Has("--verify") && !report.Empty() && !Verify(session, settings, maker)) return kExitInstrument;
   NoteOutcome(report.Summary(dryRun));
@@ -244,7 +243,7 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port) {
   for (const std::string& line : differences) PrintOut(line + "\n");
   if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
   NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
-  return differences.empty() ? kExitOk : kExitInstrument;
+  return differences.empty() ? kExitOk : kExitDifferent;
 }
 
 }  // namespace
@@ -254,6 +253,8 @@ ExitStatus RunApply(const Arguments& args) {
     PrintError("--verify reads back what was written: a dry run writes nothing");
     return kExitUsage;
   }
+  // Caught for the whole run, until every port's list is printed.
+  const CatchInterrupts interrupts;
   return ForEachPort(args, ApplyOn);
 }
 

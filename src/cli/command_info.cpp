@@ -6,6 +6,7 @@
 #include "cli/session.h"
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -13,6 +14,10 @@ ExitStatus InfoOn(const Arguments& args, const std::string& port) {
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port, true); status != kExitOk) return status;
   const inst::Instrument& instrument = session.Instrument();
+  if (Unpadded(instrument.identity.model).empty()) {   // an answer, but not who it is
+    PrintError("the instrument on " + plat::FromArgument(port) + " gave no model name");
+    return kExitInstrument;
+  }
   const KeyValues values = {{"model", Unpadded(instrument.identity.model)},
                             {"version", Unpadded(instrument.identity.version)},
                             {"iot", instrument.iot ? "true" : "false"}};

@@ -2,12 +2,12 @@
 // sample, with the heat-stress level of the indoor index; optionally
 // appended to a CSV file. A port that vanishes is opened again every period.
 #include <atomic>
-#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/monitor_csv.h"
 #include "cli/output.h"
@@ -20,9 +20,6 @@
 #include "res/resource.h"
 
 namespace {
-
-volatile std::sig_atomic_t g_stop = 0;
-extern "C" void OnInterrupt(int) { g_stop = 1; }
 
 // The bands of the heat-stress index in the usual Japanese guideline, highest first.
 struct Band {
@@ -108,7 +105,7 @@ std::vector<std::string> CsvFields(const Sample& sample) {
 // Waits until the monotonic clock reaches `due` (ms), waking early on Ctrl-C.
 void WaitUntil(unsigned long long due) {
   const unsigned kStepMs = 100;
-  for (unsigned long long now = plat::MonotonicMs(); now < due && !g_stop; now = plat::MonotonicMs())
+  for (unsigned long long now = plat::MonotonicMs(); now < due && !CaughtSignal(); now = plat::MonotonicMs())
     plat::SleepMs(static_cast<unsigned>(due - now < kStepMs ? due - now : kStepMs));
 }
 
@@ -131,16 +128,15 @@ ExitStatus RunMonitor(const Arguments& args) {
   if (!csv.Open(csvPath, args.Value("--encoding") == "cp932")) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
+  const CatchInterrupts interrupts;
   // With --count N, N samples in a row without an answer (or with a value
   // that is no number) end it too.
   long long answers = 0, failures = 0, failuresInARow = 0, samples = 0;
   bool gone = false;
   const unsigned long long periodMs = static_cast<unsigned long long>(interval) * 1000, start = plat::MonotonicMs();
-  while (!g_stop && (count == 0 || (answers < count && failuresInARow < count))) {
+  while (!CaughtSignal() && (count == 0 || (answers < count && failuresInARow < count))) {
     if (samples++ > 0) WaitUntil(NextPeriod(start, periodMs));
-    if (g_stop) break;
+    if (CaughtSignal()) break;
     if (gone) {
       if (!session.Reopen(port)) continue;   // however long it takes: the vanishing was the failure
       gone = false;
@@ -168,6 +164,6 @@ ExitStatus RunMonitor(const Arguments& args) {
     if (!IsStandardOutput(csvPath)) PrintOut(json ? JsonSample(sample) : TextLine(sample));
     if (!csv.Append(CsvFields(sample))) return kExitFile;
   }
-  if (count > 0 && answers < count && !g_stop) return kExitInstrument;
+  if (count > 0 && answers < count && !CaughtSignal()) return kExitInstrument;
   return answers > 0 || failures == 0 ? kExitOk : kExitInstrument;
 }

@@ -14,5 +14,5 @@ void SetVerbose(bool verbose) { g_verbose = verbose; }
 bool Verbose() { return g_verbose; }
 
 void PrintNote(const std::string& text) {
-  if (!g_quiet) PrintError(text);
+  if (!g_quiet) PrintError(text, true);
 }

@@ -147,10 +147,10 @@ std::string Unpadded(std::string text) {
   return text;
 }
 
-void PrintError(const std::string& text) {
+void PrintError(const std::string& text, bool note) {
   if (t_captured) {
     t_captured->err += "tavo-cli: " + plat::FromArgument(t_captured->port) + ": " + text + "\n";
-    if (t_captured->firstError.empty()) t_captured->firstError = text;
+    if (t_captured->firstError.empty() && !note) t_captured->firstError = text;
     return;
   }
   std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);

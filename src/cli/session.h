@@ -84,8 +84,9 @@ private:
 // A text the instrument pads with blanks, without them.
 std::string Unpadded(std::string text);
 
-// Prints `text` (in the program's code page) on standard error, prefixed with "tavo-cli: ".
-void PrintError(const std::string& text);
+// Prints `text` (in the program's code page) on standard error, prefixed
+// with "tavo-cli: ". A `note` is no error: it is not what a port's table row tells.
+void PrintError(const std::string& text, bool note = false);
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
 
@@ -102,7 +103,7 @@ struct CapturedOutput {
   std::string port;
   std::string out;
   std::string err;          // whole lines, "tavo-cli: PORT: ..."
-  std::string firstError;   // the first message, as given
+  std::string firstError;   // the first error message (not a note), as given
   std::string outcome;      // what happened, in a few words (NoteOutcome)
 };
 // True while this thread's output is captured.

@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/session.h"
 #include "platform/console.h"
@@ -48,14 +49,18 @@ const char* StatusWords(ExitStatus status) {
     case kExitUsage: return "bad usage or settings file";
     case kExitPort: return "the port could not be opened";
     case kExitFile: return "a file could not be written";
+    case kExitDifferent: return "different";
+    case kExitInterrupted:
+    case kExitTerminated: return "interrupted";
   }
   return "failed";
 }
 
 // What happened on one port, in a few words.
 std::string Outcome(const PortRun& run) {
-  if (run.status != kExitOk && !run.output->firstError.empty()) return run.output->firstError;
-  return run.output->outcome.empty() ? StatusWords(run.status) : run.output->outcome;
+  if (IsInterrupted(run.status)) return StatusWords(run.status);
+  if (!run.output->outcome.empty()) return run.output->outcome;
+  return run.status != kExitOk && !run.output->firstError.empty() ? run.output->firstError : StatusWords(run.status);
 }
 
 void PrintRuns(const std::vector<PortRun>& runs) {
@@ -134,7 +139,7 @@ ExitStatus ForEachPort(const Arguments& args, PortCommand run) {
     PrintRuns(runs);
   }
   ExitStatus worst = kExitOk;
-  for (const PortRun& run : runs) worst = std::max(worst, run.status);
+  for (const PortRun& run : runs) worst = Worse(worst, run.status);
   return worst;
 }
 

@@ -110,12 +110,15 @@ vanishing_monitor() {
   start_sim COM7 --records 0
   wait "$pid"
 }
-# apply, ended by SIGTERM once the first group is told.
-terminated_apply() {
-  (cd "$work" && exec "$cli" apply three.txt --port COM7) > "$work/out" 2> "$work/err" &
+# apply with the arguments given, ended by the signal $1 once COM7 got its
+# first setting frame (auto_power_off = off), while that group is on the line.
+signalled_apply() {
+  local signal=$1
+  shift
+  (cd "$work" && exec "$cli" apply "$@") > "$work/out" 2> "$work/err" &
   local pid=$!
-  for _ in $(seq 200); do [ -s "$work/out" ] && break; sleep 0.05; done
-  kill -TERM "$pid"
+  for _ in $(seq 200); do got_frame '02 51 31 03' && break; sleep 0.05; done
+  kill -"$signal" "$pid"
   wait "$pid"
 }
 # Every line of out a JSON object that passes the condition on d.
@@ -186,7 +189,10 @@ cases=(
   "apply --maker of a file read from another model: refused, no setting sent|--model TAVO-410A|tavo_cli apply model.txt --maker --port COM7|2|err_has 'model.txt:1: model: the file was read from TAVO-420BN, the instrument on COM7 is TAVO-410A' && ! grep -qE ' 02 4D ' $work/COM7.log"
   "apply --maker --force: written to another model|--model TAVO-410A|tavo_cli apply model.txt --maker --force --port COM7|0|out_is 'model_code: written'"
   "apply: an empty level beside filled ones, a NUL in a value: the whole file refused before anything is sent||tavo_cli apply unsendable.txt --port COM7|2|no_frames && err_has 'unsendable.txt:2: level1: empty beside filled ones of level1-level4' && err_has 'unsendable.txt:4: buzzer: a control character'"
-  "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|terminated_apply|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
+  "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|signalled_apply TERM three.txt --port COM7|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
+  "apply on two ports ended by Ctrl-C, one with nothing to write: every port told, interrupted, status 130|--late 150|start_sim COM8 --reply Q1 --reply B030.06 --reply I020; signalled_apply INT three.txt --port COM7 --port COM8|130|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent' && out_matches '^COM7 +130 +interrupted\$' && out_matches '^COM8 +0 +nothing to write\$'"
+  "apply to a port that vanishes after the first group: the later groups not sent|--gone-after 9|tavo_cli apply three.txt --port COM7|1|out_is $'auto_power_off: written\nbuzzer: not sent\nmemory_interval: not sent'"
+  "apply --verify whose read-back gets no answer: verify named, status 1|--mute-after 9|tavo_cli apply power_off.txt --port COM7 --verify|1|out_is 'auto_power_off: written' && err_has 'verify: the settings could not be read back'"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt:2: level2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
@@ -216,7 +222,8 @@ cases=(
   "download -o with {date}: two ports, each file named with the day the run started|--records 37|start_sim COM8 --records 5; day=\$(date +%F); tavo_cli download --port COM7 --port COM8 -o 'rec-{port}-{date}.csv'|0|records_with_cr rec-COM7-\$day.csv && records_with_cr rec-COM8-\$day.csv COM8"
   "download from two ports into one file: refused before anything is sent||start_sim COM8; tavo_cli download --port COM7 --port COM8 -o same.csv|2|no_frames && err_has \"{port}\""
   "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && err_has 'COM7: verified: the instrument holds the settings of the file'"
-  "diff on two ports: the differing keys, nothing written|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|1|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && ! grep -q ' 02 51 ' $work/COM8.log"
+  "diff on two ports: the differing keys, nothing written, status 5|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|5|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && out_matches '^COM8 +5 +1 settings differ\$' && ! grep -q ' 02 51 ' $work/COM8.log"
+  "diff on three ports, one different and one silent: no answer is worse than different|--ignore v|start_sim COM8; start_sim COM9 --reply Q1; tavo_cli diff power_off.txt --port COM7 --port COM8 --port COM9|1|out_matches '^COM8 +5 ' && out_matches '^COM7 +1 ' && out_matches '^COM9 +0 +same\$'"
   "bad usage: read takes one port||tavo_cli read --port COM7 --port COM8|2|no_frames && err_has '--port given more than once'"
   "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
   "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV field quoted|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -qF '\"a,\"\"b\",26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv"
@@ -224,6 +231,8 @@ cases=(
   "monitor -o - --encoding cp932: the CSV on standard output in code page 932|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 1 -o - --encoding cp932|0|lines_of out 2 && head -1 $work/out | grep -q '^time,' && iconv -f CP932 -t UTF-8 $work/out | grep -q ',警戒'\$'\\r'"
   "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
   "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 2"
+  "info: an answer without a model name is a failure|--model ''|tavo_cli info --port COM7|1|err_has 'gave no model name' && out_is ''"
+  "two ports, one missing and one silent: the worst status, not the last|--ignore v|tavo_cli info --port COM9 --port COM7|3|out_matches '^COM9 +3 ' && out_matches '^COM7 +1 '"
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"
   "a port that cannot be opened, named with the system's reason||tavo_cli read --port COM9|3|err_has 'COMポートオープンに失敗しました。' && err_has 'COM9: No such file or directory'"
   "a port held by another program|--records 0|exec 9<> $work/ports/COM7; flock -n 9; tavo_cli info --port COM7; held=\$?; exec 9<&-; (exit \$held)|3|err_has 'COM7: busy'"

@@ -62,6 +62,10 @@ public:
     m_naksLeft = m_options.naks;
     std::string fixed;
     if (FixedReply(frame, fixed)) return fixed;
+    if (setting && Marked(m_options.forgotten, letter)) {   // acknowledged, and the old value kept
+      InstrumentState forgetting = m_state;
+      return AnswerFrame(forgetting, frame);
+    }
     return AnswerFrame(m_state, frame);
   }
 
@@ -95,20 +99,29 @@ bool WriteRecords(const std::string& path, int count) {
   return std::fclose(file) == 0 && written;
 }
 
-// The answer with a zero byte at each reply position --zero gives for
-// `letter` (0 is the STX) that the answer reaches.
-std::string WithZeroBytes(const SimOptions& options, char letter, std::string answer) {
-  for (const std::string& given : options.zeroed) {
-    const std::size_t position = std::strtoul(given.c_str() + 1, nullptr, 10);
-    if (given[0] == letter && position < answer.size()) answer[position] = '\0';
+// The answer with the bytes --zero (a zero byte) and --byte (LETTER+POSITION=HEX)
+// give for `letter` at the reply positions (0 is the STX) that the answer reaches.
+std::string WithForeignBytes(const SimOptions& options, char letter, std::string answer) {
+  std::vector<std::string> given = options.bytes;
+  for (const std::string& zero : options.zeroed) given.push_back(zero + "=00");
+  for (const std::string& each : given) {
+    char* end = nullptr;
+    const std::size_t position = std::strtoul(each.c_str() + 1, &end, 10);
+    const char byte = static_cast<char>(*end == '=' ? std::strtoul(end + 1, nullptr, 16) : 0);
+    if (each[0] == letter && position < answer.size()) answer[position] = byte;
   }
   return answer;
 }
 
+// An answer that never ends: the start of the frame, then more than the tool
+// keeps of one frame, and no EOT.
+std::string EndlessAnswer(char letter) { return "\x02" + std::string(1, letter) + std::string(30000, '0'); }
+
 // The faults given for `letter` applied to its answer; `cutLetters` are the
 // letters whose next answer is still to be cut once.
 std::string WithFaults(const SimOptions& options, char letter, std::string answer, std::string& cutLetters) {
-  answer = WithZeroBytes(options, letter, answer);
+  answer = WithForeignBytes(options, letter, answer);
+  if (Marked(options.endless, letter) && !answer.empty()) return EndlessAnswer(letter);
   const bool cutOnce = Marked(cutLetters, letter);
   if (cutOnce) cutLetters.erase(cutLetters.find(letter), 1);
   if (cutOnce || Marked(options.unplugged, letter) || Marked(options.cut, letter)) answer.resize(answer.size() / 2);
@@ -134,6 +147,7 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
   LineWriter writer(pty.master, options);
   std::string cutLetters = options.cutOnce;
   bool ackedOpen = false;   // the frame coming in had its early ACK
+  int answered = 0;         // frames answered (or left unanswered by a fault) so far
   while (!g_stop) {
     pollfd pfd{pty.master, POLLIN, 0};
     int ready = poll(&pfd, 1, 200);
@@ -161,11 +175,13 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
     }
     for (const std::string& frame : frames) {
       log.Write(frame);
+      if (options.muteAfter > 0 && answered >= options.muteAfter) continue;
+      ++answered;
       const char letter = CommandLetter(frame);
       const bool unplug = Marked(options.unplugged, letter);
       const std::string answer = WithFaults(options, letter, responder.Answer(frame), cutLetters);
       if (!answer.empty() && !writer.Send(answer)) return 1;
-      if (unplug) {
+      if (unplug || (options.goneAfter > 0 && answered >= options.goneAfter)) {
         usleep(kUnplugPauseUs);
         return 0;
       }

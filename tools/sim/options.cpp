@@ -20,8 +20,9 @@ struct ListOption { const char* name; std::vector<std::string> SimOptions::*fiel
 const IntOption kIntOptions[] = {
     {"--naks", &SimOptions::naks, 0, 1000},     {"--late", &SimOptions::lateMs, 0, 600000},
     {"--noise", &SimOptions::noise, 0, 1000},   {"--split", &SimOptions::pieces, 1, 1000},
-    {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 511},
+    {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 512},
     {"--silent", &SimOptions::silences, 0, 1000}, {"--control-noise", &SimOptions::controlNoise, 0, 1000},
+    {"--mute-after", &SimOptions::muteAfter, 0, 1000000}, {"--gone-after", &SimOptions::goneAfter, 0, 1000000},
 };
 const TextOption kTextOptions[] = {
     {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
@@ -31,11 +32,13 @@ const TextOption kTextOptions[] = {
     {"--slip", &SimOptions::slipped},    {"--stray-ack", &SimOptions::strayAck},
     {"--stray-nak", &SimOptions::strayNak},  {"--second", &SimOptions::second},
     {"--etx", &SimOptions::etx},             {"--early-ack", &SimOptions::earlyAck},
-    {"--records-out", &SimOptions::recordsPath},
+    {"--records-out", &SimOptions::recordsPath}, {"--forget", &SimOptions::forgotten},
+    {"--endless", &SimOptions::endless},
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},
     {"--zero", &SimOptions::zeroed},
+    {"--byte", &SimOptions::bytes},
 };
 
 }  // namespace

@@ -27,12 +27,17 @@ struct SimOptions {
   int noise = 0;                   // --noise N: N noise bytes before each answer
   int pieces = 1;                  // --split N: each answer in N pieces, 20 ms apart
   int baud = 0;                    // --baud RATE: pace answer bytes at RATE bit/s (10 bits a byte)
-  int records = 24;                // --records N: 0 to 511 memory records
+  std::string forgotten;           // --forget LETTERS: settings of these letters acknowledged but not kept
+  std::string endless;             // --endless LETTERS: answers to these letters never end (no EOT)
+  int muteAfter = 0;               // --mute-after N: after N frames answered, none more (0: never)
+  int goneAfter = 0;               // --gone-after N: after N frames answered, the line is gone (0: never)
+  int records = 24;                // --records N: 0 to 512 memory records (512 is more than one answer holds)
   std::string logPath;             // --log FILE: every frame received, in hex with its time
   std::string recordsPath;         // --records-out FILE: the memory records, as held, written there at start
   std::vector<std::string> replies;  // --reply LETTER+PAYLOAD, repeatable: the payload answering that query
                                      // (several for one letter answer in turn)
   std::vector<std::string> zeroed;   // --zero LETTER+POSITION, repeatable: a zero byte at that reply position
+  std::vector<std::string> bytes;    // --byte LETTER+POSITION=HEX, repeatable: that byte at that reply position
 };
 
 // Fills `options` from the arguments; false (with a message in `error`) on a bad one.
