@@ -82,7 +82,7 @@ const Command kCommands[] = {
     {"diff", RunDiff, true, "the settings of a file that differ from the instrument's; no writes",
      "Compares the instrument's settings with the settings FILE and writes nothing:\n"
      "a line per setting that differs (the maker settings only with --maker). Exit\n"
-     "status 0 when none does, 1 when some do." SEVERAL_PORTS,
+     "status 0 when none does, 5 when some do." SEVERAL_PORTS,
      {{"--maker", "compare the maker settings too", nullptr}}, "FILE"},
     {"clock", RunClock, true, "the instrument's clock and its drift; set it",
      "Prints the instrument's clock and how far it is from this computer's;\n"
@@ -117,8 +117,9 @@ const char kFooter[] =
     "FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
-    "to write could not be written, 130 and 143 apply ended by Ctrl-C or SIGTERM;\n"
-    "over several ports the worst of theirs.";
+    "to write could not be written, 5 diff found settings that differ, 130 and 143\n"
+    "apply ended by Ctrl-C or SIGTERM; over several ports the worst of theirs (a\n"
+    "failure is worse than 5).";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"
