@@ -181,7 +181,7 @@ bool Verify(Session& session, const std::vector<SettingLine>& settings, bool mak
 bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
   session.onGroupWritten = [&](inst::Group group, bool acknowledged) {
     // A port that is gone took no frame: what was left of the write was not sent.
-    const bool gone = !acknowledged && session.Link().ReadsFailing();
+    const bool gone = !acknowledged && (session.Link().WritesFailing() || session.Link().ReadsFailing());
     report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : gone ? "not sent" : "refused");
   };
   session.stopWriting = [] { return CaughtSignal() != 0; };

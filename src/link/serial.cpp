@@ -65,6 +65,7 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
   while (sent < count) {
     if (sent == count - 1) m_nLastByteSent = request;   // from now on an acknowledgement may answer it
     plat::WriteResult result = m_port->WriteByte(bytes[sent]);
+    m_bWritesFailing = result == plat::WriteResult::Failed ? 1 : 0;
     if (result == plat::WriteResult::Failed) return 0;
     plat::SleepMs(pause);
     if (result == plat::WriteResult::Written) {

@@ -65,6 +65,8 @@ public:
   Answer ReplyAnswer();
   // True while the port's reads fail (the device is gone).
   bool ReadsFailing() const { return m_bReadsFailing != 0; }
+  // True when the last byte write failed (the device is gone): no frame went out whole.
+  bool WritesFailing() const { return m_bWritesFailing != 0; }
 
   // The reply event of `letter`, or null for a letter without one.
   plat::Event* ReplyEvent(char letter);
@@ -117,6 +119,7 @@ private:
   std::atomic<unsigned> m_nRequests{0};   // requests written so far
   std::atomic<unsigned> m_nLastByteSent{0};   // the last request whose last byte went to the port
   std::atomic<int> m_bReadsFailing{0};
+  std::atomic<int> m_bWritesFailing{0};
   // The awaited answer, under the reply-buffer lock.
   char m_awaitedLetter = 0;
   unsigned m_awaitedRequest = 0;
