@@ -134,7 +134,7 @@ bool ReadInstrument(Session& session, bool maker) {
     session.Instrument().Pause();
     read = session.Instrument().ReadMaker1(session) != 0;
   }
-  return session.ReportMessages() == 0 && read;
+  return session.ReportMessages() == 0 && read && RefuseFailingValues(session.Instrument(), maker) == 0;
 }
 
 // The file's settings whose values differ between `first` and `second`, a

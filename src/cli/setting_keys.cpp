@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "cli/output.h"
 #include "cli/text_forms.h"
 #include "instrument/number_rule.h"
 #include "instrument/value_compare.h"
@@ -104,6 +105,24 @@ std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
     return Unpadded(instrument.ReadingText(*key.reading));
   }
   return Unpadded(key.name == "model" ? instrument.GetIdentity().model : instrument.GetIdentity().version);
+}
+
+bool Shown(const SettingKey& key, const inst::Instrument& instrument, bool maker) {
+  return (maker || !key.maker) && (instrument.HasIoTUnit() || !key.iot);
+}
+
+int RefuseFailingValues(inst::Instrument& instrument, bool maker) {
+  int refused = 0;
+  for (const SettingKey& key : SettingKeys()) {
+    if (key.Info() || !Shown(key, instrument, maker)) continue;
+    inst::SettingValue& value = instrument.Values()[*key.setting];
+    const std::string problem = CheckValue(key, ReadKey(instrument, key));
+    if (problem.empty() || (key.setting->kind == inst::Kind::Number && value.text.empty())) continue;
+    PrintError(key.name + ": the instrument's answer fails the check of its value: " + problem);
+    value.text.clear();
+    ++refused;
+  }
+  return refused;
 }
 
 std::string CheckValue(const SettingKey& key, const std::string& value) {

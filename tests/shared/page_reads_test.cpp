@@ -35,10 +35,12 @@ Read AdCounts(int channel) {
 }
 const Read kAutoPowerOff = [](inst::Instrument& i, inst::Reporter& r) { return i.ReadAutoPowerOffText(r); };
 const Read kClock = [](inst::Instrument& i, inst::Reporter& r) { return i.ReadClockText(r); };
+const Read kIdentify = [](inst::Instrument& i, inst::Reporter& r) { return i.Identify(r); };
 
 // Every text the reads give, one after the other.
 std::string Shown(const inst::Instrument& instrument) {
-  std::string shown = instrument.AutoPowerOffText() + instrument.ClockText();
+  std::string shown = instrument.AutoPowerOffText() + instrument.ClockText() + instrument.GetIdentity().model +
+                      instrument.GetIdentity().version;
   for (const inst::Reading& reading : inst::Readings()) shown += instrument.ReadingText(reading);
   return shown;
 }
@@ -88,6 +90,9 @@ TEST_F(PageReads, EachReadsOneReply) {
       {kClock, "T240531096005", t, 1, "2024/05/31 09:60:05"},
       {kClock, "T2405310907x5", t, 1, "2024/05/31 09:07:x5"},
       {kClock, "T2405", t, 1, "2024/05/ ::"},
+      {kClock, "T2405\x1B" "10907", t, 0, ""},   // damaged on the line: the failure, not the text
+      {kIdentify, "vTAVO-420A1.21  ", "\x02#v\x03", 1, "TAVO-420A1.21  "},
+      {kIdentify, "vTAVO-4\n0A1.21  ", "\x02#v\x03", 0, ""},   // damaged: no answer
       {AdCounts(2), "V0000021207", "\x02$V2\x03", 1, "21207"},
       {AdCounts(-1), "V0000021207", "", 0, ""},   // no channel, nothing asked
       {Readings(IDD_USER2, 'D'), "", "\x02$D\x03", 0, ""},
