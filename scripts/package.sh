@@ -4,7 +4,7 @@
 # built before goes in): TAVO.exe, tavo-cli.exe, the samples of packaging/
 # (TAVO.ini and SETTING.ini at the defaults and nightly.bat in code page 932,
 # settings-sample.txt for tavo-cli apply in UTF-8, all with CR LF), the user
-# guide in Japanese, and SHA256SUMS of those files. The version comes from
+# guide in Japanese with its pictures inside, and SHA256SUMS of those files. The version comes from
 # src/res/version.h.
 #
 # The programs are stripped of their symbols. Reproducible: they carry no time
@@ -50,7 +50,8 @@ for sample in TAVO.ini SETTING.ini nightly.bat; do
   iconv -f UTF-8 -t CP932 "$work/src/packaging/$sample" | sed 's/$/\r/' > "$stage/$sample"
 done
 { printf '\xEF\xBB\xBF'; sed 's/$/\r/' "$work/src/packaging/settings-sample.txt"; } > "$stage/settings-sample.txt"
-cp "$work/src/docs/guide-ja.html" "$stage/guide-ja.html"
+# The guide's pictures (docs/*.png, the windows as the end-to-end tests show them) go inside it.
+python3 "$work/src/tools/guide_pictures.py" "$work/src/docs/guide-ja.html" "$stage/guide-ja.html"
 (cd "$stage" && sha256sum $(LC_ALL=C ls | grep -vx SHA256SUMS) > SHA256SUMS)
 
 mkdir -p "$dist"

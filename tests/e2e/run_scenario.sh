@@ -8,6 +8,8 @@
 #   #@ wait-ms MS          the driver waits up to MS for each step (default 30000)
 #   #@ timeout-ms MS       TimeOut in the program's TAVO.ini (default 1000, the program's own): shorter
 #                          where a scenario waits for an answer that never comes
+#   #@ guide-pictures      each screenshot (step "shot NAME") is, pixel for pixel, the user guide's
+#                          picture docs/NAME.png, which the release package puts inside the guide
 # The driver's requests: "screenshot NAME GEOMETRY" (a PNG in $E2E_SHOTS) and
 # "stop-instrument". Exit 77 (skipped) when the native simulator is not built.
 # With E2E_APP_DIR set, the program runs with that folder's files (an unpacked
@@ -105,6 +107,15 @@ if [ $status -eq 0 ] && [ -n "$csv" ]; then
   if ! cmp <(head -c $((${csv_records:-511} * 40)) "$work/records" | tr -d '\n') "$work/$csv"; then
     echo "FAIL: $csv differs from the simulator's records"; status=1
   fi
+fi
+if [ $status -eq 0 ] && grep -q "^#@ guide-pictures" "$scenario"; then
+  for name in $(sed -n 's/^shot //p' "$scenario"); do
+    if ! differ=$(compare -metric AE "$shots/$name.png" "$here/../../docs/$name.png" null: 2>&1); then
+      echo "FAIL: the window is not the guide's picture docs/$name.png ($differ pixels differ); when it changed on" \
+           "purpose, take the new one: convert $shots/$name.png -strip PNG8:docs/$name.png"
+      status=1
+    fi
+  done
 fi
 if [ $status -ne 0 ]; then
   echo "frames the simulator received:"

@@ -6,8 +6,9 @@
 # win32 preset's build of this checkout when that is HEAD and up to date
 # (otherwise a second export); the zip holds exactly the expected files, with
 # ordinary permissions and the commit's time in Japan, and their sums match
-# SHA256SUMS; both programs carry the version; nightly.bat runs no program but
-# tavo-cli.exe. The zip stays unpacked in DIR.
+# SHA256SUMS; both programs carry the version; the guide holds the pictures of
+# the windows; nightly.bat runs no program but tavo-cli.exe. The zip stays
+# unpacked in DIR.
 # run: unpacked, TAVO.exe starts and connects to the instrument simulator under
 # Wine with the folder's own files, tavo-cli.exe identifies the instrument and
 # takes the sample settings file, nightly.bat saves today's records, and the
@@ -72,6 +73,13 @@ for i in zipfile.ZipFile(sys.argv[1]).infolist():
   others=$(sed -E 's/^if (not )?"[^"]*"=="[^"]*" +//I' <<< "$lines" | awk '{ print tolower($1) }' |
            { grep -vxE '@echo|setlocal|set|cd|echo|exit|tavo-cli\.exe' || true; } | sort -u | xargs)
   [ -z "$others" ] || fail "nightly.bat runs $others"
+  # The guide reads offline: it names no picture file, and holds each picture of the
+  # windows as committed (docs/NAME.png, which the end-to-end tests keep as the window shows it).
+  ! grep -qE 'src="[^d]' "$app/guide-ja.html" || fail "the guide names a file: $(grep -oE 'src="[^d][^"]*"' "$app/guide-ja.html")"
+  for picture in main-connected tab-user1 tab-user2 tab-maker1 tab-maker2; do
+    grep -qF "src=\"data:image/png;base64,$(git -C "$root" show "HEAD:docs/$picture.png" | base64 -w0)\"" "$app/guide-ja.html" ||
+      fail "the guide does not hold the picture $picture.png"
+  done
   for program in TAVO.exe tavo-cli.exe; do
     shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
     [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
