@@ -2,7 +2,7 @@
 # Runs tavo-cli.exe under Wine on COM18, which leads to the native instrument
 # simulator through a link in the prefix's dosdevices: info, then a download
 # compared byte for byte with the simulator's records (each line ending in CR),
-# and one to standard output with CR LF; then with a second simulator on COM19
+# and one to standard output with CR LF; then with a second simulator on COM20 (COM19 is the link test's, which may run beside)
 # both instruments in one run, and the port list with the devices' names and a
 # probe of each.
 # Exit 77 (skipped) when the native simulator has not been built.
@@ -49,13 +49,13 @@ tr -d '\n' < records > expected.csv
 check "download writes the records byte for byte" cmp -s memory.csv expected.csv
 "$run" "$cli" download -o - --port COM18 --crlf > stdout.csv 2>> download.err || true
 check "download -o - --crlf: the records on standard output, CR LF not turned into CR CR LF" cmp -s stdout.csv records
-setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com19" --version 1.30 >"$work/device2" &
+setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com20" --version 1.30 >"$work/device2" &
 sim2_pid=$!
 for _ in $(seq 100); do [ -s "$work/device2" ] && break; sleep 0.1; done
 status=0
-"$run" "$cli" info --port COM18 --port COM19 > several.out 2> several.err || status=$?
+"$run" "$cli" info --port COM18 --port COM20 > several.out 2> several.err || status=$?
 check "info on two ports in one run" [ "$status" -eq 0 ]
-check "each port's output, then the table" grep -q '^COM19 *0 *TAVO-420BN 1.30' several.out
+check "each port's output, then the table" grep -q '^COM20 *0 *TAVO-420BN 1.30' several.out
 status=0
 "$run" "$cli" ports --probe > ports.out 2> ports.err || status=$?
 check "ports --probe lists and probes the ports" [ "$status" -eq 0 ]
