@@ -142,7 +142,7 @@ bool ReadInstrument(Session& session, bool maker) {
     session.PauseBetweenCommands();
     read = session.ReadMaker1Page() != 0;
   }
-  return session.ReportMessages() == 0 && read;
+  return session.ReportMessages() == 0 && read && RefuseFailingValues(session.Instrument(), maker) == 0;
 }
 
 // The file's settings whose values differ between `first` and `second`, a

@@ -12,6 +12,7 @@
 #include "cli/several_ports.h"
 #include "instrument/memory_download.h"
 #include "instrument/memory_format.h"
+#include "link/control_bytes.h"
 #include "platform/console.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
@@ -62,6 +63,10 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   }
   if (read != 1) {
     PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadFailed);
+    if (session.Link().ReplyOutgrown())
+      PrintError("the answer outgrew the " + std::to_string(kReplyBufferSize) +
+                 " bytes one download takes: the instrument holds more than " + std::to_string(kMaxMemoryRecords) +
+                 " records");
     return kExitInstrument;
   }
   std::string text = MemoryCsvText(records);

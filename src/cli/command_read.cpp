@@ -27,13 +27,13 @@ ExitStatus RunRead(const Arguments& args) {
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
-  const int failures = session.ReportMessages();
+  const int failures = session.ReportMessages() + (complete ? RefuseFailingValues(session.Instrument(), maker) : 0);
   if (!complete) return kExitInstrument;
 
   KeyValues values;
   std::vector<std::string> literal;
   for (const SettingKey& key : SettingKeys()) {
-    if ((key.maker && !maker) || (key.iot && !session.Instrument().iot)) continue;
+    if (!Shown(key, session.Instrument(), maker)) continue;
     values.emplace_back(key.name, ReadKey(session.Instrument(), key));
     if (key.numeric) literal.push_back(key.name);
   }

@@ -103,6 +103,24 @@ std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
   return Unpadded(key.name == "model" ? instrument.identity.model : instrument.identity.version);
 }
 
+bool Shown(const SettingKey& key, const inst::Instrument& instrument, bool maker) {
+  return (maker || !key.maker) && (instrument.iot || !key.iot);
+}
+
+int RefuseFailingValues(inst::Instrument& instrument, bool maker) {
+  int refused = 0;
+  for (const SettingKey& key : SettingKeys()) {
+    if (key.Info() || !Shown(key, instrument, maker)) continue;
+    inst::SettingValue& value = instrument.values[*key.setting];
+    const std::string problem = CheckValue(key, ReadKey(instrument, key));
+    if (problem.empty() || (key.setting->kind == inst::Kind::Number && value.text.empty())) continue;
+    PrintError(key.name + ": the instrument's answer fails the check of its value: " + problem);
+    value.text.clear();
+    ++refused;
+  }
+  return refused;
+}
+
 std::string CheckValue(const SettingKey& key, const std::string& value) {
   if (key.Info()) return "";
   if (key.setting->kind == inst::Kind::Number) return CheckNumber(key.setting->rule, value);

@@ -33,6 +33,16 @@ std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key);
 // (the page's own message where it has one, in the program's code page).
 std::string CheckValue(const SettingKey& key, const std::string& value);
 
+// True when `key` is one of the instrument's settings a read shows: the maker
+// settings with --maker (`maker`), the IoT ones for an instrument with an IoT unit.
+bool Shown(const SettingKey& key, const inst::Instrument& instrument, bool maker);
+
+// After a read: each setting shown whose value fails the page's check (a
+// number damaged on the line or out of range, a list that came without an
+// item) fails its query: it is told, naming its key, and its value emptied,
+// so that none is shown. How many there were.
+int RefuseFailingValues(inst::Instrument& instrument, bool maker);
+
 // Puts a checked `value` of `key` into `values`, unless they hold that value
 // already (in another form, perhaps): the write sequences send a group whose
 // texts changed, and the same value is no change.

@@ -15,6 +15,10 @@ bool IsWholeRecord(const std::uint8_t* bytes) {
   return bytes[kMemoryTextSize] == kCr && bytes[kMemoryTextSize + 1] == kLf;
 }
 
+bool HasControlCharacter(const std::uint8_t* bytes) {
+  return std::any_of(bytes, bytes + kMemoryTextSize, [](std::uint8_t b) { return b < 0x20 || b == 0x7F; });
+}
+
 // The record as kept: the 40 bytes with the LF turned into a zero byte, then two zeros.
 COutputData KeptRecord(const std::uint8_t* bytes) {
   COutputData record{};
@@ -35,7 +39,7 @@ bool SplitMemoryRecords(const std::uint8_t* reply, int length, MemoryRecords& re
   for (int i = 0; i < count; ++i) {
     const std::uint8_t* bytes = reply + kFirstRecordPosition + kMemoryRecordSize * i;
     if (IsWholeRecord(bytes)) records.push_back(KeptRecord(bytes));
-    else whole = false;
+    if (!IsWholeRecord(bytes) || HasControlCharacter(bytes)) whole = false;
   }
   return whole;
 }

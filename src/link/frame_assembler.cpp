@@ -23,7 +23,9 @@ FrameStep FrameAssembler::Feed(std::uint8_t byte) {
     Clear();
     return FrameStep::Dropped;
   }
-  if (Length() < m_capacity) m_bytes.push_back(byte);
-  else ++m_overflow;
-  return FrameStep::Open;
+  if (Length() < m_capacity) {
+    m_bytes.push_back(byte);
+    return FrameStep::Open;
+  }
+  return m_overflow++ == 0 ? FrameStep::Outgrown : FrameStep::Open;
 }

@@ -7,6 +7,8 @@
 // which ends the frame and is not kept. A frame longer than the capacity is
 // never stored past it: its remaining bytes are counted, and the whole frame
 // is dropped when it ends, since a cut frame would be taken for a whole one.
+// The byte that first does not fit is told at once (Outgrown), so that what
+// awaits the frame need not wait for an end that may never come.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -16,6 +18,7 @@
 enum class FrameStep {
   Open,       // no frame, or a frame still open: keep feeding
   Complete,   // Bytes() holds a whole frame: deliver it, then call Clear
+  Outgrown,   // the open frame just outgrew the capacity: it will be dropped
   Dropped     // an oversize frame ended and was dropped
 };
 

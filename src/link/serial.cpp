@@ -98,6 +98,10 @@ void CSerial::ReceiveFrames() {
             DispatchReply(frame.Bytes(), frame.Length(), frameRequest, requestSent);
             frame.Clear();
             break;
+          case FrameStep::Outgrown:   // it can never be taken: fail at once, not when it ends
+            m_bReplyOutgrown = 1;
+            FailAwaited(frameRequest);
+            break;
           case FrameStep::Dropped:
             FailAwaited(frameRequest);
             break;
@@ -144,6 +148,7 @@ void CSerial::ExpectReply(char letter) {
   plat::LockGuard guard(m_replyLock);
   m_awaitedLetter = letter;
   m_awaitedRequest = m_nRequests + 1;   // the request the next Write makes
+  m_bReplyOutgrown = 0;
   m_answer = Answer::Awaited;
 }
 

@@ -14,7 +14,8 @@
 //   - the reply frame of that letter: Replied; the reply buffer then keeps
 //     that frame until the next ExpectReply, whatever frames follow;
 //   - a NAK: Refused;
-//   - a frame dropped for its length, or a failed read: Failed.
+//   - a frame that outgrew the reply buffer (as soon as it does), or a
+//     failed read: Failed.
 // Refused and Failed also signal the reply event of the awaited letter, so
 // that the waiting side wakes at once. ACK and NAK bytes never touch the
 // reply buffer, and an ACK or NAK read before the last byte of the request
@@ -65,6 +66,9 @@ public:
   Answer ReplyAnswer();
   // True while the port's reads fail (the device is gone).
   bool ReadsFailing() const { return m_bReadsFailing != 0; }
+  // True when a frame received since the last ExpectReply outgrew the reply
+  // buffer (kReplyBufferSize): an answer longer than the link takes.
+  bool ReplyOutgrown() const { return m_bReplyOutgrown != 0; }
   // True when the last byte write failed (the device is gone): no frame went out whole.
   bool WritesFailing() const { return m_bWritesFailing != 0; }
 
@@ -120,6 +124,7 @@ private:
   std::atomic<unsigned> m_nLastByteSent{0};   // the last request whose last byte went to the port
   std::atomic<int> m_bReadsFailing{0};
   std::atomic<int> m_bWritesFailing{0};
+  std::atomic<int> m_bReplyOutgrown{0};
   // The awaited answer, under the reply-buffer lock.
   char m_awaitedLetter = 0;
   unsigned m_awaitedRequest = 0;

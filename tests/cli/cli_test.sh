@@ -49,6 +49,8 @@ err_has() { grep -qF -- "$1" "$work/err"; }
 err_empty() { [ ! -s "$work/err" ]; }
 lines_of() { [ "$(wc -l < "$work/$1")" -eq "$2" ]; }
 no_frames() { [ ! -s "$work/COM7.log" ]; }
+# No setting frame reached COM7 (only queries, '$' or '#' after the STX).
+no_settings_sent() { ! grep -qE '^[^ ]+ 02 [^2]' "$work/COM7.log"; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
 file_is() { cmp -s "$work/$1" "$work/$2"; }
@@ -164,6 +166,8 @@ printf 'auto_power_off = off\nlevel1 =\nlevel2 = 30.0\nbuzzer = 2\0008.5\n' > "$
 printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > "$work/three.txt"
 head -c 1100000 /dev/zero | tr '\0' '#' > "$work/big.txt"
 printf '[COMM]\r\nBaudRate=12345\r\n' > "$work/odd_speed.ini"
+# A buzzer reply of every byte the reply buffer holds, all nines.
+whole_buffer_b="--reply B$(head -c 20478 /dev/zero | tr '\0' 9)"
 # An instrument whose settings all differ from the simulator's initial ones.
 changed="--reply Q1 --reply I030 --reply B032.06 --reply K1 --reply Sa029.06b030.56c034.06d036.06 \
          --reply 'sa030 b 06 20' --reply L095.08 --reply M1"
@@ -182,7 +186,10 @@ cases=(
   "apply --verify, again, diff: values compared as values, not as the texts the instrument writes||tavo_cli apply other_forms.txt --port COM7 --verify && tavo_cli apply other_forms.txt --port COM7 && tavo_cli diff other_forms.txt --port COM7|0|err_has 'verified: the instrument holds' && out_has 'nothing to write' && err_has 'same: the instrument holds'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"
   "apply --maker: no humidity limit for a model without one|--reply M0|tavo_cli apply humidity.txt --maker --force --port COM7|0|out_is 'nothing written: the instrument holds the settings that were not left out' && err_has 'humidity_limit left out: the model code 410A has no humidity display limit' && ! grep -q ' 02 4C ' $work/COM7.log"
-  "apply: a level the instrument holds out of range keeps the thresholds from going out|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has '15.0～40.0℃の範囲で入力してください。' && ! grep -q ' 02 53 ' $work/COM7.log"
+  "apply: a level the instrument holds out of range fails the read, the key named, nothing sent|--reply Sa028.06b001.06c033.06d035.06|tavo_cli apply level1.txt --port COM7|1|err_has 'level2: the instrument' && err_has '15.0～40.0℃の範囲で入力してください。' && no_settings_sent"
+  "read: a foreign byte inside a number fails its query: the key named, no value, status 1|--byte B3=58|tavo_cli read --port COM7|1|err_has 'buzzer: the instrument' && out_has 'level1 = 28.0' && ! out_matches '^buzzer = .'"
+  "diff: a reply of the whole buffer's nines fails the buzzer's query, no difference told|$whole_buffer_b|tavo_cli diff buzzer.txt --port COM7|1|err_has 'buzzer: the instrument' && out_is ''"
+  "read: an LF inside a reply field fails the query as a zero byte does|--byte B4=0A|tavo_cli read --port COM7|1|err_has '初期データの取得に失敗しました。' && out_is ''"
   "apply: a refused setting|--refuse Q|tavo_cli apply power_off.txt --port COM7|1|out_is 'auto_power_off: refused' && err_has 'ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。'"
   "apply: a value out of range, an unknown key: the file refused before anything is sent||tavo_cli apply 設定.txt --port COM7|2|no_frames && err_has '設定.txt:3: level2: 15.0～40.0℃の範囲で入力してください。' && err_has '設定.txt:4: ブザー: unknown key' && utf8_only err"
   "apply without --maker: the maker settings left out in one line, never sent||tavo_cli apply maker.txt --port COM7|0|out_is 'auto_power_off: written' && err_has 'humidity_limit, model_code left out: maker settings are written only with --maker' && ! grep -qE ' 02 (4C|4D) ' $work/COM7.log"
@@ -211,6 +218,9 @@ cases=(
   "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
   "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"
   "download of a part-read reply: the records read written, a warning, status 1|--records 37 --slip O|tavo_cli download --port COM7 -o memory.csv|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。' && [ -s $work/memory.csv ]"
+  "download: a control byte inside a record is damage: a warning, not complete, status 1, the CSV as it came|--records 3 --byte O20=1A|tavo_cli download --port COM7 -o memory.csv --json|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀ' && valid_json 'd == {\"file\": \"memory.csv\", \"records\": 3, \"complete\": False}' && [ \"\$(head -c 19 $work/memory.csv | tail -c 1 | od -An -tx1)\" = ' 1a' ]"
+  "download: an answer that never ends fails once it outgrows the reply buffer, not after 180 waits|--endless O|rm -f $work/memory.csv; (cd $work && timeout 60 $cli download --port COM7 -o memory.csv)|1|err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。' && err_has 'the answer outgrew the 20480 bytes' && [ ! -e $work/memory.csv ]"
+  "download of 512 records: more than one answer holds, told so|--records 512|rm -f $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|err_has 'holds more than 511 records' && [ ! -e $work/memory.csv ]"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"

@@ -20,6 +20,8 @@ std::vector<std::string> Assemble(const std::string& stream, int capacity = kRep
       assembler.Clear();
     } else if (step == FrameStep::Dropped) {
       frames.emplace_back("dropped");
+    } else if (step == FrameStep::Outgrown) {
+      frames.emplace_back("outgrown");
     }
   }
   if (assembler.HasDeliverable())
@@ -58,9 +60,9 @@ TEST(FrameAssembler, SplitFramesJoin) {
 TEST(FrameAssembler, NeverStoresPastItsCapacity) {
   const struct { const char* name; std::string stream; Frames expected; } cases[] = {
       {"exactly full", "\x02" "D12345678\x04", {"\x02" "D12345678"}},
-      {"one byte over is dropped whole", "\x02" "D123456789\x04", {"dropped"}},
-      {"the next frame still comes", "\x02" "D123456789xyz\x04\x02" "E\x04", {"dropped", "\x02" "E"}},
-      {"an oversize open frame is not delivered", "\x02" "D123456789", {}},
+      {"one byte over is told at once and dropped whole", "\x02" "D123456789\x04", {"outgrown", "dropped"}},
+      {"the next frame still comes", "\x02" "D123456789xyz\x04\x02" "E\x04", {"outgrown", "dropped", "\x02" "E"}},
+      {"an oversize frame that never ends is told, not delivered", "\x02" "D123456789", {"outgrown"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Assemble(c.stream, 10), c.expected) << c.name;
 }
@@ -68,7 +70,7 @@ TEST(FrameAssembler, NeverStoresPastItsCapacity) {
 TEST(FrameAssembler, TheLongestReplyFits) {
   std::string memory = "\x02O" + std::string(511 * 40, 'r');
   EXPECT_EQ(Assemble(memory + "\x04").at(0).size(), memory.size());
-  EXPECT_EQ(Assemble(memory + std::string(kReplyBufferSize, 'r') + "\x04").at(0), "dropped");
+  EXPECT_EQ(Assemble(memory + std::string(kReplyBufferSize, 'r') + "\x04"), Frames({"outgrown", "dropped"}));
 }
 
 TEST(ReplyDispatch, LettersAndAcknowledgements) {

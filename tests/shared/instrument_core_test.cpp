@@ -149,22 +149,25 @@ TEST(InstrumentCore, RepliesGiveValues) {
 TEST(InstrumentCore, DamagedAndShortReplies) {
   struct Case {
     const char* reply;   // letter, then payload
-    int zeroAt;          // frame position (STX 0) given a zero byte; -1 none
+    int damagedAt;       // frame position (STX 0) given the control byte `damage`; -1 none
+    char damage;
     bool taken;
     std::vector<std::pair<const char*, std::string>> shown;   // key: its text, or its item as a number
   };
   const Case cases[] = {
-      {"B028.56", 5, false, {{"buzzer", "before"}}},   // its point
-      {"B028.56", 7, true, {{"buzzer", "28.5"}}},      // after the value
-      {"Sa028.06b015.06c033.06d035.06", 13, false, {{"level1", "before"}, {"level2", "before"}}},
-      {"M5", 2, false, {{"model_code", "0"}}},
-      {"sa030 b 08 17", 10, false, {{"iot_interval", "-1"}, {"iot_start", "before"}}},
-      {"Sa028.06", -1, true, {{"level1", "28.0"}, {"level2", ""}, {"level4", ""}}},
+      {"B028.56", 5, '\0', false, {{"buzzer", "before"}}},   // its point
+      {"B028.56", 4, '\n', false, {{"buzzer", "before"}}},   // an LF, as any control byte
+      {"B028.56", 3, '\x1B', false, {{"buzzer", "before"}}},
+      {"B028.56", 7, '\0', true, {{"buzzer", "28.5"}}},      // after the value
+      {"Sa028.06b015.06c033.06d035.06", 13, '\0', false, {{"level1", "before"}, {"level2", "before"}}},
+      {"M5", 2, '\x01', false, {{"model_code", "0"}}},
+      {"sa030 b 08 17", 10, '\0', false, {{"iot_interval", "-1"}, {"iot_start", "before"}}},
+      {"Sa028.06", -1, '\0', true, {{"level1", "28.0"}, {"level2", ""}, {"level4", ""}}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.reply) + " " + std::to_string(c.zeroAt));
+    SCOPED_TRACE(std::string(c.reply) + " " + std::to_string(c.damagedAt));
     std::string frame = std::string("\x02") + c.reply;
-    if (c.zeroAt >= 0) frame[static_cast<size_t>(c.zeroAt)] = '\0';
+    if (c.damagedAt >= 0) frame[static_cast<size_t>(c.damagedAt)] = c.damage;
     const ReplyReader reply(reinterpret_cast<const std::uint8_t*>(frame.data()), static_cast<int>(frame.size()),
                             c.reply[0]);
     InstrumentSettings values;

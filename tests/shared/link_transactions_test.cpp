@@ -61,7 +61,7 @@ protected:
 TEST_F(TransactionTest, QueryOutcomes) {
   const std::string kDReply = "\x02" "D1\x04";
   const struct { const char* name; std::vector<std::string> script; bool awaiting; QueryOutcome outcome; int sends;
-                 std::string buffer; int runs; } cases[] = {
+                 std::string buffer; int runs; std::string during = ""; } cases[] = {
       {"answered at once", {kQReply}, false, QueryOutcome::Replied, 1, "\x02Q1", 1},
       {"no answer: one wait, no repeat", {}, false, QueryOutcome::NoReply, 1, "", 1},
       {"refused twice while awaiting, then answered", {kNakByte, kNakByte, kQReply}, true, QueryOutcome::Replied, 3,
@@ -77,9 +77,11 @@ TEST_F(TransactionTest, QueryOutcomes) {
       {"a reply of another letter is no answer", {kDReply}, false, QueryOutcome::NoReply, 1, "\x02" "D1", 1},
       {"a reply cut off, then the next request answered", {"\x02Q9", kQReply}, false, QueryOutcome::Replied, 2,
        "\x02Q1", 2},
+      {"a NAK while the query goes out is no answer: no second send", {kQReply}, true, QueryOutcome::Replied, 1,
+       "\x02Q1", 1, kNakByte},
   };
   for (const auto& c : cases) {
-    Connect(c.script);
+    Connect(c.script, kFakePortTimeOutMs, c.during);
     link_->SetAwaitingAck(c.awaiting);
     QueryOutcome outcome = QueryOutcome::NoReply;
     for (int run = 0; run < c.runs; ++run) outcome = RunQuery(*link_, QueryFrame('Q'), 'Q');

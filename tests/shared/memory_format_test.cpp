@@ -53,6 +53,13 @@ TEST(MemoryFormat, SplitsTheReplyIntoWholeRecordsEndingInCrLf) {
       {"a shifted reply keeps nothing", MemoryReply(" " + a + b), {}, false},
       {"bytes after the last record are ignored", MemoryReply(a + b + "\r\n"), {Text(0), Text(1)}, false},
       {"one ETX after the last record is no damage", MemoryReply(a + "\x03"), {Text(0)}, true},
+      {"a zero byte in a text: kept as it came, damage", MemoryReply(a + Text(1).substr(0, 20) + '\0' +
+                                                                      Text(1).substr(21) + "\r\n"),
+       {Text(0), Text(1).substr(0, 20) + '\0' + Text(1).substr(21)}, false},
+      {"an LF in a text: damage", MemoryReply("\n" + Text(0).substr(1) + "\r\n"), {"\n" + Text(0).substr(1)}, false},
+      {"0x1A in a text: damage", MemoryReply(Text(0).substr(0, 37) + "\x1A\r\n"), {Text(0).substr(0, 37) + "\x1A"}, false},
+      {"DEL in a text: damage", MemoryReply(Text(0).substr(0, 5) + "\x7F" + Text(0).substr(6) + "\r\n"),
+       {Text(0).substr(0, 5) + "\x7F" + Text(0).substr(6)}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

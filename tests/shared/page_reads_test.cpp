@@ -34,11 +34,13 @@ Read Readings(int page, char letter) {
 Read AdCounts(int channel) {
   return [=](inst::Instrument& i, inst::Reporter& r) { return inst::ReadAdCounts(i, r, channel); };
 }
-const Read kAutoPowerOff = &inst::ReadAutoPowerOffText, kClock = &inst::ReadClockText;
+const Read kAutoPowerOff = &inst::ReadAutoPowerOffText, kClock = &inst::ReadClockText,
+           kIdentify = &inst::IdentifyInstrument;
 
 // Every text the reads give, one after the other.
 std::string Shown(const inst::Instrument& instrument) {
-  std::string shown = instrument.autoPowerOffText + instrument.clockText;
+  std::string shown = instrument.autoPowerOffText + instrument.clockText + instrument.identity.model +
+                      instrument.identity.version;
   for (const std::string& reading : instrument.readings) shown += reading;
   return shown;
 }
@@ -91,6 +93,9 @@ TEST_F(PageReads, EachReadsOneReply) {
       {kClock, "T240531096005", t, 1, "2024/05/31 09:60:05"},
       {kClock, "T2405310907x5", t, 1, "2024/05/31 09:07:x5"},
       {kClock, "T2405", t, 1, "2024/05/ ::"},
+      {kClock, "T2405\x1B" "10907", t, 0, ""},   // damaged on the line: the failure, not the text
+      {kIdentify, "vTAVO-420A1.21  ", "\x02#v\x03", 1, "TAVO-420A1.21  "},
+      {kIdentify, "vTAVO-4\n0A1.21  ", "\x02#v\x03", 0, ""},   // damaged: no answer
       {AdCounts(2), "V0000021207", "\x02$V2\x03", 1, "21207"},
       {AdCounts(-1), "V0000021207", "", 0, ""},   // no channel, nothing asked
       {Readings(IDD_USER2, 'D'), "", "\x02$D\x03", 0, ""},
