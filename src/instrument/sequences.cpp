@@ -7,6 +7,7 @@
 #include "instrument/number_rule.h"
 #include "instrument/query.h"
 #include "instrument/setting_codec.h"
+#include "instrument/value_compare.h"
 #include "link/frames.h"
 #include "link/transactions.h"
 #include "res/resource.h"
@@ -18,27 +19,6 @@ namespace {
 const char kReadCaption[] = "初期処理";
 const char kFirstQueryFailed[] = "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。";
 const char kQueryFailed[] = "初期データの取得に失敗しました。";
-
-bool SameTime(const plat::LocalTime& a, const plat::LocalTime& b) {
-  return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
-         a.second == b.second;
-}
-
-// Whether a setting's value differs from what the instrument holds: a text
-// as the page shows it, a list by its 8-bit item, the clock by its time.
-// Before the clock was ever read or set, only a clock the user set counts.
-bool Differs(const Setting& setting, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
-  const SettingValue& now = values[setting];
-  const SettingValue& held = snapshot[setting];
-  switch (setting.kind) {
-    case Kind::List: return static_cast<unsigned char>(now.item) != static_cast<unsigned char>(held.item);
-    case Kind::Number: return now.text != held.text;
-    case Kind::Clock:
-      if (!snapshot.hasClock) return values.clockSetByUser;
-      return !values.hasClock || !SameTime(values.clock, snapshot.clock);
-  }
-  return false;
-}
 
 // Whether the group's values differ from what the instrument holds (and, for
 // a group sent only when filled, one of its texts is filled).

@@ -20,16 +20,38 @@ std::string NumberForm(const Setting& setting, const std::string& text) {
   return form;
 }
 
+namespace {
+
+// The same date and time to the second, whatever the year.
+bool SameTime(const plat::LocalTime& a, const plat::LocalTime& b) {
+  return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+         a.second == b.second;
+}
+
+}  // namespace
+
 bool SameValue(const Setting& setting, const SettingValue& a, const SettingValue& b) {
   switch (setting.kind) {
     case Kind::Number: return NumberForm(setting, a.text) == NumberForm(setting, b.text);
     case Kind::List: return a.item == b.item;
     case Kind::Clock: {
       plat::LocalTime first{}, second{};
-      if (ParseClockDigits(a.text, first) && ParseClockDigits(b.text, second))
-        return plat::SecondsSince2000(first) == plat::SecondsSince2000(second);
+      if (ParseClockDigits(a.text, first) && ParseClockDigits(b.text, second)) return SameTime(first, second);
       return a.text == b.text;
     }
+  }
+  return false;
+}
+
+bool Differs(const Setting& setting, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
+  const SettingValue& now = values[setting];
+  const SettingValue& held = snapshot[setting];
+  switch (setting.kind) {
+    case Kind::List: return static_cast<unsigned char>(now.item) != static_cast<unsigned char>(held.item);
+    case Kind::Number: return now.text != held.text;
+    case Kind::Clock:
+      if (!snapshot.hasClock) return values.clockSetByUser;
+      return !values.hasClock || !SameTime(values.clock, snapshot.clock);
   }
   return false;
 }

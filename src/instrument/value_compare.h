@@ -19,4 +19,11 @@ std::string NumberForm(const Setting& setting, const std::string& text);
 // True when `a` and `b` hold the same value of `setting`.
 bool SameValue(const Setting& setting, const SettingValue& a, const SettingValue& b);
 
+// Whether the value of `setting` in `values` differs from what the
+// instrument holds (`snapshot`), as the write sequences decide what to send:
+// a text as the page shows it (another form of the same number is sent, as
+// typed), a list by its 8-bit item, the clock by its time to the second.
+// Before the clock was ever read or set, only a clock the user set counts.
+bool Differs(const Setting& setting, const InstrumentSettings& values, const InstrumentSettings& snapshot);
+
 }  // namespace inst
