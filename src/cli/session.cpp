@@ -68,7 +68,9 @@ bool Session::Reopen(const std::string& port) {
   return connected;
 }
 
-void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) { m_instrument.UsePort(std::move(port), name); }
+void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) {
+  m_instrument.UsePort(std::move(port), name);
+}
 
 
 void Session::Tell(const char* message, const char* caption, inst::Icon) {

@@ -134,7 +134,8 @@ int Instrument::ReadMaker1(Reporter& reporter) {
       {readings('G'), {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}},
   });
   // User page 1's part of the snapshot stays: its edits are still to be sent.
-  for (const char* key : {"humidity_limit", "model_code"}) CopyGroup(GroupOfSetting(*FindSetting(key)), m_values, m_snapshot);
+  for (const char* key : {"humidity_limit", "model_code"})
+    CopyGroup(GroupOfSetting(*FindSetting(key)), m_values, m_snapshot);
   return result;
 }
 

@@ -39,7 +39,9 @@ int Readings(CTAVODlg& dlg, inst::Reporter& reporter) {
   return dlg.m_instrument.ReadReadings(reporter, page, letter);
 }
 int Identity(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.Identify(reporter); }
-int AutoPowerOffText(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadAutoPowerOffText(reporter); }
+int AutoPowerOffText(CTAVODlg& dlg, inst::Reporter& reporter) {
+  return dlg.m_instrument.ReadAutoPowerOffText(reporter);
+}
 int ClockText(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadClockText(reporter); }
 int AdCounts(CTAVODlg& dlg, inst::Reporter& reporter) { return dlg.m_instrument.ReadAdCounts(reporter, 0); }
 int ReadMemory(CTAVODlg& dlg, inst::Reporter&) {

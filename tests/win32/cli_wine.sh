@@ -2,9 +2,9 @@
 # Runs tavo-cli.exe under Wine on COM18, which leads to the native instrument
 # simulator through a link in the prefix's dosdevices: info, then a download
 # compared byte for byte with the simulator's records (each line ending in CR),
-# and one to standard output with CR LF; then with a second simulator on COM20 (COM19 is the link test's, which may run beside)
-# both instruments in one run, and the port list with the devices' names and a
-# probe of each.
+# and one to standard output with CR LF; then with a second simulator on COM20
+# (COM19 is the link test's, which may run beside) both instruments in one
+# run, and the port list with the devices' names and a probe of each.
 # Exit 77 (skipped) when the native simulator has not been built.
 #   cli_wine.sh SIMULATOR TAVO_CLI_EXE
 set -euo pipefail
