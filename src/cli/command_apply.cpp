@@ -202,6 +202,10 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   const inst::InstrumentSettings before = instrument.Values();
   const int leftOut = PutIntoValues(instrument, settings, maker);
   const std::set<inst::Group> changed = ChangedGroups(before, instrument.Values());
+  if (CaughtSignal()) {   // while the instrument was read: no group was on the line
+    PrintOut("nothing written: stopped before the first group\n");
+    return InterruptedStatus();
+  }
   session.Instrument().Pause();
 
   auto frames = std::make_shared<std::vector<std::string>>();

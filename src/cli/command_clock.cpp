@@ -38,13 +38,14 @@ const int kPausesBeforeClock = 2;
 
 // How long after the write sequence starts the clock frame's last byte
 // reaches the instrument, in ms: the pauses before it, each byte's time on
-// the line and the pause after each byte but the last.
+// the line and the pause after each byte but the last, each pause as the
+// sequences and the link hold it (a negative one is none).
 long long ClockFrameLeadMs(const CommSettings& line) {
   const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
   const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
   const long long bytes = static_cast<long long>(inst::FrameLength(inst::GroupOfSetting(*inst::FindSetting("clock"))));
-  return kPausesBeforeClock * static_cast<long long>(line.SendDelay) +
-         static_cast<long long>((bytes - 1) * line.SleepTime + bytes * byteMs + 0.5);
+  const long long sendDelay = plat::CapWaitMs(line.SendDelay), sleepTime = plat::CapWaitMs(line.SleepTime);
+  return kPausesBeforeClock * sendDelay + static_cast<long long>((bytes - 1) * sleepTime + bytes * byteMs + 0.5);
 }
 
 // The frame is timed to arrive this long after a whole second: a little late
@@ -63,7 +64,19 @@ plat::LocalTime ClockAtArrival(const CommSettings& line) {
   return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
 }
 
-ExitStatus PrintInstrumentClock(Session& session, bool json) {
+// The most a clock that was set may be off when it is read back, in seconds.
+const long long kSetClockToleranceS = 2;
+
+// A time that was set, and when (on the monotonic clock, as the write ended).
+struct ClockSet {
+  plat::LocalTime value;
+  unsigned long long atMs;
+};
+
+// Reads the instrument's clock and prints it with its drift. After a set,
+// the clock must have kept the time set, counting on from when it was set:
+// one more than kSetClockToleranceS off fails.
+ExitStatus PrintInstrumentClock(Session& session, bool json, const ClockSet* set) {
   const inst::InstrumentSettings& values = session.Instrument().Values();
   if (!session.Instrument().ReadSettings(session, inst::FindSetting("clock")->read.letter)) {
     PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
@@ -79,6 +92,15 @@ ExitStatus PrintInstrumentClock(Session& session, bool json) {
     char line[96];
     std::snprintf(line, sizeof line, "%s (%+lld s from this computer)\n", clock.c_str(), drift);
     PrintOut(line);
+  }
+  if (set) {
+    const long long since = static_cast<long long>((plat::MonotonicMs() - set->atMs + 500) / 1000);
+    const long long off = plat::SecondsSince2000(instrument) - plat::SecondsSince2000(set->value) - since;
+    if (off > kSetClockToleranceS || off < -kSetClockToleranceS) {
+      PrintError("the instrument acknowledged the clock but keeps another time: " + clock + ", " +
+                 std::to_string(off) + " s from the time set");
+      return kExitInstrument;
+    }
   }
   NoteOutcome(clock + (drift < 0 ? ", " : ", +") + std::to_string(drift) + " s");
   return kExitOk;
@@ -100,9 +122,11 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     session.Instrument().Values().SetClockByUser(wanted);
     const bool written = session.Instrument().WriteUser1(session) != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
+    const ClockSet clockSet = {wanted, plat::MonotonicMs()};
     session.Instrument().Pause();
+    return PrintInstrumentClock(session, args.Has("--json"), &clockSet);
   }
-  return PrintInstrumentClock(session, args.Has("--json"));
+  return PrintInstrumentClock(session, args.Has("--json"), nullptr);
 }
 
 }  // namespace

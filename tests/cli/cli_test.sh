@@ -53,6 +53,18 @@ no_frames() { [ ! -s "$work/COM7.log" ]; }
 no_settings_sent() { ! grep -qE '^[^ ]+ 02 [^2]' "$work/COM7.log"; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
+# The clock frame COM7 got carries the second (of the time of day) in which it arrived.
+clock_frame_on_time() {
+  python3 - "$work/COM7.log" <<'PY'
+import re, sys
+for line in open(sys.argv[1]):
+    m = re.match(r'(\d\d):(\d\d):(\d\d)\.\d+ 02 54((?: 3\d){12}) 03$', line.strip())
+    if m:
+        digits = ''.join(chr(int(h, 16)) for h in m.group(4).split())
+        sys.exit(0 if digits[6:] == ''.join(m.group(1, 2, 3)) else 1)
+sys.exit(1)
+PY
+}
 file_is() { cmp -s "$work/$1" "$work/$2"; }
 # The records of simulator $2 (COM7 unless named; CR LF after each) as TAVO.exe writes them: CR only.
 records_with_cr() { tr -d '\n' < "$work/${2:-COM7}.records" > "$work/records.cr" && file_is "$1" records.cr; }
@@ -119,7 +131,7 @@ signalled_apply() {
   shift
   (cd "$work" && exec "$cli" apply "$@") > "$work/out" 2> "$work/err" &
   local pid=$!
-  for _ in $(seq 200); do got_frame '02 51 31 03' && break; sleep 0.05; done
+  for _ in $(seq 200); do got_frame "${until_frame:-02 51 31 03}" && break; sleep 0.05; done
   kill -"$signal" "$pid"
   wait "$pid"
 }
@@ -166,6 +178,7 @@ printf 'auto_power_off = off\nlevel1 =\nlevel2 = 30.0\nbuzzer = 2\0008.5\n' > "$
 printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > "$work/three.txt"
 head -c 1100000 /dev/zero | tr '\0' '#' > "$work/big.txt"
 printf '[COMM]\r\nBaudRate=12345\r\n' > "$work/odd_speed.ini"
+printf '[COMM]\r\nTimeOut=1000\r\nSendDelay=-500\r\nSleepTime=1\r\n' > "$work/negative_delay.ini"
 # A buzzer reply of every byte the reply buffer holds, all nines.
 whole_buffer_b="--reply B$(head -c 20478 /dev/zero | tr '\0' 9)"
 # An instrument whose settings all differ from the simulator's initial ones.
@@ -198,12 +211,15 @@ cases=(
   "apply: an empty level beside filled ones, a NUL in a value: the whole file refused before anything is sent||tavo_cli apply unsendable.txt --port COM7|2|no_frames && err_has 'unsendable.txt:2: level1: empty beside filled ones of level1-level4' && err_has 'unsendable.txt:4: buzzer: a control character'"
   "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|signalled_apply TERM three.txt --port COM7|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
   "apply on two ports ended by Ctrl-C, one with nothing to write: every port told, interrupted, status 130|--late 150|start_sim COM8 --reply Q1 --reply B030.06 --reply I020; signalled_apply INT three.txt --port COM7 --port COM8|130|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent' && out_matches '^COM7 +130 +interrupted\$' && out_matches '^COM8 +0 +nothing to write\$'"
+  "apply ended by Ctrl-C while it still reads: nothing written, status 130|--late 150|until_frame='02 24 42 03' signalled_apply INT three.txt --port COM7|130|out_is 'nothing written: stopped before the first group' && no_settings_sent"
   "apply to a port that vanishes after the first group: the later groups not sent|--gone-after 9|tavo_cli apply three.txt --port COM7|1|out_is $'auto_power_off: written\nbuzzer: not sent\nmemory_interval: not sent'"
   "apply --verify whose read-back gets no answer: verify named, status 1|--mute-after 9|tavo_cli apply power_off.txt --port COM7 --verify|1|out_is 'auto_power_off: written' && err_has 'verify: the settings could not be read back'"
   "apply: a line without = refuses the file||tavo_cli apply bad_line.txt --port COM7|2|no_frames && err_has 'bad_line.txt:2: level2: expected key = value'"
   "clock||tavo_cli clock --port COM7|0|out_matches '^20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9] \\([+-][0-9]+ s from this computer\\)\$'"
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
-  "clock --set now: the clock frame sent, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|grep -qE ' 02 54( 3[0-9]){12} 03\$' $work/COM7.log && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
+  "clock --set now: the clock frame carries the second it arrives in, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|clock_frame_on_time && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
+  "clock --set now with a negative SendDelay: no pause counted, the frame on time|--records 0|tavo_cli clock --port COM7 --set now --ini negative_delay.ini|0|clock_frame_on_time"
+  "clock --set to an instrument that acknowledges but keeps its time: status 1|--forget T|tavo_cli clock --port COM7 --set '2030-01-02 03:04:05'|1|err_has 'acknowledged the clock but keeps another time' && got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03'"
   "clock --set with a bad time||tavo_cli clock --port COM7 --set '2030-02-30 00:00:00'|2|no_frames"
   "download: the records byte for byte, no progress off a terminal|--records 37|tavo_cli download --port COM7 -o memory.csv|0|records_with_cr memory.csv && err_empty"
   "download --crlf|--records 37|tavo_cli download --port COM7 -o memory.csv --crlf|0|file_is memory.csv COM7.records"
