@@ -16,6 +16,7 @@
 #include "instrument/memory_format.h"
 #include "link/control_bytes.h"
 #include "platform/console.h"
+#include "platform/files.h"
 #include "platform/sync.h"
 #include "platform/whole_file.h"
 
@@ -35,7 +36,7 @@ bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& p
   std::vector<std::string> paths;
   for (const std::string& port : ports) {
     const std::string path = WithPort(pattern, port);
-    if (std::find(paths.begin(), paths.end(), path) != paths.end()) {
+    if (std::any_of(paths.begin(), paths.end(), [&](const std::string& other) { return plat::SameFile(other, path); })) {
       PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
                      ? "several ports need {port} in the name of -o, as in -o 'records-{port}.csv'"
                      : "two ports would write " + plat::FromArgument(path));

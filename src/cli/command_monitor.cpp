@@ -96,9 +96,11 @@ std::string JsonSample(const Sample& sample) {
   return JsonLine(object);
 }
 
+// A value that is no number is an empty cell: never a text a spreadsheet
+// would take for a formula ("=1+2") or anything else.
 std::vector<std::string> CsvFields(const Sample& sample) {
   std::vector<std::string> fields = {sample.time};
-  fields.insert(fields.end(), std::begin(sample.values), std::end(sample.values));
+  for (int i = 0; i < kColumnCount; ++i) fields.push_back(sample.valid[i] ? sample.values[i] : std::string());
   fields.push_back(sample.Level());
   return fields;
 }

@@ -18,6 +18,7 @@
 #include "cli/output.h"
 #include "cli/session.h"
 #include "platform/console.h"
+#include "platform/files.h"
 #include "res/version.h"
 
 namespace {
@@ -245,6 +246,7 @@ int main(int argc, char** argv) {
   args.command = command.name;
   Collect(app, args);
   Collect(*sub, args);
+  plat::TakeBackslashAsSeparator(false);   // a name the user gives is the system's own: on Linux 'a\b' is one name
   SetQuiet(args.Has("--quiet"));
   SetVerbose(args.Has("--verbose"));
   if (std::string error; args.Has("--ini") && !CheckInputFile(args.Value("--ini"), error)) {

@@ -1,5 +1,8 @@
 #include "cli/monitor_csv.h"
 
+#include <cstring>
+
+#include "cli/output.h"
 #include "cli/output_file.h"
 #include "platform/console.h"
 
@@ -28,14 +31,23 @@ bool MonitorCsv::Open(const std::string& path, bool cp932) {
   if (!CheckOutputFile(path)) return false;
   m_standardOutput = IsStandardOutput(path);
   if (m_standardOutput) return Write(std::string(kHeader) + "\r\n");
-  m_file = std::fopen(path.c_str(), "ab");
+  m_file = std::fopen(path.c_str(), "a+b");   // read to learn its encoding; every write appends
   if (!m_file) {
     ReportWriteFailure(path);
     return false;
   }
   std::fseek(m_file, 0, SEEK_END);
-  if (std::ftell(m_file) > 0) return true;
-  return Write((cp932 ? "" : kByteOrderMark) + std::string(kHeader) + "\r\n");
+  if (std::ftell(m_file) <= 0) return Write((cp932 ? "" : kByteOrderMark) + std::string(kHeader) + "\r\n");
+  char start[sizeof kByteOrderMark - 1] = {};
+  std::rewind(m_file);
+  const size_t read = std::fread(start, 1, sizeof start, m_file);
+  std::fseek(m_file, 0, SEEK_END);   // between a read and a write, as C requires
+  // An existing file keeps its encoding: a byte order mark is UTF-8's, none code page 932's.
+  const bool fileCp932 = read < sizeof start || std::memcmp(start, kByteOrderMark, sizeof start) != 0;
+  if (fileCp932 != cp932)
+    PrintNote(OutputName(path) + " is in " + (fileCp932 ? "code page 932" : "UTF-8") + ": the samples are appended in it");
+  m_cp932 = fileCp932;
+  return true;
 }
 
 bool MonitorCsv::Append(const std::vector<std::string>& fields) {

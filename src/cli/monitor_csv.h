@@ -1,8 +1,9 @@
 // The CSV file of monitor -o: appended to, its header first when the file is
 // new or empty, each line ending in CR LF, fields quoted as CSV requires. In
 // UTF-8 with a byte order mark (so that Japanese Excel reads it as UTF-8), or
-// in code page 932 (--encoding cp932); "-" writes to standard output, without
-// a byte order mark.
+// in code page 932 (--encoding cp932); a file that exists keeps its own (a
+// byte order mark: UTF-8, none: code page 932), with a note when it is not
+// the one asked for. "-" writes to standard output, without a byte order mark.
 #pragma once
 #include <cstdio>
 #include <string>

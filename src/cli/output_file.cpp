@@ -24,5 +24,6 @@ bool OneUseOfStandardOutput(const std::string& path, bool json) {
 }
 
 void ReportWriteFailure(const std::string& path) {
-  PrintError("cannot write " + OutputName(path) + ": " + plat::LastErrorText());
+  const std::string reason = plat::LastErrorText();   // before anything else can change it
+  PrintError("cannot write " + OutputName(path) + ": " + reason);
 }

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <memory>
+#include <sstream>
+#include <system_error>
 #include <thread>
 
+#include "cli/input_file.h"
 #include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
+#include "platform/comports.h"
 #include "platform/console.h"
 
 namespace {
@@ -21,12 +23,20 @@ std::string ReplaceAll(const std::string& pattern, const std::string& token, con
   return out;
 }
 
+// The ports of a file, checked as a settings file is: a regular file of at
+// most 1 MB, text (no zero byte), a UTF-8 byte order mark skipped.
 bool ReadPortsFile(const std::string& path, std::vector<std::string>& ports) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    PrintError("cannot read " + plat::FromArgument(path));
+  std::string text, error;
+  if (!ReadInputFile(path, text, error)) {
+    PrintError(error);
     return false;
   }
+  if (text.find('\0') != std::string::npos) {
+    PrintError(plat::FromArgument(path) + ": a zero byte: no text file of ports (UTF-16 is not taken)");
+    return false;
+  }
+  if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+  std::istringstream file(text);
   std::string line;
   while (std::getline(file, line)) {
     if (size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
@@ -37,10 +47,31 @@ bool ReadPortsFile(const std::string& path, std::vector<std::string>& ports) {
   return true;
 }
 
+// What a port's run printed (as CapturedOutput kept it) and its status.
 struct PortRun {
-  std::unique_ptr<CapturedOutput> output;
+  std::string port, out, err, firstError, outcome;
   ExitStatus status = kExitOk;
 };
+
+// The most ports one run serves, a thread each.
+constexpr size_t kMaxPorts = 256;
+
+// Serves `port` on this thread, its output captured.
+void Serve(const Arguments& args, PortCommand command, PortRun& run) {
+  const CapturedOutput output(run.port);
+  run.status = command(args, run.port);
+  run.out = output.out;
+  run.err = output.err;
+  run.firstError = output.firstError;
+  run.outcome = output.outcome;
+}
+
+// A port whose thread could not start: its failure, told as the others'.
+void NotStarted(PortRun& run, const char* reason) {
+  run.firstError = std::string("no thread could be started for the port: ") + reason;
+  run.err = "tavo-cli: " + plat::FromArgument(run.port) + ": " + run.firstError + "\n";
+  run.status = kExitPort;
+}
 
 const char* StatusWords(ExitStatus status) {
   switch (status) {
@@ -59,21 +90,21 @@ const char* StatusWords(ExitStatus status) {
 // What happened on one port, in a few words.
 std::string Outcome(const PortRun& run) {
   if (IsInterrupted(run.status)) return StatusWords(run.status);
-  if (!run.output->outcome.empty()) return run.output->outcome;
-  return run.status != kExitOk && !run.output->firstError.empty() ? run.output->firstError : StatusWords(run.status);
+  if (!run.outcome.empty()) return run.outcome;
+  return run.status != kExitOk && !run.firstError.empty() ? run.firstError : StatusWords(run.status);
 }
 
 void PrintRuns(const std::vector<PortRun>& runs) {
   for (const PortRun& run : runs) {
-    PrintOut("== " + plat::FromArgument(run.output->port) + "\n" + run.output->out);
-    std::fputs(plat::ToConsoleText(run.output->err, plat::Stream::Error).c_str(), stderr);
+    PrintOut("== " + plat::FromArgument(run.port) + "\n" + run.out);
+    std::fputs(plat::ToConsoleText(run.err, plat::Stream::Error).c_str(), stderr);
   }
   std::fflush(stderr);
   size_t width = 4;
-  for (const PortRun& run : runs) width = std::max(width, plat::FromArgument(run.output->port).size());
+  for (const PortRun& run : runs) width = std::max(width, plat::FromArgument(run.port).size());
   std::string table = "\n" + std::string("port") + std::string(width - 4, ' ') + "  status  what happened\n";
   for (const PortRun& run : runs) {
-    const std::string port = plat::FromArgument(run.output->port);
+    const std::string port = plat::FromArgument(run.port);
     char status[16];
     std::snprintf(status, sizeof status, "%-6d", static_cast<int>(run.status));
     table += port + std::string(width - port.size(), ' ') + "  " + status + "  " + Outcome(run) + "\n";
@@ -87,17 +118,17 @@ void PrintRunsAsJson(const std::vector<PortRun>& runs) {
   std::string text = "[\n";
   for (size_t i = 0; i < runs.size(); ++i) {
     const PortRun& run = runs[i];
-    std::string object = FormatJson({{"port", plat::FromArgument(run.output->port)},
+    std::string object = FormatJson({{"port", plat::FromArgument(run.port)},
                                      {"status", std::to_string(static_cast<int>(run.status))},
                                      {"outcome", Outcome(run)}},
                                     {"status"});
     object.erase(object.rfind('}'));
-    std::string result = run.output->out;
+    std::string result = run.out;
     while (!result.empty() && result.back() == '\n') result.pop_back();
     const bool isObject = !result.empty() && result.front() == '{' && result.find('\n') == std::string::npos;
     object += ", \"result\": " + (isObject ? result : std::string("null")) + "}";
     text += object + (i + 1 < runs.size() ? ",\n" : "\n");
-    std::fputs(plat::ToConsoleText(run.output->err, plat::Stream::Error).c_str(), stderr);
+    std::fputs(plat::ToConsoleText(run.err, plat::Stream::Error).c_str(), stderr);
   }
   PrintOut(text + "]\n");
 }
@@ -111,11 +142,21 @@ bool PortsOf(const Arguments& args, std::vector<std::string>& ports) {
     PrintError("--port is needed");
     return false;
   }
-  for (auto port = ports.begin(); port != ports.end(); ++port) {
-    if (std::find(ports.begin(), port, *port) != port) {
-      PrintError("the port " + plat::FromArgument(*port) + " is named twice");
+  if (ports.size() > kMaxPorts) {
+    PrintError(std::to_string(ports.size()) + " ports: one run serves at most " + std::to_string(kMaxPorts));
+    return false;
+  }
+  std::vector<std::string> identities;
+  for (const std::string& port : ports) {
+    const std::string identity = plat::PortIdentity(port);
+    const auto earlier = std::find(identities.begin(), identities.end(), identity);
+    if (earlier != identities.end()) {
+      const std::string& other = ports[static_cast<size_t>(earlier - identities.begin())];
+      PrintError(other == port ? "the port " + plat::FromArgument(port) + " is named twice"
+                               : plat::FromArgument(other) + " and " + plat::FromArgument(port) + " are one port");
       return false;
     }
+    identities.push_back(identity);
   }
   return true;
 }
@@ -127,10 +168,12 @@ ExitStatus ForEachPort(const Arguments& args, PortCommand run) {
   std::vector<PortRun> runs(ports.size());
   std::vector<std::thread> threads;
   for (size_t i = 0; i < ports.size(); ++i) {
-    threads.emplace_back([&args, run, &ports, &runs, i] {
-      runs[i].output = std::make_unique<CapturedOutput>(ports[i]);
-      runs[i].status = run(args, ports[i]);
-    });
+    runs[i].port = ports[i];
+    try {
+      threads.emplace_back([&args, run, &runs, i] { Serve(args, run, runs[i]); });
+    } catch (const std::system_error& e) {
+      NotStarted(runs[i], e.what());
+    }
   }
   for (std::thread& thread : threads) thread.join();
   if (args.Has("--json")) {

@@ -16,6 +16,12 @@ namespace plat {
 // when the list cannot be had at all (the key cannot be opened).
 bool ListComPorts(std::vector<std::string>& ports);
 
+// What tells a port from the others whatever name it is given: on POSIX the
+// device the name leads to (through the port folder and symbolic links), on
+// Windows the COM name in capitals without a leading "\\.\". Two names of one
+// port give the same text.
+std::string PortIdentity(const std::string& name);
+
 // What the system knows of a port besides its name, as the system gives it
 // (the ANSI code page on Windows, UTF-8 elsewhere); empty where it knows nothing.
 struct PortFacts {

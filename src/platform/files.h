@@ -40,6 +40,16 @@ enum class FileKind {
 };
 FileKind KindOf(const std::string& path);
 
+// True when `a` and `b` name one file: the same file on disk when both
+// exist, else the same name once symbolic links are followed and the folders
+// made absolute (on Windows, letter case aside).
+bool SameFile(const std::string& a, const std::string& b);
+
+// On POSIX, whether a backslash in a path is a separator, as on Windows (the
+// default, for the tool's own paths), or a character of a name (tavo-cli,
+// whose paths are the user's). Windows always takes it as a separator.
+void TakeBackslashAsSeparator(bool takes);
+
 // The name a chain of symbolic links starting at `path` ends at; `path`
 // itself when it is no link (and on Windows before Vista, which cannot tell).
 std::string LinkTarget(const std::string& path);

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "platform/posix/device_path.h"
 
 namespace plat {
 namespace {
@@ -34,6 +37,15 @@ bool ListDir(const std::string& dir, Pred wanted, std::vector<std::string>& out)
 }
 
 }  // namespace
+
+std::string PortIdentity(const std::string& name) {
+  const std::string device = DevicePath(name);
+  struct stat st;
+  if (stat(device.c_str(), &st) != 0) return device;
+  if (S_ISCHR(st.st_mode)) return "device " + std::to_string(static_cast<unsigned long long>(st.st_rdev));
+  return "file " + std::to_string(static_cast<unsigned long long>(st.st_dev)) + ":" +
+         std::to_string(static_cast<unsigned long long>(st.st_ino));
+}
 
 bool ListComPorts(std::vector<std::string>& ports) {
   ports.clear();

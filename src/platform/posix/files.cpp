@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <climits>
@@ -53,7 +54,32 @@ bool IsDirEntry(const std::string& dir, const dirent* entry) {
   return stat((dir + "/" + entry->d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::atomic<bool> g_backslashSeparates{true};
+
+// `path` (slashes only) with its folder made absolute and free of links and dots.
+std::string AbsoluteName(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  char resolved[PATH_MAX];
+  if (!realpath(folder.c_str(), resolved)) return path;
+  return std::string(resolved) + "/" + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
 }  // namespace
+
+namespace mbcs {
+bool BackslashSeparates() { return g_backslashSeparates; }
+}  // namespace mbcs
+
+void TakeBackslashAsSeparator(bool takes) { g_backslashSeparates = takes; }
+
+bool SameFile(const std::string& a, const std::string& b) {
+  const std::string first = mbcs::ToSlashes(a), second = mbcs::ToSlashes(b);
+  struct stat sa, sb;
+  if (stat(first.c_str(), &sa) == 0 && stat(second.c_str(), &sb) == 0)
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  return AbsoluteName(LinkTarget(first)) == AbsoluteName(LinkTarget(second));
+}
 
 bool GetCurrentDir(std::string& dir) {
   char buf[PATH_MAX];

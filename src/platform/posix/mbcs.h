@@ -37,8 +37,13 @@ inline bool SameCharNoCase(const std::string& a, const std::string& b) {
   return lower(a[0]) == lower(b[0]);
 }
 
-// The text with every backslash that is a character of its own made a '/'.
+// Whether a backslash is a separator (plat::TakeBackslashAsSeparator).
+bool BackslashSeparates();
+
+// The text with every backslash that is a character of its own made a '/',
+// while a backslash is a separator.
 inline std::string ToSlashes(const std::string& path) {
+  if (!BackslashSeparates()) return path;
   std::string out;
   for (const std::string& c : Split(path)) out += (c == "\\") ? std::string("/") : c;
   return out;

@@ -43,6 +43,13 @@ std::string FriendlyNameOf(HDEVINFO devices, SP_DEVINFO_DATA& device) {
 
 }  // namespace
 
+std::string PortIdentity(const std::string& name) {
+  std::string identity = name.compare(0, 4, "\\\\.\\") == 0 ? name.substr(4) : name;
+  for (char& c : identity)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return identity;
+}
+
 bool ListComPorts(std::vector<std::string>& ports) {
   ports.clear();
   HKEY key;

@@ -47,6 +47,28 @@ std::string LastErrorText() {
   return std::string(text, length);
 }
 
+namespace {
+
+constexpr int kMaxCheckNames = 100;
+
+// A scratch file in `folder` (empty, or ending in a separator), gone again
+// when closed, tells whether the folder lets files be made. Its name is this
+// thread's own, so that files checked side by side and one left behind by a
+// crash do not collide.
+HANDLE CheckFileIn(const std::string& folder) {
+  const std::string stem = folder + "~tavo-check-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(GetCurrentThreadId()) + "-";
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  for (int n = 0; n < kMaxCheckNames && handle == INVALID_HANDLE_VALUE; ++n) {
+    handle = CreateFileA((stem + std::to_string(n) + ".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+  }
+  return handle;
+}
+
+}  // namespace
+
 bool CheckWritable(const std::string& path, std::string& reason) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   HANDLE handle = INVALID_HANDLE_VALUE;
@@ -56,15 +78,13 @@ bool CheckWritable(const std::string& path, std::string& reason) {
     handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                          0, nullptr);
   } else if (GetLastError() == ERROR_FILE_NOT_FOUND) {
-    // A scratch file beside it, gone again when closed, tells whether the folder lets files be made.
     size_t separator = std::string::npos;   // the last one, not a trail byte of a double-byte character
     for (size_t i = 0; i < path.size(); ++i) {
       if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) ++i;
       else if (path[i] == '\\' || path[i] == '/' || path[i] == ':') separator = i;
     }
     const std::string folder = separator == std::string::npos ? "" : path.substr(0, separator + 1);
-    handle = CreateFileA((folder + "~tavo-check.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    handle = CheckFileIn(folder);
   }
   if (handle == INVALID_HANDLE_VALUE) {
     reason = LastErrorText();
@@ -121,6 +141,36 @@ std::string LinkTarget(const std::string& path) {
   if (length == 0 || length >= sizeof name) return path;
   return WithoutLongPrefix(std::string(name, length));
 }
+
+namespace {
+
+// The volume and file index of an existing file or folder; false when it cannot be opened.
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool known = GetFileInformationByHandle(handle, &info) != 0;
+  CloseHandle(handle);
+  return known;
+}
+
+std::string AbsoluteName(const std::string& path) {
+  char full[MAX_PATH * 4];
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return length == 0 || length >= sizeof full ? path : std::string(full, length);
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION first, second;
+  if (FileIdentity(a, first) && FileIdentity(b, second))
+    return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+  return lstrcmpiA(AbsoluteName(LinkTarget(a)).c_str(), AbsoluteName(LinkTarget(b)).c_str()) == 0;
+}
+
+void TakeBackslashAsSeparator(bool) {}
 
 bool IsDirectory(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
