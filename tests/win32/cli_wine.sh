@@ -4,7 +4,10 @@
 # compared byte for byte with the simulator's records (each line ending in CR),
 # and one to standard output with CR LF; then with a second simulator on COM20
 # (COM19 is the link test's, which may run beside) both instruments in one
-# run, and the port list with the devices' names and a probe of each.
+# run, and the port list with the devices' names and a probe of each; and what
+# differs on Windows: files (a folder's check beside a file left behind, two
+# ports downloading into one folder, monitor appending), ports (a ports file
+# as Notepad saves it, two spellings of one port).
 # Exit 77 (skipped) when the native simulator has not been built.
 #   cli_wine.sh SIMULATOR TAVO_CLI_EXE
 set -euo pipefail
@@ -59,8 +62,25 @@ check "each port's output, then the table" grep -q '^COM20 *0 *TAVO-420BN 1.30' 
 status=0
 "$run" "$cli" ports --probe > ports.out 2> ports.err || status=$?
 check "ports --probe lists and probes the ports" [ "$status" -eq 0 ]
+: > '~tavo-check.tmp'
+status=0
+"$run" "$cli" download --port COM18 --port COM19 -o 'rec-{port}.csv' > two.out 2> two.err || status=$?
+check "two ports download into one folder beside a check file left behind" \
+  [ "$status" -eq 0 -a -s rec-COM18.csv -a -s rec-COM19.csv ]
+printf '\xEF\xBB\xBFCOM18\r\ncom19\r\n' > ports.txt
+status=0
+"$run" "$cli" info --ports ports.txt > file.out 2> file.err || status=$?
+check "a ports file with a byte order mark and CR LF" [ "$status" -eq 0 ]
+status=0
+"$run" "$cli" info --port COM18 --port com18 > twice.out 2> twice.err || status=$?
+check "two spellings of one port are one port" grep -q 'are one port' twice.err
+"$run" "$cli" monitor --port COM18 --interval 1 --count 1 -o mon.csv > mon.out 2> mon.err || true
+"$run" "$cli" monitor --port COM18 --interval 1 --count 1 -o mon.csv >> mon.out 2>> mon.err || true
+check "monitor appends to its CSV: one byte order mark, one header, two samples" \
+  [ "$(grep -c $'^\xEF\xBB\xBFtime,' mon.csv)" = 1 -a "$(grep -c ',' mon.csv)" = 3 ]
 if [ $failed -ne 0 ]; then
-  cat info.out info.err download.out download.err several.out several.err ports.out ports.err
+  cat info.out info.err download.out download.err several.out several.err ports.out ports.err two.out two.err \
+    file.out file.err twice.out twice.err mon.out mon.err
   echo "frames the simulator received:"
   cat sim.log
 fi
