@@ -64,10 +64,10 @@ status=0
 check "ports --probe lists and probes the ports" [ "$status" -eq 0 ]
 : > '~tavo-check.tmp'
 status=0
-"$run" "$cli" download --port COM18 --port COM19 -o 'rec-{port}.csv' > two.out 2> two.err || status=$?
+"$run" "$cli" download --port COM18 --port COM20 -o 'rec-{port}.csv' > two.out 2> two.err || status=$?
 check "two ports download into one folder beside a check file left behind" \
-  [ "$status" -eq 0 -a -s rec-COM18.csv -a -s rec-COM19.csv ]
-printf '\xEF\xBB\xBFCOM18\r\ncom19\r\n' > ports.txt
+  [ "$status" -eq 0 -a -s rec-COM18.csv -a -s rec-COM20.csv ]
+printf '\xEF\xBB\xBFCOM18\r\ncom20\r\n' > ports.txt
 status=0
 "$run" "$cli" info --ports ports.txt > file.out 2> file.err || status=$?
 check "a ports file with a byte order mark and CR LF" [ "$status" -eq 0 ]
