@@ -4,6 +4,7 @@
 #include "app/dialog_reporter.h"
 #include "app/tavo_dlg.h"
 #include "framework/ui.h"
+#include "res/resource.h"
 
 int CTAVODlg::RunSequence(const std::function<int(inst::Reporter&)>& sequence) {
   if (!m_instrument.Connected()) return 0;
@@ -18,16 +19,16 @@ int CTAVODlg::ReadUser1Page() {
 }
 
 int CTAVODlg::ReadUser2Page() {
-  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadUser2(r); });
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadPage(r, IDD_USER2); });
 }
 
 int CTAVODlg::ReadMaker1Page() {
-  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadMaker1(r); });
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadPage(r, IDD_MAKER1); });
 }
 
 int CTAVODlg::ReadMaker2Page() {
   const int channel = m_dlgMaker2.m_comboChannel.GetCurSel();
-  return RunSequence([this, channel](inst::Reporter& r) { return m_instrument.ReadMaker2(r, channel); });
+  return RunSequence([this, channel](inst::Reporter& r) { return m_instrument.ReadPage(r, IDD_MAKER2, channel); });
 }
 
 int CTAVODlg::WriteUser1Settings() {

@@ -19,6 +19,7 @@
 #include "instrument/catalogue.h"
 #include "instrument/value_compare.h"
 #include "platform/console.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ bool ReadInstrument(Session& session, bool maker) {
   bool read = session.Instrument().ReadUser1(session) != 0;
   if (read && maker) {
     session.Instrument().Pause();
-    read = session.Instrument().ReadMaker1(session) != 0;
+    read = session.Instrument().ReadPage(session, IDD_MAKER1) != 0;
   }
   return session.ReportMessages() == 0 && read && RefuseFailingValues(session.Instrument(), maker) == 0;
 }

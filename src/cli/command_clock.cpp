@@ -10,10 +10,10 @@
 #include "cli/setting_keys.h"
 #include "cli/several_ports.h"
 #include "cli/text_forms.h"
-#include "instrument/page_reads.h"
 #include "instrument/setting_values.h"
 #include "instrument/setting_codec.h"
 #include "platform/clock.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ struct ClockSet {
 ExitStatus PrintInstrumentClock(Session& session, bool json, const ClockSet* set) {
   const inst::InstrumentSettings& values = session.Instrument().Values();
   if (!session.Instrument().ReadSettings(session, inst::FindSetting("clock")->read.letter)) {
-    PrintError(std::string(inst::kClockTextFailed.caption) + ": " + inst::kClockTextFailed.text);
+    PrintError(std::string(inst::PageReadStep(IDD_USER2, 'T').failure.caption) + ": " + inst::PageReadStep(IDD_USER2, 'T').failure.text);
     return kExitInstrument;
   }
   const plat::LocalTime pc = PcClock();

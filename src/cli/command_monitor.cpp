@@ -15,7 +15,6 @@
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/text_forms.h"
-#include "instrument/page_reads.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "res/resource.h"
@@ -152,7 +151,7 @@ ExitStatus RunMonitor(const Arguments& args) {
         gone = true;
         PrintError(plat::FromArgument(port) + " is gone: opening it again every " + std::to_string(interval) + " s");
       } else {
-        PrintError(std::string(inst::kMeasurementFailed.caption) + ": " + inst::kMeasurementFailed.text);
+        PrintError(std::string(inst::PageReadStep(IDD_USER2, 'D').failure.caption) + ": " + inst::PageReadStep(IDD_USER2, 'D').failure.text);
       }
       continue;
     }

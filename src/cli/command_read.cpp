@@ -10,6 +10,7 @@
 #include "cli/settings_file.h"
 #include "cli/text_forms.h"
 #include "platform/console.h"
+#include "res/resource.h"
 
 ExitStatus RunRead(const Arguments& args) {
   const bool maker = args.Has("--maker");
@@ -21,11 +22,11 @@ ExitStatus RunRead(const Arguments& args) {
   bool complete = session.Instrument().ReadUser1(session) != 0;
   if (complete) {
     session.Instrument().Pause();
-    session.Instrument().ReadUser2(session);
+    session.Instrument().ReadPage(session, IDD_USER2);
   }
   if (complete && maker) {
     session.Instrument().Pause();
-    session.Instrument().ReadMaker1(session);
+    session.Instrument().ReadPage(session, IDD_MAKER1);
   }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.

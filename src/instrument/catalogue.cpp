@@ -114,6 +114,24 @@ const std::vector<Group> kUser1WriteOrder = GroupsNamed({"Q", "B", "T", "K", "I"
 const std::vector<Group> kMaker1WriteOrder = GroupsNamed({"L", "M"});
 const std::vector<char> kUser1ReadOrder = {'Q', 'T', 'I', 'B', 'K', 'S', 's'};
 
+// The other pages' Read: every step in its order, each failure told.
+const std::vector<ReadStep> kUser2ReadSteps = {
+    {StepKind::AutoPowerOff, 'Q', {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"}},
+    {StepKind::ClockText, 'T', {"時計の取得に失敗しました。", "時計取得要求"}},
+    {StepKind::Identity, 'v', {"Version Noの取得に送信に失敗しました。", "Version No取得要求"}},
+    {StepKind::Readings, 'D', {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"}},
+};
+const std::vector<ReadStep> kMaker1ReadSteps = {
+    {StepKind::Readings, 'D', {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"}},
+    {StepKind::Settings, 'L', {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"}},
+    {StepKind::Settings, 'M', {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"}},
+    {StepKind::Readings, 'P', {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"}},
+    {StepKind::Readings, 'G', {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}},
+};
+const std::vector<ReadStep> kMaker2ReadSteps = {
+    {StepKind::AdCounts, 'V', {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}},
+};
+
 // 'D' holds six signed fields of width 4, one every 10 positions; 'P' signed
 // fields of width 8 on a grid of 12 (six of them are shown); 'G' two such;
 // 'V' twenty unsigned fields of 10 characters, one every 12 positions from 2.
@@ -209,6 +227,18 @@ std::vector<const Setting*> GroupSettings(Group group) {
 const std::vector<Group>& User1WriteOrder() { return kUser1WriteOrder; }
 const std::vector<Group>& Maker1WriteOrder() { return kMaker1WriteOrder; }
 const std::vector<char>& User1ReadOrder() { return kUser1ReadOrder; }
+
+const std::vector<ReadStep>& PageReadSteps(int page) {
+  if (page == IDD_MAKER1) return kMaker1ReadSteps;
+  if (page == IDD_MAKER2) return kMaker2ReadSteps;
+  return kUser2ReadSteps;
+}
+
+const ReadStep& PageReadStep(int page, char letter) {
+  for (const ReadStep& step : PageReadSteps(page))
+    if (step.letter == letter) return step;
+  return PageReadSteps(page).front();   // every step asked for is there
+}
 bool ResendsOnTimeOut(char letter) { return letter == 's'; }
 
 bool IsIoTQuery(char letter) {

@@ -148,6 +148,31 @@ bool ResendsOnTimeOut(char letter);
 // True for a query whose settings only an instrument with an IoT unit has.
 bool IsIoTQuery(char letter);
 
+// What the user is told when a step fails, and under what caption.
+struct Message {
+  const char* text;
+  const char* caption;
+};
+
+// What a step of a page's Read asks for.
+enum class StepKind {
+  Settings,       // the settings of its query's reply
+  Readings,       // the page's readings of its query's reply
+  AutoPowerOff,   // '$Q' as user page 2 shows it
+  ClockText,      // '$T' as user page 2 shows it
+  Identity,       // '#v': who the instrument is
+  AdCounts        // '$V' for the channel chosen on the page
+};
+struct ReadStep {
+  StepKind kind;
+  char letter;       // the reply letter
+  Message failure;
+};
+// The steps of the Read of user page 2 and the maker pages, in their order.
+const std::vector<ReadStep>& PageReadSteps(int page);
+// The step of page `page` that reads `letter` (which it has).
+const ReadStep& PageReadStep(int page, char letter);
+
 // Every reading, by page and query, in their order in the reply.
 const std::vector<Reading>& Readings();
 

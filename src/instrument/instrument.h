@@ -57,12 +57,13 @@ public:
   // User page 1's queries in their order ('s' only with an IoT unit); stops
   // at the first failure. When all were answered, the page's snapshot.
   int ReadUser1(Reporter& reporter);
-  // User page 2, maker page 1 and maker page 2: every step with a pause
-  // between two, each failure told; the result of the last step. Maker page 1
-  // takes the humidity limit and the model code into the snapshot.
-  int ReadUser2(Reporter& reporter);
-  int ReadMaker1(Reporter& reporter);
-  int ReadMaker2(Reporter& reporter, int channel);
+  // The Read of user page 2 or a maker page: every step of the catalogue's
+  // (PageReadSteps) with a pause between two, each failure told; the result
+  // of the last step. The A/D counts are those of item `channel` of maker page
+  // 2's list. The settings the steps ask for enter the snapshot as the read
+  // leaves them: as the instrument reported them, or, when unanswered, as the
+  // values held them, so that Set sends one only when the user changes it.
+  int ReadPage(Reporter& reporter, int page, int channel = -1);
   // Single reads, telling nothing: the settings query of `letter`, its reply
   // taken into the values; '$Q' and '$T' as user page 2 shows them,
   // the readings of `page` in the reply of `letter` ('D', 'P', 'G'), the A/D
@@ -104,8 +105,7 @@ public:
   std::string ReadingText(const Reading& reading) const;
 
 private:
-  struct Step;
-  int RunEveryStep(Reporter& reporter, const std::vector<Step>& steps);
+  int RunStep(Reporter& reporter, const ReadStep& step, int page, int channel);
   int QueryReadings(Reporter& reporter, const std::string& frame, int page, char letter);
   int WriteGroups(Reporter& reporter, const std::vector<Group>& order);
   int WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter);

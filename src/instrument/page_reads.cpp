@@ -1,8 +1,7 @@
 // The reads of what the pages only show (user page 2's auto power-off and
 // clock texts, the measurement and maintenance readings, the A/D counts) and
-// the Read button's sequences of user page 2 and the maker pages.
-#include "instrument/page_reads.h"
-
+// the Read button's sequences of user page 2 and the maker pages, by their
+// steps in the catalogue.
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,15 +38,6 @@ int QueryReply(CSerial* link, const std::string& frame, char letter,
 
 }  // namespace
 
-const Message kClockTextFailed = {"時計の取得に失敗しました。", "時計取得要求"};
-const Message kMeasurementFailed = {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"};
-
-// One step of a page's read and what the user is told when it fails.
-struct Instrument::Step {
-  std::function<int(Reporter&)> run;
-  Message failure;
-};
-
 int Instrument::QueryReadings(Reporter& reporter, const std::string& frame, int page, char letter) {
   std::vector<std::string> texts;
   if (!m_link || !inst::QueryReadings(*m_link, frame, letter, page, texts)) return 0;
@@ -62,17 +52,6 @@ int Instrument::ReadSettings(Reporter& reporter, char letter) {
   if (!m_link || !QueryInto(*m_link, letter, m_values)) return 0;
   reporter.Taken(letter, *this);
   return 1;
-}
-
-int Instrument::RunEveryStep(Reporter& reporter, const std::vector<Step>& steps) {
-  if (!m_link) return 0;
-  int result = 0;
-  for (size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0) Pause();
-    result = steps[i].run(reporter);
-    if (!result) reporter.Tell(steps[i].failure.text, steps[i].failure.caption, Icon::Error);
-  }
-  return result;
 }
 
 int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
@@ -107,41 +86,33 @@ int Instrument::ReadAdCounts(Reporter& reporter, int channel) {
   return QueryReadings(reporter, AdCountQueryFrame(digit), IDD_MAKER2, 'V');
 }
 
-int Instrument::ReadUser2(Reporter& reporter) {
-  return RunEveryStep(reporter, {
-      {[this](Reporter& r) { return ReadAutoPowerOffText(r); },
-       {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"}},
-      {[this](Reporter& r) { return ReadClockText(r); }, kClockTextFailed},
-      {[this](Reporter& r) { return Identify(r); }, {"Version Noの取得に送信に失敗しました。", "Version No取得要求"}},
-      {[this](Reporter& r) { return ReadReadings(r, IDD_USER2, 'D'); }, kMeasurementFailed},
-  });
+int Instrument::RunStep(Reporter& reporter, const ReadStep& step, int page, int channel) {
+  switch (step.kind) {
+    case StepKind::Settings: return ReadSettings(reporter, step.letter);
+    case StepKind::Readings: return ReadReadings(reporter, page, step.letter);
+    case StepKind::AutoPowerOff: return ReadAutoPowerOffText(reporter);
+    case StepKind::ClockText: return ReadClockText(reporter);
+    case StepKind::Identity: return Identify(reporter);
+    case StepKind::AdCounts: return ReadAdCounts(reporter, channel);
+  }
+  return 0;
 }
 
-int Instrument::ReadMaker1(Reporter& reporter) {
+int Instrument::ReadPage(Reporter& reporter, int page, int channel) {
   if (!m_link) return 0;
-  // The humidity limit and the model code enter the snapshot as the read
-  // leaves them: as the instrument reported them, or, when unanswered, as the
-  // values held them, so that Set sends one only when the user changes it.
-  auto setting = [this](char letter) { return [this, letter](Reporter& r) { return ReadSettings(r, letter); }; };
-  auto readings = [this](char letter) {
-    return [this, letter](Reporter& r) { return ReadReadings(r, IDD_MAKER1, letter); };
-  };
-  const int result = RunEveryStep(reporter, {
-      {readings('D'), {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"}},
-      {setting('L'), {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"}},
-      {setting('M'), {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"}},
-      {readings('P'), {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"}},
-      {readings('G'), {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}},
-  });
+  const std::vector<ReadStep>& steps = PageReadSteps(page);
+  int result = 0;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    if (i > 0) Pause();
+    result = RunStep(reporter, steps[i], page, channel);
+    if (!result) reporter.Tell(steps[i].failure.text, steps[i].failure.caption, Icon::Error);
+  }
   // User page 1's part of the snapshot stays: its edits are still to be sent.
-  for (const char* key : {"humidity_limit", "model_code"})
-    CopyGroup(GroupOfSetting(*FindSetting(key)), m_values, m_snapshot);
+  for (const ReadStep& step : steps)
+    for (const Setting& setting : Settings())
+      if (step.kind == StepKind::Settings && setting.read.letter == step.letter)
+        CopyGroup(GroupOfSetting(setting), m_values, m_snapshot);
   return result;
-}
-
-int Instrument::ReadMaker2(Reporter& reporter, int channel) {
-  return RunEveryStep(reporter, {{[this, channel](Reporter& r) { return ReadAdCounts(r, channel); },
-                                  {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}}});
 }
 
 }  // namespace inst

@@ -115,16 +115,16 @@ TEST_F(PageReads, APageReadGoesOnAfterAFailure) {
     std::vector<std::string> told;
   };
   const Case cases[] = {
-      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadUser2(r); }, {"$Q", "$T", "#v", "$D"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadPage(r, IDD_USER2); }, {"$Q", "$T", "#v", "$D"},
        {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。 / ｵｰﾄﾊﾟﾜｰｵﾌ取得要求", "時計の取得に失敗しました。 / 時計取得要求",
         "測定ﾃﾞｰﾀの取得に失敗しました。 / 測定ﾃﾞｰﾀ取得要求"}},
-      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadMaker1(r); }, {"$D", "$L", "$M", "$P", "$G"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadPage(r, IDD_MAKER1); }, {"$D", "$L", "$M", "$P", "$G"},
        {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求",
         "相対湿度の上限値取得要求の送信に失敗しました。 / 相対湿度の上限値取得要求",
         "機種ｺｰﾄﾞ取得要求の送信に失敗しました。 / 機種ｺｰﾄﾞ取得要求",
         "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。 / ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求",
         "湿度校正値取得要求の送信に失敗しました。 / 湿度校正値取得要求"}},
-      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadMaker2(r, 0); }, {"$V0"},
+      {[](inst::Instrument& i, inst::Reporter& r) { return i.ReadPage(r, IDD_MAKER2, 0); }, {"$V0"},
        {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。 / A/Dｶｳﾝﾄ取得要求"}},
   };
   for (const Case& c : cases) {
@@ -172,7 +172,7 @@ TEST_F(PageReads, MakerPage1ReadTakesWhatTheInstrumentHolds) {
     instrument->Values()["buzzer"].text = "33.0";
     instrument->Values()["humidity_limit"].text = "77.7";
     instrument->Values()["model_code"].item = 4;
-    instrument->ReadMaker1(reporter);
+    instrument->ReadPage(reporter, IDD_MAKER1);
     EXPECT_EQ(instrument->Snapshot()["buzzer"].text, "28.5");
     EXPECT_EQ(instrument->Snapshot()["humidity_limit"].text, c.limit);
     EXPECT_EQ(instrument->Snapshot()["model_code"].item, c.model);
