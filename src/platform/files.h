@@ -73,7 +73,7 @@ bool RemoveFile(const std::string& path);
 // step (MoveFileExA with MOVEFILE_REPLACE_EXISTING), so `to` is either the old
 // file or the new one, never a mixture. Both names in one directory. False,
 // with both files as they were, when `from` is missing, `to` is a directory or
-// a read-only file, or the system refuses.
+// a read-only file, or the system refuses; LastErrorText then tells why.
 bool RenameReplacing(const std::string& from, const std::string& to);
 
 }  // namespace plat

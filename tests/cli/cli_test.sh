@@ -239,6 +239,7 @@ cases=(
   "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
   "download -o /dev/full: the failure reported with the system's reason|--records 37|tavo_cli download --port COM7 -o /dev/full|4|err_has 'cannot write /dev/full: No space left on device'"
   "download -o -: the records on standard output|--records 37|tavo_cli download --port COM7 -o -|0|records_with_cr out"
+  "download -o a read-only file: status 4, the real reason, the file as it was|--records 3|echo old > $work/ro.csv; chmod 444 $work/ro.csv; tavo_cli download --port COM7 -o ro.csv|4|err_has 'cannot write ro.csv: Permission denied' && [ \"\$(cat $work/ro.csv)\" = old ]"
   "download -o - --json: both would take standard output, refused||tavo_cli download --port COM7 -o - --json|2|no_frames && err_has 'would both take standard output'"
   "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
   "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"

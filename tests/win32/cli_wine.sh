@@ -7,11 +7,12 @@
 # run, and the port list with the devices' names and a probe of each; and what
 # differs on Windows: files (a folder's check beside a file left behind, two
 # ports downloading into one folder, monitor appending), ports (a ports file
-# as Notepad saves it, two spellings of one port).
+# as Notepad saves it, two spellings of one port), signals (Ctrl-C in a
+# console while apply writes, by CTRL_C).
 # Exit 77 (skipped) when the native simulator has not been built.
-#   cli_wine.sh SIMULATOR TAVO_CLI_EXE
+#   cli_wine.sh SIMULATOR TAVO_CLI_EXE CTRL_C_EXE
 set -euo pipefail
-sim=$1 cli=$2
+sim=$1 cli=$2 ctrl_c=$3
 here=$(cd "$(dirname "$0")" && pwd)
 run="$here/../../cmake/wine-run.sh"
 export WINEPREFIX=${WINEPREFIX:-$here/../../build/wineprefix}
@@ -52,7 +53,9 @@ tr -d '\n' < records > expected.csv
 check "download writes the records byte for byte" cmp -s memory.csv expected.csv
 "$run" "$cli" download -o - --port COM18 --crlf > stdout.csv 2>> download.err || true
 check "download -o - --crlf: the records on standard output, CR LF not turned into CR CR LF" cmp -s stdout.csv records
-setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com20" --version 1.30 >"$work/device2" &
+# Its answers a little late, so that a Ctrl-C finds a setting on the line.
+setpriv --pdeathsig KILL "$sim" --link "$WINEPREFIX/dosdevices/com20" --version 1.30 --late 150 \
+  --log "$work/sim2.log" >"$work/device2" &
 sim2_pid=$!
 for _ in $(seq 100); do [ -s "$work/device2" ] && break; sleep 0.1; done
 status=0
@@ -78,9 +81,18 @@ check "two spellings of one port are one port" grep -q 'are one port' twice.err
 "$run" "$cli" monitor --port COM18 --interval 1 --count 1 -o mon.csv >> mon.out 2>> mon.err || true
 check "monitor appends to its CSV: one byte order mark, one header, two samples" \
   [ "$(grep -c $'^\xEF\xBB\xBFtime,' mon.csv)" = 1 -a "$(grep -c ',' mon.csv)" = 3 ]
+windows_path() { echo "Z:${1//\//\\}"; }
+printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > three.txt
+status=0
+"$run" "$ctrl_c" "$(windows_path "$work/sim2.log")" ' 02 51 31 03' "$(windows_path "$cli") apply three.txt --port COM20" \
+  > ctrlc.out 2> ctrlc.err || status=$?
+stopped_by_ctrl_c() {
+  [ "$status" -eq 130 ] && grep -q 'auto_power_off: written' ctrlc.out && grep -q 'memory_interval: not sent' ctrlc.out
+}
+check "Ctrl-C in a console while apply writes: the group on the line, then the list, status 130" stopped_by_ctrl_c
 if [ $failed -ne 0 ]; then
   cat info.out info.err download.out download.err several.out several.err ports.out ports.err two.out two.err \
-    file.out file.err twice.out twice.err mon.out mon.err
+    file.out file.err twice.out twice.err mon.out mon.err ctrlc.out ctrlc.err
   echo "frames the simulator received:"
   cat sim.log
 fi

@@ -176,7 +176,10 @@ bool RemoveFile(const std::string& path) {
 bool RenameReplacing(const std::string& from, const std::string& to) {
   std::string unixTo = mbcs::ToSlashes(to);
   struct stat st;
-  if (lstat(unixTo.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || !(st.st_mode & S_IWUSR))) return false;
+  if (lstat(unixTo.c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || !(st.st_mode & S_IWUSR))) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EACCES;   // the reason LastErrorText tells
+    return false;
+  }
   return rename(mbcs::ToSlashes(from).c_str(), unixTo.c_str()) == 0;
 }
 

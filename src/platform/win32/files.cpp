@@ -184,7 +184,10 @@ bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0
 bool RenameReplacing(const std::string& from, const std::string& to) {
   // Windows refuses a read-only target; asked first, so that every system does.
   DWORD target = GetFileAttributesA(to.c_str());
-  if (target != INVALID_FILE_ATTRIBUTES && (target & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
+  if (target != INVALID_FILE_ATTRIBUTES && (target & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    SetLastError(ERROR_ACCESS_DENIED);   // the reason LastErrorText tells
+    return false;
+  }
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
