@@ -10,9 +10,7 @@ const unsigned kCommonControlClasses = 0xFF;
 bool CTAVOApp::InitInstance() {
   InitCommonControls(kCommonControlClasses);
   CTAVODlg dlg;
-  m_pMainWnd = &dlg;
   dlg.DoModal();
-  m_pMainWnd = nullptr;
   return false;   // the process ends with the dialog
 }
 

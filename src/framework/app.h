@@ -9,8 +9,6 @@ public:
   virtual ~CWinApp();
   virtual bool InitInstance();
 
-  CDialog* m_pMainWnd = nullptr;
-
   // Registers the common control classes given by `classes` (ICC_* flags).
   static bool InitCommonControls(unsigned classes);
   IconHandle LoadIcon(int resourceId) const;

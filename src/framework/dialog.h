@@ -86,5 +86,3 @@ protected:
 };
 
 // Makes the dialog the process's main window (the owner of ownerless message boxes).
-void SetMainWindow(CDialog* dialog);
-CDialog* GetMainWindow();

@@ -1,17 +1,9 @@
 // The parts of CDialog that are the same on both back ends.
 #include "framework/dialog.h"
 
-namespace {
-CDialog* g_mainWindow = nullptr;
-}
-
-void SetMainWindow(CDialog* dialog) { g_mainWindow = dialog; }
-CDialog* GetMainWindow() { return g_mainWindow; }
-
 CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_pParent(parent) {}
 
 CDialog::~CDialog() {
-  if (g_mainWindow == this) g_mainWindow = nullptr;
   DestroyWindow();
 }
 

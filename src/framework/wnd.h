@@ -20,7 +20,6 @@ public:
 
   void SetWindowText(const char* text);
   CString GetWindowText() const;
-  void GetWindowText(CString& text) const { text = GetWindowText(); }
   int GetDlgCtrlID() const;
 
   bool EnableWindow(bool enable = true);   // true when it was disabled before
@@ -55,7 +54,6 @@ class CEdit : public CWnd {
 public:
   // The most characters (bytes) the user can type.
   void SetLimitText(int limit);
-  int GetLimitText() const;
 };
 
 class CComboBox : public CWnd {

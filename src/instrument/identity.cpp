@@ -39,7 +39,7 @@ Identity IdentityOf(const ReplyReader& reply) {
   return identity;
 }
 
-int Identify(CSerial& link, Identity& identity) {
+int QueryIdentity(CSerial& link, Identity& identity) {
   if (RunQuery(link, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
   const ReplyReader reply(link, 'v');
   if (!reply.Answered()) return 0;

@@ -21,6 +21,6 @@ Identity IdentityOf(const ReplyReader& reply);
 
 // Asks the instrument who it is ('#v'). 1 when it replied with no control
 // byte where the reply is read, `identity` then filled; 0 otherwise.
-int Identify(CSerial& link, Identity& identity);
+int QueryIdentity(CSerial& link, Identity& identity);
 
 }  // namespace inst

@@ -55,7 +55,7 @@ void Instrument::Pause() const {
 
 int Instrument::Identify(Reporter& reporter) {
   Identity identity;
-  if (!m_link || !inst::Identify(*m_link, identity)) return 0;
+  if (!m_link || !QueryIdentity(*m_link, identity)) return 0;
   m_identity = identity;
   if (identity.modelCode >= 0) m_values["model_code"].item = identity.modelCode;
   reporter.Shown(IDD_USER2, 'v', *this);

@@ -29,10 +29,4 @@ public:
   virtual bool Stopped() { return false; }
 };
 
-// A reporter that tells nothing.
-class SilentReporter : public Reporter {
-public:
-  void Tell(const char*, const char*, Icon) override {}
-};
-
 }  // namespace inst

@@ -77,7 +77,7 @@ int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int
     std::string frame;
     return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
-  const bool acknowledged = RunSetTransaction(link, send, retryCounter, WriteFailure::EndsTransaction) != 0;
+  const bool acknowledged = RunSetTransaction(link, send, retryCounter) != 0;
   reporter.Written(&row, acknowledged);
   if (acknowledged) {
     CopyGroup(&row, m_values, m_snapshot);

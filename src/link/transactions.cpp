@@ -87,12 +87,11 @@ int SendSettingFrame(CSerial& link, const std::string& frame) {
   return written;
 }
 
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
-                      WriteFailure onWriteFailure) {
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter) {
   for (;;) {
     link.ClearAckCode();
     link.AckEvent().Reset();
-    if (!sendSetting() && onWriteFailure == WriteFailure::EndsTransaction) {
+    if (!sendSetting()) {
       ++retryCounter;
       return 0;
     }

@@ -39,20 +39,14 @@ QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame,
 // was). Returns the result of the write.
 int SendSettingFrame(CSerial& link, const std::string& frame);
 
-// What a set transaction does when its setting frame could not be written.
-enum class WriteFailure {
-  AwaitAnswer,       // wait for the acknowledgement all the same; the code then decides
-  EndsTransaction,   // fail at once; the failed attempt counts against the retry counter
-};
-
 // The set transaction: calls `sendSetting` (which sends one setting frame,
 // normally through SendSettingFrame), waits TimeOut for ACK, and repeats while
 // no ACK came in that attempt and `retryCounter` (the caller's, shared by a
 // write sequence, starting at 1) is at most 5, adding 1 per repeat. 1 on ACK,
 // after which no acknowledgement is awaited; 0 otherwise, at once when the
-// port's reads fail.
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
-                      WriteFailure onWriteFailure = WriteFailure::AwaitAnswer);
+// port's reads fail, and at once when the frame could not be written (the
+// failed attempt counts against the retry counter).
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter);
 
 // The settings reset: one send of `frame`, one wait for the acknowledgement;
 // no acknowledgement is awaited afterwards. 1 when the frame was written and

@@ -2,7 +2,7 @@
 
 #include "instrument/catalogue.h"
 
-const FieldCheck* FindFieldCheck(int templateId, int id) {
+const inst::NumberRule* FindFieldCheck(int templateId, int id) {
   const inst::Setting* setting = inst::FindSettingByControl(templateId, id);
   return setting && setting->kind == inst::Kind::Number ? &setting->rule : nullptr;
 }

@@ -3,7 +3,5 @@
 #pragma once
 #include "instrument/number_rule.h"
 
-using FieldCheck = inst::NumberRule;
-
 // The check of field `id` on page template `templateId`, or null.
-const FieldCheck* FindFieldCheck(int templateId, int id);
+const inst::NumberRule* FindFieldCheck(int templateId, int id);

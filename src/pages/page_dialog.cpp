@@ -4,7 +4,7 @@
 #include "pages/field_checks.h"
 
 void CPageDialog::CheckField(int id) {
-  const FieldCheck* check = FindFieldCheck(GetTemplateId(), id);
+  const inst::NumberRule* check = FindFieldCheck(GetTemplateId(), id);
   if (!check || m_bWarning) return;
   CWnd field;
   field.Attach(GetDlgItemHandle(id));

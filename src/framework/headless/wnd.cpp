@@ -77,11 +77,6 @@ void CEdit::SetLimitText(int limit) {
   if (Window* w = FromHandle(m_hWnd)) w->limit = limit <= 0 ? 0x7FFFFFFE : limit;
 }
 
-int CEdit::GetLimitText() const {
-  Window* w = FromHandle(m_hWnd);
-  return w ? w->limit : 0;
-}
-
 
 int CComboBox::AddString(const char* text) {
   Window* w = FromHandle(m_hWnd);

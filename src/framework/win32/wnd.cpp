@@ -76,7 +76,6 @@ WindowHandle CWnd::GetDlgItemHandle(int id) const { return m_hWnd ? ::GetDlgItem
 
 void CEdit::SetLimitText(int limit) { Send(m_hWnd, EM_SETLIMITTEXT, static_cast<WPARAM>(limit)); }
 
-int CEdit::GetLimitText() const { return static_cast<int>(Send(m_hWnd, EM_GETLIMITTEXT)); }
 
 int CComboBox::AddString(const char* text) {
   return static_cast<int>(Send(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text ? text : "")));
