@@ -81,7 +81,7 @@ bool SameModel(const std::string& path, const inst::Instrument& connectedOne, co
   const std::string connected = ReadKey(connectedOne, *FindSettingKey("model"));
   const SettingLine* model = LineOf(settings, "model");
   if (model && plat::FromUtf8(model->value) == connected) return true;
-  const std::string instrument = "the instrument on " + plat::FromArgument(port) + " is " + connected;
+  const std::string instrument = "the instrument" + OnPort(port) + " is " + connected;
   Tell(path, {model ? FileProblem{model->line, "model", "the file was read from " + plat::FromUtf8(model->value) +
                                                             ", " + instrument + " (--force writes it all the same)"}
                     : FileProblem{0, "", "names no model (read --maker writes it); " + instrument +

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "link/control_bytes.h"
+#include "platform/console.h"
 #include "platform/clock.h"
 
 namespace {
@@ -28,7 +29,8 @@ std::string Shown(std::uint8_t byte) {
 // ends a frame, or alone for an acknowledgement outside a frame.
 class Direction {
 public:
-  explicit Direction(const char* arrow) : m_arrow(arrow) {}
+  // `port`: the port's name and a space before the arrow, or empty.
+  Direction(const char* arrow, const std::string& port) : m_arrow(arrow), m_port(port) {}
   void Take(std::uint8_t byte) {
     const bool alone = m_frame.empty() && (byte == kAck || byte == kNak);
     m_frame += Shown(byte);
@@ -37,21 +39,24 @@ public:
   void Flush() {
     if (m_frame.empty()) return;
     const plat::LocalTime t = plat::GetLocalTime();
-    std::fprintf(stderr, "%02d:%02d:%02d.%03d %s %s\n", t.hour, t.minute, t.second, t.millisecond, m_arrow,
-                 m_frame.c_str());
+    std::fprintf(stderr, "%02d:%02d:%02d.%03d %s%s %s\n", t.hour, t.minute, t.second, t.millisecond, m_port.c_str(),
+                 m_arrow, m_frame.c_str());
     std::fflush(stderr);
     m_frame.clear();
   }
 
 private:
   const char* m_arrow;
+  const std::string& m_port;
   std::string m_frame;
 };
 
 class CliPort : public LinePort {
 public:
-  CliPort(bool trace, std::shared_ptr<std::string> openError) : m_trace(trace), m_openError(std::move(openError)) {}
+  CliPort(bool trace, bool namePort, std::shared_ptr<std::string> openError)
+      : m_trace(trace), m_namePort(namePort), m_openError(std::move(openError)) {}
   bool Open(const std::string& name, const plat::LineSettings& settings) override {
+    if (m_namePort && m_portName.empty()) m_portName = plat::FromArgument(name) + " ";
     const bool opened = m_port->Open(name, settings);
     *m_openError = opened ? "" : m_port->OpenError();
     return opened;
@@ -73,14 +78,15 @@ public:
   std::string OpenError() const override { return m_port->OpenError(); }
 
 private:
-  const bool m_trace;
+  const bool m_trace, m_namePort;
+  std::string m_portName;   // set before the receiver starts
   std::shared_ptr<std::string> m_openError;
   std::unique_ptr<LinePort> m_port = MakeSystemPort();
-  Direction m_sent{">"}, m_received{"<"};
+  Direction m_sent{">", m_portName}, m_received{"<", m_portName};
 };
 
 }  // namespace
 
-std::unique_ptr<LinePort> MakeCliPort(bool trace, std::shared_ptr<std::string> openError) {
-  return std::make_unique<CliPort>(trace, std::move(openError));
+std::unique_ptr<LinePort> MakeCliPort(bool trace, bool namePort, std::shared_ptr<std::string> openError) {
+  return std::make_unique<CliPort>(trace, namePort, std::move(openError));
 }

@@ -138,19 +138,26 @@ bool ReadInstrument(Session& session, bool maker) {
   return session.ReportMessages() == 0 && read && RefuseFailingValues(session.Instrument(), maker) == 0;
 }
 
-// The file's settings whose values differ between `first` and `second`, a
-// line each: "key: NAME1 A, NAME2 B".
-std::vector<std::string> Differences(const std::vector<SettingLine>& settings, const inst::InstrumentSettings& first,
-                                     const char* firstName, const inst::InstrumentSettings& second,
-                                     const char* secondName) {
-  std::vector<std::string> lines;
+// A setting of the file whose values differ between two sets of settings.
+struct Difference {
+  std::string key, first, second;
+};
+
+// The file's settings whose values differ between `first` and `second`.
+std::vector<Difference> Differences(const std::vector<SettingLine>& settings, const inst::InstrumentSettings& first,
+                                    const inst::InstrumentSettings& second) {
+  std::vector<Difference> found;
   for (const SettingLine& line : settings) {
     const SettingKey& key = *FindSettingKey(line.key);
     if (key.Info() || inst::SameValue(*key.setting, first[*key.setting], second[*key.setting])) continue;
-    lines.push_back(line.key + ": " + firstName + " " + ReadKey(first, key) + ", " + secondName + " " +
-                    ReadKey(second, key));
+    found.push_back({line.key, ReadKey(first, key), ReadKey(second, key)});
   }
-  return lines;
+  return found;
+}
+
+// "key: NAME1 A, NAME2 B".
+std::string DifferenceLine(const Difference& difference, const char* firstName, const char* secondName) {
+  return difference.key + ": " + firstName + " " + difference.first + ", " + secondName + " " + difference.second;
 }
 
 // After a write: the settings read again from the instrument and compared with
@@ -163,9 +170,9 @@ bool Verify(Session& session, const std::vector<SettingLine>& settings, bool mak
     NoteOutcome("verify: the settings could not be read back");
     return false;
   }
-  const std::vector<std::string> differences =
-      Differences(settings, written, "written", session.Instrument().Values(), "read back");
-  for (const std::string& line : differences) PrintError("verify: " + plat::FromUtf8(line));
+  const std::vector<Difference> differences = Differences(settings, written, session.Instrument().Values());
+  for (const Difference& difference : differences)
+    PrintError("verify: " + plat::FromUtf8(DifferenceLine(difference, "written", "read back")));
   if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
   return differences.empty();
 }
@@ -189,12 +196,10 @@ bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
   return written;
 }
 
-ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
+ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::vector<SettingLine>& settings) {
   const std::string path = args.operands.at(0);
   const bool maker = args.Has("--maker"), dryRun = args.Has("--dry-run");
   Session session(args.Value("--ini"));
-  std::vector<SettingLine> settings;
-  if (!LoadSettings(path, settings)) return kExitUsage;
 
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   inst::Instrument& instrument = session.Instrument();
@@ -227,22 +232,45 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port) {
   return kExitOk;
 }
 
-ExitStatus DiffOn(const Arguments& args, const std::string& port) {
+// diff's result: a line per setting that differs, or one that says none
+// does; with --json one object, {"differences": [{"key", "instrument", "file"}]}.
+void PrintDifferences(const std::vector<Difference>& differences, bool json) {
+  if (json) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const Difference& difference : differences)
+      list.push_back({{"key", difference.key},
+                      {"instrument", plat::ToUtf8(difference.first)},
+                      {"file", plat::ToUtf8(difference.second)}});
+    PrintOut(JsonLine({{"differences", list}}));
+    return;
+  }
+  for (const Difference& difference : differences) PrintOut(DifferenceLine(difference, "instrument", "file") + "\n");
+  if (differences.empty()) PrintOut("same: the instrument holds the settings of the file\n");
+}
+
+ExitStatus DiffOn(const Arguments& args, const std::string& port, const std::vector<SettingLine>& settings) {
   const bool maker = args.Has("--maker");
   Session session(args.Value("--ini"));
-  std::vector<SettingLine> settings;
-  if (!LoadSettings(args.operands.at(0), settings)) return kExitUsage;
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
   inst::Instrument& instrument = session.Instrument();
   const inst::InstrumentSettings held = instrument.Values();
   PutIntoValues(instrument, settings, maker);
-  const std::vector<std::string> differences =
-      Differences(settings, held, "instrument", instrument.Values(), "file");
-  for (const std::string& line : differences) PrintOut(line + "\n");
-  if (differences.empty()) PrintNote("same: the instrument holds the settings of the file");
+  const std::vector<Difference> differences = Differences(settings, held, instrument.Values());
+  PrintDifferences(differences, args.Has("--json"));
   NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
   return differences.empty() ? kExitOk : kExitDifferent;
+}
+
+// `command` on each port of the command line, with the settings file
+// checked once for them all.
+ExitStatus WithSettingsFile(const Arguments& args,
+                            ExitStatus (*command)(const Arguments&, const std::string&, const std::vector<SettingLine>&)) {
+  std::vector<SettingLine> settings;
+  if (!LoadSettings(args.operands.at(0), settings)) return kExitUsage;
+  return ForEachPort(args, [&settings, command](const Arguments& each, const std::string& port) {
+    return command(each, port, settings);
+  });
 }
 
 }  // namespace
@@ -254,7 +282,7 @@ ExitStatus RunApply(const Arguments& args) {
   }
   // Caught for the whole run, until every port's list is printed.
   const CatchInterrupts interrupts;
-  return ForEachPort(args, ApplyOn);
+  return WithSettingsFile(args, ApplyOn);
 }
 
-ExitStatus RunDiff(const Arguments& args) { return ForEachPort(args, DiffOn); }
+ExitStatus RunDiff(const Arguments& args) { return WithSettingsFile(args, DiffOn); }

@@ -89,9 +89,7 @@ ExitStatus PrintInstrumentClock(Session& session, bool json, const ClockSet* set
   if (json) {
     PrintOut(JsonLine({{"clock", clock}, {"drift", drift}}));
   } else {
-    char line[96];
-    std::snprintf(line, sizeof line, "%s (%+lld s from this computer)\n", clock.c_str(), drift);
-    PrintOut(line);
+    PrintOut(clock + " (" + DriftText(drift) + " from this computer)\n");
   }
   if (set) {
     const long long since = static_cast<long long>((plat::MonotonicMs() - set->atMs + 500) / 1000);
@@ -102,7 +100,7 @@ ExitStatus PrintInstrumentClock(Session& session, bool json, const ClockSet* set
       return kExitInstrument;
     }
   }
-  NoteOutcome(clock + (drift < 0 ? ", " : ", +") + std::to_string(drift) + " s");
+  NoteOutcome(clock + ", " + DriftText(drift));
   return kExitOk;
 }
 

@@ -17,7 +17,7 @@ ExitStatus InfoOn(const Arguments& args, const std::string& port) {
   if (ExitStatus status = session.Connect(port, true); status != kExitOk) return status;
   const inst::Instrument& instrument = session.Instrument();
   if (Unpadded(instrument.GetIdentity().model).empty()) {   // an answer, but not who it is
-    PrintError("the instrument on " + plat::FromArgument(port) + " gave no model name");
+    PrintError("the instrument" + OnPort(port) + " gave no model name");
     return kExitInstrument;
   }
   const KeyValues values = {{"model", Unpadded(instrument.GetIdentity().model)},

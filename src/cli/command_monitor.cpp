@@ -78,6 +78,9 @@ Sample TakeSample(const inst::Instrument& instrument) {
   return sample;
 }
 
+// The names of the columns of TextLine, over them, printed first on a terminal.
+const char kTextHeader[] = "time                 in    out   Ta    RH    tg    level\n";
+
 std::string TextLine(const Sample& sample) {
   std::string line = sample.time;
   for (int i = 0; i < kColumnCount; ++i) line += "  " + (sample.valid[i] ? sample.values[i] : std::string("-"));
@@ -131,6 +134,7 @@ ExitStatus RunMonitor(const Arguments& args) {
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   const CatchInterrupts interrupts;
+  if (!json && !IsStandardOutput(csvPath) && plat::IsTerminal(plat::Stream::Output)) PrintOut(kTextHeader);
   // With --count N, N samples in a row without an answer (or with a value
   // that is no number) end it too.
   long long answers = 0, failures = 0, failuresInARow = 0, samples = 0;

@@ -195,6 +195,27 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
+// What went wrong on the command line, in the tool's own words: what
+// is unknown named, what is missing called needed.
+std::string ParseMessage(const CLI::ParseError& error, const CLI::App& app) {
+  const std::vector<std::string> left = app.remaining(true);
+  const bool anyChosen = !app.get_subcommands().empty();
+  if (!left.empty() && (!anyChosen || dynamic_cast<const CLI::ExtrasError*>(&error))) {
+    const std::string& first = left.front();
+    if (first.size() > 1 && first[0] == '-') return "unknown option " + first;
+    return anyChosen ? "unexpected argument " + first : "unknown command " + first;
+  }
+  if (!anyChosen && dynamic_cast<const CLI::RequiredError*>(&error)) return "a command is needed";
+  std::string text = error.what();
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) return text.substr(0, text.find(':')) + " needs a value";
+  for (const auto& [theirs, ours] : {std::pair<std::string, std::string>{" is required", " is needed"},
+                                     {": Value ", ": "}, {" not in range ", " is not in the range "},
+                                     {" not in {", " is not one of {"}}) {
+    if (size_t at = text.find(theirs); at != std::string::npos) text.replace(at, theirs.size(), ours);
+  }
+  return text;
+}
+
 int UsageError(const std::string& error, const std::string& helpCommand) {
   PrintError(plat::FromArgument(error));   // it quotes the arguments
   std::fprintf(stderr, "run %s for the usage\n", helpCommand.c_str());
@@ -232,14 +253,16 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);   // --help, --version
     const std::vector<CLI::App*> chosen = app.get_subcommands();
-    return UsageError(e.what(), chosen.empty() ? "tavo-cli --help"
+    return UsageError(ParseMessage(e, app), chosen.empty() ? "tavo-cli --help"
                                                : "tavo-cli help " + chosen.front()->get_name());
   }
   CLI::App* sub = app.get_subcommands().front();
+  const bool json = app.get_option("--json")->count() > 0;
   if (sub->get_name() == "version") {
-    std::printf("%s\n", VersionText().c_str());
+    std::printf(json ? "{\"version\":\"%s\"}\n" : "tavo-cli %s\n", TAVO_VERSION_TEXT);
     return kExitOk;
   }
+  if (sub == help && json) return UsageError("help has no JSON form: --json is for the commands", "tavo-cli --help");
   if (sub == help) return ShowHelp(app, *help);
   const Command& command = *FindCommand(sub->get_name());
   Arguments args;

@@ -27,6 +27,9 @@ CapturedOutput::~CapturedOutput() { t_captured = nullptr; }
 
 bool Capturing() { return t_captured != nullptr; }
 
+std::string PortFirst(const std::string& port) { return t_captured ? "" : plat::FromArgument(port) + ": "; }
+std::string OnPort(const std::string& port) { return t_captured ? "" : " on " + plat::FromArgument(port); }
+
 void NoteOutcome(const std::string& text) {
   if (t_captured) t_captured->outcome = text;
 }

@@ -39,6 +39,11 @@ struct CapturedOutput {
 };
 // True while this thread's output is captured.
 bool Capturing();
+// The words that name `port` in a message about it: "PORT: " before the
+// message, " on PORT" after "instrument"; none while this thread's output is
+// captured, whose lines name their port already.
+std::string PortFirst(const std::string& port);
+std::string OnPort(const std::string& port);
 // What happened on this thread's port, in a few words, for the table after
 // several ports (ignored for one port).
 void NoteOutcome(const std::string& text);

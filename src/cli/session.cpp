@@ -21,7 +21,7 @@ void TellInSession(const char* message, const char* caption) {
 }  // namespace
 
 Session::Session(const std::string& iniFile)
-    : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), openError); },
+    : m_instrument([openError = m_openError] { return MakeCliPort(Verbose(), Capturing(), openError); },
                    iniFile.empty() ? std::string() : plat::FullPath(iniFile)) {
   SetCommSettingsTeller(&TellInSession);
   t_session = this;
@@ -44,10 +44,10 @@ ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
   }
   ReportMessages();
   if (connection == inst::Connection::NotOpened) {
-    PrintError(plat::FromArgument(port) + ": " + (m_openError->empty() ? "cannot be opened" : *m_openError));
+    PrintError(PortFirst(port) + (m_openError->empty() ? "cannot be opened" : *m_openError));
     return kExitPort;
   }
-  PrintError("no answer from an instrument on " + plat::FromArgument(port));
+  PrintError("no answer from an instrument" + OnPort(port));
   return kExitInstrument;
 }
 

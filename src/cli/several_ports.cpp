@@ -57,7 +57,7 @@ struct PortRun {
 constexpr size_t kMaxPorts = 256;
 
 // Serves `port` on this thread, its output captured.
-void Serve(const Arguments& args, PortCommand command, PortRun& run) {
+void Serve(const Arguments& args, const PortCommand& command, PortRun& run) {
   const CapturedOutput output(run.port);
   run.status = command(args, run.port);
   run.out = output.out;
@@ -161,7 +161,7 @@ bool PortsOf(const Arguments& args, std::vector<std::string>& ports) {
   return true;
 }
 
-ExitStatus ForEachPort(const Arguments& args, PortCommand run) {
+ExitStatus ForEachPort(const Arguments& args, const PortCommand& run) {
   std::vector<std::string> ports;
   if (!PortsOf(args, ports)) return kExitUsage;
   if (ports.size() == 1) return run(args, ports[0]);
@@ -170,7 +170,7 @@ ExitStatus ForEachPort(const Arguments& args, PortCommand run) {
   for (size_t i = 0; i < ports.size(); ++i) {
     runs[i].port = ports[i];
     try {
-      threads.emplace_back([&args, run, &runs, i] { Serve(args, run, runs[i]); });
+      threads.emplace_back([&args, &run, &runs, i] { Serve(args, run, runs[i]); });
     } catch (const std::system_error& e) {
       NotStarted(runs[i], e.what());
     }

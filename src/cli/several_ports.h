@@ -2,6 +2,7 @@
 // several times, or --ports FILE), each served on a thread of its own with a
 // link of its own, and what happened on each.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@
 bool PortsOf(const Arguments& args, std::vector<std::string>& ports);
 
 // A command on one port.
-using PortCommand = ExitStatus (*)(const Arguments& args, const std::string& port);
+using PortCommand = std::function<ExitStatus(const Arguments& args, const std::string& port)>;
 
 // Serves the ports of the command line with `run`. One port: as it is.
 // Several: side by side, each on a thread of its own; when all have ended,
@@ -24,7 +25,7 @@ using PortCommand = ExitStatus (*)(const Arguments& args, const std::string& por
 // "== PORT", its messages on standard error naming the port), then a table
 // of port, exit status and what happened, or with --json one JSON array
 // instead of all that. The exit status is the worst (the highest) of them.
-ExitStatus ForEachPort(const Arguments& args, PortCommand run);
+ExitStatus ForEachPort(const Arguments& args, const PortCommand& run);
 
 // `port` as part of a file name: its last path component, each character
 // other than a letter, a digit, '-', '_' or '.' as '_', and a '_' in front

@@ -18,3 +18,13 @@ std::string DateTimeText(const plat::LocalTime& t) {
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
   return text;
 }
+
+std::string DriftText(long long seconds) {
+  const char sign = seconds < 0 ? '-' : '+';
+  const long long size = seconds < 0 ? -seconds : seconds;
+  char text[48];
+  if (size < 60) std::snprintf(text, sizeof text, "%c%lld s", sign, size);
+  else if (size < 3600) std::snprintf(text, sizeof text, "%c%lld min %02lld s", sign, size / 60, size % 60);
+  else std::snprintf(text, sizeof text, "%c%lld h %02lld min %02lld s", sign, size / 3600, size / 60 % 60, size % 60);
+  return text;
+}

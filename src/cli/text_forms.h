@@ -13,3 +13,6 @@ plat::LocalTime PcClock();
 std::string DateTimeText(const plat::LocalTime& value);
 // This computer's local time as text.
 inline std::string Now() { return DateTimeText(PcClock()); }
+// A difference in seconds with its sign: "+42 s" below a minute, else in
+// hours, minutes and seconds: "-3 min 05 s", "+1 h 02 min 05 s".
+std::string DriftText(long long seconds);
