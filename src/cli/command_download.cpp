@@ -38,7 +38,7 @@ bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& p
     const std::string path = WithPort(pattern, port);
     if (std::any_of(paths.begin(), paths.end(), [&](const std::string& other) { return plat::SameFile(other, path); })) {
       PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
-                     ? "several ports need {port} in the name of -o, as in -o 'records-{port}.csv'"
+                     ? "several ports need {port} in the name of -o, as in -o " + ShellQuoted("records-{port}.csv")
                      : "two ports would write " + plat::FromArgument(path));
       return false;
     }

@@ -52,6 +52,8 @@ const char kOutputHelp[] = "the file to write; - for standard output";
 // The commands that serve several ports in one run.
 const char* const kSeveralPorts[] = {"info", "apply", "diff", "clock", "download"};
 
+// A command's description quotes its examples in `, each given as the
+// system's command shell quotes (ForShell).
 const Command kCommands[] = {
     {"ports", RunPorts, false, "the serial ports, what the system knows of them, who answers there",
      "Lists the serial ports, one a line, with what the system knows of each: on Linux\n"
@@ -93,9 +95,9 @@ const Command kCommands[] = {
      "Downloads the records in the instrument's memory into the CSV file FILE,\n"
      "byte for byte as TAVO.exe writes it (each record's line ends in CR; with\n"
      "--crlf in CR LF). The file appears only when complete. {port} in FILE stands\n"
-     "for the port's name made fit for a file name (-o 'records-{port}.csv'); with\n"
+     "for the port's name made fit for a file name (-o `records-{port}.csv`); with\n"
      "several ports it is needed, and no two ports may write the same file. {date}\n"
-     "stands for the date the run starts, YYYY-MM-DD (-o 'memory-{date}.csv')." SEVERAL_PORTS,
+     "stands for the date the run starts, YYYY-MM-DD (-o `memory-{date}.csv`)." SEVERAL_PORTS,
      {{"-o", kOutputHelp, "FILE"}, {"--crlf", "end each line in CR LF", nullptr}}, nullptr},
     {"monitor", RunMonitor, true, "the measurement every few seconds",
      "Prints the measurement every S seconds (default 10): time, TAVO indoor and\n"
@@ -162,8 +164,14 @@ void AddGlobalOptions(CLI::App& app) {
   app.add_flag("-v,--verbose", "print each frame sent and received, with its time, on standard error");
 }
 
+// `text` with each ` as the quote of the system's command shell.
+std::string ForShell(std::string text) {
+  std::replace(text.begin(), text.end(), '`', plat::ShellQuote());
+  return text;
+}
+
 void AddCommand(CLI::App& app, const Command& command) {
-  CLI::App* sub = app.add_subcommand(command.name, command.description)->group("commands");
+  CLI::App* sub = app.add_subcommand(command.name, ForShell(command.description))->group("commands");
   sub->footer(kSubFooter);
   for (const OptionRule& rule : command.options) {
     CLI::Option* option = rule.valueName ? sub->add_option(rule.names, rule.help)->type_name(rule.valueName)

@@ -44,6 +44,8 @@ void PrintError(const std::string& text, bool note) {
   std::fflush(stderr);
 }
 
+std::string ShellQuoted(const std::string& text) { return plat::ShellQuote() + text + plat::ShellQuote(); }
+
 void PrintOut(const std::string& text) {
   if (t_captured) {
     t_captured->out += text;

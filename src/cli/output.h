@@ -18,6 +18,10 @@ void PrintNote(const std::string& text);
 // Prints `text` (in the program's code page) on standard error, prefixed
 // with "tavo-cli: ". A `note` is no error: it is not what a port's table row tells.
 void PrintError(const std::string& text, bool note = false);
+// `text` in the quotes of the system's command shell, as an example in a
+// message: 'x-{port}.csv', on Windows "x-{port}.csv".
+std::string ShellQuoted(const std::string& text);
+
 // Prints `text` on standard output, in the terminal's encoding when it is one.
 void PrintOut(const std::string& text);
 

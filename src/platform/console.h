@@ -11,6 +11,10 @@ enum class Stream { Output, Error };
 // True when `stream` goes to a terminal (a console on Windows), not to a file or a pipe.
 bool IsTerminal(Stream stream);
 
+// The quote the system's command shell takes around an argument with
+// spaces or braces in the examples the help gives: ' (sh), " on Windows (cmd).
+char ShellQuote();
+
 // `text`, in the program's code page, as `stream` shows it: UTF-8 on POSIX;
 // on Windows the console's output code page when it is a console and not
 // 932, else unchanged. A character without a counterpart becomes '?'.

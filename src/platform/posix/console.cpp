@@ -13,6 +13,8 @@ namespace plat {
 
 bool IsTerminal(Stream stream) { return isatty(stream == Stream::Output ? 1 : 2) == 1; }
 
+char ShellQuote() { return '\''; }
+
 std::string ToConsoleText(const std::string& text, Stream) { return ToUtf8(text); }
 
 bool WriteRawOutput(const std::string& bytes) {

@@ -32,6 +32,8 @@ bool IsTerminal(Stream stream) {
   return GetConsoleMode(HandleOf(stream), &mode) != 0;
 }
 
+char ShellQuote() { return '"'; }
+
 std::string ToConsoleText(const std::string& text, Stream stream) {
   const UINT kProgramCodePage = 932;
   if (!IsTerminal(stream)) return text;
