@@ -75,8 +75,9 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   std::string text = MemoryCsvText(records);
   if (args.Has("--crlf")) text = WithLineFeeds(text);
   // The file takes its name only when whole: a failure leaves an existing file as it was.
-  if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text))) {
-    ReportWriteFailure(path);
+  bool cutShort = false;
+  if (!(IsStandardOutput(path) ? plat::WriteRawOutput(text) : plat::WriteWholeFile(path, text, &cutShort))) {
+    ReportWriteFailure(path, cutShort);
     return kExitFile;
   }
   if (args.Has("--json")) {

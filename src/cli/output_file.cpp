@@ -23,7 +23,10 @@ bool OneUseOfStandardOutput(const std::string& path, bool json) {
   return false;
 }
 
-void ReportWriteFailure(const std::string& path) {
+void ReportWriteFailure(const std::string& path, bool cutShort) {
   const std::string reason = plat::LastErrorText();   // before anything else can change it
   PrintError("cannot write " + OutputName(path) + ": " + reason);
+  if (cutShort)
+    PrintError(OutputName(path) + " was written in place (no new file could be made beside it) and is cut short: "
+               "its old content is lost");
 }

@@ -15,5 +15,6 @@ bool CheckOutputFile(const std::string& path);
 // False, after telling the user, when -o - and --json would both take standard output.
 bool OneUseOfStandardOutput(const std::string& path, bool json);
 
-// Tells the user that writing the file failed, with the system's reason.
-void ReportWriteFailure(const std::string& path);
+// Tells the user that writing the file failed, with the system's reason, and,
+// when `cutShort`, that the file itself was written and is left cut short.
+void ReportWriteFailure(const std::string& path, bool cutShort = false);

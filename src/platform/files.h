@@ -15,6 +15,10 @@ bool GetCurrentDir(std::string& dir);
 // The platform's path separator ('\\' on Windows, '/' on POSIX).
 char PathSeparator();
 
+// The folder part of `path` up to and with its last separator ("" when it has
+// none); on Windows a trail byte of a double-byte character is no separator.
+std::string FolderPart(const std::string& path);
+
 // One entry found by a wildcard search.
 struct FoundFile {
   std::string name;   // the bare name, without the directory

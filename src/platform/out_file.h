@@ -21,7 +21,7 @@ public:
   // when it exists or cannot be created; the object stays closed.
   bool CreateNew(const std::string& path);
   bool IsOpen() const;
-  // Writes all of `bytes` in one call. False when closed or when not all were written.
+  // Writes all of `bytes`. False when closed or when not all could be written.
   bool Write(const std::string& bytes);
   // Closes it; false when the system reported an error on closing (data that
   // may not have reached the file). True when it was not open.

@@ -154,6 +154,14 @@ fifo_download() {
   wait "$reader"
   return $status
 }
+# download into a folder where every scratch name is taken, so the file itself
+# is written, with files limited to 1 KiB (the records take more): a full disk.
+cut_short_download() {
+  local n
+  mkdir -p "$work/full" && echo "old records" > "$work/full/memory.csv"
+  for n in $(seq 0 99); do : > "$work/full/memory.csv~$n.tmp"; : > "$work/full/~tavo$n.tmp"; done
+  (trap '' XFSZ; ulimit -f 1; tavo_cli download --port COM7 -o full/memory.csv)
+}
 # A memory download waits 180 TimeOuts for its answer.
 printf '[COMM]\r\nTimeOut=20\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/short.ini"
 printf 'buzzer = 28.5\n# a comment\nlevel2 = 41.0\nブザー = 30.0\n' > "$work/設定.txt"
@@ -240,6 +248,7 @@ cases=(
   "download -o a FIFO: written into it, still a FIFO|--records 37|fifo_download|0|[ -p $work/fifo ] && records_with_cr fifo.out"
   "download -o /dev/full: the failure reported with the system's reason|--records 37|tavo_cli download --port COM7 -o /dev/full|4|err_has 'cannot write /dev/full: No space left on device'"
   "download -o -: the records on standard output|--records 37|tavo_cli download --port COM7 -o -|0|records_with_cr out"
+  "download written in place for want of a scratch name, the disk full: the reason, told the file is cut short, status 4|--records 64|cut_short_download|4|err_has 'cannot write full/memory.csv: File too large' && err_has 'full/memory.csv was written in place (no new file could be made beside it) and is cut short'"
   "download -o a read-only file: status 4, the real reason, the file as it was|--records 3|echo old > $work/ro.csv; chmod 444 $work/ro.csv; tavo_cli download --port COM7 -o ro.csv|4|err_has 'cannot write ro.csv: Permission denied' && [ \"\$(cat $work/ro.csv)\" = old ]"
   "download -o - --json: both would take standard output, refused||tavo_cli download --port COM7 -o - --json|2|no_frames && err_has 'would both take standard output'"
   "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"

@@ -74,24 +74,43 @@ TEST(PlatformWholeFile, RenameReplacingRefusesAndLeavesBothFiles) {
   fs::permissions(dir.path() / "locked.txt", fs::perms::owner_write, fs::perm_options::add);
 }
 
+// A name as long as a file name can be: 250 characters, or, on Windows, a path
+// of 255 (MAX_PATH leaves no room for "~N.tmp" after it).
+std::string LongestName(const fs::path& dir) {
+  const size_t length = plat::PathSeparator() == '/' ? 250 : 255 - dir.string().size() - 1;
+  return std::string(length - 4, 'n') + ".csv";
+}
+
+// An old file is replaced, not written over: a second link to it keeps the old content.
 TEST(PlatformWholeFile, WritesANewFileOrReplacesAnOldOneLeavingNothingBeside) {
   struct Case {
     const char* name;
     const char* before;   // null: no file yet
     std::string bytes;
+    bool longName;        // the file's name as long as it can be, too long for "<name>~N.tmp"
   };
   const Case cases[] = {
-      {"new file", nullptr, "a\rb\r"},
-      {"replaces a longer file", "previous content, longer", "a\rb\r"},
-      {"empty content", "previous", ""},
+      {"new file", nullptr, "a\rb\r", false},
+      {"replaces a longer file", "previous content, longer", "a\rb\r", false},
+      {"empty content", "previous", "", false},
+      {"replaces a file of the longest name", "previous", "a\rb\r", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempCurrentDir dir;
-    if (c.before) dir.Write("out.csv", c.before);
-    EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), c.bytes));
-    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"out.csv"});
-    EXPECT_EQ(dir.Read("out.csv"), c.bytes);
+    const std::string name = c.longName ? LongestName(dir.path()) : "out.csv";
+    std::vector<std::string> names = {name};
+    if (c.before) {
+      dir.Write(name, c.before);
+      fs::create_hard_link(dir.path() / name, dir.path() / "link");
+      names.insert(names.begin(), "link");
+    }
+    EXPECT_TRUE(plat::WriteWholeFile((dir.path() / name).string(), c.bytes));
+    EXPECT_EQ(Names(dir.path()), names);
+    EXPECT_EQ(dir.Read(name), c.bytes);
+    if (c.before) {
+      EXPECT_EQ(dir.Read("link"), c.before);
+    }
   }
 }
 
@@ -108,11 +127,17 @@ TEST(PlatformWholeFile, ScratchNamesInUseAreSkippedAndKept) {
 TEST(PlatformWholeFile, WithoutAScratchFileTheFileItselfIsWritten) {
   TempCurrentDir dir;
   dir.Write("out.csv", "old content, longer");
-  for (int n = 0; n < 100; ++n) dir.Write("out.csv~" + std::to_string(n) + ".tmp", "taken");
-  EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), "new"));
+  for (int n = 0; n < 100; ++n) {
+    dir.Write("out.csv~" + std::to_string(n) + ".tmp", "taken");
+    dir.Write("~tavo" + std::to_string(n) + ".tmp", "taken");
+  }
+  bool cutShort = true;
+  EXPECT_TRUE(plat::WriteWholeFile((dir.path() / "out.csv").string(), "new", &cutShort));
+  EXPECT_FALSE(cutShort);
   EXPECT_EQ(dir.Read("out.csv"), "new");
-  EXPECT_EQ(Names(dir.path()).size(), 101u);
+  EXPECT_EQ(Names(dir.path()).size(), 201u);
   EXPECT_EQ(dir.Read("out.csv~99.tmp"), "taken");
+  EXPECT_EQ(dir.Read("~tavo99.tmp"), "taken");
   EXPECT_FALSE(plat::WriteWholeFile((dir.path() / "missing" / "out.csv").string(), "new"));
 }
 

@@ -2,7 +2,7 @@
 // simulator at 9600 bit/s with the default timings: the 511-record download,
 // timed as the dialog's download is, from the download request (when the
 // simulator logged its frame) to the end of the program, file written; and
-// eight instruments served side by side in one run against one alone.
+// 32 instruments served side by side in one run against one alone.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/time.h>
@@ -29,6 +29,7 @@ namespace {
 const int kRecords = 511;
 const int kBaud = 9600;
 const int kFewRecords = 64;
+const int kSideBySide = 32;   // instruments in the side-by-side run
 
 // Seconds since midnight, local time, as the simulator's frame log writes them.
 double LocalSecondsNow() {
@@ -110,31 +111,35 @@ bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
   const std::vector<std::string> simArgs = {"--baud", std::to_string(kBaud), "--records", std::to_string(kFewRecords)};
   SimSession session;   // COM7
   if (!session.Start(simArgs, "", error)) return false;
+  std::vector<std::string> ports = {"COM7"};
+  for (int n = 1; static_cast<int>(ports.size()) < kSideBySide; ++n)
+    if (n != 7) ports.push_back("COM" + std::to_string(n));
   std::vector<std::unique_ptr<SimProcess>> others;
-  std::vector<std::string> args = {"download", "--port", "COM7", "-o", session.PathOf("records-{port}.csv")};
-  for (const char* port : {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM8"}) {
+  std::vector<std::string> args = {"download", "-o", session.PathOf("records-{port}.csv")};
+  for (const std::string& port : ports) {
+    args.insert(args.end(), {"--port", port});
+    if (port == "COM7") continue;
     others.push_back(std::make_unique<SimProcess>(simArgs));
     if (others.back()->Device().empty()) {
       error = "a simulator did not start";
       return false;
     }
     std::filesystem::create_symlink(others.back()->Device(), session.dir.path() / "ports" / port);
-    args.insert(args.end(), {"--port", port});
   }
   const auto start = std::chrono::steady_clock::now();
   const int oneStatus = RunCli({"download", "--port", "COM7", "-o", session.PathOf("one.csv")});
   const auto middle = std::chrono::steady_clock::now();
-  const int eightStatus = RunCli(args);
+  const int allStatus = RunCli(args);
   const double one = std::chrono::duration<double>(middle - start).count();
-  const double eight = std::chrono::duration<double>(std::chrono::steady_clock::now() - middle).count();
-  if (oneStatus != 0 || eightStatus != 0) {
-    error = "tavo-cli download of one and of eight instruments ended with status " + std::to_string(oneStatus) +
-            " and " + std::to_string(eightStatus);
+  const double all = std::chrono::duration<double>(std::chrono::steady_clock::now() - middle).count();
+  if (oneStatus != 0 || allStatus != 0) {
+    error = "tavo-cli download of one and of " + std::to_string(kSideBySide) + " instruments ended with status " +
+            std::to_string(oneStatus) + " and " + std::to_string(allStatus);
     return false;
   }
-  for (const char* port : {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7", "COM8"}) {
-    if (session.dir.Read(std::string("records-") + port + ".csv").size() != 39u * kFewRecords) {
-      error = std::string("tavo-cli did not write the records of ") + port;
+  for (const std::string& port : ports) {
+    if (session.dir.Read("records-" + port + ".csv").size() != 39u * kFewRecords) {
+      error = "tavo-cli did not write the records of " + port;
       return false;
     }
   }
@@ -143,8 +148,10 @@ bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
     std::snprintf(text, sizeof text, "%.3f s", value);
     return std::string(text);
   };
-  result = Measurement{"(f) tavo-cli download from eight instruments side by side / from one", eight / one, "", 1.1,
+  const std::string count = std::to_string(kSideBySide);
+  result = Measurement{"(f) tavo-cli download from " + count + " instruments side by side / from one", all / one, "",
+                       1.1,
                        std::to_string(kFewRecords) + " records each at 9600 bit/s, the whole run (start, "
-                       "identification, SendDelay, download): eight " + seconds(eight) + ", one " + seconds(one)};
+                       "identification, SendDelay, download): " + count + " " + seconds(all) + ", one " + seconds(one)};
   return true;
 }

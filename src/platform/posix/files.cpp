@@ -90,6 +90,12 @@ bool GetCurrentDir(std::string& dir) {
 
 char PathSeparator() { return '/'; }
 
+std::string FolderPart(const std::string& path) {
+  const std::string name = mbcs::ToSlashes(path);
+  const size_t slash = name.rfind('/');
+  return slash == std::string::npos ? "" : name.substr(0, slash + 1);
+}
+
 std::vector<FoundFile> FindFiles(const std::string& pattern) {
   std::string dir, mask;
   SplitPattern(mbcs::ToSlashes(pattern), dir, mask);

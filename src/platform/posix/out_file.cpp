@@ -1,6 +1,7 @@
 // File writing of the POSIX build: open(2) and write(2).
 #include "platform/out_file.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,8 +36,15 @@ bool OutFile::IsOpen() const { return m_impl->fd >= 0; }
 
 bool OutFile::Write(const std::string& bytes) {
   if (m_impl->fd < 0) return false;
-  ssize_t written = write(m_impl->fd, bytes.data(), bytes.size());
-  return written >= 0 && static_cast<std::size_t>(written) == bytes.size();
+  // A write cut short (a full disk, a file size limit) is written on, so that
+  // the next one fails with the reason.
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t written = write(m_impl->fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += static_cast<std::size_t>(written);
+  }
+  return true;
 }
 
 bool OutFile::Close() {

@@ -69,6 +69,15 @@ HANDLE CheckFileIn(const std::string& folder) {
 
 }  // namespace
 
+std::string FolderPart(const std::string& path) {
+  size_t separator = std::string::npos;   // the last one, not a trail byte of a double-byte character
+  for (size_t i = 0; i < path.size(); ++i) {
+    if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) ++i;
+    else if (path[i] == '\\' || path[i] == '/' || path[i] == ':') separator = i;
+  }
+  return separator == std::string::npos ? "" : path.substr(0, separator + 1);
+}
+
 bool CheckWritable(const std::string& path, std::string& reason) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   HANDLE handle = INVALID_HANDLE_VALUE;
@@ -78,13 +87,7 @@ bool CheckWritable(const std::string& path, std::string& reason) {
     handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                          0, nullptr);
   } else if (GetLastError() == ERROR_FILE_NOT_FOUND) {
-    size_t separator = std::string::npos;   // the last one, not a trail byte of a double-byte character
-    for (size_t i = 0; i < path.size(); ++i) {
-      if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) ++i;
-      else if (path[i] == '\\' || path[i] == '/' || path[i] == ':') separator = i;
-    }
-    const std::string folder = separator == std::string::npos ? "" : path.substr(0, separator + 1);
-    handle = CheckFileIn(folder);
+    handle = CheckFileIn(FolderPart(path));
   }
   if (handle == INVALID_HANDLE_VALUE) {
     reason = LastErrorText();
