@@ -118,6 +118,7 @@ info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port CO
 rm -rf "$work/nightly" && cp -R "$app" "$work/nightly"
 sed -i 's/^set PORT=COM5\r$/set PORT=COM7\r/' "$work/nightly/nightly.bat"
 today=$(date +%F)
+wineserver -w || true   # as above: cmd must not start while the last server ends
 (cd "$work/nightly" && "$root/cmake/wine-run.sh" cmd /c nightly.bat > /dev/null) ||
   fail "nightly.bat failed: $(cat "$work/nightly/download-errors.txt" 2>/dev/null)"
 cmp -s <(tr -d '\n' < "$work/records") "$work/nightly/memory-$today.csv" ||

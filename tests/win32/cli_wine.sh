@@ -85,6 +85,9 @@ check "monitor appends to its CSV: one byte order mark, one header, two samples"
   [ "$(grep -c $'^\xEF\xBB\xBFtime,' mon.csv)" = 1 -a "$(grep -c ',' mon.csv)" = 3 ]
 windows_path() { echo "Z:${1//\//\\}"; }
 printf 'auto_power_off = off\nbuzzer = 30.0\nmemory_interval = 20\n' > three.txt
+# The Wine server of the steps before ends a few seconds after them: a program
+# started while it ends can lose its connection ("recvmsg"), so wait for it.
+wineserver -w || true
 status=0
 "$run" "$ctrl_c" "$(windows_path "$work/sim2.log")" ' 02 51 31 03' "$(windows_path "$cli") apply three.txt --port COM20" \
   > ctrlc.out 2> ctrlc.err || status=$?
