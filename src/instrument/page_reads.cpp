@@ -108,10 +108,11 @@ int Instrument::ReadPage(Reporter& reporter, int page, int channel) {
     if (!result) reporter.Tell(steps[i].failure.text, steps[i].failure.caption, Icon::Error);
   }
   // User page 1's part of the snapshot stays: its edits are still to be sent.
-  for (const ReadStep& step : steps)
+  for (const ReadStep& step : steps) {
+    if (step.kind != StepKind::Settings) continue;
     for (const Setting& setting : Settings())
-      if (step.kind == StepKind::Settings && setting.read.letter == step.letter)
-        CopyGroup(GroupOfSetting(setting), m_values, m_snapshot);
+      if (setting.read.letter == step.letter) CopyGroup(GroupOfSetting(setting), m_values, m_snapshot);
+  }
   return result;
 }
 
