@@ -192,6 +192,10 @@ seq -f 'COM%g' 257 > "$work/ports_257.txt"
 printf 'level1 =\n' > "$work/level1_empty.txt"
 printf 'auto_power_off = off\r\nbuzzer = 30.0\r\n' > "$work/crlf.txt"
 printf '[COMM]\r\nTimeOut=1000\r\nSendDelay=-500\r\nSleepTime=1\r\n' > "$work/negative_delay.ini"
+printf '[COMM]\r\nTimeOut=400\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/late.ini"
+printf 'buzzer = 30.0\nalarm_mode = on\n' > "$work/buzzer_alarm.txt"
+# Bytes 100 ms apart: an answer late by most of a period comes while the next query goes out.
+printf '[COMM]\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=100\r\n' > "$work/slow_bytes.ini"
 # A buzzer reply of every byte the reply buffer holds, all nines.
 whole_buffer_b="--reply B$(head -c 20478 /dev/zero | tr '\0' 9)"
 # An instrument whose settings all differ from the simulator's initial ones.
@@ -225,6 +229,7 @@ cases=(
   "apply ended by SIGTERM: after the group on the line, every group told, status 143|--late 150|signalled_apply TERM three.txt --port COM7|143|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
   "apply on two ports ended by Ctrl-C, one with nothing to write: every port told, interrupted, status 130|--late 150|start_sim COM8 --reply Q1 --reply B030.06 --reply I020; signalled_apply INT three.txt --port COM7 --port COM8|130|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent' && out_matches '^COM7 +130 +interrupted\$' && out_matches '^COM8 +0 +nothing to write\$'"
   "apply ended by Ctrl-C while it still reads: nothing written, status 130|--late 150|until_frame='02 24 42 03' signalled_apply INT three.txt --port COM7|130|out_is 'nothing written: stopped before the first group' && no_settings_sent"
+  "apply: every buzzer ACK later than its wait, the alarm mode never answered: no ACK taken for a later frame|--late 600 --late-ack B --early-ack K|tavo_cli apply buzzer_alarm.txt --port COM7 --ini late.ini|1|out_is $'buzzer: refused\nalarm_mode: refused'"
   "apply to a port that vanishes after the first group: the later groups not sent|--gone-after 9|tavo_cli apply three.txt --port COM7|1|out_is $'auto_power_off: written\nbuzzer: not sent\nmemory_interval: not sent'"
   "apply --verify whose read-back gets no answer: verify named, status 1|--mute-after 9|tavo_cli apply power_off.txt --port COM7 --verify|1|out_is 'auto_power_off: written' && err_has 'verify: the settings could not be read back'"
   "apply: an empty level beside levels the file leaves out (the instrument's, filled): the whole file refused||tavo_cli apply level1_empty.txt --port COM7|2|no_frames && err_has 'level1_empty.txt:1: level1: empty beside filled ones'"
@@ -258,6 +263,7 @@ cases=(
   "download: an answer that never ends fails once it outgrows the reply buffer, not after 180 waits|--endless O|rm -f $work/memory.csv; (cd $work && timeout 60 $cli download --port COM7 -o memory.csv)|1|err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。' && err_has 'the answer outgrew the 20480 bytes' && [ ! -e $work/memory.csv ]"
   "download of 512 records: more than one answer holds, told so|--records 512|rm -f $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|err_has 'holds more than 511 records' && [ ! -e $work/memory.csv ]"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
+  "monitor: every measurement answer so late that it comes while the next query goes out: no sample takes another's answer|--late 850 --late-to D|tavo_cli monitor --port COM7 --interval 1 --count 2 --ini slow_bytes.ini|1|out_is '' && lines_of err 2"
   "monitor: Ctrl-C ends it, the CSV file complete|--records 0|rm -f $work/mon.csv; interrupted_monitor|0|lines_of out 1 && monitor_csv 1"
   "monitor --count: an instrument that stops answering|--ignore D|tavo_cli monitor --port COM7 --interval 1 --count 2|1|lines_of err 2 && err_has '測定ﾃﾞｰﾀの取得に失敗しました。'"
   "ports --probe --json: who answers on each port|--version 1.30|start_sim COM8 --ignore v; tavo_cli ports --probe --json|0|valid_json '[(p[\"port\"], p[\"probe\"], p[\"version\"]) for p in d] == [(\"COM7\", \"answered\", \"1.30\"), (\"COM8\", \"no answer\", None)]'"

@@ -33,7 +33,8 @@ const TextOption kTextOptions[] = {
     {"--stray-nak", &SimOptions::strayNak},  {"--second", &SimOptions::second},
     {"--etx", &SimOptions::etx},             {"--early-ack", &SimOptions::earlyAck},
     {"--records-out", &SimOptions::recordsPath}, {"--forget", &SimOptions::forgotten},
-    {"--endless", &SimOptions::endless},
+    {"--endless", &SimOptions::endless},     {"--late-to", &SimOptions::lateLetters},
+    {"--late-ack", &SimOptions::lateAcks},
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies},
