@@ -185,6 +185,7 @@ TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
   EXPECT_LT(plat::MonotonicMs() - start, timeOut / 2) << "no wait for a reply";
   EXPECT_EQ(port_->writeAttempts, 1) << "the first byte failed; nothing was sent again";
   EXPECT_EQ(port_->Written(), "");
+  EXPECT_TRUE(link_->WritesFailing()) << "remembered: the frame was not sent";
 }
 
 TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
