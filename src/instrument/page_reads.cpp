@@ -24,9 +24,6 @@ namespace {
 const int kChoicePosition = 2;   // '$Q'
 const int kClockPosition = 2;    // '$T'
 
-// User page 2's texts for the auto power-off choices '0' and '1'.
-const char* const kAutoPowerOffTexts[] = {"許可", "禁止"};
-
 // Runs the query `frame` of `letter` and, when its reply came, `take`, which
 // is false for a reply it cannot take.
 int QueryReply(CSerial* link, const std::string& frame, char letter,
@@ -58,7 +55,9 @@ int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
   return QueryReply(m_link.get(), QueryFrame('Q'), 'Q', [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(kChoicePosition));
     if (reply.Damaged()) return false;
-    m_autoPowerOffText = choice <= 1 ? kAutoPowerOffTexts[choice] : "";
+    // User page 2 shows the choice as user page 1's list names it.
+    const Setting& autoPowerOff = *FindSetting("auto_power_off");
+    m_autoPowerOffText = choice < ItemCount(autoPowerOff) ? autoPowerOff.items[choice] : "";
     reporter.Shown(IDD_USER2, 'Q', *this);
     return true;
   });
@@ -67,7 +66,8 @@ int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
 int Instrument::ReadClockText(Reporter& reporter) {
   return QueryReply(m_link.get(), QueryFrame('T'), 'T', [&](const ReplyReader& reply) {
     auto field = [&](int k) { return reply.Field(kClockPosition + 2 * k, 2); };
-    const std::string text = "20" + field(0) + "/" + field(1) + "/" + field(2) + " " + field(3) + ":" + field(4) +
+    const std::string century = std::to_string(kFirstClockYear / 100);
+    const std::string text = century + field(0) + "/" + field(1) + "/" + field(2) + " " + field(3) + ":" + field(4) +
                              ":" + field(5);
     if (reply.Damaged()) return false;
     m_clockText = text;
