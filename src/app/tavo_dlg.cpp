@@ -69,7 +69,6 @@ bool CTAVODlg::OnInitDialog() {
   ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
   m_bConnected = 0;
-  m_instrument.ClearSnapshot();
   m_comboPort.EnableWindow(true);
   m_status.SetWindowText("未接続");
   return true;
@@ -112,6 +111,7 @@ void CTAVODlg::ApplyTabPermissions(int tab) {
   if (tab == 2) {
     RedrawNow();
     PageView view(Pages());
+    m_instrument.StartSequence();
     if (m_bConnected == 1 && !m_instrument.Identify(view)) {
       MessageBox("Version Noの取得に失敗しました。", "ユーザ１", fw::kMbIconError);
     }
