@@ -3,7 +3,7 @@
 #include "app/tavo_dlg.h"
 #include "framework/ui.h"
 
-DialogReporter::DialogReporter(CTAVODlg& dlg) : PageView(dlg.Pages()), m_dlg(dlg) {}
+DialogReporter::DialogReporter(CTAVODlg& dlg) : m_dlg(dlg), m_view(dlg.Pages()) {}
 
 void DialogReporter::Tell(const char* message, const char* caption, inst::Icon icon) {
   const unsigned type = icon == inst::Icon::Error ? fw::kMbIconError : fw::kMbIconExclamation;

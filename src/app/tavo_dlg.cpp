@@ -68,9 +68,7 @@ bool CTAVODlg::OnInitDialog() {
   StartLog();
   ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
-  m_bConnected = 0;
-  m_comboPort.EnableWindow(true);
-  m_status.SetWindowText("未接続");
+  ShowConnection();
   return true;
 }
 
@@ -99,36 +97,42 @@ void CTAVODlg::OnSelchangeTab() {
 void CTAVODlg::ApplyTabPermissions(int tab) {
   struct TabRow {
     const char* setText;
-    int set, read, init;
+    bool set, read, reset;
   };
   static const TabRow kRows[] = {
-      {"設定", 1, 1, 0},      // user page 1
-      {"一括取得", 1, 1, 0},  // user page 2: Set downloads the memory
-      {"設定", 1, 1, 1},      // maker page 1
-      {"設定", 0, 1, 1},      // maker page 2
+      {"設定", true, true, false},      // user page 1
+      {"一括取得", true, true, false},  // user page 2: Set downloads the memory
+      {"設定", true, true, true},       // maker page 1
+      {"設定", false, true, true},      // maker page 2
   };
   if (tab < 0 || tab > 3) return;
   if (tab == 2) {
     RedrawNow();
     PageView view(Pages());
     m_instrument.StartSequence();
-    if (m_bConnected == 1 && !m_instrument.Identify(view)) {
+    if (m_instrument.Connected() && !m_instrument.Identify(view)) {
       MessageBox("Version Noの取得に失敗しました。", "ユーザ１", fw::kMbIconError);
     }
     m_dlgMaker1.ApplyModelToHumidityLimit();
   }
   m_btnSet.SetWindowText(kRows[tab].setText);
-  m_bSetEnabled = kRows[tab].set;
-  m_bReadEnabled = kRows[tab].read;
-  m_bInitEnabled = kRows[tab].init;
+  m_tabButtons = {kRows[tab].set, kRows[tab].read, kRows[tab].reset};
   m_btnRead.SetWindowText("読出");
 }
 
+void CTAVODlg::ShowConnection() {
+  const bool connected = m_instrument.Connected();
+  m_comboPort.EnableWindow(!connected);
+  m_status.SetWindowText(connected ? "接続中" : "未接続");
+  m_btnConnect.SetWindowText(connected ? "切断" : "接続");
+  UpdateButtons();
+}
+
 void CTAVODlg::UpdateButtons() {
-  bool connected = m_bConnected == 1;
-  m_btnSet.EnableWindow(connected && m_bSetEnabled == 1);
-  m_btnRead.EnableWindow(connected && m_bReadEnabled == 1);
-  m_btnInit.EnableWindow(connected && m_bInitEnabled == 1);
+  const bool connected = m_instrument.Connected();
+  m_btnSet.EnableWindow(connected && m_tabButtons.set);
+  m_btnRead.EnableWindow(connected && m_tabButtons.read);
+  m_btnInit.EnableWindow(connected && m_tabButtons.reset);
 }
 
 void CTAVODlg::FillComPortList() {
@@ -152,7 +156,7 @@ bool CTAVODlg::PreTranslateMessage(fw::Msg* pMsg) {
 
 bool CTAVODlg::OnCtlColor(CWnd& control, fw::Colour& textColour) {
   if (control.GetDlgCtrlID() != IDC_STATIC_STATUS) return false;
-  textColour = m_bConnected ? kConnectedColour : kDisconnectedColour;
+  textColour = m_instrument.Connected() ? kConnectedColour : kDisconnectedColour;
   return true;
 }
 
@@ -162,9 +166,7 @@ void CTAVODlg::OnPaint() {
 
 MemoryRecords& CTAVODlg::MemoryRecordsStore() { return TheApp().m_memoryRecords; }
 
-void CTAVODlg::CloseLink() {
-  if (m_bConnected == 1) m_instrument.Disconnect();
-}
+void CTAVODlg::CloseLink() { m_instrument.Disconnect(); }
 
 void CTAVODlg::OnButtonExit() {
   if (m_nSequences > 0) {

@@ -29,10 +29,6 @@ public:
 
   IconHandle m_hIcon;
   CTabCtrl m_tab;
-  int m_bConnected = 0;
-  int m_bSetEnabled = 0;
-  int m_bReadEnabled = 0;
-  int m_bInitEnabled = 0;
   int m_nCurTab = 0;
   CComboBox m_comboPort;
   CButton m_btnSet;
@@ -105,6 +101,12 @@ private:
   // from the pages first, what it takes shown on them and its failures told
   // in message boxes. 0 without a link.
   int RunSequence(const std::function<int(inst::Reporter&)>& sequence);
+  // The buttons the selected tab offers; each is enabled while the
+  // instrument is connected.
+  struct TabButtons {
+    bool set = false, read = false, reset = false;
+  };
+  TabButtons m_tabButtons;
   int m_nSequences = 0;
   int m_bCloseWaiting = 0;
   void Connect();
@@ -112,5 +114,10 @@ private:
   void CreatePages();
   void ShowPage(int index);
   void ApplyTabPermissions(int tab);
+  // Shows whether the instrument is connected: the port list, the status
+  // label, the Connect button's text, and the buttons (UpdateButtons).
+  void ShowConnection();
+  // Enables Set, Read and the settings reset as the tab offers them while
+  // connected, and disables them otherwise: the one place that decides.
   void UpdateButtons();
 };

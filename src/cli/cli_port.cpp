@@ -66,7 +66,7 @@ public:
     if (m_trace && result == plat::ReadResult::Byte) m_received.Take(byte);
     return result;
   }
-  plat::WriteResult WriteByte(std::uint8_t byte) override {   // the main thread only
+  plat::WriteResult WriteByte(std::uint8_t byte) override {   // the thread serving the port only
     const plat::WriteResult result = m_port->WriteByte(byte);
     if (m_trace && result == plat::WriteResult::Written) m_sent.Take(byte);
     return result;

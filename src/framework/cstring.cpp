@@ -34,14 +34,3 @@ CString CString::Left(int count) const {
   return CString(m_text.substr(0, static_cast<size_t>(count)));
 }
 
-CString CString::Mid(int first, int count) const {
-  if (first < 0) first = 0;
-  if (static_cast<size_t>(first) >= m_text.size()) return CString();
-  return CString(count < 0 ? m_text.substr(static_cast<size_t>(first))
-                           : m_text.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
-}
-
-int CString::Find(char c, int start) const {
-  size_t at = m_text.find(c, static_cast<size_t>(start < 0 ? 0 : start));
-  return at == std::string::npos ? -1 : static_cast<int>(at);
-}

@@ -24,8 +24,6 @@ public:
   // Upper case for single-byte letters; double-byte (lead and trail) bytes are kept.
   CString& MakeUpper();
   CString Left(int count) const;
-  CString Mid(int first, int count = -1) const;
-  int Find(char c, int start = 0) const;
 
   CString& operator=(const char* text) { m_text = text ? text : ""; return *this; }
   CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }

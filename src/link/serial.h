@@ -1,8 +1,11 @@
-// The serial link to the instrument: one object per connection. The GUI
-// thread opens it, writes frames and waits on its events; its receiver thread
-// reads the port, cuts the bytes into frames, keeps the last reply frame in
-// the reply buffer and signals the reply event of its letter or records an
-// acknowledgement.
+// The serial link to the instrument: one object per connection. One thread
+// owns it: it opens it, writes frames, waits on its events, reads the reply
+// buffer and closes it (the GUI thread of TAVO.exe; in tavo-cli the thread
+// serving the port, one per port when several are served side by side). Its
+// receiver thread reads the port, cuts the bytes into frames, keeps the last
+// reply frame in the reply buffer and signals the reply event of its letter
+// or records an acknowledgement. Any other thread may only read
+// FrameBytesSoFar. Two links share nothing and run side by side.
 //
 // Requests and their answers. Every Write starts a new request: it counts up
 // a request number before its first byte, and the receiver, which reads that

@@ -1,10 +1,11 @@
-// The three exchanges with the instrument, on the GUI thread: the query (a
-// frame answered by a reply frame), the setting (a frame answered by ACK or
-// NAK) and the settings reset (one frame, answer not judged). Each attempt is
-// judged only by what arrived during it: the acknowledgement code is cleared
-// before every send, and a query attempt takes the first answer to its own
-// request (see CSerial): its reply, a NAK, which ends the wait at once and
-// counts as a refusal, or a failure of the line, which ends the query at once.
+// The three exchanges with the instrument, on the thread that owns the link
+// (see CSerial): the query (a frame answered by a reply frame), the setting (a
+// frame answered by ACK or NAK) and the settings reset (one frame, answer not
+// judged). Each attempt is judged only by what arrived during it: the
+// acknowledgement code is cleared before every send, and a query attempt
+// takes the first answer to its own request (see CSerial): its reply, a NAK,
+// which ends the wait at once and counts as a refusal, or a failure of the
+// line, which ends the query at once.
 #pragma once
 #include <functional>
 #include <string>

@@ -1,6 +1,7 @@
 // The console of a command-line front end: whether a standard stream is a
 // terminal, and the program's texts (code page 932) in the terminal's own
-// encoding. Called from the main thread only.
+// encoding. Any thread may call these functions, several at once (tavo-cli
+// serves each port on a thread of its own).
 #pragma once
 #include <string>
 

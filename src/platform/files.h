@@ -1,7 +1,8 @@
 // File system access of the tool: the current directory, wildcard search,
 // directory creation and file deletion. Paths and patterns are in the
 // program's narrow code page; on POSIX a backslash is accepted as a
-// separator as well. Called from the GUI thread only.
+// separator as well. Any thread may call these functions, several at once
+// (tavo-cli serves each port on a thread of its own).
 #pragma once
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 // A file written from the start: created anew (replacing any file of that
-// name), written in whole blocks, closed. Called from the GUI thread only.
+// name), written in whole blocks, closed. One thread at a time uses an
+// object; different objects may be used on different threads at once.
 #pragma once
 #include <string>
 

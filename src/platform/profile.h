@@ -5,7 +5,7 @@
 // case-insensitively, blanks around names and values are dropped, a value in
 // matching single or double quotes loses them, CR-only, LF-only and CRLF line
 // ends are all accepted. A missing file, section or key gives the default.
-// Called from the GUI thread only.
+// They keep nothing between calls: any thread may call them, several at once.
 //
 // Details of the Win32 reader that the POSIX build follows as well: lines
 // break at every run of CR and LF; a lookup searches only the first section of

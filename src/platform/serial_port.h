@@ -1,9 +1,12 @@
 // A serial port at the byte level. CSerial and its receiver thread sit on top.
 //
-// Threads: Open and Close on the GUI thread; ReadByte on the receiver thread
-// only; WriteByte on the GUI thread only. ReadByte and WriteByte may run at the
-// same time and never wait for each other. Close may be called while ReadByte
-// waits: the read then ends at once with Failed.
+// Threads: a port has an owner thread, which opens it, writes to it
+// (WriteByte) and closes it: the thread of the link above it (the GUI thread
+// of TAVO.exe; in tavo-cli the thread serving that port, one per port when
+// several are served side by side). ReadByte runs on the link's receiver
+// thread only. ReadByte and WriteByte may run at the same time and never wait
+// for each other. Close may be called while ReadByte waits: the read then ends
+// at once with Failed. Two ports share nothing and may run on any threads at once.
 //
 // After Open the line is in a known state whatever a previous program left:
 // the given speed, data bits, parity and stop bits, binary, no hardware or

@@ -1,5 +1,5 @@
-// Synchronisation between the GUI thread and the receiver thread, and
-// between instances of the tool.
+// Synchronisation between a link's owner thread and its receiver thread,
+// and between instances of the tool.
 #pragma once
 
 namespace plat {

@@ -6,7 +6,7 @@
 // beside it (a folder that lets files be written but not created, every
 // scratch name taken), and where the name is no regular file (a FIFO, a
 // device, a directory), the name itself is written and its errors reported.
-// Called from the GUI thread only.
+// Any thread may call it, several at once: each call takes a scratch name of its own.
 #pragma once
 #include <string>
 

@@ -11,7 +11,7 @@ void SimBench::Start(const std::vector<std::string>& simArgs, bool makerPages, c
 
 bool SimBench::Connect() {
   ui::Click(*dlg, IDC_BUTTON_CONNECT);
-  return dlg->m_bConnected == 1;
+  return dlg->m_instrument.Connected();
 }
 
 void SimBench::StartConnected(const std::vector<std::string>& simArgs, bool makerPages, const std::string& ini) {

@@ -6,6 +6,7 @@
 #include "app/tavo_dlg.h"
 #include "res/resource.h"
 #include "support/combo_items.h"
+#include "support/fake_port.h"
 #include "support/message_boxes.h"
 #include "support/temp_dir.h"
 #include "support/ui_driver.h"
@@ -20,8 +21,12 @@ protected:
     ASSERT_TRUE(dlg.Create(IDD_TAVO_DIALOG));
     dlg.ShowWindow(fw::kSwShow);
   }
-  // As the connect action leaves it once the instrument has answered.
-  void PretendConnected() { dlg.m_bConnected = 1; }
+  // Connected to an instrument that answers every query with who it is.
+  void PretendConnected() {
+    dir.Write("TAVO.ini", kFakePortComm);
+    auto port = std::make_unique<FakePort>([](const std::string&) { return std::string("\x02vTAVO-420B2.00  \x04"); });
+    ASSERT_EQ(dlg.m_instrument.UsePort(std::move(port), "COM1"), 1);
+  }
 
   TempCurrentDir dir;
   CTAVOApp app;

@@ -14,7 +14,7 @@ public:
   bool Start(const std::vector<std::string>& simArgs, const std::string& ini, std::string& error);
   // Presses Connect (or Disconnect); the seconds the press took.
   double PressConnect();
-  bool Connected() const { return dlg->m_bConnected == 1; }
+  bool Connected() const { return dlg->m_instrument.Connected(); }
   // Presses `button` on tab `tab`; the seconds the press took.
   double Press(int tab, int button);
   std::string PathOf(const std::string& name) const { return (dir.path() / name).string(); }
