@@ -5,13 +5,15 @@
 # (TAVO.ini and SETTING.ini at the defaults and nightly.bat in code page 932,
 # settings-sample.txt for tavo-cli apply in UTF-8, all with CR LF), the user
 # guide in Japanese with its pictures inside, and SHA256SUMS of those files. The version comes from
-# src/res/version.h.
+# src/res/version.h. The files lie at the top of the zip, in no folder of their own, so
+# that Explorer's "Extract All" into C:\TAVO gives C:\TAVO\TAVO.exe, C:\TAVO\nightly.bat and so
+# on, as the guide's paths say.
 #
 # The programs are stripped of their symbols. Reproducible: they carry no time
 # stamp and no path of the build, and the archive lists its files in a fixed
 # order with the commit's time, so the same commit gives the same zip, byte for
 # byte, wherever it is built with the same packages. The entries unpack as
-# 0644 (0755 for the programs and the folder) and carry the commit's time as
+# 0644 (0755 for the programs) and carry the commit's time as
 # Japan's clock shows it (Explorer shows the zip's times as local time) and,
 # for unzip on Linux, as UTC in an extended time field.
 #   scripts/package.sh [--no-deps]      (TAVO_DIST_DIR: where the zip goes; default dist/)
@@ -62,18 +64,14 @@ import os, struct, sys, time, zipfile
 stage, name, out, epoch = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 stamp = time.gmtime(max(epoch + 9 * 3600, 315532800))[:6]   # Japan's time; zip times start in 1980
 with zipfile.ZipFile(out + '.part', 'w', zipfile.ZIP_DEFLATED) as z:
-    for entry in [name + '/'] + [name + '/' + f for f in sorted(os.listdir(os.path.join(stage, name)))]:
+    for entry in sorted(os.listdir(os.path.join(stage, name))):
         info = zipfile.ZipInfo(entry, stamp)
         info.create_system = 3   # Unix modes, so unzip gives ordinary permissions
         info.extra = struct.pack('<HHBl', 0x5455, 5, 1, epoch)   # the time in UTC, for unzip
-        if entry.endswith('/'):
-            info.external_attr = 0o040755 << 16 | 0x10   # a directory
-            z.writestr(info, b'')
-        else:
-            info.external_attr = (0o100755 if entry.endswith('.exe') else 0o100644) << 16
-            info.compress_type = zipfile.ZIP_DEFLATED
-            with open(os.path.join(stage, entry), 'rb') as f:
-                z.writestr(info, f.read(), compresslevel=9)
+        info.external_attr = (0o100755 if entry.endswith('.exe') else 0o100644) << 16
+        info.compress_type = zipfile.ZIP_DEFLATED
+        with open(os.path.join(stage, name, entry), 'rb') as f:
+            z.writestr(info, f.read(), compresslevel=9)
 os.replace(out + '.part', out)
 PY
 echo "$zip"

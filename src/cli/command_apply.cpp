@@ -265,7 +265,7 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port, const std::vec
   TellLeftOut(plan, settings, instrument);
   const std::vector<Difference> differences = Differences(settings, plan, instrument);
   PrintDifferences(differences, args.Has("--json"));
-  NoteOutcome(differences.empty() ? "same" : std::to_string(differences.size()) + " settings differ");
+  NoteOutcome(differences.empty() ? "same" : (differences.size() == 1 ? "1 setting differs" : std::to_string(differences.size()) + " settings differ"));
   return differences.empty() ? kExitOk : kExitDifferent;
 }
 

@@ -30,22 +30,6 @@ std::string WithLineFeeds(const std::string& text) {
   return out;
 }
 
-// The files of the ports: one each, none twice. False after telling why not.
-bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports) {
-  std::vector<std::string> paths;
-  for (const std::string& port : ports) {
-    const std::string path = WithPort(pattern, port);
-    if (std::any_of(paths.begin(), paths.end(), [&](const std::string& other) { return plat::SameFile(other, path); })) {
-      PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
-                     ? "several ports need {port} in the name of -o, as in -o " + ShellQuoted("records-{port}.csv")
-                     : "two ports would write " + plat::FromArgument(path));
-      return false;
-    }
-    paths.push_back(path);
-  }
-  return true;
-}
-
 ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   const std::string path = WithPort(args.Value("-o"), port);
   if (!OneUseOfStandardOutput(path, args.Has("--json"))) return kExitUsage;
@@ -85,7 +69,8 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
     PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadPartial);
     return kExitInstrument;
   }
-  NoteOutcome(std::to_string(records.size()) + " records in " + plat::FromArgument(path));
+  NoteOutcome(std::to_string(records.size()) + (records.size() == 1 ? " record in " : " records in ") +
+              plat::FromArgument(path));
   return kExitOk;
 }
 

@@ -13,6 +13,7 @@
 #include "cli/output.h"
 #include "cli/output_file.h"
 #include "cli/session.h"
+#include "cli/several_ports.h"
 #include "cli/setting_keys.h"
 #include "cli/text_forms.h"
 #include "platform/clock.h"
@@ -126,7 +127,7 @@ unsigned long long NextPeriod(unsigned long long start, unsigned long long perio
 ExitStatus RunMonitor(const Arguments& args) {
   const long long interval = std::atoll(args.Value("--interval", "10").c_str());   // checked by the command line
   const long long count = std::atoll(args.Value("--count", "0").c_str());
-  const std::string port = args.Value("--port"), csvPath = args.Value("-o");
+  const std::string port = args.Value("--port"), csvPath = WithDate(WithPort(args.Value("-o"), port), PcClock());
   const bool json = args.Has("--json");
   if (!OneUseOfStandardOutput(csvPath, json)) return kExitUsage;
   MonitorCsv csv;

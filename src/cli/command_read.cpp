@@ -1,23 +1,31 @@
-// read: the instrument's settings, clock and measurement as a settings file.
+// read: the instrument's settings, clock and measurement as a settings file,
+// on standard output or, with -o, into a file (one a port by {port}).
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
+#include "cli/output_file.h"
 #include "cli/session.h"
 #include "cli/setting_keys.h"
 #include "cli/settings_file.h"
+#include "cli/several_ports.h"
 #include "cli/text_forms.h"
 #include "platform/console.h"
+#include "platform/whole_file.h"
 #include "res/resource.h"
 
-ExitStatus RunRead(const Arguments& args) {
+namespace {
+
+ExitStatus ReadOn(const Arguments& args, const std::string& port) {
   const bool maker = args.Has("--maker");
+  const std::string path = args.Has("-o") ? WithPort(args.Value("-o"), port) : "-";
+  if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
   inst::Instrument& instrument = session.Instrument();
   instrument.SetMakerPages(maker);
-  if (ExitStatus status = session.Connect(args.Value("--port")); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
   // comes last: user page 2's identification preselects the model code by
   // the model name, and only the model code query gives the instrument's own.
@@ -36,12 +44,35 @@ ExitStatus RunRead(const Arguments& args) {
     values.emplace_back(key.name, ReadKey(instrument, key));
     if (key.numeric) literal.push_back(key.name);
   }
-  if (args.Has("--json")) {
-    PrintOut(FormatJson(values, literal));
+  const std::string text =
+      args.Has("--json") ? FormatJson(values, literal)
+                         : FormatSettingsFile(values, {"read from " + plat::FromArgument(port) + " at " + Now(),
+                                                       "clock, model, version and the measurement are information: "
+                                                       "apply ignores them"});
+  if (IsStandardOutput(path)) {
+    PrintOut(text);
   } else {
-    const std::string port = plat::FromArgument(args.Value("--port"));
-    PrintOut(FormatSettingsFile(values, {"read from " + port + " at " + Now(),
-                                         "clock, model, version and the measurement are information: apply ignores them"}));
+    // The file takes its name only when whole, as a download's.
+    bool cutShort = false;
+    if (!plat::WriteWholeFile(path, plat::ToUtf8(text), &cutShort)) {
+      ReportWriteFailure(path, cutShort);
+      return kExitFile;
+    }
+    NoteOutcome("settings in " + plat::FromArgument(path));
   }
   return failures > 0 ? kExitInstrument : kExitOk;
+}
+
+}  // namespace
+
+ExitStatus RunRead(const Arguments& args) {
+  Arguments run = args;
+  if (args.Has("-o")) {
+    // Every port's file takes the date the run started; no two ports write one file.
+    std::vector<std::string> ports;
+    if (!PortsOf(args, ports)) return kExitUsage;
+    run.values["-o"] = WithDate(args.Value("-o"), PcClock());
+    if (!DistinctFiles(run.Value("-o"), ports)) return kExitUsage;
+  }
+  return ForEachPort(run, ReadOn);
 }

@@ -14,9 +14,11 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/ini_check.h"
 #include "cli/input_file.h"
 #include "cli/output.h"
 #include "cli/session.h"
+#include "cli/several_ports.h"
 #include "platform/console.h"
 #include "platform/files.h"
 #include "res/version.h"
@@ -50,7 +52,7 @@ const char kOutputHelp[] = "the file to write; - for standard output";
   "the worst of them."
 
 // The commands that serve several ports in one run.
-const char* const kSeveralPorts[] = {"info", "apply", "diff", "clock", "download"};
+const char* const kSeveralPorts[] = {"info", "read", "apply", "diff", "clock", "download"};
 
 // A command's description quotes its examples in `, each given as the
 // system's command shell quotes (ForShell).
@@ -66,8 +68,11 @@ const Command kCommands[] = {
     {"read", RunRead, true, "the settings (and the measurement) as a settings file",
      "Reads the instrument's settings (with --maker also the humidity display limit\n"
      "and the model code) and prints them as a settings file, followed by the\n"
-     "clock, the model, the version and the measurement as information.",
-     {{"--maker", "also the maker settings", nullptr}}, nullptr},
+     "clock, the model, the version and the measurement as information. -o writes\n"
+     "them into FILE instead, which appears only when complete; {port} in FILE\n"
+     "stands for the port's name (-o `settings-{port}.txt`; needed with several\n"
+     "ports), {date} for the date the run starts." SEVERAL_PORTS,
+     {{"--maker", "also the maker settings", nullptr}, {"-o", kOutputHelp, "FILE"}}, nullptr},
     {"apply", RunApply, true, "write the settings of a file that differ from the instrument's",
      "Checks the whole settings FILE, reads the instrument, and writes the setting\n"
      "groups that differ, in the order and with the resends of TAVO.exe, a line per\n"
@@ -116,8 +121,8 @@ const Command kCommands[] = {
 const char kFooter[] =
     "Line settings and timings come from TAVO.ini in the current directory, or\n"
     "from the file --ini names. TAVO_PORT is the port when --port is not given.\n"
-    "info, apply, diff, clock and download take --port several times, or --ports\n"
-    "FILE, and serve the instruments side by side.\n"
+    "info, read, apply, diff, clock and download take --port several times, or\n"
+    "--ports FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
     "to write could not be written, 5 diff found settings that differ, 130 and 143\n"
@@ -126,8 +131,8 @@ const char kFooter[] =
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"
-    "--ports FILE,\n"
-    "--ini FILE, --json, -q/--quiet, -v/--verbose; see tavo-cli --help.";
+    "--ports FILE, --ini FILE, --json, -q/--quiet, -v/--verbose: see\n"
+    "tavo-cli --help.";
 
 const Command* FindCommand(const std::string& name);
 
@@ -284,6 +289,10 @@ int main(int argc, char** argv) {
     PrintError(error);
     return kExitUsage;
   }
+  // The line settings of a command that opens a port, checked before any is opened.
+  if ((command.needsPort || args.Has("--probe")) && !CheckCommValues(args.Value("--ini"))) return kExitUsage;
+  if (std::string error; args.Has("-o") && !KnownPlaceholders(args.Value("-o"), error))
+    return UsageError(error, "tavo-cli help " + sub->get_name());
   if (command.needsPort && args.Value("--port").empty() && !args.Has("--ports"))
     return UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + sub->get_name());
   const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),

@@ -1,11 +1,14 @@
 #include "cli/setting_keys.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "cli/output.h"
 #include "cli/text_forms.h"
 #include "instrument/number_rule.h"
 #include "instrument/value_compare.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -22,6 +25,35 @@ std::vector<SettingKey> AllKeys() {
   return keys;
 }
 
+// Whether two words are the same but for the case of ASCII letters ("OFF" and "off").
+bool SameWord(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// `text` (UTF-8) with each full-width form of an ASCII character (U+FF01 to
+// U+FF5E: "１０", "ＯＮ", "．") as that character; `found` tells whether there was one.
+std::string HalfWidth(const std::string& text, bool& found) {
+  std::string out;
+  found = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char lead = text[i];
+    if (lead == 0xEF && i + 2 < text.size()) {
+      const unsigned code = ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);   // the low 12 bits of U+Fxxx
+      const unsigned char second = text[i + 1];
+      if ((second == 0xBC || second == 0xBD) && code >= 0xF01 && code <= 0xF5E) {
+        out += static_cast<char>(code - 0xF01 + 0x21);
+        found = true;
+        i += 2;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
 bool AllDigits(const std::string& text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
@@ -31,13 +63,13 @@ int ItemFor(const inst::Setting& setting, const std::string& value) {
   for (int i = 0; i < inst::ItemCount(setting); ++i) {
     switch (setting.keyForm) {
       case inst::KeyForm::Words:
-        if (i < 2 && value == setting.words[i]) return i;
+        if (i < 2 && SameWord(value, setting.words[i])) return i;
         break;
       case inst::KeyForm::Minutes:
         if (AllDigits(value) && std::atoi(value.c_str()) == inst::ItemMinutes(setting, i)) return i;
         break;
       case inst::KeyForm::Item:
-        if (value == setting.items[i]) return i;
+        if (SameWord(value, setting.items[i])) return i;
         break;
       case inst::KeyForm::Text:
         break;
@@ -133,6 +165,10 @@ int RefuseFailingValues(inst::Instrument& instrument) {
 
 std::string CheckValue(const SettingKey& key, const std::string& value) {
   if (key.Info()) return "";
+  bool fullWidth = false;
+  const std::string half = HalfWidth(value, fullWidth);
+  if (fullWidth)
+    return plat::FromUtf8(value) + " is written in full-width characters: write " + plat::FromUtf8(half) + " instead";
   if (key.setting->kind == inst::Kind::Number) return CheckNumber(key.setting->rule, value);
   return ItemFor(*key.setting, value) < 0 ? ListChoices(*key.setting) : "";
 }

@@ -12,6 +12,7 @@
 #include "cli/output.h"
 #include "platform/comports.h"
 #include "platform/console.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -205,4 +206,35 @@ std::string WithDate(const std::string& pattern, const plat::LocalTime& day) {
   char date[40];
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
   return ReplaceAll(pattern, "{date}", date);
+}
+
+bool KnownPlaceholders(const std::string& pattern, std::string& error) {
+  for (size_t open = pattern.find('{'); open != std::string::npos; open = pattern.find('{', open + 1)) {
+    const size_t close = pattern.find('}', open);
+    if (close == std::string::npos) break;
+    const std::string name = pattern.substr(open, close - open + 1);
+    const bool word = close > open + 1 && std::all_of(pattern.begin() + open + 1, pattern.begin() + close, [](char c) {
+      return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
+    if (word && name != "{port}" && name != "{date}") {
+      error = "-o: unknown placeholder " + name + " (the name of -o knows {port} and {date})";
+      return false;
+    }
+  }
+  return true;
+}
+
+bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports) {
+  std::vector<std::string> paths;
+  for (const std::string& port : ports) {
+    const std::string path = WithPort(pattern, port);
+    if (std::any_of(paths.begin(), paths.end(), [&](const std::string& other) { return plat::SameFile(other, path); })) {
+      PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
+                     ? "several ports need {port} in the name of -o, as in -o " + ShellQuoted("records-{port}.csv")
+                     : "two ports would write " + plat::FromArgument(path));
+      return false;
+    }
+    paths.push_back(path);
+  }
+  return true;
 }

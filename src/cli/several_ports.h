@@ -33,5 +33,12 @@ ExitStatus ForEachPort(const Arguments& args, const PortCommand& run);
 std::string FileNameOf(const std::string& port);
 // `pattern` with each "{port}" replaced by FileNameOf(port).
 std::string WithPort(const std::string& pattern, const std::string& port);
+// Whether the ports write files of their own by `pattern` (WithPort): none
+// the same file as another, also through a link. False after telling why not.
+bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports);
 // `pattern` with each "{date}" replaced by the date of `day` as YYYY-MM-DD.
 std::string WithDate(const std::string& pattern, const plat::LocalTime& day);
+// Whether every {NAME} in `pattern` (a name of letters, digits and '_') is
+// {port} or {date}; false, with the message in `error`, for one that is not
+// ({Date}, {time}), which would otherwise stay in the file's name.
+bool KnownPlaceholders(const std::string& pattern, std::string& error);

@@ -103,6 +103,8 @@ all_helps() {
     for asked in "$command --help" "$command -h" "help $command"; do
       tavo_cli $asked | head -1 | grep -q "^Usage: tavo-cli $command" || { echo "$asked"; return 1; }
     done
+    # No option left alone on a line of its own ("--ports FILE,").
+    ! tavo_cli help $command | grep -qxE -- '-[-a-z/]+( [A-Z]+)?,?' || { echo "help $command"; return 1; }
   done
 }
 
@@ -192,6 +194,10 @@ seq -f 'COM%g' 257 > "$work/ports_257.txt"
 printf 'level1 =\n' > "$work/level1_empty.txt"
 printf 'auto_power_off = off\r\nbuzzer = 30.0\r\n' > "$work/crlf.txt"
 printf '[COMM]\r\nTimeOut=1000\r\nSendDelay=-500\r\nSleepTime=1\r\n' > "$work/negative_delay.ini"
+printf '[COMM]\r\nBaudRate=abc\r\nParity=7\r\nTimeOut=abc\r\n' > "$work/bad_values.ini"
+mkdir "$work/bad_ini" && cp "$work/bad_values.ini" "$work/bad_ini/TAVO.ini"
+printf 'alarm_mode = OFF\nauto_power_off = On\nmodel_code = 420bn\n' > "$work/any_case.txt"
+printf 'buzzer = ３０.0\niot_interval = １０\n' > "$work/full_width.txt"
 # A buzzer reply of every byte the reply buffer holds, all nines.
 whole_buffer_b="--reply B$(head -c 20478 /dev/zero | tr '\0' 9)"
 # An instrument whose settings all differ from the simulator's initial ones.
@@ -278,9 +284,9 @@ cases=(
   "apply of a bad settings file on two ports: the file's problems told once||start_sim COM8; tavo_cli apply 設定.txt --port COM7 --port COM8|2|no_frames && [ \"\$(grep -c 'level2: 15.0' $work/err)\" = 1 ]"
   "--verbose on two ports: each frame's line names its port||start_sim COM8; tavo_cli info --port COM7 --port COM8 --verbose|0|grep -qE '^[0-9:.]{12} COM8 > <STX>#v<ETX>\$' $work/err && grep -qE '^[0-9:.]{12} COM7 < <STX>vTAVO' $work/err"
   "apply on two ports, a note before a refusal: the table tells the refusal|--refuse Q|start_sim COM8; tavo_cli apply maker.txt --port COM7 --port COM8|1|err_has 'COM7: humidity_limit, model_code left out' && out_matches '^COM7 +1 +ｵｰﾄﾊﾟﾜｰｵﾌ設定異常: ' && out_matches '^COM8 +0 +1 group written\$'"
-  "diff on two ports: the differing keys, nothing written, status 5|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|5|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && out_matches '^COM8 +5 +1 settings differ\$' && ! grep -q ' 02 51 ' $work/COM8.log"
+  "diff on two ports: the differing keys, nothing written, status 5|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|5|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && out_matches '^COM8 +5 +1 setting differs\$' && ! grep -q ' 02 51 ' $work/COM8.log"
   "diff on three ports, one different and one silent: no answer is worse than different|--ignore v|start_sim COM8; start_sim COM9 --reply Q1; tavo_cli diff power_off.txt --port COM7 --port COM8 --port COM9|1|out_matches '^COM8 +5 ' && out_matches '^COM7 +1 ' && out_matches '^COM9 +0 +same\$'"
-  "bad usage: read takes one port||tavo_cli read --port COM7 --port COM8|2|no_frames && err_has '--port given more than once'"
+  "read on the ports of a file into a file each by {port}; a ports file of one port||start_sim COM8 --reply Q1; printf 'COM7\\n' > $work/one.ports; tavo_cli read --ports one.ports -o 'one-{port}.txt' && tavo_cli read --ports ports.txt -o 'set-{port}.txt'|0|grep -qx 'auto_power_off = on' $work/set-COM7.txt && grep -qx 'auto_power_off = off' $work/set-COM8.txt && grep -qx 'auto_power_off = on' $work/one-COM7.txt && out_matches '/ports/COM8 +0 +settings in set-COM8.txt\$'"
   "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
   "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV cell empty|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -q ',,26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv && ! grep -q '=' $work/mon.csv"
   "monitor -o appending to a CSV in code page 932: appended in it, with a note|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv --encoding cp932 && tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv|0|err_has 'mon.csv is in code page 932' && [ \"\$(iconv -f CP932 -t UTF-8 $work/mon.csv | grep -c ',警戒'\$'\\r')\" = 2 ] && head -1 $work/mon.csv | grep -q '^time,'"
@@ -313,6 +319,11 @@ cases=(
   "apply --json --quiet: the groups as JSON, no notes|--reply M0|printf 'auto_power_off = off\\nhumidity_limit = 80.0\\n' > $work/two.txt; tavo_cli apply two.txt --port COM7 --json --quiet|0|err_empty && valid_json 'd[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
   "download --json|--records 37|tavo_cli download --port COM7 -o memory.csv --json|0|valid_json 'd == {\"file\": \"memory.csv\", \"records\": 37, \"complete\": True}'"
   "--help of every command||all_helps|0|true"
+  "the simulator's --help: its usage, status 0||$sim --help|0|out_has 'Usage: tavo_sim' && out_has '--reply LETTER+PAYLOAD'"
+  "-o with a placeholder it does not know: refused before anything is sent||tavo_cli download --port COM7 -o 'x-{Date}.csv'|2|no_frames && err_has 'unknown placeholder {Date}'"
+  "INI values that are no number or no code, in --ini and in TAVO.ini: the file, line and key, before anything is sent||tavo_cli info --port COM7 --ini bad_values.ini; (cd $work/bad_ini && $cli info --port COM7)|2|no_frames && err_has 'bad_values.ini:2: BaudRate: abc is no whole number' && err_has 'bad_values.ini:3: Parity: 7 is not a parity code' && err_has 'bad_values.ini:4: TimeOut: abc is no whole number' && err_has 'TAVO.ini:3: Parity'"
+  "apply: list words in any case, as the window shows them|--reply K1 --reply Q1|tavo_cli apply any_case.txt --maker --force --port COM7 --dry-run|0|out_has 'alarm_mode: would be written' && out_has 'auto_power_off: would be written' && out_has '<STX>M*5*<ETX>'"
+  "apply: full-width digits told as full-width||tavo_cli apply full_width.txt --port COM7|2|no_frames && err_has 'full_width.txt:1: buzzer: ３０.0 is written in full-width characters: write 30.0 instead' && err_has 'full_width.txt:2: iot_interval: １０ is written'"
 )
 
 failed=0

@@ -5,13 +5,20 @@
 # HEAD, each from clean at its own path: one from its own export, the other the
 # win32 preset's build of this checkout when that is HEAD and up to date
 # (otherwise a second export); the zip holds exactly the expected files, with
-# ordinary permissions and the commit's time in Japan, and their sums match
-# SHA256SUMS; both programs carry the version; the guide holds the pictures of
-# the windows; nightly.bat runs no program but tavo-cli.exe. The zip stays
+# ordinary permissions and the commit's time in Japan, at its top (no folder of
+# their own), and their sums match SHA256SUMS; both programs carry the version;
+# the guide holds the pictures of the windows; nightly.bat runs no program but
+# tavo-cli.exe; the guide and the sample settings file name each setting alike,
+# by the window's label (and the message box's word beside it). The zip stays
 # unpacked in DIR.
-# run: unpacked, TAVO.exe starts and connects to the instrument simulator under
-# Wine with the folder's own files, tavo-cli.exe identifies the instrument and
-# takes the sample settings file, nightly.bat saves today's records, and the
+# run: unpacked into C:\TAVO of the Wine prefix, as the guide says, every
+# C:\TAVO\ path of the guide is there; TAVO.exe starts and connects to the
+# instrument simulator under Wine with the folder's own files, tavo-cli.exe
+# identifies the instrument and takes the sample settings file; nightly.bat,
+# run as the guide's task runs it (C:\TAVO\nightly.bat from another working
+# folder), saves today's records and leaves no error file, and on a failure
+# appends the failure to download-errors.txt; the guide's batch file for
+# several instruments tells the port that failed, and only that one; and the
 # guide has a section for every tavo-cli command.
 # Usage: package_test.sh build DIR WIN32_BUILD_DIR
 #        package_test.sh run DIR SIMULATOR E2E_DRIVER_EXE RESOURCE_HEADER
@@ -23,7 +30,7 @@ export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix}
 fail() { echo "FAIL: $*"; exit 1; }
 version=$(sed -n 's/^#define TAVO_VERSION_TEXT "\(.*\)"$/\1/p' "$root/src/res/version.h")
 name=TAVO-$version
-app=$work/unpacked/$name
+app=$work/unpacked
 
 if [ "$step" = build ]; then
   win32=$(realpath "$3")
@@ -51,10 +58,10 @@ if [ "$step" = build ]; then
   # Each entry: its name, its Unix mode and its time (to the minute: a zip keeps even seconds), which is
   # the commit's in Japan (UTC+9, no summer time).
   expected=$(TZ=JST-9 date -d @"$(git -C "$root" log -1 --format=%ct HEAD)" '+%Y-%m-%d %H:%M')
-  expected=$(for entry in / /SETTING.ini /SHA256SUMS /TAVO.exe /TAVO.ini /guide-ja.html /nightly.bat /settings-sample.txt \
-                          /tavo-cli.exe; do
-    case $entry in /) mode=40755 ;; *.exe) mode=100755 ;; *) mode=100644 ;; esac
-    echo "$name$entry $mode $expected"
+  expected=$(for entry in SETTING.ini SHA256SUMS TAVO.exe TAVO.ini guide-ja.html nightly.bat settings-sample.txt \
+                          tavo-cli.exe; do
+    case $entry in *.exe) mode=100755 ;; *) mode=100644 ;; esac
+    echo "$entry $mode $expected"
   done)
   listed=$(python3 -c '
 import sys, zipfile
@@ -62,16 +69,16 @@ for i in zipfile.ZipFile(sys.argv[1]).infolist():
     print(i.filename, oct(i.external_attr >> 16)[2:], "%04d-%02d-%02d %02d:%02d" % i.date_time[:5])' "$zip_a")
   [ "$listed" = "$expected" ] || fail "the zip holds:"$'\n'"$listed"$'\n'"expected:"$'\n'"$expected"
   mkdir "$work/unpacked"
-  (cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && cd "$name" && sha256sum --quiet -c SHA256SUMS) ||
+  (cd "$work/unpacked" && python3 -m zipfile -e "$zip_a" . && sha256sum --quiet -c SHA256SUMS) ||
     fail "the sums do not match"
   grep -q '^BaudRate=9600'$'\r''$' "$app/TAVO.ini" || fail "TAVO.ini does not hold the default line in CR LF"
   ! grep -qi '^vorinfo\|LogOutSwitch=1' "$app/SETTING.ini" || fail "SETTING.ini switches something on"
   # nightly.bat runs tavo-cli.exe and cmd's own commands, nothing else: each line's
   # command (after an if's condition) one of them, no command piped or chained.
   lines=$(iconv -f CP932 -t UTF-8 "$app/nightly.bat" | tr -d '\r' | grep -viE '^(rem( |$)|$)')
-  ! grep -q '[|&]' <<< "$lines" || fail "nightly.bat pipes or chains commands"
+  ! grep -q '[|&()]' <<< "$lines" || fail "nightly.bat pipes or chains commands, or has a block or parentheses"
   others=$(sed -E 's/^if (not )?"[^"]*"=="[^"]*" +//I' <<< "$lines" | awk '{ print tolower($1) }' |
-           { grep -vxE '@echo|setlocal|set|cd|echo|exit|tavo-cli\.exe' || true; } | sort -u | xargs)
+           { grep -vxE '@echo|setlocal|set|cd|echo|exit|goto|type|del|:[a-z]+|tavo-cli\.exe' || true; } | sort -u | xargs)
   [ -z "$others" ] || fail "nightly.bat runs $others"
   # The guide reads offline: it names no picture file, and holds each picture of the
   # windows as committed (docs/NAME.png, which the end-to-end tests keep as the window shows it).
@@ -80,6 +87,36 @@ for i in zipfile.ZipFile(sys.argv[1]).infolist():
     grep -qF "src=\"data:image/png;base64,$(git -C "$root" show "HEAD:docs/$picture.png" | base64 -w0)\"" "$app/guide-ja.html" ||
       fail "the guide does not hold the picture $picture.png"
   done
+  # Each setting the sample names goes by the names the guide's table of keys gives it:
+  # the window's labels, and the message box's word where that differs.
+  python3 - "$app/guide-ja.html" "$app/settings-sample.txt" "$root/src/res/TAVO.rc" "$root/src/instrument/catalogue.cpp" <<'PY' ||
+import re, sys
+guide, sample, rc, catalogue = (open(f, encoding='utf-8-sig').read() for f in sys.argv[1:])
+labels = re.findall(r'CONTROL "([^"]+)"', rc)
+captions = re.findall(r'"([^"]+異常)"', catalogue)
+table = guide[guide.index('id="cli-keys"'):]
+table = table[:table.index('</table>')]
+names = {}
+for row in re.findall(r'<tr><td>(.*?)</tr>', table):
+    keys = re.findall(r'<code>([a-z_]+?)(\d*)</code>', row.split('</td>')[0])
+    if len(keys) == 2 and keys[0][1] and keys[1][1] and '～' in row.split('</td>')[0]:   # level1～level4
+        keys = [(keys[0][0], str(n)) for n in range(int(keys[0][1]), int(keys[1][1]) + 1)]
+    for key in keys:
+        names[''.join(key)] = set(re.findall('「([^」]+)」', row))
+problems, lines = [], sample.splitlines()
+for i, line in enumerate(lines):
+    m = re.match(r'#? ?([a-z_0-9]+) = ', line)
+    if not m or m.group(1) not in names: continue
+    told = next((set(re.findall('「([^」]+)」', l)) for l in reversed(lines[:i]) if '「' in l), set())
+    if told != names[m.group(1)]:
+        problems.append('%s: the sample says %s, the guide %s' % (m.group(1), sorted(told), sorted(names[m.group(1)])))
+for name in set().union(*names.values()):
+    if name not in labels and not any(name in caption for caption in captions):
+        problems.append('「%s」 is neither a label of the window nor a word of a message box' % name)
+print('\n'.join(problems))
+sys.exit(1 if problems else 0)
+PY
+    fail "the guide and settings-sample.txt name a setting differently"
   for program in TAVO.exe tavo-cli.exe; do
     shown=$(strings -el "$app/$program" | awk 'last == "ProductVersion" || last == "OriginalFilename" { print } { last = $0 }' | xargs)
     [ "$shown" = "$version $program" ] || fail "the version resource of $program shows $shown"
@@ -113,16 +150,50 @@ info=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" info --port CO
 [ "$info" = '{"model":"TAVO-420BN","version":"2.00","iot":true}' ] || fail "tavo-cli.exe info said: $info"
 (cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" apply settings-sample.txt --port COM7 --dry-run > /dev/null) ||
   fail "tavo-cli.exe apply refused settings-sample.txt"
-# nightly.bat, its port set to the simulator's, saves the records as today's file, in a
-# copy of the folder; the records end in CR as the simulator's end in CR LF.
-rm -rf "$work/nightly" && cp -R "$app" "$work/nightly"
-sed -i 's/^set PORT=COM5\r$/set PORT=COM7\r/' "$work/nightly/nightly.bat"
+# The folder as the guide has it: the zip extracted into C:\TAVO, every C:\TAVO\ path of
+# the guide a file there.
+tavo_dir=$WINEPREFIX/drive_c/TAVO
+rm -rf "$tavo_dir" && cp -R "$app" "$tavo_dir"
+trap 'kill $sim_pid 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$tavo_dir"' EXIT
+for path in $(grep -oE 'C:\\TAVO\\[^ <"]+' "$app/guide-ja.html" | sort -u); do
+  [ -e "$tavo_dir/${path#C:\\TAVO\\}" ] || fail "the guide names $path, which the folder does not hold"
+done
+# nightly.bat, its port set to the simulator's, run as the guide's task runs it (the program
+# of its schtasks line, from another working folder), saves the records as today's file; the
+# records end in CR as the simulator's end in CR LF. A good run leaves no error file.
+task=$(sed -n 's/.*schtasks .* \/TR \([^ <]*\).*/\1/p' "$app/guide-ja.html")
+[ "$task" = 'C:\TAVO\nightly.bat' ] || fail "the guide's schtasks line runs $task"
+nightly() {   # nightly PORT: runs C:\TAVO\nightly.bat with PORT, from C:\windows\system32
+  sed -i "s/^set PORT=.*\r\$/set PORT=$1\r/" "$tavo_dir/nightly.bat"
+  wineserver -w || true   # as above: cmd must not start while the last server ends
+  (cd "$WINEPREFIX/drive_c/windows/system32" && "$root/cmake/wine-run.sh" cmd /c "$task" > /dev/null 2>&1)
+}
 today=$(date +%F)
-wineserver -w || true   # as above: cmd must not start while the last server ends
-(cd "$work/nightly" && "$root/cmake/wine-run.sh" cmd /c nightly.bat > /dev/null) ||
-  fail "nightly.bat failed: $(cat "$work/nightly/download-errors.txt" 2>/dev/null)"
-cmp -s <(tr -d '\n' < "$work/records") "$work/nightly/memory-$today.csv" ||
-  fail "nightly.bat did not save the records as memory-$today.csv: $(ls "$work/nightly")"
+nightly COM7 || fail "nightly.bat failed: $(cat "$tavo_dir/download-errors.txt" 2>/dev/null)"
+cmp -s <(tr -d '\n' < "$work/records") "$tavo_dir/memory-$today.csv" ||
+  fail "nightly.bat did not save the records as memory-$today.csv: $(ls "$tavo_dir")"
+left=$(cd "$tavo_dir" && ls download-* 2>/dev/null || true)
+[ -z "$left" ] || fail "a good run of nightly.bat left $left"
+# On a port that does not exist: tavo-cli.exe's status, the failure and tavo-cli.exe's message in the error file.
+status=0
+nightly COM99 || status=$?
+[ "$status" = 3 ] || fail "nightly.bat on a port that does not exist ended with $status"
+errors=$(iconv -f CP932 -t UTF-8 "$tavo_dir/download-errors.txt" | tr -d '\r')
+grep -q '一括取得に失敗しました。終了コード 3 *$' <<< "$errors" && grep -q '^tavo-cli: .*COM99' <<< "$errors" ||
+  fail "nightly.bat's error file after a failure holds: $errors"
+# The guide's batch file for several instruments, saved in ANSI as the guide says, on the
+# simulator's port and one that does not exist: it tells the second, and only that one.
+python3 - "$app/guide-ja.html" > "$work/apply-all.txt" <<'PY'
+import html, re, sys
+blocks = [html.unescape(b) for b in re.findall(r'<pre>(.*?)</pre>', open(sys.argv[1], encoding='utf-8').read(), re.S)]
+print(next(b for b in blocks if b.startswith('@echo off') and ' apply ' in b))
+PY
+sed 's/COM5 COM6 COM7/COM7 COM99/; s/$/\r/' "$work/apply-all.txt" | iconv -f UTF-8 -t CP932 > "$tavo_dir/apply-all.bat"
+cp "$tavo_dir/settings-sample.txt" "$tavo_dir/site-a.txt"
+wineserver -w || true
+(cd "$work" && "$root/cmake/wine-run.sh" cmd /c 'C:\TAVO\apply-all.bat' 2> /dev/null) | iconv -f CP932 -t UTF-8 | tr -d '\r' > "$work/apply-all.out"
+[ "$(grep ' は' "$work/apply-all.out")" = $'COM99 は書き込めませんでした\nCOM99 は時計を合わせられませんでした' ] ||
+  fail "the guide's batch file for several instruments told: $(cat "$work/apply-all.out")"
 # The guide's chapter on tavo-cli has a section for each command the program lists.
 commands=$(cd "$app" && "$root/cmake/wine-run.sh" "$app/tavo-cli.exe" --help | tr -d '\r' |
            sed -n '/^commands:/,/^$/s/^  \([a-z]\+\) .*/\1/p')

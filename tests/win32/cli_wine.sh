@@ -7,7 +7,8 @@
 # run, and the port list with the devices' names and a probe of each; and what
 # differs on Windows: files (a folder's check beside a file left behind, two
 # ports downloading into one folder, monitor appending), ports (a ports file
-# as Notepad saves it, two spellings of one port), signals (Ctrl-C in a
+# as Notepad saves it, two spellings of one port, one that does not exist told
+# as no such port), signals (Ctrl-C in a
 # console while apply writes, by CTRL_C), and the help's examples in the quotes of cmd.
 # Exit 77 (skipped) when the native simulator has not been built.
 #   cli_wine.sh SIMULATOR TAVO_CLI_EXE CTRL_C_EXE
@@ -77,6 +78,10 @@ check "a ports file with a byte order mark and CR LF" [ "$status" -eq 0 ]
 status=0
 "$run" "$cli" info --port COM18 --port com18 > twice.out 2> twice.err || status=$?
 check "two spellings of one port are one port" grep -q 'are one port' twice.err
+status=0
+"$run" "$cli" info --port COM99 > missing.out 2> missing.err || status=$?
+no_such_port() { [ "$status" -eq 3 ] && grep -q 'COM99: no such port (tavo-cli.exe ports lists' missing.err; }
+check "a port that does not exist: no such port, how to list them, status 3" no_such_port
 "$run" "$cli" help download > help.out 2> help.err || true
 check "help examples in the quotes of cmd" grep -qF -- '-o "records-{port}.csv"' help.out
 "$run" "$cli" monitor --port COM18 --interval 1 --count 1 -o mon.csv > mon.out 2> mon.err || true
@@ -97,7 +102,7 @@ stopped_by_ctrl_c() {
 check "Ctrl-C in a console while apply writes: the group on the line, then the list, status 130" stopped_by_ctrl_c
 if [ $failed -ne 0 ]; then
   cat info.out info.err download.out download.err several.out several.err ports.out ports.err two.out two.err \
-    file.out file.err twice.out twice.err help.out help.err mon.out mon.err ctrlc.out ctrlc.err
+    file.out file.err twice.out twice.err missing.out missing.err help.out help.err mon.out mon.err ctrlc.out ctrlc.err
   echo "frames the simulator received:"
   cat sim.log
 fi

@@ -196,8 +196,12 @@ int main(int argc, char** argv) {
   SimOptions options;
   std::string error;
   if (!ParseOptions(argc, argv, options, error)) {
-    std::fprintf(stderr, "tavo_sim: %s\n", error.c_str());
+    std::fprintf(stderr, "tavo_sim: %s\nrun tavo_sim --help for the usage\n", error.c_str());
     return 2;
+  }
+  if (options.help) {
+    std::fputs(Usage().c_str(), stdout);
+    return 0;
   }
   FrameLog log(options.logPath);
   if (log.IsBroken()) {

@@ -13,39 +13,76 @@ bool ToInt(const char* text, int low, int high, int& value) {
   return true;
 }
 
-struct IntOption { const char* name; int SimOptions::*field; int low; int high; };
-struct TextOption { const char* name; std::string SimOptions::*field; };
-struct ListOption { const char* name; std::vector<std::string> SimOptions::*field; };
+// Each option with what its usage line shows: the value it takes and what it does.
+struct IntOption { const char* name; int SimOptions::*field; int low; int high; const char* help; };
+struct TextOption { const char* name; std::string SimOptions::*field; const char* help; };
+struct ListOption { const char* name; std::vector<std::string> SimOptions::*field; const char* help; };
 
 const IntOption kIntOptions[] = {
-    {"--naks", &SimOptions::naks, 0, 1000},     {"--late", &SimOptions::lateMs, 0, 600000},
-    {"--noise", &SimOptions::noise, 0, 1000},   {"--split", &SimOptions::pieces, 1, 1000},
-    {"--baud", &SimOptions::baud, 0, 4000000},  {"--records", &SimOptions::records, 0, 512},
-    {"--silent", &SimOptions::silences, 0, 1000}, {"--control-noise", &SimOptions::controlNoise, 0, 1000},
-    {"--mute-after", &SimOptions::muteAfter, 0, 1000000}, {"--gone-after", &SimOptions::goneAfter, 0, 1000000},
+    {"--records", &SimOptions::records, 0, 512, "N  0 to 512 memory records (512 is more than one answer holds; 24)"},
+    {"--naks", &SimOptions::naks, 0, 1000, "N  refuse each frame N times before answering it"},
+    {"--silent", &SimOptions::silences, 0, 1000, "N  leave each frame unanswered N times before answering it"},
+    {"--late", &SimOptions::lateMs, 0, 600000, "MS  wait before each answer"},
+    {"--noise", &SimOptions::noise, 0, 1000, "N  N noise bytes before each answer"},
+    {"--control-noise", &SimOptions::controlNoise, 0, 1000,
+     "N  N junk frames holding STX, ETX, ACK, NAK before each answer, a frame left open behind it"},
+    {"--split", &SimOptions::pieces, 1, 1000, "N  each answer in N pieces, 20 ms apart"},
+    {"--baud", &SimOptions::baud, 0, 4000000, "RATE  pace answer bytes at RATE bit/s (10 bits a byte)"},
+    {"--mute-after", &SimOptions::muteAfter, 0, 1000000, "N  after N frames answered, none more"},
+    {"--gone-after", &SimOptions::goneAfter, 0, 1000000, "N  after N frames answered, the line is gone"},
 };
 const TextOption kTextOptions[] = {
-    {"--link", &SimOptions::linkPath}, {"--model", &SimOptions::model}, {"--version", &SimOptions::version},
-    {"--ignore", &SimOptions::ignored}, {"--log", &SimOptions::logPath},
-    {"--cut", &SimOptions::cut},        {"--unplug", &SimOptions::unplugged},
-    {"--refuse", &SimOptions::refused},  {"--cut-once", &SimOptions::cutOnce},
-    {"--slip", &SimOptions::slipped},    {"--stray-ack", &SimOptions::strayAck},
-    {"--stray-nak", &SimOptions::strayNak},  {"--second", &SimOptions::second},
-    {"--etx", &SimOptions::etx},             {"--early-ack", &SimOptions::earlyAck},
-    {"--records-out", &SimOptions::recordsPath}, {"--forget", &SimOptions::forgotten},
-    {"--endless", &SimOptions::endless},
+    {"--link", &SimOptions::linkPath, "PATH  the device is also reachable there"},
+    {"--model", &SimOptions::model, "NAME  the model name (9 characters are sent; TAVO-420B)"},
+    {"--version", &SimOptions::version, "TEXT  the firmware version (6 characters are sent; 2.00)"},
+    {"--log", &SimOptions::logPath, "FILE  every frame received, in hex with its time"},
+    {"--records-out", &SimOptions::recordsPath, "FILE  the memory records, as held, written there at start"},
+    {"--ignore", &SimOptions::ignored, "LETTERS  command letters never answered"},
+    {"--refuse", &SimOptions::refused, "LETTERS  setting frames of these letters always get NAK"},
+    {"--forget", &SimOptions::forgotten, "LETTERS  settings of these letters acknowledged but not kept"},
+    {"--cut", &SimOptions::cut, "LETTERS  answers to these letters stop half-way"},
+    {"--cut-once", &SimOptions::cutOnce, "LETTERS  the first answer to each of these letters stops half-way"},
+    {"--unplug", &SimOptions::unplugged, "LETTER  the answer to it stops half-way and the line is gone"},
+    {"--slip", &SimOptions::slipped, "LETTERS  one byte more in the middle of their answers"},
+    {"--stray-ack", &SimOptions::strayAck, "LETTERS  an ACK right behind their answers"},
+    {"--stray-nak", &SimOptions::strayNak, "LETTERS  a NAK right behind their answers"},
+    {"--second", &SimOptions::second, "LETTERS  a short frame of the same letter right behind their answers"},
+    {"--etx", &SimOptions::etx, "LETTERS  an ETX before the EOT of their answers"},
+    {"--early-ack", &SimOptions::earlyAck,
+     "LETTERS  their settings get an ACK as soon as the letter is in, no answer once whole"},
+    {"--endless", &SimOptions::endless, "LETTERS  their answers never end (no EOT)"},
 };
 const ListOption kListOptions[] = {
-    {"--reply", &SimOptions::replies},
-    {"--zero", &SimOptions::zeroed},
-    {"--byte", &SimOptions::bytes},
+    {"--reply", &SimOptions::replies, "LETTER+PAYLOAD  the payload answering that query (several: in turn)"},
+    {"--zero", &SimOptions::zeroed, "LETTER+POSITION  a zero byte at that reply position (0: the STX)"},
+    {"--byte", &SimOptions::bytes, "LETTER+POSITION=HEX  that byte at that reply position"},
 };
 
+void AddLine(std::string& text, const char* name, const char* help) {
+  text += std::string("  ") + name + " " + help + "\n";
+}
+
 }  // namespace
+
+std::string Usage() {
+  std::string text =
+      "Usage: tavo_sim [OPTION VALUE]...\n"
+      "A TAVO-400 series instrument on a pseudo-terminal: prints the device to open,\n"
+      "then answers there until it is ended (SIGTERM or SIGINT). Every option takes a\n"
+      "value; --reply, --zero and --byte may be given several times.\n";
+  for (const TextOption& o : kTextOptions) AddLine(text, o.name, o.help);
+  for (const IntOption& o : kIntOptions) AddLine(text, o.name, o.help);
+  for (const ListOption& o : kListOptions) AddLine(text, o.name, o.help);
+  return text + "  -h, --help  this text\n";
+}
 
 bool ParseOptions(int argc, char** argv, SimOptions& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
     const char* name = argv[i];
+    if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) {
+      options.help = true;
+      continue;
+    }
     if (i + 1 >= argc) {
       error = std::string("missing value after ") + name;
       return false;

@@ -38,7 +38,10 @@ struct SimOptions {
                                      // (several for one letter answer in turn)
   std::vector<std::string> zeroed;   // --zero LETTER+POSITION, repeatable: a zero byte at that reply position
   std::vector<std::string> bytes;    // --byte LETTER+POSITION=HEX, repeatable: that byte at that reply position
+  bool help = false;                 // --help, -h: the usage, nothing else
 };
 
 // Fills `options` from the arguments; false (with a message in `error`) on a bad one.
 bool ParseOptions(int argc, char** argv, SimOptions& options, std::string& error);
+// The usage text: every option with its value and what it does.
+std::string Usage();

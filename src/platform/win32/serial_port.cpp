@@ -124,6 +124,8 @@ bool SerialPort::Open(const std::string& name, const LineSettings& settings) {
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     m_impl->openError = LastErrorText();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)   // not "the file was not found"
+      m_impl->openError = "no such port (tavo-cli.exe ports lists the ports there are)";
     if (error == ERROR_ACCESS_DENIED) m_impl->openError += " (busy: another program may hold it)";
     return false;
   }
