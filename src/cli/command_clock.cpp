@@ -16,7 +16,7 @@
 
 namespace {
 
-// "now", or "YYYY-MM-DD hh:mm:ss" within the years the instrument keeps (2000-2099).
+// "now", or "YYYY-MM-DD hh:mm:ss" within the years the instrument keeps.
 bool ParseClock(const std::string& text, plat::LocalTime& value) {
   if (text == "now") {
     value = PcClock();
@@ -116,7 +116,8 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
 ExitStatus RunClock(const Arguments& args) {
   plat::LocalTime wanted{};
   if (args.Has("--set") && !ParseClock(args.Value("--set"), wanted)) {
-    PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (2000-2099)");
+    PrintError("--set takes now or \"YYYY-MM-DD hh:mm:ss\" (" + std::to_string(kFirstClockYear) + "-" +
+               std::to_string(kLastClockYear) + ")");
     return kExitUsage;
   }
   return ForEachPort(args, ClockOn);

@@ -1,6 +1,7 @@
 // monitor: the measurement once a period, a line (or a JSON object) per
 // sample, with the heat-stress level of the indoor index; optionally
 // appended to a CSV file. A port that vanishes is opened again every period.
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <string>
@@ -16,6 +17,7 @@
 #include "cli/several_ports.h"
 #include "cli/setting_keys.h"
 #include "cli/text_forms.h"
+#include "instrument/readings.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "res/resource.h"
@@ -30,11 +32,22 @@ struct Band {
 const Band kBands[] = {{31.0, "危険"}, {28.0, "厳重警戒"}, {25.0, "警戒"}, {21.0, "注意"}};
 const char kBelowBands[] = "ほぼ安全";
 
-// The measurement as user page 2 shows it.
+// The measurement as user page 2 shows it: its columns are the readings of
+// its query that tavo-cli names, in their order, between the time and the level.
 const int kMeasurementPage = IDD_USER2;
 const char kMeasurementLetter = 'D';
-const char* const kColumns[] = {"tavo_indoor", "tavo_outdoor", "air_temp", "humidity", "globe_temp"};
-const int kColumnCount = sizeof kColumns / sizeof kColumns[0];
+const char kTimeColumn[] = "time";
+const char kLevelColumn[] = "level";
+
+const std::vector<const inst::Reading*>& Columns() {
+  static const std::vector<const inst::Reading*> columns = [] {
+    std::vector<const inst::Reading*> named;
+    for (const inst::Reading* reading : inst::PageReadings(kMeasurementPage, kMeasurementLetter))
+      if (reading->key) named.push_back(reading);
+    return named;
+  }();
+  return columns;
+}
 
 // A number as the instrument writes one: an optional sign, digits, and
 // digits after a point if there is one.
@@ -52,8 +65,8 @@ bool IsNumber(const std::string& text) {
 // One sample: the values as the instrument gave them, and whether each is a number.
 struct Sample {
   std::string time;
-  std::string values[kColumnCount];
-  bool valid[kColumnCount];
+  std::vector<std::string> values = std::vector<std::string>(Columns().size());
+  std::vector<bool> valid = std::vector<bool>(Columns().size());
   bool AllValid() const {
     for (bool each : valid)
       if (!each) return false;
@@ -72,38 +85,60 @@ struct Sample {
 Sample TakeSample(const inst::Instrument& instrument) {
   Sample sample;
   sample.time = Now();
-  for (int i = 0; i < kColumnCount; ++i) {
-    sample.values[i] = ReadKey(instrument, *FindSettingKey(kColumns[i]));
+  for (size_t i = 0; i < Columns().size(); ++i) {
+    sample.values[i] = ReadKey(instrument, *FindSettingKey(Columns()[i]->key));
     sample.valid[i] = IsNumber(sample.values[i]);
   }
   return sample;
 }
 
-// The names of the columns of TextLine, over them, printed first on a terminal.
-const char kTextHeader[] = "time                 in    out   Ta    RH    tg    level\n";
+// Between two columns of TextLine.
+const std::string kGap = "  ";
+
+std::string Padded(const std::string& name, size_t width) {
+  return name + std::string(width - std::min(width, name.size()), ' ');
+}
+
+// The names of the columns of TextLine, over them, printed first on a terminal:
+// each as wide as its values (a time, a reading's field) and the gap after them.
+std::string TextHeader() {
+  std::string header = Padded(kTimeColumn, Now().size() + kGap.size());
+  for (const inst::Reading* column : Columns())
+    header += Padded(column->label, static_cast<size_t>(column->read.width) + kGap.size());
+  return header + kLevelColumn + "\n";
+}
 
 std::string TextLine(const Sample& sample) {
   std::string line = sample.time;
-  for (int i = 0; i < kColumnCount; ++i) line += "  " + (sample.valid[i] ? sample.values[i] : std::string("-"));
+  for (size_t i = 0; i < Columns().size(); ++i) line += kGap + (sample.valid[i] ? sample.values[i] : std::string("-"));
   const std::string level = sample.Level();
-  return line + "  " + (level.empty() ? std::string("-") : level) + "\n";
+  return line + kGap + (level.empty() ? std::string("-") : level) + "\n";
 }
 
 std::string JsonSample(const Sample& sample) {
-  nlohmann::ordered_json object = {{"time", sample.time}};
-  for (int i = 0; i < kColumnCount; ++i)
-    object[kColumns[i]] = sample.valid[i] ? nlohmann::ordered_json(std::strtod(sample.values[i].c_str(), nullptr))
-                                          : nlohmann::ordered_json(nullptr);
+  nlohmann::ordered_json object = {{kTimeColumn, sample.time}};
+  for (size_t i = 0; i < Columns().size(); ++i)
+    object[Columns()[i]->key] = sample.valid[i]
+                                    ? nlohmann::ordered_json(std::strtod(sample.values[i].c_str(), nullptr))
+                                    : nlohmann::ordered_json(nullptr);
   const std::string level = sample.Level();
-  object["level"] = level.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(plat::ToUtf8(level));
+  object[kLevelColumn] = level.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(plat::ToUtf8(level));
   return JsonLine(object);
+}
+
+// The names of the columns of the CSV file.
+std::vector<std::string> CsvHeader() {
+  std::vector<std::string> header = {kTimeColumn};
+  for (const inst::Reading* column : Columns()) header.push_back(column->key);
+  header.push_back(kLevelColumn);
+  return header;
 }
 
 // A value that is no number is an empty cell: never a text a spreadsheet
 // would take for a formula ("=1+2") or anything else.
 std::vector<std::string> CsvFields(const Sample& sample) {
   std::vector<std::string> fields = {sample.time};
-  for (int i = 0; i < kColumnCount; ++i) fields.push_back(sample.valid[i] ? sample.values[i] : std::string());
+  for (size_t i = 0; i < Columns().size(); ++i) fields.push_back(sample.valid[i] ? sample.values[i] : std::string());
   fields.push_back(sample.Level());
   return fields;
 }
@@ -131,11 +166,11 @@ ExitStatus RunMonitor(const Arguments& args) {
   const bool json = args.Has("--json");
   if (!OneUseOfStandardOutput(csvPath, json)) return kExitUsage;
   MonitorCsv csv;
-  if (!csv.Open(csvPath, args.Value("--encoding") == "cp932")) return kExitFile;
+  if (!csv.Open(csvPath, args.Value("--encoding") == "cp932", CsvHeader())) return kExitFile;
   Session session(args.Value("--ini"));
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   const CatchInterrupts interrupts;
-  if (!json && !IsStandardOutput(csvPath) && plat::IsTerminal(plat::Stream::Output)) PrintOut(kTextHeader);
+  if (!json && !IsStandardOutput(csvPath) && plat::IsTerminal(plat::Stream::Output)) PrintOut(TextHeader());
   // With --count N, N samples in a row without an answer (or with a value
   // that is no number) end it too.
   long long answers = 0, failures = 0, failuresInARow = 0, samples = 0;

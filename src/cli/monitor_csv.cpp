@@ -8,7 +8,6 @@
 
 namespace {
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
-const char kHeader[] = "time,tavo_indoor,tavo_outdoor,air_temp,humidity,globe_temp,level";
 }  // namespace
 
 std::string CsvField(const std::string& text) {
@@ -24,20 +23,23 @@ MonitorCsv::~MonitorCsv() {
   if (m_file) std::fclose(m_file);
 }
 
-bool MonitorCsv::Open(const std::string& path, bool cp932) {
+bool MonitorCsv::Open(const std::string& path, bool cp932, const std::vector<std::string>& header) {
   m_path = path;
   m_cp932 = cp932;
   if (path.empty()) return true;
+  std::string headerLine;
+  for (const std::string& name : header) headerLine += (headerLine.empty() ? "" : ",") + name;
+  headerLine += "\r\n";
   if (!CheckOutputFile(path)) return false;
   m_standardOutput = IsStandardOutput(path);
-  if (m_standardOutput) return Write(std::string(kHeader) + "\r\n");
+  if (m_standardOutput) return Write(headerLine);
   m_file = std::fopen(path.c_str(), "a+b");   // read to learn its encoding; every write appends
   if (!m_file) {
     ReportWriteFailure(path);
     return false;
   }
   std::fseek(m_file, 0, SEEK_END);
-  if (std::ftell(m_file) <= 0) return Write((cp932 ? "" : kByteOrderMark) + std::string(kHeader) + "\r\n");
+  if (std::ftell(m_file) <= 0) return Write((cp932 ? "" : kByteOrderMark) + headerLine);
   char start[sizeof kByteOrderMark - 1] = {};
   std::rewind(m_file);
   const size_t read = std::fread(start, 1, sizeof start, m_file);

@@ -16,8 +16,9 @@ public:
   MonitorCsv(const MonitorCsv&) = delete;
   MonitorCsv& operator=(const MonitorCsv&) = delete;
 
-  // Opens `path` (nothing for an empty one); false after telling the user why.
-  bool Open(const std::string& path, bool cp932);
+  // Opens `path` (nothing for an empty one), writing the names of the
+  // columns `header` first where it starts; false after telling the user why.
+  bool Open(const std::string& path, bool cp932, const std::vector<std::string>& header);
   // Appends a line of `fields` (in the program's code page); false after
   // telling the user why.
   bool Append(const std::vector<std::string>& fields);

@@ -18,7 +18,29 @@ namespace {
 const char* const kAutoPowerOffItems[] = {"許可", "禁止", nullptr};
 const char* const kAlarmModeItems[] = {"OFF", "ON", nullptr};
 const char* const kIoTIntervalItems[] = {"1分", "2分", "3分", "4分", "5分", "10分", "15分", "30分", "60分", nullptr};
-const char* const kModelCodeItems[] = {"410A", "410B", "420A", "420B", "420AN", "420BN", nullptr};
+
+// The models, in the order of their model code items: a model's index is its
+// code. Name, humidity limit, IoT unit, renamed by newer firmware.
+std::vector<Model> ModelRows() {
+  std::vector<Model> models = {
+      {"TAVO-410A", false, false, nullptr},      {"TAVO-410B", true, true, nullptr},
+      {"TAVO-420A", false, true, "TAVO-420AN"},  {"TAVO-420B", true, true, "TAVO-420BN"},
+      {"TAVO-420AN", false, false, nullptr},     {"TAVO-420BN", true, true, nullptr},
+  };
+  for (size_t i = 0; i < models.size(); ++i) models[i].modelCode = static_cast<int>(i);
+  return models;
+}
+const std::vector<Model> kModels = ModelRows();
+
+// The model code list names each model without the series' prefix ("410A").
+const char kSeriesPrefix[] = "TAVO-";
+std::vector<const char*> ModelCodeItems() {
+  std::vector<const char*> items;
+  for (const Model& model : kModels) items.push_back(model.name + std::strlen(kSeriesPrefix));
+  items.push_back(nullptr);
+  return items;
+}
+const std::vector<const char*> kModelCodeItems = ModelCodeItems();
 
 const char kTemperatureRange[] = "15.0～40.0℃の範囲で入力してください。";
 const char kHourRange[] = "0～23時の範囲で入力してください。";
@@ -64,7 +86,7 @@ const std::vector<Setting> kSettings = {
     Number("humidity_limit", IDD_MAKER1, IDC_EDIT_HUMIDITY_LIMIT,
            {5, true, 0.0, 100.0, false, true, "0.0～100.0の範囲で入力してください。", "相対湿度の表示上限値 入力値異常"},
            {'L', ReplyForm::SignedOrWhole, 2, 4}),
-    List("model_code", IDD_MAKER1, IDC_COMBO_MODEL, kModelCodeItems, 0, KeyForm::Item, {'M', ReplyForm::Digit, 2, 1}),
+    List("model_code", IDD_MAKER1, IDC_COMBO_MODEL, kModelCodeItems.data(), 0, KeyForm::Item, {'M', ReplyForm::Digit, 2, 1}),
     {"clock", IDD_USER1, IDC_DATE, Kind::Clock, kNoRule, nullptr, -1, KeyForm::Text, {},
      {'T', ReplyForm::ClockDigits, 2, 12}},
 };
@@ -164,6 +186,11 @@ Reading Signed(const char* key, int page, int control, char letter, int sign, in
   return {key, page, control, {letter, ReplyForm::Signed, sign, width}};
 }
 Reading Measured(int page, int control, int sign) { return Signed(nullptr, page, control, 'D', sign, 4); }
+Reading Measurement(const char* key, const char* label, int control, int sign) {
+  Reading reading = Signed(key, IDD_USER2, control, 'D', sign, 4);
+  reading.label = label;
+  return reading;
+}
 Reading Maintenance(int control, char letter, int sign) { return Signed(nullptr, IDD_MAKER1, control, letter, sign, 8); }
 
 const int kAdControls[] = {IDC_STATIC_AD1,  IDC_STATIC_AD2,  IDC_STATIC_AD3,  IDC_STATIC_AD4,  IDC_STATIC_AD5,
@@ -173,11 +200,11 @@ const int kAdControls[] = {IDC_STATIC_AD1,  IDC_STATIC_AD2,  IDC_STATIC_AD3,  ID
 
 std::vector<Reading> AllReadings() {
   std::vector<Reading> readings = {
-      Signed("tavo_indoor", IDD_USER2, IDC_STATIC_TAVO_INDOOR, 'D', 4, 4),
-      Signed("tavo_outdoor", IDD_USER2, IDC_STATIC_TAVO_OUTDOOR, 'D', 14, 4),
-      Signed("air_temp", IDD_USER2, IDC_STATIC_AIR_TEMP, 'D', 24, 4),
-      Signed("humidity", IDD_USER2, IDC_STATIC_HUMIDITY, 'D', 34, 4),
-      Signed("globe_temp", IDD_USER2, IDC_STATIC_GLOBE_TEMP, 'D', 54, 4),
+      Measurement("tavo_indoor", "in", IDC_STATIC_TAVO_INDOOR, 4),
+      Measurement("tavo_outdoor", "out", IDC_STATIC_TAVO_OUTDOOR, 14),
+      Measurement("air_temp", "Ta", IDC_STATIC_AIR_TEMP, 24),
+      Measurement("humidity", "RH", IDC_STATIC_HUMIDITY, 34),
+      Measurement("globe_temp", "tg", IDC_STATIC_GLOBE_TEMP, 54),
       Measured(IDD_MAKER1, IDC_STATIC_RT_TAVO_INDOOR, 4),
       Measured(IDD_MAKER1, IDC_STATIC_RT_TAVO_OUTDOOR, 14),
       Measured(IDD_MAKER1, IDC_STATIC_RT_AIR_TEMP, 24),
@@ -198,13 +225,6 @@ std::vector<Reading> AllReadings() {
   return readings;
 }
 const std::vector<Reading> kReadings = AllReadings();
-
-// name, model code item, humidity limit, IoT unit, renamed by newer firmware
-const std::vector<Model> kModels = {
-    {"TAVO-410A", 0, false, false, nullptr},      {"TAVO-410B", 1, true, true, nullptr},
-    {"TAVO-420A", 2, false, true, "TAVO-420AN"},  {"TAVO-420B", 3, true, true, "TAVO-420BN"},
-    {"TAVO-420AN", 4, false, false, nullptr},     {"TAVO-420BN", 5, true, true, nullptr},
-};
 
 }  // namespace
 

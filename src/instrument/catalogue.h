@@ -115,10 +115,10 @@ struct WriteGroup {
 // One model the instrument names itself, with its model code item and what it has.
 struct Model {
   const char* name;
-  int modelCode;
   bool humidityLimit;      // it has a humidity display limit
   bool iotUnit;            // it has an IoT unit from firmware kIoTFrom on
   const char* renamed;     // the name firmware above kRenamedAbove gives it, or null
+  int modelCode = -1;      // its item in the model code list
 };
 // Firmware versions, compared as byte strings, trailing spaces included
 // ("10.0  " < "2.00  "): the models with an IoT unit have it from kIoTFrom on;
@@ -133,6 +133,7 @@ struct Reading {
   int page;          // the page template
   int control;       // the static text on it
   ReplyField read;   // Signed or Number
+  const char* label = nullptr;   // with a key: its short name over its column in tavo-cli's monitor
 };
 
 const std::vector<Setting>& Settings();

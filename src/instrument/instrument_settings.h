@@ -33,7 +33,7 @@ public:
   // read or set (its snapshot text empty), only such a clock is sent.
   bool clockSetByUser = false;
   // Sets the clock as the user sets it (to the second). A year the
-  // instrument cannot keep (outside 2000-2099) is kept here, and its frame
+  // instrument cannot keep (kFirstClockYear-kLastClockYear) is kept here, and its frame
   // then cannot be built.
   void SetClockByUser(const plat::LocalTime& value);
 

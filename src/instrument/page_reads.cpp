@@ -68,6 +68,7 @@ int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
   return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(setting->read.position));
     if (reply.Damaged()) return false;
+    // User page 2 shows the choice as user page 1's list names it.
     m_autoPowerOffText = choice < ItemCount(*setting) ? setting->items[choice] : "";
     reporter.Shown(IDD_USER2, step.letter, *this);
     return true;
@@ -83,7 +84,8 @@ int Instrument::ReadClockText(Reporter& reporter) {
   Step();
   return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
     auto field = [&](int k) { return reply.Field(setting->read.position + 2 * k, 2); };
-    const std::string text = "20" + field(0) + "/" + field(1) + "/" + field(2) + " " + field(3) + ":" + field(4) +
+    const std::string century = std::to_string(kFirstClockYear / 100);
+    const std::string text = century + field(0) + "/" + field(1) + "/" + field(2) + " " + field(3) + ":" + field(4) +
                              ":" + field(5);
     if (reply.Damaged()) return false;
     m_clockText = text;

@@ -22,7 +22,7 @@ std::string FieldText(const ReplyField& field, const ReplyReader& reply);
 // The setting frame of `group` built from `values` by its layout in the
 // catalogue. False, and no frame, for values the frame cannot carry: a list
 // without an item (or beyond the sixteenth), an hour of more than two digits,
-// no clock or a year outside 2000-2099.
+// no clock or a year the instrument's clock cannot keep (kFirstClockYear).
 bool GroupFrame(Group group, const InstrumentSettings& values, std::string& frame);
 
 // The bytes of the frame of `group` when each value fills its field, STX and ETX included.

@@ -21,9 +21,9 @@ bool LeadingNumber(const std::string& text, int width, int& value) {
 }
 
 bool ClockDigits(const plat::LocalTime& value, std::string& digits) {
-  if (value.year < 2000 || value.year > 2099 || !plat::IsValidDateTime(value)) return false;
+  if (value.year < kFirstClockYear || value.year > kLastClockYear || !plat::IsValidDateTime(value)) return false;
   char text[80];   // room for any int, so that nothing is cut
-  std::snprintf(text, sizeof text, "%02d%02d%02d%02d%02d%02d", value.year - 2000, value.month, value.day,
+  std::snprintf(text, sizeof text, "%02d%02d%02d%02d%02d%02d", value.year - kFirstClockYear, value.month, value.day,
                 value.hour, value.minute, value.second);
   digits = text;
   return true;
@@ -34,7 +34,7 @@ bool ParseClockDigits(const std::string& digits, plat::LocalTime& value) {
   for (char c : digits)
     if (!IsDecimalDigit(c)) return false;
   auto field = [&](int k) { return (digits[2 * k] - '0') * 10 + (digits[2 * k + 1] - '0'); };
-  plat::LocalTime parsed = {2000 + field(0), field(1), 0, field(2), field(3), field(4), field(5), 0};
+  plat::LocalTime parsed = {kFirstClockYear + field(0), field(1), 0, field(2), field(3), field(4), field(5), 0};
   if (!plat::IsValidDateTime(parsed)) return false;
   parsed.dayOfWeek = plat::DayOfWeek(parsed.year, parsed.month, parsed.day);
   value = parsed;

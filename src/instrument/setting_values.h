@@ -15,10 +15,15 @@ int DigitValue(char c);
 // fixed-width field can always hold it.
 bool LeadingNumber(const std::string& text, int width, int& value);
 
+// The years the instrument's clock keeps: its two-digit year YY is the year
+// kFirstClockYear + YY (kFirstClockYear is a whole century).
+constexpr int kFirstClockYear = 2000;
+constexpr int kLastClockYear = kFirstClockYear + 99;
+
 // The clock field YYMMDDhhmmss of `value`. False for a year outside
-// 2000-2099: the instrument's two-digit year cannot carry it.
+// kFirstClockYear-kLastClockYear: the instrument's two-digit year cannot carry it.
 bool ClockDigits(const plat::LocalTime& value, std::string& digits);
 
-// The date and time of a clock field YYMMDDhhmmss (the year being 2000 + YY).
+// The date and time of a clock field YYMMDDhhmmss (the year being kFirstClockYear + YY).
 // False when a field is not two digits or the date and time do not exist.
 bool ParseClockDigits(const std::string& digits, plat::LocalTime& value);
