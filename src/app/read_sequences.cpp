@@ -9,13 +9,14 @@
 int CTAVODlg::RunSequence(const std::function<int(inst::Reporter&)>& sequence) {
   if (!m_instrument.Connected()) return 0;
   CWaitCursor wait;
+  m_instrument.StartSequence();
   DialogReporter reporter(*this);
   TakePageValues(Pages(), m_instrument.Values());
   return sequence(reporter);
 }
 
 int CTAVODlg::ReadUser1Page() {
-  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadUser1(r); });
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.ReadPage(r, IDD_USER1); });
 }
 
 int CTAVODlg::ReadUser2Page() {
@@ -32,9 +33,9 @@ int CTAVODlg::ReadMaker2Page() {
 }
 
 int CTAVODlg::WriteUser1Settings() {
-  return RunSequence([this](inst::Reporter& r) { return m_instrument.WriteUser1(r); });
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.Write(m_instrument.PlanWrite({IDD_USER1}), r); });
 }
 
 int CTAVODlg::WriteMaker1Settings() {
-  return RunSequence([this](inst::Reporter& r) { return m_instrument.WriteMaker1(r); });
+  return RunSequence([this](inst::Reporter& r) { return m_instrument.Write(m_instrument.PlanWrite({IDD_MAKER1}), r); });
 }

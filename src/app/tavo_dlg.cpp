@@ -68,7 +68,6 @@ bool CTAVODlg::OnInitDialog() {
   StartLog();
   ReadCommSettings(TheApp().m_commSettings);
   FillComPortList();
-  m_instrument.ClearSnapshot();
   ShowConnection();
   return true;
 }
@@ -110,6 +109,7 @@ void CTAVODlg::ApplyTabPermissions(int tab) {
   if (tab == 2) {
     RedrawNow();
     PageView view(Pages());
+    m_instrument.StartSequence();
     if (m_instrument.Connected() && !m_instrument.Identify(view)) {
       MessageBox("Version Noの取得に失敗しました。", "ユーザ１", fw::kMbIconError);
     }

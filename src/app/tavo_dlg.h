@@ -81,7 +81,10 @@ public:
   // sequence has ended, as Exit does.
   class SequenceScope {
   public:
-    explicit SequenceScope(CTAVODlg& dlg) : m_dlg(dlg) { ++m_dlg.m_nSequences; }
+    explicit SequenceScope(CTAVODlg& dlg) : m_dlg(dlg) {
+      ++m_dlg.m_nSequences;
+      m_dlg.m_instrument.StartSequence();
+    }
     ~SequenceScope();
     SequenceScope(const SequenceScope&) = delete;
     SequenceScope& operator=(const SequenceScope&) = delete;

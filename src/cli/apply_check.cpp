@@ -14,9 +14,9 @@ namespace {
 // go out as zero).
 std::vector<std::vector<std::string>> FilledTogether() {
   std::vector<std::vector<std::string>> groups;
-  for (const std::vector<inst::Group>* order : {&inst::User1WriteOrder(), &inst::Maker1WriteOrder()})
-    for (inst::Group group : *order) {
-      if (!inst::GroupOf(group).allFilled) continue;
+  for (const inst::PageRow& page : inst::Pages())
+    for (inst::Group group : inst::WriteOrder(page.page)) {
+      if (!group->allFilled) continue;
       groups.emplace_back();
       for (const inst::Setting* setting : inst::GroupSettings(group)) groups.back().push_back(setting->key);
     }

@@ -17,63 +17,63 @@
 #include "cli/settings_file.h"
 #include "cli/several_ports.h"
 #include "instrument/catalogue.h"
-#include "instrument/value_compare.h"
 #include "platform/console.h"
 #include "res/resource.h"
 
 namespace {
 
-// The setting groups of the write sequences (user page 1, then maker page
-// 1), in their order.
-std::vector<inst::Group> WriteOrder() {
-  std::vector<inst::Group> order = inst::User1WriteOrder();
-  order.insert(order.end(), inst::Maker1WriteOrder().begin(), inst::Maker1WriteOrder().end());
-  return order;
+// The pages apply and diff write and compare: every page that has a Set, in
+// the catalogue's order (the maker's, whose settings the instrument offers only with --maker).
+std::vector<int> PagesWithASet() {
+  std::vector<int> pages;
+  for (const inst::PageRow& page : inst::Pages())
+    if (!page.writes.empty()) pages.push_back(page.page);
+  return pages;
 }
 
-// Tells in one line the keys left out, and why; how many there were.
-int LeaveOut(const std::vector<std::string>& keys, const std::string& why) {
-  if (keys.empty()) return 0;
-  std::string names;
-  for (const std::string& key : keys) names += (names.empty() ? "" : ", ") + key;
-  PrintNote(plat::FromUtf8(names) + " left out: " + why);
-  return static_cast<int>(keys.size());
+// The plan's row of the group that carries `setting`.
+const inst::PlannedGroup* PlannedFor(const inst::Plan& plan, const inst::Setting& setting) {
+  for (const inst::PlannedGroup& planned : plan)
+    if (planned.group == inst::GroupOfSetting(setting)) return &planned;
+  return nullptr;
 }
 
-// Puts the file's settings into the values, leaving out (and telling) the
-// maker settings without --maker, and what the instrument does not offer (the
-// IoT schedule without an IoT unit, the humidity limit for a model without
-// one, as the model code the values hold decides). Returns how many were left out.
-int PutIntoValues(inst::Instrument& instrument, const std::vector<SettingLine>& settings, bool maker) {
-  std::vector<std::string> makerKeys, iotKeys;
-  const SettingKey& humidity = *FindSettingKey("humidity_limit");
-  const std::string humidityBefore = ReadKey(instrument, humidity);
-  for (const SettingLine& line : settings) {
-    const SettingKey& key = *FindSettingKey(line.key);
-    if (key.Info()) continue;
-    if (key.maker && !maker) makerKeys.push_back(line.key);
-    else if (key.iot && !instrument.HasIoTUnit()) iotKeys.push_back(line.key);
-    else WriteKey(instrument.Values(), key, line.value);
+// Why a setting is left out, in the user's words.
+std::string WhyText(inst::Why why, const inst::Instrument& instrument) {
+  switch (why) {
+    case inst::Why::NoMakerPages: return "maker settings are written only with --maker";
+    case inst::Why::NoIoTUnit: return "the instrument has no IoT unit";
+    case inst::Why::NoHumidityLimit:
+      return "the model code " + ReadKey(instrument, *FindSettingKey("model_code")) + " has no humidity display limit";
+    case inst::Why::Offered: break;
   }
-  int leftOut = LeaveOut(makerKeys, "maker settings are written only with --maker");
-  leftOut += LeaveOut(iotKeys, "the instrument has no IoT unit");
-  // As choosing a model on メーカ１ does: the humidity limit is written only
-  // for the models that show it.
-  if (maker && ReadKey(instrument, humidity) != humidityBefore && !instrument.Offers(*humidity.setting)) {
-    WriteKey(instrument.Values(), humidity, humidityBefore);
-    leftOut += LeaveOut({"humidity_limit"}, "the model code " + ReadKey(instrument, *FindSettingKey("model_code")) +
-                                                " has no humidity display limit");
+  return "";
+}
+
+// Tells, a line per reason, the settings of the file that the plan leaves out
+// as not offered; how many there were.
+int TellLeftOut(const inst::Plan& plan, const std::vector<SettingLine>& settings, const inst::Instrument& instrument) {
+  int leftOut = 0;
+  for (inst::Why why : {inst::Why::NoMakerPages, inst::Why::NoIoTUnit, inst::Why::NoHumidityLimit}) {
+    std::string names;
+    for (const SettingLine& line : settings) {
+      const SettingKey& key = *FindSettingKey(line.key);
+      const inst::PlannedGroup* planned = key.Info() ? nullptr : PlannedFor(plan, *key.setting);
+      if (!planned || planned->action != inst::Action::NotOffered || planned->why != why) continue;
+      names += (names.empty() ? "" : ", ") + line.key;
+      ++leftOut;
+    }
+    if (!names.empty()) PrintNote(plat::FromUtf8(names) + " left out: " + WhyText(why, instrument));
   }
   return leftOut;
 }
 
-// The groups with a setting whose value differs between `before` and `now`.
-std::set<inst::Group> ChangedGroups(const inst::InstrumentSettings& before, const inst::InstrumentSettings& now) {
-  std::set<inst::Group> changed;
-  for (inst::Group group : WriteOrder())
-    for (const inst::Setting* setting : inst::GroupSettings(group))
-      if (!inst::SameValue(*setting, before[*setting], now[*setting])) changed.insert(group);
-  return changed;
+// Puts the file's settings into the instrument's values, as the user puts them into the pages.
+void TakeFileValues(inst::Instrument& instrument, const std::vector<SettingLine>& settings) {
+  for (const SettingLine& line : settings) {
+    const SettingKey& key = *FindSettingKey(line.key);
+    if (!key.Info()) WriteKey(instrument.Values(), key, line.value);
+  }
 }
 
 // From here on the writes go to a port that keeps the frames and answers ACK.
@@ -97,9 +97,9 @@ public:
   explicit Report(bool json) : m_json(json) {}
   void Tell(inst::Group group, const char* outcome) {
     m_told.insert(group);
-    const char* keys = inst::GroupOf(group).keys;
+    const std::string keys = inst::KeysLabel(group);
     if (m_json) m_groups.push_back({{"keys", keys}, {"outcome", outcome}});
-    else PrintOut(std::string(keys) + ": " + outcome + "\n");
+    else PrintOut(keys + ": " + outcome + "\n");
   }
   bool Told(inst::Group group) const { return m_told.count(group) != 0; }
   bool Empty() const { return m_told.empty(); }
@@ -130,12 +130,10 @@ private:
 
 // Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
 bool ReadInstrument(Session& session, bool maker) {
-  bool read = session.Instrument().ReadUser1(session) != 0;
-  if (read && maker) {
-    session.Instrument().Pause();
-    read = session.Instrument().ReadPage(session, IDD_MAKER1) != 0;
-  }
-  return session.ReportMessages() == 0 && read && RefuseFailingValues(session.Instrument(), maker) == 0;
+  inst::Instrument& instrument = session.Instrument();
+  bool read = instrument.ReadPage(session, IDD_USER1) != 0;
+  if (read && maker) read = instrument.ReadPage(session, IDD_MAKER1) != 0;
+  return session.ReportMessages() == 0 && read && RefuseFailingValues(instrument) == 0;
 }
 
 // A setting of the file whose values differ between two sets of settings.
@@ -143,14 +141,18 @@ struct Difference {
   std::string key, first, second;
 };
 
-// The file's settings whose values differ between `first` and `second`.
-std::vector<Difference> Differences(const std::vector<SettingLine>& settings, const inst::InstrumentSettings& first,
-                                    const inst::InstrumentSettings& second) {
+// The file's settings that the plan would change (sent, or emptied): what
+// the instrument holds and what the file gives.
+std::vector<Difference> Differences(const std::vector<SettingLine>& settings, const inst::Plan& plan,
+                                    const inst::Instrument& instrument) {
   std::vector<Difference> found;
   for (const SettingLine& line : settings) {
     const SettingKey& key = *FindSettingKey(line.key);
-    if (key.Info() || inst::SameValue(*key.setting, first[*key.setting], second[*key.setting])) continue;
-    found.push_back({line.key, ReadKey(first, key), ReadKey(second, key)});
+    const inst::PlannedGroup* planned = key.Info() ? nullptr : PlannedFor(plan, *key.setting);
+    if (!planned || (planned->action != inst::Action::Send && planned->action != inst::Action::NotGiven)) continue;
+    for (const inst::Setting* changed : planned->changed)
+      if (changed == key.setting)
+        found.push_back({line.key, ReadKey(instrument.Snapshot(), key), ReadKey(instrument.Values(), key)});
   }
   return found;
 }
@@ -160,37 +162,39 @@ std::string DifferenceLine(const Difference& difference, const char* firstName, 
   return difference.key + ": " + firstName + " " + difference.first + ", " + secondName + " " + difference.second;
 }
 
-// After a write: the settings read again from the instrument and compared with
-// what was written. False after naming each key the instrument does not hold.
-bool Verify(Session& session, const std::vector<SettingLine>& settings, bool maker) {
-  const inst::InstrumentSettings written = session.Instrument().Values();
-  session.Instrument().Pause();
-  if (!ReadInstrument(session, maker)) {
+// After a write: the settings written read again from the instrument and
+// compared. False after naming each key the instrument does not hold.
+bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingLine>& settings) {
+  std::vector<inst::Mismatch> mismatches;
+  const bool same = session.Instrument().Verify(plan, session, mismatches) != 0;
+  if (session.ReportMessages() > 0 || (!same && mismatches.empty())) {
     PrintError("verify: the settings could not be read back");
     NoteOutcome("verify: the settings could not be read back");
     return false;
   }
-  const std::vector<Difference> differences = Differences(settings, written, session.Instrument().Values());
-  for (const Difference& difference : differences)
-    PrintError("verify: " + plat::FromUtf8(DifferenceLine(difference, "written", "read back")));
-  if (differences.empty()) PrintNote("verified: the instrument holds the settings of the file");
-  return differences.empty();
+  for (const SettingLine& line : settings)
+    for (const inst::Mismatch& mismatch : mismatches)
+      if (line.key == mismatch.setting->key) {
+        const SettingKey& key = *FindSettingKey(line.key);
+        const Difference difference = {line.key, ReadKey(mismatch.written, key), ReadKey(mismatch.held, key)};
+        PrintError("verify: " + plat::FromUtf8(DifferenceLine(difference, "written", "read back")));
+      }
+  if (same) PrintNote("verified: the instrument holds the settings of the file");
+  return same;
 }
 
-// Writes the groups that differ, as 設定 on ユーザ１ (and メーカ１), telling each;
+// Writes the plan, as 設定 on ユーザ１ (and メーカ１), telling each group;
 // false when one was not acknowledged. A signal ends it after the group on the line.
-bool WriteGroups(Session& session, bool maker, bool dryRun, Report& report) {
-  session.onGroupWritten = [&](inst::Group group, bool acknowledged) {
+bool WritePlan(Session& session, const inst::Plan& plan, bool dryRun, Report& report) {
+  session.onGroupWritten = [&](inst::Group group, inst::WriteOutcome outcome) {
     // A port that is gone took no frame: what was left of the write was not sent.
-    const bool gone = !acknowledged && (session.Link().WritesFailing() || session.Link().ReadsFailing());
-    report.Tell(group, dryRun ? "would be written" : acknowledged ? "written" : gone ? "not sent" : "refused");
+    report.Tell(group, dryRun                                             ? "would be written"
+                       : outcome == inst::WriteOutcome::Acknowledged ? "written"
+                       : outcome == inst::WriteOutcome::LineGone     ? "not sent"
+                                                                       : "refused");
   };
   session.stopWriting = [] { return CaughtSignal() != 0; };
-  bool written = session.Instrument().WriteUser1(session) != 0;
-  if (maker && !CaughtSignal()) {
-    session.Instrument().Pause();
-    written = session.Instrument().WriteMaker1(session) != 0 && written;
-  }
+  const bool written = session.Instrument().Write(plan, session) != 0;
   session.onGroupWritten = nullptr;
   session.stopWriting = nullptr;
   return written;
@@ -200,26 +204,27 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   const std::string path = args.operands.at(0);
   const bool maker = args.Has("--maker"), dryRun = args.Has("--dry-run");
   Session session(args.Value("--ini"));
+  inst::Instrument& instrument = session.Instrument();
+  instrument.SetMakerPages(maker);
 
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  inst::Instrument& instrument = session.Instrument();
   if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
-  const inst::InstrumentSettings before = instrument.Values();
-  const int leftOut = PutIntoValues(instrument, settings, maker);
-  const std::set<inst::Group> changed = ChangedGroups(before, instrument.Values());
+  TakeFileValues(instrument, settings);
+  const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
+  const int leftOut = TellLeftOut(plan, settings, instrument);
   if (CaughtSignal()) {   // while the instrument was read: no group was on the line
     PrintOut("nothing written: stopped before the first group\n");
     return InterruptedStatus();
   }
-  session.Instrument().Pause();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   if (dryRun) SwitchToDryRun(session, frames);
   Report report(args.Has("--json"));
-  const bool written = WriteGroups(session, maker, dryRun, report);
-  for (inst::Group group : WriteOrder())
-    if (changed.count(group) && !report.Told(group)) report.Tell(group, "not sent");
+  const bool written = WritePlan(session, plan, dryRun, report);
+  for (const inst::PlannedGroup& planned : plan)
+    if ((planned.action == inst::Action::Send || planned.action == inst::Action::NotGiven) && !report.Told(planned.group))
+      report.Tell(planned.group, "not sent");
   if (report.Empty() && !args.Has("--json"))
     PrintOut(leftOut == 0 ? "nothing to write: the instrument holds these settings\n"
                           : "nothing written: the instrument holds the settings that were not left out\n");
@@ -227,7 +232,7 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   const int messages = session.ReportMessages();
   if (CaughtSignal()) return InterruptedStatus();
   if (messages > 0 || !written) return kExitInstrument;
-  if (args.Has("--verify") && !report.Empty() && !Verify(session, settings, maker)) return kExitInstrument;
+  if (args.Has("--verify") && !report.Empty() && !Verify(session, plan, settings)) return kExitInstrument;
   NoteOutcome(report.Summary(dryRun));
   return kExitOk;
 }
@@ -251,12 +256,14 @@ void PrintDifferences(const std::vector<Difference>& differences, bool json) {
 ExitStatus DiffOn(const Arguments& args, const std::string& port, const std::vector<SettingLine>& settings) {
   const bool maker = args.Has("--maker");
   Session session(args.Value("--ini"));
+  inst::Instrument& instrument = session.Instrument();
+  instrument.SetMakerPages(maker);
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (!ReadInstrument(session, maker)) return kExitInstrument;
-  inst::Instrument& instrument = session.Instrument();
-  const inst::InstrumentSettings held = instrument.Values();
-  PutIntoValues(instrument, settings, maker);
-  const std::vector<Difference> differences = Differences(settings, held, instrument.Values());
+  TakeFileValues(instrument, settings);
+  const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
+  TellLeftOut(plan, settings, instrument);
+  const std::vector<Difference> differences = Differences(settings, plan, instrument);
   PrintDifferences(differences, args.Has("--json"));
   NoteOutcome(differences.empty() ? "same" : (differences.size() == 1 ? "1 setting differs" : std::to_string(differences.size()) + " settings differ"));
   return differences.empty() ? kExitOk : kExitDifferent;

@@ -11,7 +11,6 @@
 #include "cli/several_ports.h"
 #include "cli/text_forms.h"
 #include "instrument/setting_values.h"
-#include "instrument/setting_codec.h"
 #include "platform/clock.h"
 #include "res/resource.h"
 
@@ -33,31 +32,15 @@ bool ParseClock(const std::string& text, plat::LocalTime& value) {
   return plat::IsValidDateTime(value) && ClockDigits(value, digits);
 }
 
-// The write sequence pauses before each group after the first; the clock is its third.
-const int kPausesBeforeClock = 2;
-
-// How long after the write sequence starts the clock frame's last byte
-// reaches the instrument, in ms: the pauses before it, each byte's time on
-// the line and the pause after each byte but the last, each pause as the
-// sequences and the link hold it (a negative one is none).
-long long ClockFrameLeadMs(const CommSettings& line) {
-  const int bits = 1 + line.DataBits + (line.Parity != 0 ? 1 : 0) + (line.StopBits != 0 ? 2 : 1);
-  const double byteMs = line.BaudRate > 0 ? 1000.0 * bits / line.BaudRate : 0.0;
-  const long long bytes = static_cast<long long>(inst::FrameLength(inst::GroupOfSetting(*inst::FindSetting("clock"))));
-  const long long sendDelay = plat::CapWaitMs(line.SendDelay), sleepTime = plat::CapWaitMs(line.SleepTime);
-  return kPausesBeforeClock * sendDelay + static_cast<long long>((bytes - 1) * sleepTime + bytes * byteMs + 0.5);
-}
-
 // The frame is timed to arrive this long after a whole second: a little late
 // rather than early, so that an instrument that counts whole seconds is not
 // a second ahead.
 const long long kArrivalAfterSecondMs = 100;
 
-// This computer's time, in whole seconds, when a clock frame sent now
-// arrives: waits until sending makes it arrive just after a whole second, so
-// the instrument starts that second with the computer.
-plat::LocalTime ClockAtArrival(const CommSettings& line) {
-  const long long lead = ClockFrameLeadMs(line);
+// This computer's time, in whole seconds, when a clock frame whose write
+// starts now arrives `lead` ms later: waits until starting it makes it arrive
+// just after a whole second, so the instrument starts that second with the computer.
+plat::LocalTime ClockAtArrival(long long lead) {
   const plat::LocalTime now = plat::GetLocalTime();
   const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
   plat::SleepMs(static_cast<unsigned>(wait));
@@ -112,16 +95,17 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (set) {
     // After the read every other setting equals what the instrument holds, so
-    // the write sequence sends the clock alone.
-    const bool read = session.Instrument().ReadUser1(session) != 0;
+    // the write sends the clock alone.
+    inst::Instrument& instrument = session.Instrument();
+    const bool read = instrument.ReadPage(session, IDD_USER1) != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
-    session.Instrument().Pause();
-    if (args.Value("--set") == "now") wanted = ClockAtArrival(*session.Link().Settings());
-    session.Instrument().Values().SetClockByUser(wanted);
-    const bool written = session.Instrument().WriteUser1(session) != 0;
+    const inst::Group clockGroup = inst::GroupOfSetting(*inst::FindSetting("clock"));
+    if (args.Value("--set") == "now")
+      wanted = ClockAtArrival(instrument.MsUntilSent(instrument.PlanWrite({IDD_USER1}), clockGroup));
+    instrument.Values().SetClockByUser(wanted);
+    const bool written = instrument.Write(instrument.PlanWrite({IDD_USER1}), session) != 0;
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
     const ClockSet clockSet = {wanted, plat::MonotonicMs()};
-    session.Instrument().Pause();
     return PrintInstrumentClock(session, args.Has("--json"), &clockSet);
   }
   return PrintInstrumentClock(session, args.Has("--json"), nullptr);

@@ -17,7 +17,6 @@
 #include "link/control_bytes.h"
 #include "platform/console.h"
 #include "platform/files.h"
-#include "platform/sync.h"
 #include "platform/whole_file.h"
 
 namespace {
@@ -41,16 +40,13 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   int read = 0;
   bool whole = false;
   {
-    DownloadProgress progress(session.Link());
+    DownloadProgress progress(session.Instrument());
     read = session.Instrument().Download(records, whole);
-    if (read == 1) {
-      plat::LockGuard guard(session.Link().ReplyLock());
-      progress.Finish(session.Link().ReplyLength());
-    }
+    if (read == 1) progress.Finish(session.Instrument().LastReplyBytes());
   }
   if (read != 1) {
     PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadFailed);
-    if (session.Link().ReplyOutgrown())
+    if (session.Instrument().ReplyOutgrown())
       PrintError("the answer outgrew the " + std::to_string(kReplyBufferSize) +
                  " bytes one download takes: the instrument holds more than " + std::to_string(kMaxMemoryRecords) +
                  " records");

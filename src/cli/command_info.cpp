@@ -14,7 +14,7 @@ namespace {
 
 ExitStatus InfoOn(const Arguments& args, const std::string& port) {
   Session session(args.Value("--ini"));
-  if (ExitStatus status = session.Connect(port, true); status != kExitOk) return status;
+  if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   const inst::Instrument& instrument = session.Instrument();
   if (Unpadded(instrument.GetIdentity().model).empty()) {   // an answer, but not who it is
     PrintError("the instrument" + OnPort(port) + " gave no model name");

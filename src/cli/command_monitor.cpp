@@ -177,7 +177,10 @@ ExitStatus RunMonitor(const Arguments& args) {
   bool gone = false;
   const unsigned long long periodMs = static_cast<unsigned long long>(interval) * 1000, start = plat::MonotonicMs();
   while (!CaughtSignal() && (count == 0 || (answers < count && failuresInARow < count))) {
-    if (samples++ > 0) WaitUntil(NextPeriod(start, periodMs));
+    if (samples++ > 0) {
+      WaitUntil(NextPeriod(start, periodMs));
+      session.Instrument().StartSequence();   // after the wait no pause is owed
+    }
     if (CaughtSignal()) break;
     if (gone) {
       if (!session.Reopen(port)) continue;   // however long it takes: the vanishing was the failure
@@ -187,7 +190,7 @@ ExitStatus RunMonitor(const Arguments& args) {
     if (!session.Instrument().ReadReadings(session, kMeasurementPage, kMeasurementLetter)) {
       ++failures;
       ++failuresInARow;
-      if (session.Link().ReadsFailing()) {
+      if (session.Instrument().LineGone()) {
         gone = true;
         PrintError(plat::FromArgument(port) + " is gone: opening it again every " + std::to_string(interval) + " s");
       } else {

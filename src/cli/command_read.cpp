@@ -23,29 +23,25 @@ ExitStatus ReadOn(const Arguments& args, const std::string& port) {
   const std::string path = args.Has("-o") ? WithPort(args.Value("-o"), port) : "-";
   if (!CheckOutputFile(path)) return kExitFile;
   Session session(args.Value("--ini"));
+  inst::Instrument& instrument = session.Instrument();
+  instrument.SetMakerPages(maker);
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   // As 読出 on ユーザ１, ユーザ２ for the measurement, (and メーカ１). メーカ１
   // comes last: user page 2's identification preselects the model code by
   // the model name, and only the model code query gives the instrument's own.
-  bool complete = session.Instrument().ReadUser1(session) != 0;
-  if (complete) {
-    session.Instrument().Pause();
-    session.Instrument().ReadPage(session, IDD_USER2);
-  }
-  if (complete && maker) {
-    session.Instrument().Pause();
-    session.Instrument().ReadPage(session, IDD_MAKER1);
-  }
+  const bool complete = instrument.ReadPage(session, IDD_USER1) != 0;
+  if (complete) instrument.ReadPage(session, IDD_USER2);
+  if (complete && maker) instrument.ReadPage(session, IDD_MAKER1);
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
-  const int failures = session.ReportMessages() + (complete ? RefuseFailingValues(session.Instrument(), maker) : 0);
+  const int failures = session.ReportMessages() + (complete ? RefuseFailingValues(instrument) : 0);
   if (!complete) return kExitInstrument;
 
   KeyValues values;
   std::vector<std::string> literal;
   for (const SettingKey& key : SettingKeys()) {
-    if (!Shown(key, session.Instrument(), maker)) continue;
-    values.emplace_back(key.name, ReadKey(session.Instrument(), key));
+    if (!Printed(key, instrument)) continue;
+    values.emplace_back(key.name, ReadKey(instrument, key));
     if (key.numeric) literal.push_back(key.name);
   }
   const std::string text =

@@ -4,7 +4,7 @@
 
 #include "cli/output.h"
 #include "instrument/memory_format.h"
-#include "link/serial.h"
+#include "instrument/instrument.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 
@@ -12,7 +12,8 @@ namespace {
 const unsigned kRedrawMs = 200;
 }
 
-DownloadProgress::DownloadProgress(const CSerial& link) : m_link(link), m_start(plat::MonotonicMs()) {
+DownloadProgress::DownloadProgress(const inst::Instrument& instrument)
+    : m_instrument(instrument), m_start(plat::MonotonicMs()) {
   if (plat::IsTerminal(plat::Stream::Error) && !Quiet() && !Capturing()) m_thread = std::thread(&DownloadProgress::Run, this);
 }
 
@@ -30,7 +31,7 @@ void DownloadProgress::Run() {
   while (m_running) {
     plat::SleepMs(kRedrawMs);
     // Between frames the count falls to 0: keep showing the memory frame's last size.
-    const int now = m_link.FrameBytesSoFar();
+    const int now = m_instrument.FrameBytesSoFar();
     if (now > 0) m_lastBytes = now;
     Draw(m_lastBytes);
   }

@@ -5,11 +5,13 @@
 #include <atomic>
 #include <thread>
 
-class CSerial;
+namespace inst {
+class Instrument;
+}
 
 class DownloadProgress {
 public:
-  explicit DownloadProgress(const CSerial& link);
+  explicit DownloadProgress(const inst::Instrument& instrument);
   ~DownloadProgress();   // stops redrawing; ends the line (with the final count after Finish)
   DownloadProgress(const DownloadProgress&) = delete;
   DownloadProgress& operator=(const DownloadProgress&) = delete;
@@ -22,7 +24,7 @@ private:
   void Run();
   void Draw(int bytes);
 
-  const CSerial& m_link;
+  const inst::Instrument& m_instrument;
   const unsigned long long m_start;
   std::atomic<bool> m_running{true};
   int m_lastBytes = 0;          // drawing thread only, until it is joined

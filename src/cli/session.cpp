@@ -36,12 +36,9 @@ inst::Connection Session::Open(const std::string& port, bool secondTry) {
   return m_instrument.Connect(port, *this, secondTry);
 }
 
-ExitStatus Session::Connect(const std::string& port, bool identificationOnly) {
+ExitStatus Session::Connect(const std::string& port) {
   const inst::Connection connection = Open(port, true);
-  if (connection == inst::Connection::Connected) {
-    if (!identificationOnly) m_instrument.Pause();
-    return kExitOk;
-  }
+  if (connection == inst::Connection::Connected) return kExitOk;
   ReportMessages();
   if (connection == inst::Connection::NotOpened) {
     PrintError(PortFirst(port) + (m_openError->empty() ? "cannot be opened" : *m_openError));
@@ -64,7 +61,6 @@ bool Session::Reopen(const std::string& port) {
   Disconnect();
   const bool connected = Open(port, true) == inst::Connection::Connected;
   m_told.clear();
-  if (connected) m_instrument.Pause();
   return connected;
 }
 
@@ -77,8 +73,8 @@ void Session::Tell(const char* message, const char* caption, inst::Icon) {
   m_told.push_back(std::string(caption) + ": " + message);
 }
 
-void Session::Written(inst::Group group, bool acknowledged) {
-  if (onGroupWritten) onGroupWritten(group, acknowledged);
+void Session::Written(inst::Group group, inst::WriteOutcome outcome) {
+  if (onGroupWritten) onGroupWritten(group, outcome);
 }
 
 bool Session::Stopped() { return stopWriting && stopWriting(); }

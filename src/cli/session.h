@@ -12,7 +12,6 @@
 #include "cli/exit_status.h"
 #include "instrument/instrument.h"
 #include "link/line_port.h"
-#include "link/serial.h"
 
 class Session : public inst::Reporter {
 public:
@@ -25,10 +24,9 @@ public:
 
   // Opens `port` (a name the port list shows, or a device path) and
   // identifies the instrument, as the Connect button does. kExitOk, or
-  // kExitPort / kExitInstrument after telling the user why. Unless the
-  // identification is all the caller needs, the pause between two commands
-  // follows it, as between any two commands of a sequence.
-  ExitStatus Connect(const std::string& port, bool identificationOnly = false);
+  // kExitPort / kExitInstrument after telling the user why. The run is one
+  // sequence from here on: the instrument pauses before each later command.
+  ExitStatus Connect(const std::string& port);
   // Opens `port` and asks once who the instrument is: kExitOk, kExitPort or
   // kExitInstrument, telling nothing. The identity then says who it is.
   ExitStatus Probe(const std::string& port);
@@ -43,11 +41,9 @@ public:
   // buttons run them, with this session as their reporter: what they tell is
   // kept for ReportMessages.
   inst::Instrument& Instrument() { return m_instrument; }
-  CSerial& Link() { return *m_instrument.Link(); }
 
-  // Told of every setting group a write sent and whether the instrument
-  // acknowledged it. Nothing by default.
-  std::function<void(inst::Group group, bool acknowledged)> onGroupWritten;
+  // Told of every setting group a write sent and how that ended. Nothing by default.
+  std::function<void(inst::Group group, inst::WriteOutcome outcome)> onGroupWritten;
   // Asked before each setting group of a write: true ends the write there.
   std::function<bool()> stopWriting;
 
@@ -56,7 +52,7 @@ public:
   int ReportMessages();
 
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
-  void Written(inst::Group group, bool acknowledged) override;
+  void Written(inst::Group group, inst::WriteOutcome outcome) override;
   bool Stopped() override;
 
 private:

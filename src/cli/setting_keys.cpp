@@ -15,14 +15,13 @@ namespace {
 std::vector<SettingKey> AllKeys() {
   std::vector<SettingKey> keys;
   for (const inst::Setting& setting : inst::Settings()) {
-    const inst::WriteGroup& group = *inst::GroupOfSetting(setting);
     const bool numeric = setting.kind == inst::Kind::Number || setting.keyForm == inst::KeyForm::Minutes;
-    keys.push_back({setting.key, &setting, nullptr, group.maker, group.iot, numeric});
+    keys.push_back({setting.key, &setting, nullptr, numeric});
   }
-  keys.push_back({"model", nullptr, nullptr, false, false, false});
-  keys.push_back({"version", nullptr, nullptr, false, false, false});
+  keys.push_back({"model", nullptr, nullptr, false});
+  keys.push_back({"version", nullptr, nullptr, false});
   for (const inst::Reading& reading : inst::Readings())
-    if (reading.key) keys.push_back({reading.key, nullptr, &reading, false, false, true});
+    if (reading.key) keys.push_back({reading.key, nullptr, &reading, true});
   return keys;
 }
 
@@ -100,17 +99,20 @@ std::string CheckNumber(const inst::NumberRule& rule, const std::string& value) 
   return "";
 }
 
-std::string SettingText(const inst::InstrumentSettings& values, const inst::Setting& setting) {
-  const inst::SettingValue& value = values[setting];
+std::string ValueText(const inst::SettingValue& value, const inst::Setting& setting) {
   if (setting.kind == inst::Kind::Number) return inst::NumberForm(setting, value.text);
-  if (setting.kind == inst::Kind::Clock)
-    return values.hasClock ? DateTimeText(values.clock) : "";
+  if (setting.kind == inst::Kind::Clock) return "";
   if (value.item < 0 || value.item >= inst::ItemCount(setting)) return "";
   switch (setting.keyForm) {
     case inst::KeyForm::Words: return value.item < 2 ? setting.words[value.item] : "";
     case inst::KeyForm::Minutes: return std::to_string(inst::ItemMinutes(setting, value.item));
     default: return setting.items[value.item];
   }
+}
+
+std::string SettingText(const inst::InstrumentSettings& values, const inst::Setting& setting) {
+  if (setting.kind == inst::Kind::Clock) return values.hasClock ? DateTimeText(values.clock) : "";
+  return ValueText(values[setting], setting);
 }
 
 }  // namespace
@@ -131,6 +133,10 @@ std::string ReadKey(const inst::InstrumentSettings& values, const SettingKey& ke
   return key.setting ? SettingText(values, *key.setting) : "";
 }
 
+std::string ReadKey(const inst::SettingValue& value, const SettingKey& key) {
+  return key.setting ? ValueText(value, *key.setting) : "";
+}
+
 std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
   if (key.setting) return SettingText(instrument.Values(), *key.setting);
   if (key.reading) {
@@ -139,14 +145,14 @@ std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key) {
   return Unpadded(key.name == "model" ? instrument.GetIdentity().model : instrument.GetIdentity().version);
 }
 
-bool Shown(const SettingKey& key, const inst::Instrument& instrument, bool maker) {
-  return (maker || !key.maker) && (instrument.HasIoTUnit() || !key.iot);
+bool Printed(const SettingKey& key, const inst::Instrument& instrument) {
+  return !key.setting || instrument.Offers(*key.setting);
 }
 
-int RefuseFailingValues(inst::Instrument& instrument, bool maker) {
+int RefuseFailingValues(inst::Instrument& instrument) {
   int refused = 0;
   for (const SettingKey& key : SettingKeys()) {
-    if (key.Info() || !Shown(key, instrument, maker)) continue;
+    if (key.Info() || !Printed(key, instrument)) continue;
     inst::SettingValue& value = instrument.Values()[*key.setting];
     const std::string problem = CheckValue(key, ReadKey(instrument, key));
     if (problem.empty() || (key.setting->kind == inst::Kind::Number && value.text.empty())) continue;

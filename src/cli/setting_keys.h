@@ -15,8 +15,6 @@ struct SettingKey {
   std::string name;
   const inst::Setting* setting;   // the setting; null for information
   const inst::Reading* reading;   // the measurement: its reading
-  bool maker;     // only with --maker
-  bool iot;       // only for instruments with an IoT unit
   bool numeric;   // a number in JSON output
   // Read only: written by `read`, ignored by `apply`.
   bool Info() const { return !setting || setting->kind == inst::Kind::Clock; }
@@ -29,21 +27,23 @@ const SettingKey* FindSettingKey(const std::string& name);
 std::string ReadKey(const inst::Instrument& instrument, const SettingKey& key);
 // The value of the setting `key` as `values` hold it ("" for information).
 std::string ReadKey(const inst::InstrumentSettings& values, const SettingKey& key);
+// The value `value` of the setting `key` ("" for information and the clock).
+std::string ReadKey(const inst::SettingValue& value, const SettingKey& key);
 
 // Checks `value` for `key` with the rule the page applies to typed values
 // and the items the lists offer. Empty when it passes, else what is wrong
 // (the page's own message where it has one, in the program's code page).
 std::string CheckValue(const SettingKey& key, const std::string& value);
 
-// True when `key` is one of the instrument's settings a read shows: the maker
-// settings with --maker (`maker`), the IoT ones for an instrument with an IoT unit.
-bool Shown(const SettingKey& key, const inst::Instrument& instrument, bool maker);
+// True when a read prints `key`: information always, a setting when the
+// instrument offers it (see inst::Instrument::Offers).
+bool Printed(const SettingKey& key, const inst::Instrument& instrument);
 
-// After a read: each setting shown whose value fails the page's check (a
+// After a read: each setting printed whose value fails the page's check (a
 // number damaged on the line or out of range, a list that came without an
 // item) fails its query: it is told, naming its key, and its value emptied,
 // so that none is shown. How many there were.
-int RefuseFailingValues(inst::Instrument& instrument, bool maker);
+int RefuseFailingValues(inst::Instrument& instrument);
 
 // Puts a checked `value` of `key` into `values`, unless they hold that value
 // already (in another form, perhaps): the write sequences send a group whose

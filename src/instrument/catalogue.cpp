@@ -1,9 +1,11 @@
 #include "instrument/catalogue.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
 #include "instrument/setting_values.h"
+#include "link/frames.h"
 #include "res/resource.h"
 
 namespace inst {
@@ -100,58 +102,81 @@ FramePart Minutes(const char* key, int width) { return {FrameForm::Minutes, key,
 FramePart ClockField(const char* key) { return {FrameForm::Clock, key, 12}; }
 
 // Every setting frame: its head and payload (between STX and ETX), then
-// keys, message, caption, maker, iot, anyFilled, allFilled, limitModels.
-const WriteGroup kGroups[] = {
+// message, caption, who has it, anyFilled, allFilled.
+const std::vector<WriteGroup> kGroups = {
     {"Q", {Item("auto_power_off")},   // STX 'Q' choice ETX
-     "auto_power_off", "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", false, false, false, false, false},
+     "ｵｰﾄﾊﾟﾜｰｵﾌの設定に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ設定異常", Offer::Always, false, false},
     {"B", {Filled("buzzer", 5), Tag("6")},   // STX 'B' value(5) '6' ETX
-     "buzzer", "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", false, false, true, false, false},
+     "ﾌﾞｻﾞｰ警報の設定に失敗しました。", "ﾌﾞｻﾞｰ警報設定異常", Offer::Always, true, false},
     {"T", {ClockField("clock")},   // STX 'T' YYMMDDhhmmss ETX
-     "clock", "時刻の設定に失敗しました。", "時刻設定異常", false, false, false, false, false},
+     "時刻の設定に失敗しました。", "時刻設定異常", Offer::Always, false, false},
     {"K", {Item("alarm_mode")},   // STX 'K' mode ETX
-     "alarm_mode", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", false, false, false, false, false},
+     "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞの設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ設定異常", Offer::Always, false, false},
     {"I", {Filled("memory_interval", 3)},   // STX 'I' minutes(3) ETX
-     "memory_interval", "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", false, false, true, false, false},
+     "ﾒﾓﾘ間隔時間の設定に失敗しました。", "ﾒﾓﾘ間隔時間設定異常", Offer::Always, true, false},
     {"S",   // STX 'S' then 4 x (tag value(5) '6') ETX
      {Tag("a"), Filled("level1", 5), Tag("6"), Tag("b"), Filled("level2", 5), Tag("6"), Tag("c"), Filled("level3", 5),
       Tag("6"), Tag("d"), Filled("level4", 5), Tag("6")},
-     "level1-level4", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", false, false, true, true, false},
+     "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値の設定に失敗しました。", "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値設定異常", Offer::Always, true, true},
     {"sa", {Minutes("iot_interval", 3)},   // STX 's' 'a' minutes(3) ETX
-     "iot_interval", kIoTMessage, kIoTCaption, false, true, false, false, false},
+     kIoTMessage, kIoTCaption, Offer::WithIoTUnit, false, false},
     {"sb", {Digits("iot_start", 2), Tag(" "), Digits("iot_stop", 2)},   // STX 's' 'b' start(2) ' ' stop(2) ETX
-     "iot_start, iot_stop", kIoTMessage, kIoTCaption, false, true, true, true, false},
+     kIoTMessage, kIoTCaption, Offer::WithIoTUnit, true, true},
     {"L", {Filled("humidity_limit", 5), Tag("8")},   // STX 'L' value(5) '8' ETX
-     "humidity_limit", "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常", true, false, false, false,
-     true},
+     "相対湿度表示上限値の設定に失敗しました。", "相対湿度表示上限値設定異常", Offer::WithHumidityLimit, false, false},
     {"M", {Tag("*"), Item("model_code"), Tag("*")},   // STX 'M' '*' code '*' ETX
-     "model_code", "機種コード設定に失敗しました。", "機種コード設定異常", true, false, false, false, false},
+     "機種コード設定に失敗しました。", "機種コード設定異常", Offer::Always, false, false},
+};
+// STX 'i' '*' '*' ETX: one send, the answer not judged.
+const WriteGroup kReset = {"i", {Tag("**")}, "設定値初期化に失敗しました。", "設定値初期化", Offer::Always, false, false};
+
+// Every query: its reply letter, its frame's head and how long its reply is
+// awaited (TimeOut times, plus ms, sent again also when unanswered).
+const std::vector<Query> kQueries = {
+    {'v', "#v", {}},
+    {'D', "$D", {}},
+    {'P', "$P", {}},
+    {'G', "$G", {}},
+    {'V', "$V", {1, 1000, false}},   // then the channel's digit
+    {'O', "$O", {180, 0, false}},    // the whole memory in one reply
+    {'Q', "$Q", {}},
+    {'T', "$T", {}},
+    {'I', "$I", {}},
+    {'B', "$B", {}},
+    {'K', "$K", {}},
+    {'S', "$S", {}},
+    {'s', "$s", {1, 0, true}},
+    {'L', "$L", {}},
+    {'M', "$M", {}},
 };
 
-std::vector<Group> GroupsNamed(std::initializer_list<const char*> heads) {
-  std::vector<Group> groups;
-  for (const char* head : heads) groups.push_back(FindGroup(head));
-  return groups;
+const char kFirstUser1Failure[] = "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。";
+const char kUser1Failure[] = "初期データの取得に失敗しました。";
+const char kUser1Caption[] = "初期処理";
+ReadStep User1Step(char letter, const char* failure = kUser1Failure) {
+  return {StepKind::Settings, letter, {failure, kUser1Caption}};
 }
-const std::vector<Group> kUser1WriteOrder = GroupsNamed({"Q", "B", "T", "K", "I", "S", "sa", "sb"});
-const std::vector<Group> kMaker1WriteOrder = GroupsNamed({"L", "M"});
-const std::vector<char> kUser1ReadOrder = {'Q', 'T', 'I', 'B', 'K', 'S', 's'};
 
-// The other pages' Read: every step in its order, each failure told.
-const std::vector<ReadStep> kUser2ReadSteps = {
-    {StepKind::AutoPowerOff, 'Q', {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"}},
-    {StepKind::ClockText, 'T', {"時計の取得に失敗しました。", "時計取得要求"}},
-    {StepKind::Identity, 'v', {"Version Noの取得に送信に失敗しました。", "Version No取得要求"}},
-    {StepKind::Readings, 'D', {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"}},
-};
-const std::vector<ReadStep> kMaker1ReadSteps = {
-    {StepKind::Readings, 'D', {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"}},
-    {StepKind::Settings, 'L', {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"}},
-    {StepKind::Settings, 'M', {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"}},
-    {StepKind::Readings, 'P', {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"}},
-    {StepKind::Readings, 'G', {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}},
-};
-const std::vector<ReadStep> kMaker2ReadSteps = {
-    {StepKind::AdCounts, 'V', {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}},
+// Every page: its Read's steps in order, each failure told, and its Set's frames in order.
+const std::vector<PageRow> kPages = {
+    {IDD_USER1, false, true,
+     {User1Step('Q', kFirstUser1Failure), User1Step('T'), User1Step('I'), User1Step('B'), User1Step('K'),
+      User1Step('S'), User1Step('s')},
+     {"Q", "B", "T", "K", "I", "S", "sa", "sb"}},
+    {IDD_USER2, false, false,
+     {{StepKind::AutoPowerOff, 'Q', {"ｵｰﾄﾊﾟﾜｰｵﾌの取得に失敗しました。", "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求"}},
+      {StepKind::ClockText, 'T', {"時計の取得に失敗しました。", "時計取得要求"}},
+      {StepKind::Identity, 'v', {"Version Noの取得に送信に失敗しました。", "Version No取得要求"}},
+      {StepKind::Readings, 'D', {"測定ﾃﾞｰﾀの取得に失敗しました。", "測定ﾃﾞｰﾀ取得要求"}}},
+     {}},
+    {IDD_MAKER1, true, false,
+     {{StepKind::Readings, 'D', {"ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾘｱﾙﾀｲﾑﾃﾞｰﾀ取得要求"}},
+      {StepKind::Settings, 'L', {"相対湿度の上限値取得要求の送信に失敗しました。", "相対湿度の上限値取得要求"}},
+      {StepKind::Settings, 'M', {"機種ｺｰﾄﾞ取得要求の送信に失敗しました。", "機種ｺｰﾄﾞ取得要求"}},
+      {StepKind::Readings, 'P', {"ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求の送信に失敗しました。", "ﾌﾟﾘｱﾝﾌﾟﾃﾞｰﾀ取得要求"}},
+      {StepKind::Readings, 'G', {"湿度校正値取得要求の送信に失敗しました。", "湿度校正値取得要求"}}},
+     {"L", "M"}},
+    {IDD_MAKER2, true, false, {{StepKind::AdCounts, 'V', {"A/Dｶｳﾝﾄ取得要求の送信に失敗しました。", "A/Dｶｳﾝﾄ取得要求"}}}, {}},
 };
 
 // 'D' holds six signed fields of width 4, one every 10 positions; 'P' signed
@@ -222,8 +247,6 @@ const Setting* FindSettingByControl(int page, int control) {
 
 int SettingIndex(const Setting& setting) { return static_cast<int>(&setting - kSettings.data()); }
 
-const WriteGroup& GroupOf(Group group) { return *group; }
-
 Group FindGroup(const std::string& head) {
   for (const WriteGroup& row : kGroups)
     if (head == row.head) return &row;
@@ -234,7 +257,7 @@ Group GroupOfSetting(const Setting& setting) {
   for (const WriteGroup& row : kGroups)
     for (const FramePart& part : row.payload)
       if (part.form != FrameForm::Text && std::strcmp(part.text, setting.key) == 0) return &row;
-  return nullptr;   // every setting has its frame
+  return nullptr;
 }
 
 std::vector<const Setting*> GroupSettings(Group group) {
@@ -244,30 +267,99 @@ std::vector<const Setting*> GroupSettings(Group group) {
   return settings;
 }
 
-const std::vector<Group>& User1WriteOrder() { return kUser1WriteOrder; }
-const std::vector<Group>& Maker1WriteOrder() { return kMaker1WriteOrder; }
-const std::vector<char>& User1ReadOrder() { return kUser1ReadOrder; }
+namespace {
 
-const std::vector<ReadStep>& PageReadSteps(int page) {
-  if (page == IDD_MAKER1) return kMaker1ReadSteps;
-  if (page == IDD_MAKER2) return kMaker2ReadSteps;
-  return kUser2ReadSteps;
+// The key without its trailing digits, and their number (-1 for none).
+std::string Stem(const std::string& key, int& number) {
+  size_t end = key.size();
+  while (end > 0 && key[end - 1] >= '0' && key[end - 1] <= '9') --end;
+  number = end < key.size() ? std::atoi(key.c_str() + end) : -1;
+  return key.substr(0, end);
+}
+
+// Keys of one stem numbered on from 1 ("level1" ... "level4").
+bool NumberedRun(const std::vector<std::string>& keys) {
+  int first = 0;
+  const std::string stem = Stem(keys.front(), first);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    int number = 0;
+    if (Stem(keys[i], number) != stem || number != static_cast<int>(i) + 1) return false;
+  }
+  return keys.size() > 2;
+}
+
+}  // namespace
+
+std::string KeysLabel(Group group) {
+  std::vector<std::string> keys;
+  for (const FramePart& part : group->payload)
+    if (part.form != FrameForm::Text) keys.push_back(part.text);
+  if (keys.empty()) return "";
+  if (NumberedRun(keys)) return keys.front() + "-" + keys.back();
+  std::string label;
+  for (const std::string& key : keys) label += (label.empty() ? "" : ", ") + key;
+  return label;
+}
+
+const WriteGroup& ResetGroup() { return kReset; }
+
+const ReplyField kModelNameField = {'v', ReplyForm::Text, 2, 9};
+const ReplyField kVersionField = {'v', ReplyForm::Text, 11, 6};
+const char kMemoryLetter = 'O';
+
+const Query* FindQuery(char letter) {
+  for (const Query& query : kQueries)
+    if (query.letter == letter) return &query;
+  return nullptr;
+}
+
+std::string QueryFrameOf(const Query& query, const std::string& parameter) {
+  return SettingFrame(query.head, parameter);
+}
+
+const std::vector<PageRow>& Pages() { return kPages; }
+
+const PageRow* FindPage(int page) {
+  for (const PageRow& row : kPages)
+    if (row.page == page) return &row;
+  return nullptr;
+}
+
+const std::vector<Group>& WriteOrder(int page) {
+  // Made on first use: the group rows are this file's statics, the callers' may come first.
+  static const std::vector<std::vector<Group>> orders = [] {
+    std::vector<std::vector<Group>> all;
+    for (const PageRow& row : kPages) {
+      all.emplace_back();
+      for (const char* head : row.writes) all.back().push_back(FindGroup(head));
+    }
+    return all;
+  }();
+  static const std::vector<Group> none;
+  const PageRow* row = FindPage(page);
+  return row ? orders[static_cast<size_t>(row - kPages.data())] : none;
+}
+
+const PageRow& PageOfGroup(Group group) {
+  for (const PageRow& row : kPages)
+    for (const char* head : row.writes)
+      if (std::strcmp(head, group->head) == 0) return row;
+  return kPages.front();   // every group is on a page
 }
 
 const ReadStep& PageReadStep(int page, char letter) {
-  for (const ReadStep& step : PageReadSteps(page))
+  const PageRow& row = FindPage(page) ? *FindPage(page) : kPages.front();
+  for (const ReadStep& step : row.steps)
     if (step.letter == letter) return step;
-  return PageReadSteps(page).front();   // every step asked for is there
+  return row.steps.front();   // every step asked for is there
 }
-bool ResendsOnTimeOut(char letter) { return letter == 's'; }
 
-bool IsIoTQuery(char letter) {
-  for (const Setting& setting : kSettings)
-    if (setting.read.letter == letter) return GroupOfSetting(setting)->iot;
-  return false;
+bool IsMakerSetting(const Setting& setting) {
+  const Group group = GroupOfSetting(setting);
+  return group && PageOfGroup(group).maker;
 }
+
 const std::vector<Reading>& Readings() { return kReadings; }
-const std::vector<Model>& Models() { return kModels; }
 
 const Model* FindModel(const std::string& name) {
   for (const Model& model : kModels)
@@ -276,14 +368,16 @@ const Model* FindModel(const std::string& name) {
 }
 
 bool ModelOffers(int modelCode, const Setting& setting) {
-  if (!GroupOfSetting(setting)->limitModels) return true;
+  const Group group = GroupOfSetting(setting);
+  if (!group || group->offer != Offer::WithHumidityLimit) return true;
   for (const Model& model : kModels)
     if (model.modelCode == modelCode) return model.humidityLimit;
   return false;
 }
 
 bool Offered(const Setting& setting, bool iotUnit, int modelCode) {
-  return (iotUnit || !GroupOfSetting(setting)->iot) && ModelOffers(modelCode, setting);
+  const Group group = GroupOfSetting(setting);
+  return (iotUnit || !group || group->offer != Offer::WithIoTUnit) && ModelOffers(modelCode, setting);
 }
 
 int ItemCount(const Setting& setting) {
@@ -303,5 +397,7 @@ int MinutesItem(const Setting& setting, int minutes) {
     if (ItemMinutes(setting, item) == minutes) return item;
   return -1;
 }
+
+CatalogueRows TheCatalogue() { return {kSettings, kGroups, kQueries, kPages, kReadings}; }
 
 }  // namespace inst

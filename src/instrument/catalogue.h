@@ -1,11 +1,16 @@
-// The catalogue of the instrument's settings, as data: for each setting its
-// key, its page control, its kind and rule, where its query's reply holds it
-// and which setting frame carries it; for each write group its frame, its
-// failure message and who has it; the read and write orders; the models.
-// Every front end reads this table; the code around it is generic.
+// The catalogue of the instrument, as data: for each setting its key, its
+// page control, its kind and rule, where its query's reply holds it and which
+// setting frame carries it; for each setting frame its payload, its failure
+// message and who has it; for each query its frame and its wait; for each page
+// its Read (the steps in order) and its Set (the frames in order); the
+// readings the pages only show; the models. Every front end reads these
+// tables; the code around them is generic, and CatalogueProblems checks that
+// the rows agree.
 #pragma once
 #include <string>
 #include <vector>
+
+#include "link/transactions.h"
 
 namespace inst {
 
@@ -87,19 +92,24 @@ struct FramePart {
   int width;
 };
 
+// Which instruments have a setting frame's settings.
+enum class Offer {
+  Always,
+  WithIoTUnit,        // only the instruments with an IoT unit
+  WithHumidityLimit   // only the models with a humidity display limit
+};
+
 // A setting frame: STX, its head, its payload, ETX; acknowledged by ACK or
 // refused by NAK. And what the user is told when it is not acknowledged.
+// Whether it is a maker setting is its page's (the page whose Set sends it).
 struct WriteGroup {
   const char* head;                // the bytes after STX that name it: "B", "sa"
   std::vector<FramePart> payload;  // in order; the settings it names are the group's
-  const char* keys;        // its settings as tavo-cli names them
   const char* message;
   const char* caption;
-  bool maker;              // a maker setting (maker page 1)
-  bool iot;                // only for instruments with an IoT unit
+  Offer offer;
   bool anyFilled;          // sent only when one of its texts is filled
   bool allFilled;          // refused while one of its texts is empty (it would go out as zero)
-  bool limitModels;        // only for the models with a humidity display limit
 };
 
 // One model the instrument names itself, with its model code item and what it has.
@@ -131,23 +141,33 @@ const Setting* FindSetting(const std::string& key);
 const Setting* FindSettingByControl(int page, int control);
 int SettingIndex(const Setting& setting);
 
-const WriteGroup& GroupOf(Group group);
 // The group whose frame has the head `head` ("S", "sb"), or null.
 Group FindGroup(const std::string& head);
-// The group whose frame carries `setting`.
+// The group whose frame carries `setting` (every setting has one: see CatalogueProblems).
 Group GroupOfSetting(const Setting& setting);
 // The settings a group carries, in their order in its frame.
 std::vector<const Setting*> GroupSettings(Group group);
+// Its settings as tavo-cli names them: "buzzer", "iot_start, iot_stop", and
+// a run of numbered keys by its ends, "level1-level4".
+std::string KeysLabel(Group group);
+// The settings reset: its frame ('i' '*' '*'), not judged, and its message.
+const WriteGroup& ResetGroup();
 
-// The write orders of user page 1 and maker page 1.
-const std::vector<Group>& User1WriteOrder();
-const std::vector<Group>& Maker1WriteOrder();
-// The queries of user page 1, in their order ('s' only with an IoT unit).
-const std::vector<char>& User1ReadOrder();
-// True for the query that is sent again also when no reply came ('s').
-bool ResendsOnTimeOut(char letter);
-// True for a query whose settings only an instrument with an IoT unit has.
-bool IsIoTQuery(char letter);
+// A query: the frame that asks it and how long its reply is awaited.
+struct Query {
+  char letter;        // the reply letter
+  const char* head;   // the bytes after STX: "$Q", "#v"; "$V" is followed by the channel digit
+  ReplyWait wait;
+};
+// The query answered by `letter`, or null.
+const Query* FindQuery(char letter);
+// The query's frame, with `parameter` (the A/D channel digit) after its head.
+std::string QueryFrameOf(const Query& query, const std::string& parameter = std::string());
+// Where the reply of the version query ('v') names the model and the firmware.
+extern const ReplyField kModelNameField;
+extern const ReplyField kVersionField;
+// The query of the memory download.
+extern const char kMemoryLetter;
 
 // What the user is told when a step fails, and under what caption.
 struct Message {
@@ -159,25 +179,43 @@ struct Message {
 enum class StepKind {
   Settings,       // the settings of its query's reply
   Readings,       // the page's readings of its query's reply
-  AutoPowerOff,   // '$Q' as user page 2 shows it
-  ClockText,      // '$T' as user page 2 shows it
+  AutoPowerOff,   // the auto power-off's field, as user page 2 shows it
+  ClockText,      // the clock's field, as user page 2 shows it
   Identity,       // '#v': who the instrument is
   AdCounts        // '$V' for the channel chosen on the page
 };
 struct ReadStep {
   StepKind kind;
-  char letter;       // the reply letter
+  char letter;       // the reply letter: the query it sends
   Message failure;
 };
-// The steps of the Read of user page 2 and the maker pages, in their order.
-const std::vector<ReadStep>& PageReadSteps(int page);
+
+// A page, whole: what its Read asks in order and what its Set may send in order.
+struct PageRow {
+  int page;                       // the page template
+  bool maker;                     // a maker page: there only with "vorinfo.ini"; its settings are the maker's
+  // The Read stops at its first failed step, and its settings enter the
+  // snapshot only when every step was answered (cleared first); else every
+  // step is run, and the settings of each enter the snapshot as the Read leaves them.
+  bool stopAtFirstFailure;
+  std::vector<ReadStep> steps;    // a step of settings only an IoT unit has is run only with one
+  std::vector<const char*> writes;   // the heads of the groups its Set sends, in order
+};
+const std::vector<PageRow>& Pages();
+// The row of page `page`, or null for a page that has none.
+const PageRow* FindPage(int page);
+// The groups page `page`'s Set sends, in their order (none for a page without a Set).
+const std::vector<Group>& WriteOrder(int page);
+// The page whose Set sends `group` (every group has one: see CatalogueProblems).
+const PageRow& PageOfGroup(Group group);
 // The step of page `page` that reads `letter` (which it has).
 const ReadStep& PageReadStep(int page, char letter);
+// A maker setting: sent by a maker page's Set.
+bool IsMakerSetting(const Setting& setting);
 
 // Every reading, by page and query, in their order in the reply.
 const std::vector<Reading>& Readings();
 
-const std::vector<Model>& Models();
 // The model named `name`, or null.
 const Model* FindModel(const std::string& name);
 // Whether the model of model code item `modelCode` offers `setting`: the
@@ -188,6 +226,23 @@ bool ModelOffers(int modelCode, const Setting& setting);
 // `modelCode`, offers `setting`: the IoT schedule only with an IoT unit, and
 // what its model offers.
 bool Offered(const Setting& setting, bool iotUnit, int modelCode);
+
+// The tables as rows, for the check below (copies, so that a test can break one).
+struct CatalogueRows {
+  std::vector<Setting> settings;
+  std::vector<WriteGroup> groups;
+  std::vector<Query> queries;
+  std::vector<PageRow> pages;
+  std::vector<Reading> readings;
+};
+CatalogueRows TheCatalogue();
+// What is wrong with `rows`, a line per fault naming its row: a setting in
+// no frame's payload or read by no step of its page, a payload part naming no
+// setting, a group on no page's Set or on the Set of a page not its
+// settings', a step that reads nothing or has no query, a reading no step of
+// its page asks for, a key, head, query or control named twice. Empty when
+// the rows agree.
+std::vector<std::string> CatalogueProblems(const CatalogueRows& rows);
 
 // The item count of a list setting.
 int ItemCount(const Setting& setting);

@@ -1,20 +1,13 @@
-// Reply positions of '#v':
-//   2-10   model name, 9 characters ("TAVO-410A")
-//   11-16  firmware version, 6 characters, space-filled ("1.21  ")
 #include "instrument/identity.h"
 
 #include <cstring>
 
 #include "instrument/catalogue.h"
-#include "link/frames.h"
 #include "link/transactions.h"
 
 namespace inst {
 
 namespace {
-
-const int kModelPosition = 2, kModelLength = 9;
-const int kVersionPosition = 11, kVersionLength = 6;
 
 // The model the instrument names, as its firmware renames it (see the
 // catalogue's models); null for a model the catalogue does not know.
@@ -28,8 +21,8 @@ const Model* NamedModel(const std::string& name, const std::string& version) {
 
 Identity IdentityOf(const ReplyReader& reply) {
   Identity identity;
-  identity.version = reply.Field(kVersionPosition, kVersionLength);
-  const std::string named = reply.Field(kModelPosition, kModelLength);
+  identity.version = reply.Field(kVersionField.position, kVersionField.width);
+  const std::string named = reply.Field(kModelNameField.position, kModelNameField.width);
   const Model* model = NamedModel(named, identity.version);
   identity.model = model ? model->name : named;
   // A model the catalogue does not know is taken to have an IoT unit from kIoTFrom on.
@@ -40,8 +33,9 @@ Identity IdentityOf(const ReplyReader& reply) {
 }
 
 int QueryIdentity(CSerial& link, Identity& identity) {
-  if (RunQuery(link, VersionQueryFrame(), 'v') != QueryOutcome::Replied) return 0;
-  const ReplyReader reply(link, 'v');
+  const Query& query = *FindQuery(kModelNameField.letter);
+  if (RunQuery(link, QueryFrameOf(query), query.letter, query.wait) != QueryOutcome::Replied) return 0;
+  const ReplyReader reply(link, query.letter);
   if (!reply.Answered()) return 0;
   const Identity taken = IdentityOf(reply);
   if (reply.Damaged()) return 0;

@@ -4,6 +4,7 @@
 #include "instrument/memory_download.h"
 #include "link/serial.h"
 #include "platform/clock.h"
+#include "platform/sync.h"
 #include "res/resource.h"
 
 namespace inst {
@@ -19,6 +20,7 @@ Instrument::~Instrument() { Disconnect(); }
 
 Connection Instrument::Connect(const std::string& port, Reporter& reporter, bool secondTry) {
   Disconnect();
+  StartSequence();
   m_link = m_makePort ? std::make_unique<CSerial>(m_makePort()) : std::make_unique<CSerial>();
   if (!m_link->Open(port.c_str(), m_settingsFile)) {
     m_link.reset();
@@ -28,6 +30,7 @@ Connection Instrument::Connect(const std::string& port, Reporter& reporter, bool
   int identified = Identify(reporter);
   if (!identified && secondTry) {
     plat::SleepMs(kSecondIdentificationPauseMs);
+    StartSequence();
     identified = Identify(reporter);
   }
   if (identified) return Connection::Connected;
@@ -48,22 +51,41 @@ void Instrument::Disconnect() {
   m_link.reset();
 }
 
-void Instrument::Pause() const {
+bool Instrument::LineGone() const { return m_link && (m_link->ReadsFailing() || m_link->WritesFailing()); }
+
+int Instrument::FrameBytesSoFar() const { return m_link ? m_link->FrameBytesSoFar() : 0; }
+
+int Instrument::LastReplyBytes() const {
+  if (!m_link) return 0;
+  plat::LockGuard guard(m_link->ReplyLock());
+  return m_link->ReplyLength();
+}
+
+bool Instrument::ReplyOutgrown() const { return m_link && m_link->ReplyOutgrown(); }
+
+void Instrument::Step() {
   const CommSettings* settings = m_link ? m_link->Settings() : nullptr;
-  if (settings && settings->SendDelay > 0) plat::SleepMs(plat::CapWaitMs(settings->SendDelay));
+  if (m_pauseDue && settings && settings->SendDelay > 0) plat::SleepMs(plat::CapWaitMs(settings->SendDelay));
+  m_pauseDue = true;
 }
 
 int Instrument::Identify(Reporter& reporter) {
   Identity identity;
-  if (!m_link || !QueryIdentity(*m_link, identity)) return 0;
+  if (!m_link) return 0;
+  Step();
+  if (!QueryIdentity(*m_link, identity)) return 0;
   m_identity = identity;
   if (identity.modelCode >= 0) m_values["model_code"].item = identity.modelCode;
-  reporter.Shown(IDD_USER2, 'v', *this);
+  reporter.Shown(IDD_USER2, kModelNameField.letter, *this);
   return 1;
 }
 
-bool Instrument::Offers(const Setting& setting) const {
-  return Offered(setting, m_identity.iot, m_values["model_code"].item);
+Why Instrument::WhyNot(const Setting& setting) const {
+  if (!m_makerPages && IsMakerSetting(setting)) return Why::NoMakerPages;
+  const Group group = GroupOfSetting(setting);
+  if (group && group->offer == Offer::WithIoTUnit && !m_identity.iot) return Why::NoIoTUnit;
+  if (!ModelOffers(m_values["model_code"].item, setting)) return Why::NoHumidityLimit;
+  return Why::Offered;
 }
 
 std::string Instrument::ReadingText(const Reading& reading) const {
@@ -72,7 +94,9 @@ std::string Instrument::ReadingText(const Reading& reading) const {
 }
 
 int Instrument::Download(MemoryRecords& records, bool& whole) {
-  return m_link ? DownloadMemory(*m_link, records, whole) : 0;
+  if (!m_link) return 0;
+  Step();
+  return DownloadMemory(*m_link, records, whole);
 }
 
 }  // namespace inst

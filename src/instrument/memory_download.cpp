@@ -1,7 +1,7 @@
 #include "instrument/memory_download.h"
 
+#include "instrument/catalogue.h"
 #include "instrument/memory_format.h"
-#include "link/frames.h"
 #include "link/reply_dispatch.h"
 #include "link/serial.h"
 #include "link/transactions.h"
@@ -15,9 +15,10 @@ const char kDownloadPartial[] = "一部のﾒﾓﾘﾃﾞｰﾀを読み出せ�
 const char kDownloadCaption[] = "一括読出";
 
 int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole) {
-  if (RunQuery(link, QueryFrame('O'), 'O') != QueryOutcome::Replied) return 0;
+  const Query& query = *FindQuery(kMemoryLetter);
+  if (RunQuery(link, QueryFrameOf(query), query.letter, query.wait) != QueryOutcome::Replied) return 0;
   plat::LockGuard guard(link.ReplyLock());
-  if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), 'O')) return 0;
+  if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), query.letter)) return 0;
   MemoryRecords taken;
   whole = SplitMemoryRecords(link.ReplyBuffer(), link.ReplyLength(), taken);
   if (!whole && taken.empty()) return 0;   // bytes came, but not one record: the download failed

@@ -1,7 +1,6 @@
-// The reads of what the pages only show (user page 2's auto power-off and
-// clock texts, the measurement and maintenance readings, the A/D counts) and
-// the Read button's sequences of user page 2 and the maker pages, by their
-// steps in the catalogue.
+// The Read button's sequences, by the pages' steps in the catalogue, and the
+// reads of what the pages only show (user page 2's auto power-off and clock
+// texts, the measurement and maintenance readings, the A/D counts).
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "instrument/readings.h"
 #include "instrument/reply_reader.h"
 #include "instrument/setting_values.h"
-#include "link/frames.h"
 #include "link/reply_fields.h"
 #include "link/serial.h"
 #include "link/transactions.h"
@@ -21,23 +19,30 @@ namespace inst {
 
 namespace {
 
-const int kChoicePosition = 2;   // '$Q'
-const int kClockPosition = 2;    // '$T'
+// The setting of page `page` that the reply of `letter` holds first.
+const Setting* SettingReadBy(int page, char letter) {
+  for (const Setting& setting : Settings())
+    if (setting.page == page && setting.read.letter == letter) return &setting;
+  return nullptr;
+}
 
-// Runs the query `frame` of `letter` and, when its reply came, `take`, which
-// is false for a reply it cannot take.
-int QueryReply(CSerial* link, const std::string& frame, char letter,
-               const std::function<bool(const ReplyReader&)>& take) {
-  if (!link || RunQuery(*link, frame, letter) != QueryOutcome::Replied) return 0;
+// Runs the query of `letter` and, when its reply came, `take`, which is false
+// for a reply it cannot take.
+int QueryReply(CSerial* link, char letter, const std::function<bool(const ReplyReader&)>& take) {
+  const Query* query = FindQuery(letter);
+  if (!link || !query || RunQuery(*link, QueryFrameOf(*query), letter, query->wait) != QueryOutcome::Replied) return 0;
   const ReplyReader reply(*link, letter);
   return reply.Answered() && take(reply) ? 1 : 0;
 }
 
 }  // namespace
 
-int Instrument::QueryReadings(Reporter& reporter, const std::string& frame, int page, char letter) {
+int Instrument::QueryPageReadings(Reporter& reporter, int page, char letter, const std::string& parameter) {
   std::vector<std::string> texts;
-  if (!m_link || !inst::QueryReadings(*m_link, frame, letter, page, texts)) return 0;
+  const Query* query = FindQuery(letter);
+  if (!m_link || !query) return 0;
+  Step();
+  if (!inst::QueryReadings(*m_link, *query, parameter, page, texts)) return 0;
   m_readings.resize(Readings().size());
   const std::vector<const Reading*> rows = PageReadings(page, letter);
   for (size_t i = 0; i < rows.size(); ++i) m_readings[static_cast<size_t>(rows[i] - Readings().data())] = texts[i];
@@ -46,44 +51,66 @@ int Instrument::QueryReadings(Reporter& reporter, const std::string& frame, int 
 }
 
 int Instrument::ReadSettings(Reporter& reporter, char letter) {
-  if (!m_link || !QueryInto(*m_link, letter, m_values)) return 0;
+  if (!m_link) return 0;
+  Step();
+  if (!QueryInto(*m_link, letter, m_values)) return 0;
   reporter.Taken(letter, *this);
   return 1;
 }
 
+// The auto power-off's field as user page 2 shows it: the item its digit
+// names, and nothing for a digit beyond the list (a byte that is no digit reads as 0).
 int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
-  return QueryReply(m_link.get(), QueryFrame('Q'), 'Q', [&](const ReplyReader& reply) {
-    const int choice = DigitValue(reply.At(kChoicePosition));
+  const ReadStep& step = PageReadStep(IDD_USER2, 'Q');
+  const Setting* setting = SettingReadBy(IDD_USER1, step.letter);
+  if (!m_link || !setting) return 0;
+  Step();
+  return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
+    const int choice = DigitValue(reply.At(setting->read.position));
     if (reply.Damaged()) return false;
     // User page 2 shows the choice as user page 1's list names it.
-    const Setting& autoPowerOff = *FindSetting("auto_power_off");
-    m_autoPowerOffText = choice < ItemCount(autoPowerOff) ? autoPowerOff.items[choice] : "";
-    reporter.Shown(IDD_USER2, 'Q', *this);
+    m_autoPowerOffText = choice < ItemCount(*setting) ? setting->items[choice] : "";
+    reporter.Shown(IDD_USER2, step.letter, *this);
     return true;
   });
 }
 
+// The clock's field as user page 2 shows it: its six two-character fields as
+// they came, "20YY/MM/DD hh:mm:ss".
 int Instrument::ReadClockText(Reporter& reporter) {
-  return QueryReply(m_link.get(), QueryFrame('T'), 'T', [&](const ReplyReader& reply) {
-    auto field = [&](int k) { return reply.Field(kClockPosition + 2 * k, 2); };
+  const ReadStep& step = PageReadStep(IDD_USER2, 'T');
+  const Setting* setting = SettingReadBy(IDD_USER1, step.letter);
+  if (!m_link || !setting) return 0;
+  Step();
+  return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
+    auto field = [&](int k) { return reply.Field(setting->read.position + 2 * k, 2); };
     const std::string century = std::to_string(kFirstClockYear / 100);
     const std::string text = century + field(0) + "/" + field(1) + "/" + field(2) + " " + field(3) + ":" + field(4) +
                              ":" + field(5);
     if (reply.Damaged()) return false;
     m_clockText = text;
-    reporter.Shown(IDD_USER2, 'T', *this);
+    reporter.Shown(IDD_USER2, step.letter, *this);
     return true;
   });
 }
 
 int Instrument::ReadReadings(Reporter& reporter, int page, char letter) {
-  return QueryReadings(reporter, QueryFrame(letter), page, letter);
+  return QueryPageReadings(reporter, page, letter, std::string());
 }
 
 int Instrument::ReadAdCounts(Reporter& reporter, int channel) {
   char digit;
   if (!SelectionDigit(channel, digit)) return 0;
-  return QueryReadings(reporter, AdCountQueryFrame(digit), IDD_MAKER2, 'V');
+  return QueryPageReadings(reporter, IDD_MAKER2, PageReadStep(IDD_MAKER2, 'V').letter, std::string(1, digit));
+}
+
+bool Instrument::StepOffered(const ReadStep& step) const {
+  if (step.kind != StepKind::Settings || HasIoTUnit()) return true;
+  for (const Setting& setting : Settings()) {
+    const Group group = GroupOfSetting(setting);
+    if (setting.read.letter == step.letter && group && group->offer != Offer::WithIoTUnit) return true;
+  }
+  return false;
 }
 
 int Instrument::RunStep(Reporter& reporter, const ReadStep& step, int page, int channel) {
@@ -99,19 +126,26 @@ int Instrument::RunStep(Reporter& reporter, const ReadStep& step, int page, int 
 }
 
 int Instrument::ReadPage(Reporter& reporter, int page, int channel) {
-  if (!m_link) return 0;
-  const std::vector<ReadStep>& steps = PageReadSteps(page);
+  const PageRow* row = FindPage(page);
+  if (!m_link || !row) return 0;
+  if (row->stopAtFirstFailure) CopyPage(page, InstrumentSettings(), m_snapshot);
   int result = 0;
-  for (size_t i = 0; i < steps.size(); ++i) {
-    if (i > 0) Pause();
-    result = RunStep(reporter, steps[i], page, channel);
-    if (!result) reporter.Tell(steps[i].failure.text, steps[i].failure.caption, Icon::Error);
+  for (const ReadStep& step : row->steps) {
+    if (!StepOffered(step)) continue;
+    result = RunStep(reporter, step, page, channel);
+    if (result) continue;
+    reporter.Tell(step.failure.text, step.failure.caption, Icon::Error);
+    if (row->stopAtFirstFailure) return 0;
+  }
+  if (row->stopAtFirstFailure) {
+    CopyPage(page, m_values, m_snapshot);
+    return result;
   }
   // User page 1's part of the snapshot stays: its edits are still to be sent.
-  for (const ReadStep& step : steps) {
+  for (const ReadStep& step : row->steps) {
     if (step.kind != StepKind::Settings) continue;
     for (const Setting& setting : Settings())
-      if (setting.read.letter == step.letter) CopyGroup(GroupOfSetting(setting), m_values, m_snapshot);
+      if (setting.page == page && setting.read.letter == step.letter) CopyGroup(GroupOfSetting(setting), m_values, m_snapshot);
   }
   return result;
 }

@@ -1,5 +1,5 @@
-// A settings query over the link: the query transaction of its letter (sent
-// again on no reply for the query that is), and its reply taken into values.
+// A settings query over the link: the query transaction of its letter, as
+// its row in the catalogue sends and awaits it, and its reply taken into values.
 #pragma once
 #include "instrument/instrument_settings.h"
 

@@ -21,9 +21,10 @@ bool TakeReadings(const ReplyReader& reply, int page, char letter, std::vector<s
   return true;
 }
 
-int QueryReadings(CSerial& link, const std::string& frame, char letter, int page, std::vector<std::string>& texts) {
-  if (RunQuery(link, frame, letter) != QueryOutcome::Replied) return 0;
-  return TakeReadings(ReplyReader(link, letter), page, letter, texts) ? 1 : 0;
+int QueryReadings(CSerial& link, const Query& query, const std::string& parameter, int page,
+                  std::vector<std::string>& texts) {
+  if (RunQuery(link, QueryFrameOf(query, parameter), query.letter, query.wait) != QueryOutcome::Replied) return 0;
+  return TakeReadings(ReplyReader(link, query.letter), page, query.letter, texts) ? 1 : 0;
 }
 
 }  // namespace inst

@@ -18,8 +18,9 @@ std::vector<const Reading*> PageReadings(int page, char letter);
 // or holds a control byte where a reading is read; `texts` is then unchanged.
 bool TakeReadings(const ReplyReader& reply, int page, char letter, std::vector<std::string>& texts);
 
-// Sends `frame` (the query of `letter`) and takes page `page`'s readings of
-// the reply. 1 when they were taken.
-int QueryReadings(CSerial& link, const std::string& frame, char letter, int page, std::vector<std::string>& texts);
+// Sends `query` (with `parameter`, the A/D channel's digit, after its head)
+// and takes page `page`'s readings of the reply. 1 when they were taken.
+int QueryReadings(CSerial& link, const Query& query, const std::string& parameter, int page,
+                  std::vector<std::string>& texts);
 
 }  // namespace inst

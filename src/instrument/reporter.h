@@ -9,6 +9,10 @@ namespace inst {
 
 enum class Icon { Error, Exclamation };
 
+// How the write of one setting group ended: acknowledged, not acknowledged,
+// or not sent whole because the line is gone.
+enum class WriteOutcome { Acknowledged, Refused, LineGone };
+
 class Instrument;
 
 class Reporter {
@@ -23,8 +27,8 @@ public:
   virtual void Shown(int page, char letter, const Instrument& instrument) {
     (void)page, (void)letter, (void)instrument;
   }
-  // A setting group was sent; whether the instrument acknowledged it.
-  virtual void Written(Group group, bool acknowledged) { (void)group, (void)acknowledged; }
+  // A setting group was sent, and how that ended.
+  virtual void Written(Group group, WriteOutcome outcome) { (void)group, (void)outcome; }
   // Asked before each group of a write: true ends the write there.
   virtual bool Stopped() { return false; }
 };

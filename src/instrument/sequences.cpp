@@ -1,35 +1,18 @@
-// The instrument's sequences over user page 1 and maker page 1: the read of
-// user page 1's settings, the writes of the changed setting groups and the
-// settings reset.
+// The instrument's writes: the plan of what a Set would send, group by group,
+// the write of a plan with one resend budget, its read-back, and the settings
+// reset.
 #include <string>
 
 #include "instrument/instrument.h"
 #include "instrument/number_rule.h"
-#include "instrument/query.h"
 #include "instrument/setting_codec.h"
 #include "instrument/value_compare.h"
-#include "link/frames.h"
+#include "link/serial.h"
 #include "link/transactions.h"
-#include "res/resource.h"
 
 namespace inst {
 
 namespace {
-
-const char kReadCaption[] = "初期処理";
-const char kFirstQueryFailed[] = "ｵｰﾄﾊﾟﾜｰｵﾌ取得要求に失敗しました。";
-const char kQueryFailed[] = "初期データの取得に失敗しました。";
-
-// Whether the group's values differ from what the instrument holds (and, for
-// a group sent only when filled, one of its texts is filled).
-bool Changed(const WriteGroup& row, const InstrumentSettings& values, const InstrumentSettings& snapshot) {
-  bool differs = false, filled = false;
-  for (const Setting* setting : GroupSettings(&row)) {
-    differs = differs || Differs(*setting, values, snapshot);
-    filled = filled || (setting->kind == Kind::Number && !values[*setting].text.empty());
-  }
-  return differs && (!row.anyFilled || filled);
-}
 
 // The first of the group's texts that fails its page's rule, whether the user
 // typed it or the instrument reported it; where all must be filled, an empty
@@ -45,29 +28,33 @@ const Setting* FirstFailed(const WriteGroup& row, const InstrumentSettings& valu
 
 }  // namespace
 
-int Instrument::ReadUser1(Reporter& reporter) {
-  if (!m_link) return 0;
-  CopyPage(IDD_USER1, InstrumentSettings(), m_snapshot);
-  bool first = true;
-  for (char letter : User1ReadOrder()) {
-    if (IsIoTQuery(letter) && !HasIoTUnit()) continue;
-    if (!first) Pause();
-    if (!QueryInto(*m_link, letter, m_values)) {
-      reporter.Tell(first ? kFirstQueryFailed : kQueryFailed, kReadCaption, Icon::Error);
-      return 0;
+Plan Instrument::PlanWrite(const std::vector<int>& pages) const {
+  Plan plan;
+  for (int page : pages) {
+    for (Group group : WriteOrder(page)) {
+      PlannedGroup planned = {group, Action::Send, WhyNot(*GroupSettings(group).front()), true, {}};
+      bool filled = false;
+      for (const Setting* setting : GroupSettings(group)) {
+        if (Differs(*setting, m_values, m_snapshot)) planned.changed.push_back(setting);
+        filled = filled || (setting->kind == Kind::Number && !m_values[*setting].text.empty());
+      }
+      // A group of a page the front end does not have, or of a unit the
+      // instrument does not have, is no step of the write; one the model
+      // lacks keeps its pause.
+      planned.step = planned.why == Why::Offered || planned.why == Why::NoHumidityLimit;
+      if (planned.why != Why::Offered) planned.action = Action::NotOffered;
+      else if (planned.changed.empty()) planned.action = Action::Unchanged;
+      else if (group->anyFilled && !filled) planned.action = Action::NotGiven;
+      plan.push_back(planned);
     }
-    reporter.Taken(letter, *this);
-    first = false;
   }
-  CopyPage(IDD_USER1, m_values, m_snapshot);
-  return 1;
+  return plan;
 }
 
-// Sends one group when it changed; 0 (after its message) when a text of its
-// frame fails its rule or it was not acknowledged. A frame that cannot be built or
-// written fails the group at once and uses one resend.
-int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter) {
-  if (!Changed(row, m_values, m_snapshot)) return 1;
+// Sends one group; 0 (after its message) when a text of its frame fails its
+// rule or it was not acknowledged. A frame that cannot be built or written
+// fails the group at once and uses one resend.
+int Instrument::SendGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter) {
   if (const Setting* failed = FirstFailed(row, m_values)) {
     reporter.Tell(failed->rule.message, failed->rule.caption, Icon::Exclamation);
     return 0;
@@ -78,7 +65,7 @@ int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int
     return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
   const bool acknowledged = RunSetTransaction(link, send, retryCounter) != 0;
-  reporter.Written(&row, acknowledged);
+  reporter.Written(&row, acknowledged ? WriteOutcome::Acknowledged : LineGone() ? WriteOutcome::LineGone : WriteOutcome::Refused);
   if (acknowledged) {
     CopyGroup(&row, m_values, m_snapshot);
     return 1;
@@ -87,31 +74,62 @@ int Instrument::WriteChangedGroup(Reporter& reporter, const WriteGroup& row, int
   return 0;
 }
 
-// The groups of `order` in turn, a pause between two of them, with one resend
-// budget; the IoT groups are no part of the sequence without an IoT unit, and
-// a group the model does not offer is passed over.
-int Instrument::WriteGroups(Reporter& reporter, const std::vector<Group>& order) {
+int Instrument::Write(const Plan& plan, Reporter& reporter) {
   if (!m_link) return 0;
-  int result = 1, retryCounter = 1, step = 0;
-  for (Group group : order) {
+  int result = 1, retryCounter = 1;
+  for (const PlannedGroup& planned : plan) {
     if (reporter.Stopped()) break;
-    const WriteGroup& row = GroupOf(group);
-    if (row.iot && !HasIoTUnit()) continue;
-    if (step++ > 0) Pause();
-    if (!Offers(*GroupSettings(group).front())) continue;
-    if (!WriteChangedGroup(reporter, row, retryCounter)) result = 0;
+    if (!planned.step) continue;
+    Step();
+    if (planned.action == Action::Send && !SendGroup(reporter, *planned.group, retryCounter)) result = 0;
   }
   return result;
 }
 
-int Instrument::WriteUser1(Reporter& reporter) { return WriteGroups(reporter, User1WriteOrder()); }
+int Instrument::Verify(const Plan& plan, Reporter& reporter, std::vector<Mismatch>& mismatches) {
+  const InstrumentSettings written = m_values;
+  std::vector<int> pages;
+  for (const PlannedGroup& planned : plan) {
+    const int page = PageOfGroup(planned.group).page;
+    if (planned.action == Action::Send && (pages.empty() || pages.back() != page)) pages.push_back(page);
+  }
+  int read = 1;
+  for (int page : pages) read = ReadPage(reporter, page) && read;
+  if (!read) return 0;
+  for (const PlannedGroup& planned : plan) {
+    if (planned.action != Action::Send) continue;
+    for (const Setting* setting : GroupSettings(planned.group))
+      if (setting->kind != Kind::Clock && !SameValue(*setting, written[*setting], m_values[*setting]))
+        mismatches.push_back({setting, written[*setting], m_values[*setting]});
+  }
+  return mismatches.empty() ? 1 : 0;
+}
 
-int Instrument::WriteMaker1(Reporter& reporter) { return WriteGroups(reporter, Maker1WriteOrder()); }
+long long Instrument::MsUntilSent(const Plan& plan, Group group) const {
+  const CommSettings* line = m_link ? m_link->Settings() : nullptr;
+  if (!line) return 0;
+  long long pauses = 0;
+  bool pauseDue = m_pauseDue;
+  for (const PlannedGroup& planned : plan) {
+    if (!planned.step) continue;
+    if (pauseDue) ++pauses;
+    pauseDue = true;
+    if (planned.group == group) break;
+  }
+  const int bits = 1 + line->DataBits + (line->Parity != 0 ? 1 : 0) + (line->StopBits != 0 ? 2 : 1);
+  const double byteMs = line->BaudRate > 0 ? 1000.0 * bits / line->BaudRate : 0.0;
+  const long long bytes = FrameLength(group);
+  const long long sendDelay = plat::CapWaitMs(line->SendDelay), sleepTime = plat::CapWaitMs(line->SleepTime);
+  return pauses * sendDelay + static_cast<long long>((bytes - 1) * sleepTime + bytes * byteMs + 0.5);
+}
 
 int Instrument::Reset(Reporter& reporter) {
   if (!m_link) return 0;
-  if (RunResetTransaction(*m_link, ResetSettingsFrame())) return 1;
-  reporter.Tell("設定値初期化に失敗しました。", "設定値初期化", Icon::Error);
+  Step();
+  const WriteGroup& reset = ResetGroup();
+  std::string frame;
+  if (GroupFrame(&reset, m_values, frame) && RunResetTransaction(*m_link, frame)) return 1;
+  reporter.Tell(reset.message, reset.caption, Icon::Error);
   return 0;
 }
 

@@ -45,34 +45,20 @@ CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyL
 
 }  // namespace
 
-unsigned ReplyWaitMs(const CommSettings& ini, char replyLetter) {
+unsigned ReplyWaitMs(const CommSettings& ini, const ReplyWait& wait) {
   const long long timeOut = ini.TimeOut > 0 ? ini.TimeOut : 0;
-  if (replyLetter == 'V') return plat::CapWaitMs(timeOut + 1000);
-  if (replyLetter == 'O') return plat::CapWaitMs(timeOut * 180);
-  return plat::CapWaitMs(timeOut);
+  return plat::CapWaitMs(timeOut * wait.timeOuts + wait.plusMs);
 }
 
-QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter) {
+QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait) {
   plat::Event* event = link.ReplyEvent(replyLetter);
   if (!event || !link.Settings()) return QueryOutcome::NoReply;
-  const unsigned waitMs = ReplyWaitMs(*link.Settings(), replyLetter);
-  for (int send = 1; send <= kMaxSends; ++send) {
-    const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs);
-    if (answer != CSerial::Answer::Refused) {
-      return answer == CSerial::Answer::Replied ? QueryOutcome::Replied : QueryOutcome::NoReply;
-    }
-  }
-  return QueryOutcome::NoReply;
-}
-
-QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter) {
-  plat::Event* event = link.ReplyEvent(replyLetter);
-  if (!event || !link.Settings()) return QueryOutcome::NoReply;
-  const unsigned waitMs = ReplyWaitMs(*link.Settings(), replyLetter);
+  const unsigned waitMs = ReplyWaitMs(*link.Settings(), wait);
   for (int send = 1; send <= kMaxSends; ++send) {
     const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs);
     if (answer == CSerial::Answer::Replied) return QueryOutcome::Replied;
     if (answer == CSerial::Answer::Failed) return QueryOutcome::NoReply;
+    if (answer == CSerial::Answer::Awaited && !wait.resendOnTimeOut) return QueryOutcome::NoReply;
   }
   return QueryOutcome::NoReply;
 }

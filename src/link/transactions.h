@@ -22,18 +22,22 @@ enum class QueryOutcome {
   Replied    // the reply is in the reply buffer: read it; the query succeeded
 };
 
-// The wait for a reply in ms: TimeOut, TimeOut + 1000 for the A/D counts ('V'),
-// TimeOut x 180 for the memory data ('O'); computed in 64 bits and held
-// within the longest wait the platform expresses (plat::kLongestWaitMs).
-unsigned ReplyWaitMs(const CommSettings& ini, char replyLetter);
+// How a query's reply is awaited: TimeOut x `timeOuts` + `plusMs` ms, and
+// whether the query is sent again also when no reply came in that time.
+struct ReplyWait {
+  int timeOuts = 1;
+  int plusMs = 0;
+  bool resendOnTimeOut = false;
+};
+
+// The wait for a reply in ms, computed in 64 bits and held within the
+// longest wait the platform expresses (plat::kLongestWaitMs).
+unsigned ReplyWaitMs(const CommSettings& ini, const ReplyWait& wait);
 
 // The query transaction: sends `frame`, waits for the reply of `replyLetter`
-// and sends again while the attempt was refused with NAK, six sends at most.
-QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter);
-
-// The query that sends again when no reply came in time or the attempt was
-// refused (the IoT unit schedule), six sends at most.
-QueryOutcome RunQueryResendingOnTimeOut(CSerial& link, const std::string& frame, char replyLetter);
+// and sends again while the attempt was refused with NAK (and, for a wait that
+// says so, when no reply came in time), six sends at most.
+QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait = {});
 
 // Sends a setting frame; when every byte was written, an acknowledgement is
 // awaited from now on (the flag is set before the first byte, so that no

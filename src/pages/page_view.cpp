@@ -32,9 +32,9 @@ void PageView::ShowIdentity(const inst::Instrument& instrument) {
   m_pages.user2.m_staticModelName.SetWindowText(identity.model.c_str());
   m_pages.user2.m_staticVersion.SetWindowText(identity.version.c_str());
   for (const inst::Setting& setting : inst::Settings()) {
-    const inst::WriteGroup& group = *inst::GroupOfSetting(setting);
-    const bool followsModel = group.limitModels && identity.modelCode >= 0;   // an unknown model changes nothing
-    if (!group.iot && !followsModel) continue;
+    const inst::Offer offer = inst::GroupOfSetting(setting)->offer;
+    const bool followsModel = offer == inst::Offer::WithHumidityLimit && identity.modelCode >= 0;   // an unknown model changes nothing
+    if (offer != inst::Offer::WithIoTUnit && !followsModel) continue;
     CWnd control;
     control.Attach(m_pages.Of(setting.page).GetDlgItemHandle(setting.control));
     control.EnableWindow(instrument.Offers(setting));

@@ -218,6 +218,7 @@ cases=(
   "info --json, a version below 2.00 without IoT unit|--version 1.30|tavo_cli info --port COM7 --json|0|out_is '{\"model\":\"TAVO-420BN\",\"version\":\"1.30\",\"iot\":false}'"
   "read --maker of changed settings, applied to another instrument, read again|$changed|tavo_cli read --maker --port COM7|0|round_trip"
   "read --json: numbers as numbers|$changed|tavo_cli read --port COM7 --json|0|valid_json 'd[\"memory_interval\"] == 30 and d[\"iot_start\"] == 6 and d[\"level2\"] == 30.5 and d[\"alarm_mode\"] == \"on\" and \"humidity_limit\" not in d'"
+  "read --maker of a TAVO-410A: no humidity limit, which the model has not|--model TAVO-410A --reply M0|tavo_cli read --maker --port COM7|0|out_has 'model_code = 410A' && ! out_has humidity_limit"
   "apply writes only what differs||tavo_cli apply power_off.txt --port COM7|0|out_is 'auto_power_off: written' && got_frame '02 51 31 03'"
   "apply --verify, again, diff: values compared as values, not as the texts the instrument writes||tavo_cli apply other_forms.txt --port COM7 --verify && tavo_cli apply other_forms.txt --port COM7 && tavo_cli diff other_forms.txt --port COM7|0|err_has 'verified: the instrument holds' && out_has 'nothing to write' && out_has 'same: the instrument holds'"
   "apply --dry-run prints the frames and sends none||tavo_cli apply power_off.txt --port COM7 --dry-run|0|out_is $'auto_power_off: would be written\n<STX>Q1<ETX>' && ! got_frame '02 51 31 03'"

@@ -129,11 +129,12 @@ TEST_F(Connection, ConnectingOnMakerPage2EnablesReadAndResetOnly) {
 }
 
 TEST_F(Connection, DisconnectingKeepsPagesAndSnapshot) {
-  Start();
+  Start({"--reply", "B025.06", "--reply", "M3"});
   ASSERT_TRUE(Connect());
-  dlg->m_dlgUser1.m_editBuzzer.SetWindowText("25.0");
-  dlg->m_instrument.SnapshotForTests()["buzzer"].text = "25.0";
-  dlg->m_instrument.SnapshotForTests()["model_code"].item = 3;
+  for (int tab : {0, 2}) {
+    ASSERT_TRUE(ui::ChooseTab(*dlg, IDC_TAB, tab));
+    ui::Click(*dlg, IDC_BUTTON_READ);
+  }
   ui::Click(*dlg, IDC_BUTTON_CONNECT);
   EXPECT_EQ(dlg->m_instrument.Link(), nullptr);
   EXPECT_EQ(ui::TextOf(*dlg, IDC_STATIC_STATUS), "未接続");

@@ -66,13 +66,14 @@ public:
     });
     return Press(1, IDC_BUTTON_SET);
   }
-  // What a technician has at hand before the fault: a snapshot, user page 1
-  // as typed, the records of an earlier download and its CSV file.
+  // What a technician has at hand before the fault: the snapshot of a read
+  // of user page 1, the page as typed since, the records of an earlier
+  // download and its CSV file.
   void Hold() {
-    dlg->m_instrument.SnapshotForTests()["buzzer"].text = "00350";
-    dlg->m_instrument.SnapshotForTests()["memory_interval"].text = "010";
-    dlg->m_instrument.SnapshotForTests()["level1"].text = "+31.0";
-    dlg->m_instrument.SnapshotForTests()["alarm_mode"].item = 2;
+    EXPECT_LT(Read(0), kSequenceBoundMs);
+    EXPECT_EQ(Shown(), Boxes{});
+    held = dlg->m_instrument.Snapshot();
+    ClearFrames();
     dlg->m_dlgUser1.m_editBuzzer.SetWindowText("00420");
     dlg->m_dlgUser1.m_editMemInterval.SetWindowText("015");
     app.m_memoryRecords.clear();
@@ -84,16 +85,16 @@ public:
     dir.Write("memory.csv", kEarlierCsv);
   }
   void ExpectHeld() {
-    EXPECT_EQ(dlg->m_instrument.Snapshot()["buzzer"].text, "00350");
-    EXPECT_EQ(dlg->m_instrument.Snapshot()["memory_interval"].text, "010");
-    EXPECT_EQ(dlg->m_instrument.Snapshot()["level1"].text, "+31.0");
-    EXPECT_EQ(dlg->m_instrument.Snapshot()["alarm_mode"].item, 2);
+    for (const char* key : {"buzzer", "memory_interval", "level1", "iot_start"})
+      EXPECT_EQ(dlg->m_instrument.Snapshot()[key].text, held[key].text) << key;
+    EXPECT_EQ(dlg->m_instrument.Snapshot()["alarm_mode"].item, held["alarm_mode"].item);
     EXPECT_EQ(dlg->m_dlgUser1.m_editBuzzer.GetWindowText(), "00420");
     EXPECT_EQ(dlg->m_dlgUser1.m_editMemInterval.GetWindowText(), "015");
     ASSERT_EQ(app.m_memoryRecords.size(), 3u);
     EXPECT_EQ(app.m_memoryRecords[2].data[0], 'c');
     EXPECT_EQ(dir.Read("memory.csv"), kEarlierCsv);
   }
+  inst::InstrumentSettings held;
   // Disconnect: closed at once, whatever the line did.
   void ExpectDisconnects() {
     auto start = std::chrono::steady_clock::now();

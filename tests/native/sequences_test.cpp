@@ -345,13 +345,15 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
     SequenceBench run;
-    run.ConnectTo({"--model", "TAVO-999X"});   // unknown: model code item 0 stays
-    run.dlg->m_instrument.SnapshotForTests()["model_code"].item = 9;              // the model code differs
+    // An unknown model, whose model code no item names: every item differs.
+    run.ConnectTo({"--model", "TAVO-999X", "--reply", "M9", "--reply", "L080.08"});
+    run.Press(2, IDC_BUTTON_READ);
+    run.ClearFrames();
     run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(c.model);
     run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("90.0");
     run.Press(2, IDC_BUTTON_SET);
     Heads sent = run.SentHeads();
-    sent.erase(sent.begin());   // the identification on switching to the page
+    sent.erase(sent.begin());   // the identification on choosing the page
     EXPECT_EQ(sent, c.sent);
     EXPECT_TRUE(run.boxes.boxes.empty());
     EXPECT_EQ(run.dlg->m_instrument.Snapshot()["model_code"].item, c.model);
@@ -361,11 +363,10 @@ TEST(Sequences, MakerPage1SendsTheHumidityLimitOnlyForModelsThatHaveOne) {
 TEST(Sequences, AMakerFrameThatCannotBeWrittenFailsAtOnce) {
   const int timeOut = 2000;   // the wait for an acknowledgement that a failed frame must not spend
   SequenceBench run;
-  run.ConnectTo({}, "[COMM]\r\nTimeOut=" + std::to_string(timeOut) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
+  run.ConnectTo({"--reply", "M0"}, "[COMM]\r\nTimeOut=" + std::to_string(timeOut) + "\r\nSendDelay=10\r\nSleepTime=1\r\n");
   run.Press(2, IDC_BUTTON_READ);
   run.dlg->m_dlgMaker1.m_comboModel.SetCurSel(1);
   run.dlg->m_dlgMaker1.m_editHumidityLimit.SetWindowText("85.5");
-  run.dlg->m_instrument.SnapshotForTests()["model_code"].item = 0;
   run.boxes.boxes.clear();
   run.sim.reset();   // the instrument is unplugged: no byte can be written
   auto start = std::chrono::steady_clock::now();

@@ -281,4 +281,73 @@ TEST(InstrumentCore, WhatAnInstrumentOffers) {
   }
 }
 
+// The catalogue's rows agree, and each slip a hand makes in a row is caught
+// by the check, naming the row; a group's keys label follows its payload.
+TEST(InstrumentCore, TheCatalogueChecksItsRows) {
+  using Rows = inst::CatalogueRows;
+  auto page = [](Rows& rows, int id) -> inst::PageRow& {
+    for (inst::PageRow& row : rows.pages)
+      if (row.page == id) return row;
+    return rows.pages.front();
+  };
+  auto group = [](Rows& rows, const std::string& head) -> inst::WriteGroup& {
+    for (inst::WriteGroup& row : rows.groups)
+      if (head == row.head) return row;
+    return rows.groups.front();
+  };
+  auto withoutStep = [](inst::PageRow& row, char letter) {
+    for (size_t i = 0; i < row.steps.size(); ++i)
+      if (row.steps[i].letter == letter) row.steps.erase(row.steps.begin() + static_cast<long>(i));
+  };
+  auto withoutHead = [](inst::PageRow& row, const std::string& head) {
+    for (size_t i = 0; i < row.writes.size(); ++i)
+      if (head == row.writes[i]) row.writes.erase(row.writes.begin() + static_cast<long>(i));
+  };
+  struct Case {
+    const char* slip;
+    std::function<void(Rows&)> make;
+    const char* problem;   // in the first line the check gives
+  };
+  const Case cases[] = {
+      {"a group left out of every write order", [&](Rows& r) { withoutHead(page(r, IDD_USER1), "S"); },
+       "group 'S' is in no page's write order"},
+      {"a query left out of the read order", [&](Rows& r) { withoutStep(page(r, IDD_USER1), 'B'); },
+       "setting 'buzzer' is read by no step of its page's Read"},
+      {"a payload field forgotten", [&](Rows& r) { group(r, "S").payload.resize(9); },
+       "setting 'level4' is in no frame's payload"},
+      {"a payload field misnamed", [&](Rows& r) { group(r, "B").payload[0].text = "buzer"; },
+       "setting 'buzzer' is in no frame's payload"},
+      {"a reply no step asks for", [&](Rows& r) { withoutStep(page(r, IDD_MAKER1), 'G'); },
+       "its reply 'G' is asked by no step of its page"},
+      {"a control named by two rows", [](Rows& r) { r.settings[2].control = r.settings[1].control; },
+       "setting 'buzzer': its control"},
+      {"a group sent by another page's Set",
+       [&](Rows& r) {
+         withoutHead(page(r, IDD_MAKER1), "L");
+         page(r, IDD_USER1).writes.push_back("L");
+       },
+       "group 'L' is sent by the Set of page"},
+      {"a group in two write orders", [&](Rows& r) { page(r, IDD_MAKER2).writes.push_back("M"); },
+       "group 'M' is in the write orders of two pages"},
+      {"a write order naming no group", [&](Rows& r) { page(r, IDD_MAKER1).writes.push_back("X"); },
+       "its write order names 'X', which is no group"},
+      {"a step without a query", [](Rows& r) { r.queries.pop_back(); }, "the step 'M' has no query row"},
+      {"a step that reads nothing", [&](Rows& r) { page(r, IDD_MAKER2).steps.push_back(page(r, IDD_USER1).steps[0]); },
+       "page 145: the step 'Q' reads nothing"},
+      {"a key named twice", [](Rows& r) { r.settings[3].key = "buzzer"; }, "setting 'buzzer' is named by two rows"},
+  };
+  EXPECT_EQ(inst::CatalogueProblems(inst::TheCatalogue()), std::vector<std::string>{});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.slip);
+    Rows rows = inst::TheCatalogue();
+    c.make(rows);
+    const std::vector<std::string> problems = inst::CatalogueProblems(rows);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_NE(problems.front().find(c.problem), std::string::npos) << problems.front();
+  }
+  EXPECT_EQ(inst::KeysLabel(inst::FindGroup("S")), "level1-level4");
+  EXPECT_EQ(inst::KeysLabel(inst::FindGroup("sb")), "iot_start, iot_stop");
+  EXPECT_EQ(inst::KeysLabel(inst::FindGroup("B")), "buzzer");
+}
+
 }  // namespace

@@ -108,8 +108,9 @@ TEST_F(TransactionTest, WaitsThatCannotSucceedEndAtOnce) {
     Connect(c.script);
     if (c.readsFail) FailReads();
     const unsigned long long start = plat::MonotonicMs();
-    EXPECT_EQ(RunQuery(*link_, QueryFrame('O'), 'O'), c.outcome) << c.name;
-    EXPECT_LT(plat::MonotonicMs() - start, ReplyWaitMs(*link_->Settings(), 'O') / 2) << c.name;
+    const ReplyWait memory = {180, 0, false};
+    EXPECT_EQ(RunQuery(*link_, QueryFrame('O'), 'O', memory), c.outcome) << c.name;
+    EXPECT_LT(plat::MonotonicMs() - start, ReplyWaitMs(*link_->Settings(), memory) / 2) << c.name;
     EXPECT_EQ(port_->Frames(), c.sends) << c.name;
     link_->Close();
   }
@@ -188,7 +189,7 @@ TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
   EXPECT_TRUE(link_->WritesFailing()) << "remembered: the frame was not sent";
 }
 
-TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
+TEST_F(TransactionTest, AQueryMayResendOnTimeOut) {
   const std::string reply = "\x02sa015 b08 17\x04";
   const struct { std::vector<std::string> script; QueryOutcome outcome; int sends; } cases[] = {
       {{"", "", reply}, QueryOutcome::Replied, 3},
@@ -198,7 +199,7 @@ TEST_F(TransactionTest, TheScheduleQueryResendsOnTimeOut) {
   for (const auto& c : cases) {
     Connect(c.script);
     link_->SetAwaitingAck(true);
-    EXPECT_EQ(RunQueryResendingOnTimeOut(*link_, QueryFrame('s'), 's'), c.outcome) << c.sends;
+    EXPECT_EQ(RunQuery(*link_, QueryFrame('s'), 's', {1, 0, true}), c.outcome) << c.sends;
     EXPECT_EQ(port_->Frames(), c.sends);
     link_->Close();
   }
@@ -227,15 +228,16 @@ TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   }
 }
 
-TEST(ReplyWait, DependsOnTheLetterAndNeverWrapsAround) {
-  const struct { int timeOut; char letter; unsigned ms; } cases[] = {
-      {1000, 'Q', 1000}, {1000, 'v', 1000}, {1000, 'V', 2000}, {1000, 'O', 180000},
-      {23860930, 'O', plat::kLongestWaitMs}, {2147483647, 'V', 2147484647u}, {2147483647, 'Q', 2147483647u},
-      {-5, 'O', 0}};
+TEST(ReplyWait, TimesTheTimeOutAndNeverWrapsAround) {
+  const ReplyWait plain = {}, adCounts = {1, 1000, false}, memory = {180, 0, false};
+  const struct { int timeOut; ReplyWait wait; unsigned ms; } cases[] = {
+      {1000, plain, 1000}, {1000, adCounts, 2000}, {1000, memory, 180000},
+      {23860930, memory, plat::kLongestWaitMs}, {2147483647, adCounts, 2147484647u}, {2147483647, plain, 2147483647u},
+      {-5, memory, 0}};
   for (const auto& c : cases) {
     CommSettings ini;
     ini.TimeOut = c.timeOut;
-    EXPECT_EQ(ReplyWaitMs(ini, c.letter), c.ms) << c.timeOut << c.letter;
+    EXPECT_EQ(ReplyWaitMs(ini, c.wait), c.ms) << c.timeOut << " " << c.wait.timeOuts << " " << c.wait.plusMs;
   }
 }
 
