@@ -11,6 +11,7 @@ public:
   explicit DialogReporter(CTAVODlg& dlg);
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
   void Taken(char letter, const inst::Instrument& instrument) override { m_view.Taken(letter, instrument); }
+  void AsShown(char letter, inst::InstrumentSettings& values) override { m_view.AsShown(letter, values); }
   void Shown(int page, char letter, const inst::Instrument& instrument) override {
     m_view.Shown(page, letter, instrument);
   }

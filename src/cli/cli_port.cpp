@@ -10,7 +10,7 @@
 namespace {
 
 // A byte as the trace shows it: printable ASCII as itself, the rest named or in hex.
-std::string Shown(std::uint8_t byte) {
+std::string TraceText(std::uint8_t byte) {
   switch (byte) {
     case kStx: return "<STX>";
     case kEtx: return "<ETX>";
@@ -33,7 +33,7 @@ public:
   Direction(const char* arrow, const std::string& port) : m_arrow(arrow), m_port(port) {}
   void Take(std::uint8_t byte) {
     const bool alone = m_frame.empty() && (byte == kAck || byte == kNak);
-    m_frame += Shown(byte);
+    m_frame += TraceText(byte);
     if (alone || byte == kEtx || byte == kEot) Flush();
   }
   void Flush() {

@@ -128,12 +128,24 @@ private:
   nlohmann::ordered_json m_groups = nlohmann::ordered_json::array();
 };
 
-// Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives it.
-bool ReadInstrument(Session& session, bool maker) {
+// Reads what the instrument holds now, as 読出 on ユーザ１ (and メーカ１) gives
+// it; unless only `checked`, every value it holds must pass its check.
+bool ReadInstrument(Session& session, bool maker, bool checked = true) {
   inst::Instrument& instrument = session.Instrument();
   bool read = instrument.ReadPage(session, IDD_USER1) != 0;
   if (read && maker) read = instrument.ReadPage(session, IDD_MAKER1) != 0;
-  return session.ReportMessages() == 0 && read && RefuseFailingValues(instrument) == 0;
+  return session.ReportMessages() == 0 && read && (!checked || RefuseFailingValues(instrument) == 0);
+}
+
+// The settings of the groups `plan` sends whose values the instrument holds
+// fail their check: each told; true when there is one. The values the file
+// gives were checked before; what the instrument holds and the write leaves
+// as it is, the user did not touch, so it is not looked at.
+bool RefusedInWhatIsSent(inst::Instrument& instrument, const inst::Plan& plan) {
+  return RefuseFailingValues(instrument, [&plan](const inst::Setting& setting) {
+           const inst::PlannedGroup* planned = PlannedFor(plan, setting);
+           return planned && planned->action == inst::Action::Send;
+         }) > 0;
 }
 
 // A setting of the file whose values differ between two sets of settings.
@@ -209,9 +221,10 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
 
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
-  if (!ReadInstrument(session, maker)) return kExitInstrument;
+  if (!ReadInstrument(session, maker, false)) return kExitInstrument;
   TakeFileValues(instrument, settings);
   const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
+  if (RefusedInWhatIsSent(instrument, plan)) return kExitInstrument;
   const int leftOut = TellLeftOut(plan, settings, instrument);
   if (CaughtSignal()) {   // while the instrument was read: no group was on the line
     PrintOut("nothing written: stopped before the first group\n");

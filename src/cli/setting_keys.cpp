@@ -149,10 +149,10 @@ bool Printed(const SettingKey& key, const inst::Instrument& instrument) {
   return !key.setting || instrument.Offers(*key.setting);
 }
 
-int RefuseFailingValues(inst::Instrument& instrument) {
+int RefuseFailingValues(inst::Instrument& instrument, const std::function<bool(const inst::Setting&)>& among) {
   int refused = 0;
   for (const SettingKey& key : SettingKeys()) {
-    if (key.Info() || !Printed(key, instrument)) continue;
+    if (key.Info() || !Printed(key, instrument) || (among && !among(*key.setting))) continue;
     inst::SettingValue& value = instrument.Values()[*key.setting];
     const std::string problem = CheckValue(key, ReadKey(instrument, key));
     if (problem.empty() || (key.setting->kind == inst::Kind::Number && value.text.empty())) continue;

@@ -5,6 +5,7 @@
 // same values, from which the core's write sequences send what differs from
 // what the instrument holds.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,12 @@ std::string CheckValue(const SettingKey& key, const std::string& value);
 // instrument offers it (see inst::Instrument::Offers).
 bool Printed(const SettingKey& key, const inst::Instrument& instrument);
 
-// After a read: each setting printed whose value fails the page's check (a
-// number damaged on the line or out of range, a list that came without an
-// item) fails its query: it is told, naming its key, and its value emptied,
-// so that none is shown. How many there were.
-int RefuseFailingValues(inst::Instrument& instrument);
+// After a read: each setting printed (and `among`, when given) whose value
+// fails the page's check (a number damaged on the line or out of range, a
+// list that came without an item) fails its query: it is told, naming its
+// key, and its value emptied, so that none is shown. How many there were.
+int RefuseFailingValues(inst::Instrument& instrument,
+                        const std::function<bool(const inst::Setting&)>& among = nullptr);
 
 // Puts a checked `value` of `key` into `values`, unless they hold that value
 // already (in another form, perhaps): the write sequences send a group whose

@@ -20,13 +20,17 @@ const SettingValue& InstrumentSettings::operator[](const Setting& setting) const
   return m_values[static_cast<size_t>(SettingIndex(setting))];
 }
 
-void InstrumentSettings::SetClockByUser(const plat::LocalTime& value) {
+void InstrumentSettings::SetClock(const plat::LocalTime* value) {
   std::string digits;
-  clock = value;
+  hasClock = value != nullptr;
+  clock = value ? *value : plat::LocalTime{};
   clock.millisecond = 0;
-  hasClock = true;
+  (*this)["clock"].text = value && ClockDigits(*value, digits) ? digits : "";
+}
+
+void InstrumentSettings::SetClockByUser(const plat::LocalTime& value) {
+  SetClock(&value);
   clockSetByUser = true;
-  (*this)["clock"].text = ClockDigits(value, digits) ? digits : "";
 }
 
 namespace {

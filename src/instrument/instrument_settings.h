@@ -12,7 +12,7 @@
 namespace inst {
 
 struct SettingValue {
-  std::string text;   // Number: the text; Clock: the clock as the front end shows it
+  std::string text;   // Number: the text; Clock: YYMMDDhhmmss of the clock, empty without one
   int item = -1;      // List: the item, -1 for none
 };
 
@@ -27,8 +27,11 @@ public:
   SettingValue& operator[](const char* key) { return (*this)[*FindSetting(key)]; }
   const SettingValue& operator[](const char* key) const { return (*this)[*FindSetting(key)]; }
 
+  // The clock: set only through SetClock, which keeps its text with it.
   bool hasClock = false;
   plat::LocalTime clock{};   // the date and the time of day, when hasClock
+  // Sets the clock to `value` (to the second), or to none for null.
+  void SetClock(const plat::LocalTime* value);
   // The clock was set by the user rather than read: before the clock was ever
   // read or set (its snapshot text empty), only such a clock is sent.
   bool clockSetByUser = false;

@@ -55,6 +55,7 @@ int Instrument::ReadSettings(Reporter& reporter, char letter) {
   Step();
   if (!QueryInto(*m_link, letter, m_values)) return 0;
   reporter.Taken(letter, *this);
+  reporter.AsShown(letter, m_values);
   return 1;
 }
 

@@ -4,6 +4,7 @@
 // instrument.
 #pragma once
 #include "instrument/catalogue.h"
+#include "instrument/instrument_settings.h"
 
 namespace inst {
 
@@ -22,6 +23,11 @@ public:
   virtual void Tell(const char* message, const char* caption, Icon icon) = 0;
   // The settings of the reply of `letter` were taken into the instrument's values.
   virtual void Taken(char letter, const Instrument& instrument) { (void)letter, (void)instrument; }
+  // Then: puts into `values` the settings of `letter` as the view now shows
+  // them, where it cannot show a text as it came (a lead byte without its
+  // trail shows as "・"), so that what the instrument is taken to hold is what
+  // a Set right after the read finds, and sends nothing. Nothing by default.
+  virtual void AsShown(char letter, InstrumentSettings& values) { (void)letter, (void)values; }
   // Page `page`'s texts of the reply of `letter` were taken: the identity
   // ('v'), user page 2's auto power-off and clock ('Q', 'T'), or readings.
   virtual void Shown(int page, char letter, const Instrument& instrument) {

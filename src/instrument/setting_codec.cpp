@@ -98,10 +98,9 @@ bool TakeReply(char letter, const ReplyReader& reply, InstrumentSettings& values
   for (const Setting& setting : Settings()) {
     if (setting.read.letter != letter) continue;
     if (setting.kind == Kind::Clock) {
-      const std::string digits = reply.Field(setting.read.position, setting.read.width);
-      if (!ParseClockDigits(digits, taken.clock)) return false;
-      taken.hasClock = true;
-      taken[setting].text = digits;   // a front end that shows the clock its own way puts its own text
+      plat::LocalTime clock{};
+      if (!ParseClockDigits(reply.Field(setting.read.position, setting.read.width), clock)) return false;
+      taken.SetClock(&clock);
     } else {
       TakeField(setting, reply, taken[setting]);
     }

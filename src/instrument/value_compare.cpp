@@ -28,17 +28,16 @@ bool SameTime(const plat::LocalTime& a, const plat::LocalTime& b) {
          a.second == b.second;
 }
 
+// The same item, as a list's selection is compared: by its 8 bits.
+bool SameItem(int a, int b) { return static_cast<unsigned char>(a) == static_cast<unsigned char>(b); }
+
 }  // namespace
 
 bool SameValue(const Setting& setting, const SettingValue& a, const SettingValue& b) {
   switch (setting.kind) {
     case Kind::Number: return NumberForm(setting, a.text) == NumberForm(setting, b.text);
-    case Kind::List: return a.item == b.item;
-    case Kind::Clock: {
-      plat::LocalTime first{}, second{};
-      if (ParseClockDigits(a.text, first) && ParseClockDigits(b.text, second)) return SameTime(first, second);
-      return a.text == b.text;
-    }
+    case Kind::List: return SameItem(a.item, b.item);
+    case Kind::Clock: return a.text == b.text;   // its one form, YYMMDDhhmmss, is to the second
   }
   return false;
 }
@@ -47,7 +46,7 @@ bool Differs(const Setting& setting, const InstrumentSettings& values, const Ins
   const SettingValue& now = values[setting];
   const SettingValue& held = snapshot[setting];
   switch (setting.kind) {
-    case Kind::List: return static_cast<unsigned char>(now.item) != static_cast<unsigned char>(held.item);
+    case Kind::List: return !SameItem(now.item, held.item);
     case Kind::Number: return now.text != held.text;
     case Kind::Clock:
       if (!snapshot.hasClock) return values.clockSetByUser;

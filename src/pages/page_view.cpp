@@ -25,6 +25,11 @@ void PageView::Taken(char letter, const inst::Instrument& instrument) {
   if (letter == inst::FindSetting("model_code")->read.letter) m_pages.maker1.ApplyModelToHumidityLimit();
 }
 
+void PageView::AsShown(char letter, inst::InstrumentSettings& values) {
+  for (const inst::Setting& setting : inst::Settings())
+    if (setting.read.letter == letter) TakeSetting(m_pages.Of(setting.page), setting, values);
+}
+
 // The model and version; the controls of the IoT schedule as the instrument
 // offers them; for a known model its code, and the humidity limit as it offers it.
 void PageView::ShowIdentity(const inst::Instrument& instrument) {

@@ -30,6 +30,8 @@ public:
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
   // The settings of `letter` in their controls.
   void Taken(char letter, const inst::Instrument& instrument) override;
+  // The settings of `letter` as their controls show them.
+  void AsShown(char letter, inst::InstrumentSettings& values) override;
   // The identity (with the controls of what the instrument offers enabled),
   // user page 2's texts, or readings.
   void Shown(int page, char letter, const inst::Instrument& instrument) override;

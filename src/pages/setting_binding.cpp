@@ -16,17 +16,17 @@ void ShowSetting(CPageDialog& page, const inst::Setting& setting, const inst::In
 void TakeSetting(const CPageDialog& page, const inst::Setting& setting, inst::InstrumentSettings& values) {
   if (setting.kind == inst::Kind::Clock) {
     const CDlg3& user1 = static_cast<const CDlg3&>(page);
-    const CString dateText = user1.m_dateClock.GetWindowText(), timeText = user1.m_timeClock.GetWindowText();
-    values[setting].text = dateText.IsEmpty() && timeText.IsEmpty() ? "" : dateText.str() + " " + timeText.str();
     values.clockSetByUser = user1.ClockChangedByUser();
     fw::DateTime date, time;
-    values.hasClock = user1.m_dateClock.GetTime(date) && user1.m_timeClock.GetTime(time);
-    if (!values.hasClock) return;
-    values.clock = date;
-    values.clock.hour = time.hour;
-    values.clock.minute = time.minute;
-    values.clock.second = time.second;
-    values.clock.millisecond = 0;
+    if (!user1.m_dateClock.GetTime(date) || !user1.m_timeClock.GetTime(time)) {
+      values.SetClock(nullptr);
+      return;
+    }
+    fw::DateTime clock = date;
+    clock.hour = time.hour;
+    clock.minute = time.minute;
+    clock.second = time.second;
+    values.SetClock(&clock);
     return;
   }
   CComboBox control;

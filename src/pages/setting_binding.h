@@ -12,5 +12,5 @@ void ShowSetting(CPageDialog& page, const inst::Setting& setting, const inst::In
 
 // Takes the value of `setting` from its control on `page`; the clock is the
 // date of one picker and the time of day of the other, none when either
-// holds none, and its text the two pickers' texts.
+// holds none.
 void TakeSetting(const CPageDialog& page, const inst::Setting& setting, inst::InstrumentSettings& values);

@@ -246,6 +246,8 @@ TEST(Sequences, AFieldThatFailsItsCheckIsNotSent) {
       {"level 2 damaged on the line", {"--zero", "S13"}, kLevel1Changed,
        {{kTemperature, "ﾊﾟﾄﾗｲﾄﾓｰﾄﾞ閾値 ﾚﾍﾞﾙ2入力値異常"}}, {"B", "I"}},
       {"buzzer 14.9", {}, {{&CDlg3::m_editBuzzer, "14.9"}}, {{kTemperature, "ﾌﾞｻﾞｰ警報 入力値異常"}}},
+      // An interval ending in a lead byte without its trail, which the edit shows as "1・", untouched: nothing.
+      {"an interval the page cannot show as it came", {"--byte", "I4=81"}, {}, {}},
       {"interval 1000", {}, {{&CDlg3::m_editMemInterval, "1000"}},
        {{"0～999分の範囲で入力してください。", "ﾒﾓﾘ間隔時間 ﾒﾓﾘ間隔時間入力値異常"}}},
   };

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/code_page.h"
+
 namespace fw::headless {
 namespace {
 Window* g_focus = nullptr;
@@ -42,9 +44,29 @@ bool SortsBefore(const std::string& a, const std::string& b) {
   });
 }
 
+namespace {
+
+// A text as a window of the system keeps it, in UTF-16: a lead byte at its
+// end without its trail byte comes back as "・" (the code page's default character).
+std::string AsKept(const std::string& text) {
+  std::string kept;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!IsLeadByte932(static_cast<unsigned char>(text[i]))) {
+      kept += text[i];
+    } else if (i + 1 < text.size()) {
+      kept += text.substr(i++, 2);
+    } else {
+      kept += "\x81\x45";
+    }
+  }
+  return kept;
+}
+
+}  // namespace
+
 void SetText(Window* window, const std::string& text) {
   if (!window) return;
-  window->text = text;
+  window->text = AsKept(text);
   if (window->Is("Edit")) {
     if (CDialog* dialog = window->OwningDialog()) dialog->Dispatch(Notify::EditChange, window->id);
   }
