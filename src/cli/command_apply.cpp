@@ -179,6 +179,11 @@ std::string DifferenceLine(const Difference& difference, const char* firstName, 
 bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingLine>& settings) {
   std::vector<inst::Mismatch> mismatches;
   const bool same = session.Instrument().Verify(plan, session, mismatches) != 0;
+  if (CaughtSignal()) {   // the read-back may not be whole: nothing is said of it
+    PrintError("verify: stopped before the settings were read back");
+    NoteOutcome("verify: stopped before the settings were read back");
+    return false;
+  }
   if (session.ReportMessages() > 0 || (!same && mismatches.empty())) {
     PrintError("verify: the settings could not be read back");
     NoteOutcome("verify: the settings could not be read back");
@@ -203,6 +208,7 @@ bool WritePlan(Session& session, const inst::Plan& plan, bool dryRun, Report& re
     report.Tell(group, dryRun                                             ? "would be written"
                        : outcome == inst::WriteOutcome::Acknowledged ? "written"
                        : outcome == inst::WriteOutcome::LineGone     ? "not sent"
+                       : outcome == inst::WriteOutcome::Unanswered   ? "sent, not acknowledged"
                                                                        : "refused");
   };
   session.stopWriting = [] { return CaughtSignal() != 0; };
@@ -245,7 +251,11 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   const int messages = session.ReportMessages();
   if (CaughtSignal()) return InterruptedStatus();
   if (messages > 0 || !written) return kExitInstrument;
-  if (args.Has("--verify") && !report.Empty() && !Verify(session, plan, settings)) return kExitInstrument;
+  if (args.Has("--verify") && !report.Empty()) {
+    const bool verified = Verify(session, plan, settings);
+    if (CaughtSignal()) return InterruptedStatus();
+    if (!verified) return kExitInstrument;
+  }
   NoteOutcome(report.Summary(dryRun));
   return kExitOk;
 }

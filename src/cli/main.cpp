@@ -247,9 +247,8 @@ int ShowHelp(CLI::App& app, CLI::App& help) {
   return kExitOk;
 }
 
-}  // namespace
 
-int main(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv) {
   CLI::App app("The settings tool of the TAVO-400 series from the command line.", "tavo-cli");
   app.set_version_flag("--version", VersionText());
   app.footer(kFooter);
@@ -300,4 +299,13 @@ int main(int argc, char** argv) {
   if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
     return UsageError(sub->get_name() + " serves one port: --port given more than once", "tavo-cli help " + sub->get_name());
   return command.run(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A closed pipe fails the writes to standard output, told at the end (status
+  // 4), and never ends a run in the middle of writing to instruments.
+  plat::IgnoreClosedPipes();
+  return CheckStandardOutput(static_cast<ExitStatus>(RunCommandLine(argc, argv)));
 }
