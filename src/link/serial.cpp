@@ -58,12 +58,17 @@ int CSerial::Close() {
 
 int CSerial::Write(const std::uint8_t* bytes, int count) {
   if (!m_pSettings) return 0;
-  const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
   const unsigned pause = plat::CapWaitMs(m_pSettings->SleepTime);
+  // An answer owed: the frame starts so late that its last byte goes once that answer can no longer come.
+  AwaitOwed(static_cast<long long>(count - 1) * pause);
+  const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
   int sent = 0;
   int refusals = 0;
   while (sent < count) {
-    if (sent == count - 1) m_nLastByteSent = request;   // from now on an acknowledgement may answer it
+    if (sent == count - 1) {
+      AwaitOwed(0);
+      m_nLastByteSent = request;   // from now on an answer may answer it
+    }
     plat::WriteResult result = m_port->WriteByte(bytes[sent]);
     m_bWritesFailing = result == plat::WriteResult::Failed ? 1 : 0;
     if (result == plat::WriteResult::Failed) return 0;
@@ -78,9 +83,21 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
   return 1;
 }
 
+void CSerial::OweAnswer() {
+  if (m_pSettings) m_owedUntilMs = plat::MonotonicMs() + plat::CapWaitMs(m_pSettings->TimeOut);
+}
+
+void CSerial::AwaitOwed(long long aheadMs) {
+  const long long left = static_cast<long long>(m_owedUntilMs) - static_cast<long long>(plat::MonotonicMs());
+  if (left > aheadMs) plat::SleepMs(plat::CapWaitMs(left - aheadMs));
+}
+
+bool CSerial::OwedAnswerDue() const { return plat::MonotonicMs() < m_owedUntilMs; }
+
 void CSerial::ReceiveFrames() {
   FrameAssembler frame;
   unsigned frameRequest = m_nRequests;   // the request the open frame belongs to
+  bool frameAfterRequest = false;        // the open frame began once that request had gone out whole
   while (m_bRunning) {
     std::uint8_t byte = 0;
     const plat::ReadResult read = m_port->ReadByte(byte);
@@ -93,17 +110,18 @@ void CSerial::ReceiveFrames() {
           frame.Clear();   // a new request was sent: the open frame was cut off
           frameRequest = request;
         }
+        if (frame.Length() == 0) frameAfterRequest = requestSent && !OwedAnswerDue();
         switch (frame.Feed(byte)) {
           case FrameStep::Complete:
-            DispatchReply(frame.Bytes(), frame.Length(), frameRequest, requestSent);
+            DispatchReply(frame.Bytes(), frame.Length(), frameRequest, frameAfterRequest);
             frame.Clear();
             break;
           case FrameStep::Outgrown:   // it can never be taken: fail at once, not when it ends
             m_bReplyOutgrown = 1;
-            FailAwaited(frameRequest);
+            if (frameAfterRequest) FailAwaited(frameRequest);
             break;
           case FrameStep::Dropped:
-            FailAwaited(frameRequest);
+            if (frameAfterRequest) FailAwaited(frameRequest);
             break;
           case FrameStep::Open:
             break;
@@ -177,7 +195,7 @@ int CSerial::DispatchReply(const std::uint8_t* frame, int length, unsigned reque
     if (frame[0] == kStx && m_answer != Answer::Replied) {   // a settled answer is kept as it came
       std::memcpy(m_reply, frame, length);
       m_nReplyLength = length;
-      if (IsReplyOf(frame, length, awaited)) SettleAnswer(request, Answer::Replied);
+      if (requestSent && IsReplyOf(frame, length, awaited)) SettleAnswer(request, Answer::Replied);
     } else if (frame[0] == kNak && requestSent) {
       refused = SettleAnswer(request, Answer::Refused);
     }

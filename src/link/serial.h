@@ -23,8 +23,19 @@
 // that the waiting side wakes at once. ACK and NAK bytes never touch the
 // reply buffer, and an ACK or NAK read before the last byte of the request
 // under way went to the port is no answer to it (the instrument answers only
-// a whole frame; an earlier one is stray, or an echo). A failed read also
-// wakes a setting that awaits its acknowledgement (ReadsFailing then tells why).
+// a whole frame; an earlier one is stray, or an echo); nor is a reply frame
+// whose STX was read before then. A failed read also wakes a setting that
+// awaits its acknowledgement (ReadsFailing then tells why).
+//
+// Answers owed. When a wait ends without its answer (OweAnswer), the
+// instrument may still send it late. That request then takes nothing more,
+// and an answer read within TimeOut after that wait is no answer to any
+// request: the next request's last byte goes out only once that time has
+// passed (Write starts its frame so much later), so that a frame lost on the
+// line costs a pause and a resend still succeeds, while an answer owed comes
+// before the next request is whole and answers nothing. An instrument that
+// answers later than that is taken as one that did not answer. Only a wait
+// that ran out costs this pause: the pace of answered requests is unchanged.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -56,7 +67,8 @@ public:
   int Close();
 
   // Starts a new request (see above), then sends `count` bytes one at a time
-  // with a pause of SleepTime ms after each. 1 when every byte was written;
+  // with a pause of SleepTime ms after each (after an answer owed, starting
+  // so late that the last byte goes once it can no longer come). 1 when every byte was written;
   // 0 when a byte write failed, when the port refused one byte kMaxRefusals
   // times in a row, or when the link is not open.
   int Write(const std::uint8_t* bytes, int count);
@@ -75,6 +87,9 @@ public:
   bool ReplyOutgrown() const { return m_bReplyOutgrown != 0; }
   // True when the last byte write failed (the device is gone): no frame went out whole.
   bool WritesFailing() const { return m_bWritesFailing != 0; }
+
+  // The wait for the answer to the last request ended without it (see above).
+  void OweAnswer();
 
   // The reply event of `letter`, or null for a letter without one.
   plat::Event* ReplyEvent(char letter);
@@ -105,12 +120,16 @@ private:
   // Acts on a whole frame read for `request`: a reply frame takes the reply
   // buffer and signals its letter, an awaited ACK or NAK is recorded. 1 when
   // accepted, 0 when ignored.
-  // `requestSent`: the last byte of `request` had gone to the port when the frame's last byte was read.
+  // `requestSent`: the last byte of `request` had gone to the port when the frame's first byte was read.
   int DispatchReply(const std::uint8_t* frame, int length, unsigned request, bool requestSent);
   // Under the reply-buffer lock: the awaited request gets `answer` when it is
   // still unanswered and `request` is its own; true when it did.
   bool SettleAnswer(unsigned request, Answer answer);
   void WakeAwaited(char letter);
+  // Pauses until `aheadMs` before the time an answer owed can no longer come.
+  void AwaitOwed(long long aheadMs);
+  // True while an answer owed may still come: what is read then answers nothing.
+  bool OwedAnswerDue() const;
   void PauseReceiver(unsigned ms);
 
   std::unique_ptr<LinePort> m_port;
@@ -134,4 +153,5 @@ private:
   unsigned m_awaitedRequest = 0;
   Answer m_answer = Answer::Awaited;
   std::atomic<int> m_nFrameBytes{0};
+  std::atomic<unsigned long long> m_owedUntilMs{0};   // what is read before this time answers nothing
 };

@@ -39,6 +39,7 @@ CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyL
   if (!SendFrame(link, frame)) return CSerial::Answer::Failed;
   const CSerial::Answer answer = AwaitAnswer(link, event, waitMs);
   event.Reset();
+  if (answer == CSerial::Answer::Awaited) link.OweAnswer();
   return answer;
 }
 
@@ -75,7 +76,7 @@ int SendSettingFrame(CSerial& link, const std::string& frame) {
 
 int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter) {
   for (;;) {
-    link.ClearAckCode();
+      link.ClearAckCode();
     link.AckEvent().Reset();
     if (!sendSetting()) {
       ++retryCounter;
@@ -83,7 +84,9 @@ int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, in
     }
     link.AckEvent().Wait(TimeOutMs(link));
     link.AckEvent().Reset();
-    if (link.LastAckCode() == kAck) {
+    const std::uint8_t code = link.LastAckCode();
+    if (code == 0) link.OweAnswer();
+    if (code == kAck) {
       link.SetAwaitingAck(false);
       return 1;
     }
@@ -98,6 +101,8 @@ int RunResetTransaction(CSerial& link, const std::string& frame) {
   const int written = SendSettingFrame(link, frame);
   link.AckEvent().Wait(TimeOutMs(link));
   link.AckEvent().Reset();
+  const std::uint8_t code = link.LastAckCode();
+  if (written && code == 0) link.OweAnswer();
   link.SetAwaitingAck(false);
-  return written && link.LastAckCode() == kAck ? 1 : 0;
+  return written && code == kAck ? 1 : 0;
 }

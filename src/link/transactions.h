@@ -6,6 +6,8 @@
 // takes the first answer to its own request (see CSerial): its reply, a NAK,
 // which ends the wait at once and counts as a refusal, or a failure of the
 // line, which ends the query at once.
+// An attempt whose wait runs out leaves its answer owed (CSerial::OweAnswer):
+// if it comes late, it answers no later frame.
 #pragma once
 #include <functional>
 #include <string>

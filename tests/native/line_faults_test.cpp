@@ -118,6 +118,8 @@ TEST(LineFaults, UnpluggedInTheMiddleOfAReply) {
   run.ExpectHeld();
   run.ExpectDisconnects();
   run.sim.reset();   // gone with the adapter
+  const SimProcess beside({});   // a simulator beside it, given the pty number just freed
+  ASSERT_FALSE(beside.Device().empty());
   run.boxes.boxes.clear();
   EXPECT_FALSE(run.Connect());
   EXPECT_EQ(run.Shown(), (Boxes{{"COMポートオープンに失敗しました。", "COMポートオープン"}}));

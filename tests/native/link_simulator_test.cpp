@@ -96,6 +96,7 @@ TEST_F(SimulatorTest, RefusalsIgnoredLettersAndLateAnswers) {
       {{"--naks", "2"}, QueryOutcome::Replied, 1, 3},   // a NAK refuses a query: it is sent again
       {{"--ignore", "QK"}, QueryOutcome::NoReply, 0, 6},
       {{"--late", "3000"}, QueryOutcome::NoReply, 0, 6},   // later than all six waits (6 x 400 ms)
+      {{"--late", "600"}, QueryOutcome::NoReply, 0, 6},    // later than its wait: no answer to the next send
   };
   for (const auto& c : cases) {
     Connect(c.args, "400");

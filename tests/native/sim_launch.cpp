@@ -20,13 +20,16 @@ std::string SimLaunch::Launch(const std::vector<std::string>& simArgs, bool make
   if (!ini.empty()) dir.Write("TAVO.ini", ini);
   if (makerPages) dir.Write("vorinfo.ini", "");
   m_logPath = (dir.path() / "sim.log").string();
-  std::vector<std::string> args = simArgs;
-  args.insert(args.end(), {"--log", m_logPath});
-  sim = std::make_unique<SimProcess>(args);
-  if (sim->Device().empty()) return "the simulator did not start";
+  // COM7 is the simulator's own link to its device, gone as soon as the
+  // simulator is: the system gives a pty's number to the next one opened,
+  // and a test that opens COM7 after its simulator ended must not reach the
+  // simulator of a test beside it.
   std::filesystem::path ports = dir.path() / "ports";
   std::filesystem::create_directories(ports);
-  std::filesystem::create_symlink(sim->Device(), ports / "COM7");
+  std::vector<std::string> args = simArgs;
+  args.insert(args.end(), {"--log", m_logPath, "--link", (ports / "COM7").string()});
+  sim = std::make_unique<SimProcess>(args);
+  if (sim->Device().empty()) return "the simulator did not start";
   setenv("TAVO_PORT_DIR", ports.c_str(), 1);
   dlg = std::make_unique<CTAVODlg>();
   if (!dlg->Create(IDD_TAVO_DIALOG)) return "the main dialog was not created";

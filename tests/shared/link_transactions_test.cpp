@@ -79,6 +79,7 @@ TEST_F(TransactionTest, QueryOutcomes) {
        "\x02Q1", 2},
       {"a NAK while the query goes out is no answer: no second send", {kQReply}, true, QueryOutcome::Replied, 1,
        "\x02Q1", 1, kNakByte},
+      {"a reply while the query goes out is no answer", {}, false, QueryOutcome::NoReply, 1, "\x02Q1", 1, kQReply},
   };
   for (const auto& c : cases) {
     Connect(c.script, kFakePortTimeOutMs, c.during);
@@ -156,6 +157,26 @@ TEST_F(TransactionTest, AnEarlierAckDoesNotAcknowledgeAnUnansweredSetting) {
   EXPECT_EQ(port_->Frames(), 7);
 }
 
+// An answer that comes after its wait ran out is owed to its own frame: the
+// next frame goes out once it can have come, and fails rather than take it.
+TEST_F(TransactionTest, ALateAnswerAnswersNoLaterFrame) {
+  const int timeOut = 600;
+  const unsigned late = timeOut * 3 / 2;   // within the pause that follows the wait, whatever the machine's load
+  Connect({kQReply, "\x02Q2\x04"}, timeOut);
+  port_->lateMs = late;
+  EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), QueryOutcome::NoReply);
+  EXPECT_EQ(RunQuery(*link_, QueryFrame('Q'), 'Q'), QueryOutcome::NoReply) << "the first query's reply";
+  link_->Close();
+  Connect({kAckByte, kAckByte, ""}, timeOut);
+  port_->lateMs = late;
+  int counter = kMaxSends - 1;
+  EXPECT_EQ(SetAutoPowerOff(counter), 0) << "the first send's ACK came while the second was not yet sent";
+  EXPECT_EQ(port_->Frames(), 2);
+  counter = kMaxSends;
+  EXPECT_EQ(SetAutoPowerOff(counter), 0) << "the second send's ACK is no answer to the next setting";
+  EXPECT_EQ(port_->Frames(), 3);
+}
+
 TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
   const unsigned timeOut = 2000;
   Connect({kQReply}, timeOut);
@@ -165,6 +186,7 @@ TEST_F(TransactionTest, AFailedWriteEndsAQueryAtOnce) {
   EXPECT_LT(plat::MonotonicMs() - start, timeOut / 2) << "no wait for a reply";
   EXPECT_EQ(port_->writeAttempts, 1) << "the first byte failed; nothing was sent again";
   EXPECT_EQ(port_->Written(), "");
+  EXPECT_TRUE(link_->WritesFailing()) << "remembered: the frame was not sent";
 }
 
 TEST_F(TransactionTest, AQueryMayResendOnTimeOut) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "instrument/catalogue.h"
+#include "instrument/instrument_settings.h"
 #include "instrument/setting_values.h"
 #include "instrument/value_compare.h"
 
@@ -96,6 +97,7 @@ TEST(SettingValues, SameValueByKind) {
       {"buzzer", "028.5", "28.50", true, "28.5"},   {"buzzer", "30", "30.0", true, "30.0"},
       {"buzzer", "28.5", "28.6", false, "28.5"},    {"humidity_limit", "100.0", "100", true, "100.0"},
       {"level1", "", "0", false, ""},               {"level1", "2X8.", "2X8.", true, "2X8."},
+      {"memory_interval", "90", "009", false, "90"},  // not the same for beginning alike
   };
   for (const auto& c : numbers) {
     SCOPED_TRACE(std::string(c.key) + " " + c.a + " " + c.b);
@@ -115,4 +117,11 @@ TEST(SettingValues, SameValueByKind) {
   EXPECT_TRUE(inst::SameValue(*inst::FindSetting("clock"), clockA, clockB));
   clockB.text = "300102030406";
   EXPECT_FALSE(inst::SameValue(*inst::FindSetting("clock"), clockA, clockB));
+  // The window sends a number retyped in another form as typed.
+  inst::InstrumentSettings typed, held;
+  typed["buzzer"].text = "30";
+  held["buzzer"].text = "30.0";
+  EXPECT_TRUE(inst::Differs(*inst::FindSetting("buzzer"), typed, held));
+  typed["buzzer"].text = "30.0";
+  EXPECT_FALSE(inst::Differs(*inst::FindSetting("buzzer"), typed, held));
 }

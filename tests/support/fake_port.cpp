@@ -9,6 +9,10 @@ constexpr auto kReadWait = std::chrono::milliseconds(20);
 constexpr unsigned kTakenWaitMs = 10000;   // only a hung link takes this long
 }
 
+FakePort::~FakePort() {
+  for (std::thread& answer : m_lateAnswers) answer.join();
+}
+
 bool FakePort::Open(const std::string&, const plat::LineSettings&) {
   std::lock_guard<std::mutex> lock(m_mutex);
   m_open = true;
@@ -51,7 +55,14 @@ plat::WriteResult FakePort::WriteByte(std::uint8_t byte) {
     if (!m_answer) return result;
     answer = m_frame;
   }
-  Arrive(m_answer(answer));
+  if (lateMs == 0) {
+    Arrive(m_answer(answer));
+  } else {
+    m_lateAnswers.emplace_back([this, bytes = m_answer(answer), late = lateMs] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(late));
+      Arrive(bytes);
+    });
+  }
   return result;
 }
 

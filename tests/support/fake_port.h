@@ -8,6 +8,8 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "link/line_port.h"
 
@@ -22,6 +24,7 @@ public:
   using Answer = std::function<std::string(const std::string& frame)>;
 
   explicit FakePort(Answer answer = nullptr) : m_answer(std::move(answer)) {}
+  ~FakePort() override;
 
   bool Open(const std::string&, const plat::LineSettings&) override;
   plat::ReadResult ReadByte(std::uint8_t& byte) override;
@@ -40,6 +43,8 @@ public:
   // Bytes that arrive once each frame's first byte is written; the link has
   // taken them (and gone back to reading) before its next byte is written.
   std::string duringFrame;
+  // The answer to each frame arrives this many ms after the frame's last byte.
+  unsigned lateMs = 0;
 
 private:
   void ArriveAndWaitUntilTaken(const std::string& bytes);
@@ -52,4 +57,5 @@ private:
   std::string m_frame;
   int m_frames = 0;
   bool m_open = false;
+  std::vector<std::thread> m_lateAnswers;
 };

@@ -34,8 +34,8 @@ bool LineWriter::WriteAll(const std::string& bytes) {
   return true;
 }
 
-bool LineWriter::Send(const std::string& answer) {
-  if (m_options.lateMs > 0) usleep(m_options.lateMs * 1000u);
+bool LineWriter::Send(const std::string& answer, bool late) {
+  if (late && m_options.lateMs > 0) usleep(m_options.lateMs * 1000u);
   std::string noise;
   for (int i = 0; i < m_options.noise; ++i) noise += kNoise[i % sizeof kNoise];
   if (!WriteAll(noise)) return false;

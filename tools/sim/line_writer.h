@@ -9,7 +9,8 @@ class LineWriter {
 public:
   LineWriter(int fd, const SimOptions& options) : m_fd(fd), m_options(options) {}
   // False when the line refused the bytes (the message is on stderr).
-  bool Send(const std::string& answer);
+  // `late`: after the --late pause.
+  bool Send(const std::string& answer, bool late = true);
 
 private:
   bool WriteAll(const std::string& bytes);

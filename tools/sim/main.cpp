@@ -180,7 +180,9 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
       const char letter = CommandLetter(frame);
       const bool unplug = Marked(options.unplugged, letter);
       const std::string answer = WithFaults(options, letter, responder.Answer(frame), cutLetters);
-      if (!answer.empty() && !writer.Send(answer)) return 1;
+      const bool late = (options.lateLetters.empty() && options.lateAcks.empty()) ||
+                        Marked(IsSetting(frame) ? options.lateAcks : options.lateLetters, letter);
+      if (!answer.empty() && !writer.Send(answer, late)) return 1;
       if (unplug || (options.goneAfter > 0 && answered >= options.goneAfter)) {
         usleep(kUnplugPauseUs);
         return 0;

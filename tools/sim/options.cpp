@@ -51,6 +51,8 @@ const TextOption kTextOptions[] = {
     {"--early-ack", &SimOptions::earlyAck,
      "LETTERS  their settings get an ACK as soon as the letter is in, no answer once whole"},
     {"--endless", &SimOptions::endless, "LETTERS  their answers never end (no EOT)"},
+    {"--late-to", &SimOptions::lateLetters, "LETTERS  with --late: of the queries, only theirs are answered late"},
+    {"--late-ack", &SimOptions::lateAcks, "LETTERS  with --late: of the settings, only theirs are acknowledged late"},
 };
 const ListOption kListOptions[] = {
     {"--reply", &SimOptions::replies, "LETTER+PAYLOAD  the payload answering that query (several: in turn)"},

@@ -24,6 +24,9 @@ struct SimOptions {
   int naks = 0;                    // --naks N: refuse each frame N times before answering it
   int silences = 0;                // --silent N: leave each frame unanswered N times before answering it
   int lateMs = 0;                  // --late MS: wait before each answer
+  std::string lateLetters;         // --late-to LETTERS: of the queries, only the answers to these letters are late
+  std::string lateAcks;            // --late-ack LETTERS: of the settings, only these letters' are late
+                                   // (with neither of the two, every answer is late)
   int noise = 0;                   // --noise N: N noise bytes before each answer
   int pieces = 1;                  // --split N: each answer in N pieces, 20 ms apart
   int baud = 0;                    // --baud RATE: pace answer bytes at RATE bit/s (10 bits a byte)
