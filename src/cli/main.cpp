@@ -276,8 +276,8 @@ std::string JsonOutput(const std::string& command, const Arguments& args, const 
   const nlohmann::ordered_json value = PrintedJson(printed);
   if (command == "ports") {
     if (value.is_array()) return JsonLine(value);
-    nlohmann::ordered_json failure = PrintedJson(OnePortJson("", status, FailureReason()));
-    failure.insert(failure.begin(), {"port", nullptr});
+    nlohmann::ordered_json failure = {{"port", nullptr}};
+    failure.update(PrintedJson(OnePortJson("", status, FailureReason())));
     return JsonLine(nlohmann::ordered_json::array({failure}));
   }
   if (SeveralPorts(args)) return value.is_array() ? JsonLine(value) : FailureJson(args, status, FailureReason());
