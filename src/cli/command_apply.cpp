@@ -51,21 +51,27 @@ std::string WhyText(inst::Why why, const inst::Instrument& instrument) {
 }
 
 // Tells, a line per reason, the settings of the file that the plan leaves out
-// as not offered; how many there were.
-int TellLeftOut(const inst::Plan& plan, const std::vector<SettingLine>& settings, const inst::Instrument& instrument) {
-  int leftOut = 0;
+// as not offered, and adds them to `leftOut` (the JSON's "left_out": [{"keys",
+// "reason"}]); how many there were.
+int TellLeftOut(const inst::Plan& plan, const std::vector<SettingLine>& settings, const inst::Instrument& instrument,
+                nlohmann::ordered_json& leftOut) {
+  int count = 0;
   for (inst::Why why : {inst::Why::NoMakerPages, inst::Why::NoIoTUnit, inst::Why::NoHumidityLimit}) {
-    std::string names;
+    std::vector<std::string> keys;
     for (const SettingLine& line : settings) {
       const SettingKey& key = *FindSettingKey(line.key);
       const inst::PlannedGroup* planned = key.Info() ? nullptr : PlannedFor(plan, *key.setting);
       if (!planned || planned->action != inst::Action::NotOffered || planned->why != why) continue;
-      names += (names.empty() ? "" : ", ") + line.key;
-      ++leftOut;
+      keys.push_back(line.key);
+      ++count;
     }
-    if (!names.empty()) PrintNote(plat::FromUtf8(names) + " left out: " + WhyText(why, instrument));
+    if (keys.empty()) continue;
+    std::string names;
+    for (const std::string& key : keys) names += (names.empty() ? "" : ", ") + key;
+    PrintNote(plat::FromUtf8(names) + " left out: " + WhyText(why, instrument));
+    leftOut.push_back({{"keys", keys}, {"reason", plat::ToUtf8(WhyText(why, instrument))}});
   }
-  return leftOut;
+  return count;
 }
 
 // Puts the file's settings into the instrument's values, as the user puts them into the pages.
@@ -109,20 +115,28 @@ public:
     const size_t n = m_told.size();
     return std::to_string(n) + (n == 1 ? " group " : " groups ") + (dryRun ? "would be written" : "written");
   }
-  void Finish(const std::vector<std::string>& frames, bool dryRun) {
-    if (m_json) {
-      nlohmann::ordered_json summary = {{"groups", m_groups}};
-      if (dryRun) {
-        summary["frames"] = nlohmann::ordered_json::array();
-        for (const std::string& frame : frames) summary["frames"].push_back(Printable(frame));
-      }
-      PrintOut(JsonLine(summary));
-      return;
+  // The frames of a dry run: printed, or kept for the JSON.
+  void Frames(const std::vector<std::string>& frames) {
+    for (const std::string& frame : frames) {
+      if (m_json) m_frames.push_back(Printable(frame));
+      else PrintOut(Printable(frame) + "\n");
     }
-    for (const std::string& frame : frames) PrintOut(Printable(frame) + "\n");
+  }
+  // With --json, the object: the groups, the frames of a dry run, the settings
+  // left out and what --verify found (null: no verify).
+  void Finish(bool dryRun, const nlohmann::ordered_json& verify) {
+    if (!m_json) return;
+    nlohmann::ordered_json summary = {{"groups", m_groups}};
+    if (dryRun) summary["frames"] = m_frames;
+    summary["left_out"] = leftOut;
+    if (!verify.is_null()) summary["verify"] = verify;
+    PrintOut(JsonLine(summary));
   }
 
+  nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
+
 private:
+  nlohmann::ordered_json m_frames = nlohmann::ordered_json::array();
   bool m_json;
   std::set<inst::Group> m_told;
   nlohmann::ordered_json m_groups = nlohmann::ordered_json::array();
@@ -175,10 +189,13 @@ std::string DifferenceLine(const Difference& difference, const char* firstName, 
 }
 
 // After a write: the settings written read again from the instrument and
-// compared. False after naming each key the instrument does not hold.
-bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingLine>& settings) {
+// compared, into `found` ({"outcome", "differences": [{"key", "written",
+// "read_back"}]}). False after naming each key the instrument does not hold.
+bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingLine>& settings,
+            nlohmann::ordered_json& found) {
   std::vector<inst::Mismatch> mismatches;
   const bool same = session.Instrument().Verify(plan, session, mismatches) != 0;
+  found = {{"outcome", "not read back"}, {"differences", nlohmann::ordered_json::array()}};
   if (session.ReportMessages() > 0 || (!same && mismatches.empty())) {
     PrintError("verify: the settings could not be read back");
     NoteOutcome("verify: the settings could not be read back");
@@ -190,7 +207,11 @@ bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingL
         const SettingKey& key = *FindSettingKey(line.key);
         const Difference difference = {line.key, ReadKey(mismatch.written, key), ReadKey(mismatch.held, key)};
         PrintError("verify: " + plat::FromUtf8(DifferenceLine(difference, "written", "read back")));
+        found["differences"].push_back({{"key", difference.key},
+                                        {"written", plat::ToUtf8(difference.first)},
+                                        {"read_back", plat::ToUtf8(difference.second)}});
       }
+  found["outcome"] = same ? "verified" : "differs";
   if (same) PrintNote("verified: the instrument holds the settings of the file");
   return same;
 }
@@ -225,7 +246,8 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   TakeFileValues(instrument, settings);
   const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
   if (RefusedInWhatIsSent(instrument, plan)) return kExitInstrument;
-  const int leftOut = TellLeftOut(plan, settings, instrument);
+  Report report(args.Has("--json"));
+  const int leftOut = TellLeftOut(plan, settings, instrument, report.leftOut);
   if (CaughtSignal()) {   // while the instrument was read: no group was on the line
     PrintOut("nothing written: stopped before the first group\n");
     return InterruptedStatus();
@@ -233,7 +255,6 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
 
   auto frames = std::make_shared<std::vector<std::string>>();
   if (dryRun) SwitchToDryRun(session, frames);
-  Report report(args.Has("--json"));
   const bool written = WritePlan(session, plan, dryRun, report);
   for (const inst::PlannedGroup& planned : plan)
     if ((planned.action == inst::Action::Send || planned.action == inst::Action::NotGiven) && !report.Told(planned.group))
@@ -241,25 +262,30 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   if (report.Empty() && !args.Has("--json"))
     PrintOut(leftOut == 0 ? "nothing to write: the instrument holds these settings\n"
                           : "nothing written: the instrument holds the settings that were not left out\n");
-  report.Finish(*frames, dryRun);
+  report.Frames(*frames);
   const int messages = session.ReportMessages();
-  if (CaughtSignal()) return InterruptedStatus();
-  if (messages > 0 || !written) return kExitInstrument;
-  if (args.Has("--verify") && !report.Empty() && !Verify(session, plan, settings)) return kExitInstrument;
-  NoteOutcome(report.Summary(dryRun));
-  return kExitOk;
+  ExitStatus status = kExitOk;
+  nlohmann::ordered_json verified;
+  if (CaughtSignal()) status = InterruptedStatus();
+  else if (messages > 0 || !written) status = kExitInstrument;
+  else if (args.Has("--verify") && !report.Empty() && !Verify(session, plan, settings, verified))
+    status = kExitInstrument;
+  report.Finish(dryRun, verified);
+  if (status == kExitOk) NoteOutcome(report.Summary(dryRun));
+  return status;
 }
 
 // diff's result: a line per setting that differs, or one that says none
-// does; with --json one object, {"differences": [{"key", "instrument", "file"}]}.
-void PrintDifferences(const std::vector<Difference>& differences, bool json) {
+// does; with --json one object, {"differences": [{"key", "instrument",
+// "file"}], "left_out": [{"keys", "reason"}]}.
+void PrintDifferences(const std::vector<Difference>& differences, bool json, const nlohmann::ordered_json& leftOut) {
   if (json) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const Difference& difference : differences)
       list.push_back({{"key", difference.key},
                       {"instrument", plat::ToUtf8(difference.first)},
                       {"file", plat::ToUtf8(difference.second)}});
-    PrintOut(JsonLine({{"differences", list}}));
+    PrintOut(JsonLine({{"differences", list}, {"left_out", leftOut}}));
     return;
   }
   for (const Difference& difference : differences) PrintOut(DifferenceLine(difference, "instrument", "file") + "\n");
@@ -275,9 +301,10 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port, const std::vec
   if (!ReadInstrument(session, maker)) return kExitInstrument;
   TakeFileValues(instrument, settings);
   const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
-  TellLeftOut(plan, settings, instrument);
+  nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();
+  TellLeftOut(plan, settings, instrument, leftOut);
   const std::vector<Difference> differences = Differences(settings, plan, instrument);
-  PrintDifferences(differences, args.Has("--json"));
+  PrintDifferences(differences, args.Has("--json"), leftOut);
   NoteOutcome(differences.empty() ? "same" : (differences.size() == 1 ? "1 setting differs" : std::to_string(differences.size()) + " settings differ"));
   return differences.empty() ? kExitOk : kExitDifferent;
 }

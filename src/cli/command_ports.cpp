@@ -73,12 +73,8 @@ ExitStatus RunPorts(const Arguments& args) {
     for (const KeyValues& values : described) PrintOut(PortLine(values));
     return kExitOk;
   }
-  std::string text = "[";
-  for (size_t i = 0; i < described.size(); ++i) {
-    std::string object = FormatJson(described[i], {});
-    object.pop_back();   // its line end
-    text += (i ? ",\n " : "\n ") + object;
-  }
-  PrintOut(text + "\n]\n");
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const KeyValues& values : described) list.push_back(PrintedJson(FormatJson(values, {})));
+  PrintOut(JsonLine(list));
   return kExitOk;
 }

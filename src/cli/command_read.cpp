@@ -44,20 +44,19 @@ ExitStatus ReadOn(const Arguments& args, const std::string& port) {
     values.emplace_back(key.name, ReadKey(instrument, key));
     if (key.numeric) literal.push_back(key.name);
   }
-  const std::string text =
-      args.Has("--json") ? FormatJson(values, literal)
-                         : FormatSettingsFile(values, {"read from " + plat::FromArgument(port) + " at " + Now(),
-                                                       "clock, model, version and the measurement are information: "
-                                                       "apply ignores them"});
+  const std::string settingsFile =
+      FormatSettingsFile(values, {"read from " + plat::FromArgument(port) + " at " + Now(),
+                                  "clock, model, version and the measurement are information: apply ignores them"});
   if (IsStandardOutput(path)) {
-    PrintOut(text);
+    PrintOut(args.Has("--json") ? FormatJson(values, literal) : settingsFile);
   } else {
-    // The file takes its name only when whole, as a download's.
+    // The settings file apply takes, whole when it takes its name, as a download's.
     bool cutShort = false;
-    if (!plat::WriteWholeFile(path, plat::ToUtf8(text), &cutShort)) {
+    if (!plat::WriteWholeFile(path, plat::ToUtf8(settingsFile), &cutShort)) {
       ReportWriteFailure(path, cutShort);
       return kExitFile;
     }
+    if (args.Has("--json")) PrintOut(JsonLine({{"file", plat::ToUtf8(plat::FromArgument(path))}}));
     NoteOutcome("settings in " + plat::FromArgument(path));
   }
   return failures > 0 ? kExitInstrument : kExitOk;

@@ -11,3 +11,33 @@ int Rank(ExitStatus status) {
 }  // namespace
 
 ExitStatus Worse(ExitStatus a, ExitStatus b) { return Rank(b) > Rank(a) ? b : a; }
+
+bool IsFailure(ExitStatus status) { return status != kExitOk && status != kExitDifferent; }
+
+const char* FailureKind(ExitStatus status) {
+  switch (status) {
+    case kExitOk:
+    case kExitDifferent: return nullptr;
+    case kExitInstrument: return "instrument";
+    case kExitUsage: return "usage";
+    case kExitPort: return "port";
+    case kExitFile: return "file";
+    case kExitInterrupted:
+    case kExitTerminated: return "interrupted";
+  }
+  return "instrument";
+}
+
+const char* StatusWords(ExitStatus status) {
+  switch (status) {
+    case kExitOk: return "done";
+    case kExitInstrument: return "the instrument did not answer or refused";
+    case kExitUsage: return "bad usage or settings file";
+    case kExitPort: return "the port could not be opened";
+    case kExitFile: return "a file could not be written";
+    case kExitDifferent: return "different";
+    case kExitInterrupted:
+    case kExitTerminated: return "interrupted";
+  }
+  return "failed";
+}

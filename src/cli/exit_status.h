@@ -15,3 +15,11 @@ enum ExitStatus : int {
 // Over several ports, the status that tells the most: an interruption, then
 // any failure (the highest), then "different", then success.
 ExitStatus Worse(ExitStatus a, ExitStatus b);
+
+// Whether `status` tells of a failure (anything but success and "different").
+bool IsFailure(ExitStatus status);
+// The kind of failure a status tells, as the JSON output names it:
+// "instrument", "usage", "port", "file" or "interrupted"; null for none.
+const char* FailureKind(ExitStatus status);
+// What a status tells, in a few words ("the port could not be opened").
+const char* StatusWords(ExitStatus status);

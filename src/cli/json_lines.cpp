@@ -48,3 +48,39 @@ std::string JsonLine(const nlohmann::ordered_json& value) {
   // bytes that are no UTF-8 become U+FFFD rather than an exception.
   return value.dump(-1, ' ', true, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
+
+nlohmann::ordered_json PrintedJson(const std::string& printed) {
+  nlohmann::ordered_json value = nlohmann::ordered_json::parse(printed, nullptr, false);
+  return value.is_discarded() ? nlohmann::ordered_json(nullptr) : value;
+}
+
+namespace {
+
+std::string ReasonText(ExitStatus status, const std::string& reason) {
+  return plat::ToUtf8(reason.empty() ? std::string(StatusWords(status)) : reason);
+}
+
+}  // namespace
+
+std::string OnePortJson(const std::string& printed, ExitStatus status, const std::string& reason) {
+  nlohmann::ordered_json object = PrintedJson(printed);
+  if (!object.is_object()) object = nlohmann::ordered_json::object();
+  if (IsFailure(status)) {
+    object["status"] = static_cast<int>(status);
+    object["failure"] = FailureKind(status);
+    object["reason"] = ReasonText(status, reason);
+  }
+  return JsonLine(object);
+}
+
+nlohmann::ordered_json PortRunJson(const std::string& port, ExitStatus status, const std::string& outcome,
+                                   const std::string& reason, const std::string& printed) {
+  const bool failed = IsFailure(status);
+  nlohmann::ordered_json result = PrintedJson(printed);
+  return {{"port", port.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(plat::ToUtf8(port))},
+          {"status", static_cast<int>(status)},
+          {"outcome", plat::ToUtf8(outcome)},
+          {"failure", failed ? nlohmann::ordered_json(FailureKind(status)) : nlohmann::ordered_json(nullptr)},
+          {"reason", failed ? nlohmann::ordered_json(ReasonText(status, reason)) : nlohmann::ordered_json(nullptr)},
+          {"result", result.is_object() ? result : nlohmann::ordered_json(nullptr)}};
+}

@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "cli/ini_check.h"
 #include "cli/input_file.h"
+#include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
 #include "cli/several_ports.h"
@@ -247,9 +248,70 @@ int ShowHelp(CLI::App& app, CLI::App& help) {
   return kExitOk;
 }
 
+// The ports of a command line that could not be parsed, as far as they can be
+// seen: every value of --port and --ports.
+Arguments PortsOfArgv(int argc, char** argv) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    for (const char* name : {"--port", "--ports"}) {
+      const std::string prefix = std::string(name) + "=";
+      std::string value;
+      if (arg == name && i + 1 < argc) value = argv[i + 1];
+      else if (arg.rfind(prefix, 0) == 0) value = arg.substr(prefix.size());
+      else continue;
+      args.values[name] = value;
+      args.lists[name].push_back(value);
+    }
+  }
+  return args;
+}
+
+// What --json prints for a run that printed `printed`: the JSON of one port
+// as its command printed it, with the failure's fields when it failed; over
+// several ports the array; for ports the array of ports. One JSON document
+// on one line, also when the run failed before printing any.
+std::string JsonOutput(const std::string& command, const Arguments& args, const std::string& printed,
+                       ExitStatus status) {
+  const nlohmann::ordered_json value = PrintedJson(printed);
+  if (command == "ports") {
+    if (value.is_array()) return JsonLine(value);
+    nlohmann::ordered_json failure = PrintedJson(OnePortJson("", status, FailureReason()));
+    failure.insert(failure.begin(), {"port", nullptr});
+    return JsonLine(nlohmann::ordered_json::array({failure}));
+  }
+  if (SeveralPorts(args)) return value.is_array() ? JsonLine(value) : FailureJson(args, status, FailureReason());
+  return OnePortJson(printed, status, FailureReason());
+}
+
+// Runs the command whose arguments `args` are, after the checks every command
+// shares; its exit status.
+ExitStatus Run(const Command& command, const Arguments& args) {
+  SetQuiet(args.Has("--quiet"));
+  SetVerbose(args.Has("--verbose"));
+  if (std::string error; args.Has("--ini") && !CheckInputFile(args.Value("--ini"), error)) {
+    PrintError(error);
+    return kExitUsage;
+  }
+  // The line settings of a command that opens a port, checked before any is opened.
+  if ((command.needsPort || args.Has("--probe")) && !CheckCommValues(args.Value("--ini"))) return kExitUsage;
+  if (std::string error; args.Has("-o") && !KnownPlaceholders(args.Value("-o"), error))
+    return static_cast<ExitStatus>(UsageError(error, "tavo-cli help " + args.command));
+  if (command.needsPort && args.Value("--port").empty() && !args.Has("--ports"))
+    return static_cast<ExitStatus>(UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + args.command));
+  const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),
+                                   [&command](const char* name) { return command.name == std::string(name); });
+  if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
+    return static_cast<ExitStatus>(
+        UsageError(args.command + " serves one port: --port given more than once", "tavo-cli help " + args.command));
+  return command.run(args);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --json anywhere asks for JSON, also of a command line that cannot be parsed.
+  const bool json = std::any_of(argv + 1, argv + argc, [](const char* arg) { return std::string(arg) == "--json"; });
   CLI::App app("The settings tool of the TAVO-400 series from the command line.", "tavo-cli");
   app.set_version_flag("--version", VersionText());
   app.footer(kFooter);
@@ -266,16 +328,21 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);   // --help, --version
     const std::vector<CLI::App*> chosen = app.get_subcommands();
-    return UsageError(ParseMessage(e, app), chosen.empty() ? "tavo-cli --help"
-                                               : "tavo-cli help " + chosen.front()->get_name());
+    const int status = UsageError(ParseMessage(e, app), chosen.empty() ? "tavo-cli --help"
+                                                         : "tavo-cli help " + chosen.front()->get_name());
+    if (json) PrintOut(FailureJson(PortsOfArgv(argc, argv), kExitUsage, FailureReason()));
+    return status;
   }
   CLI::App* sub = app.get_subcommands().front();
-  const bool json = app.get_option("--json")->count() > 0;
   if (sub->get_name() == "version") {
     std::printf(json ? "{\"version\":\"%s\"}\n" : "tavo-cli %s\n", TAVO_VERSION_TEXT);
     return kExitOk;
   }
-  if (sub == help && json) return UsageError("help has no JSON form: --json is for the commands", "tavo-cli --help");
+  if (sub == help && json) {
+    UsageError("help has no JSON form: --json is for the commands", "tavo-cli --help");
+    PrintOut(OnePortJson("", kExitUsage, FailureReason()));
+    return kExitUsage;
+  }
   if (sub == help) return ShowHelp(app, *help);
   const Command& command = *FindCommand(sub->get_name());
   Arguments args;
@@ -283,21 +350,16 @@ int main(int argc, char** argv) {
   Collect(app, args);
   Collect(*sub, args);
   plat::TakeBackslashAsSeparator(false);   // a name the user gives is the system's own: on Linux 'a\b' is one name
-  SetQuiet(args.Has("--quiet"));
-  SetVerbose(args.Has("--verbose"));
-  if (std::string error; args.Has("--ini") && !CheckInputFile(args.Value("--ini"), error)) {
-    PrintError(error);
-    return kExitUsage;
+  // monitor prints an object a sample as it goes, and a failure as a last one.
+  if (!json || args.command == "monitor") {
+    const ExitStatus status = Run(command, args);
+    if (json && IsFailure(status)) PrintOut(OnePortJson("", status, FailureReason()));
+    return status;
   }
-  // The line settings of a command that opens a port, checked before any is opened.
-  if ((command.needsPort || args.Has("--probe")) && !CheckCommValues(args.Value("--ini"))) return kExitUsage;
-  if (std::string error; args.Has("-o") && !KnownPlaceholders(args.Value("-o"), error))
-    return UsageError(error, "tavo-cli help " + sub->get_name());
-  if (command.needsPort && args.Value("--port").empty() && !args.Has("--ports"))
-    return UsageError("--port (or TAVO_PORT) is needed", "tavo-cli help " + sub->get_name());
-  const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),
-                                   [&command](const char* name) { return command.name == std::string(name); });
-  if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
-    return UsageError(sub->get_name() + " serves one port: --port given more than once", "tavo-cli help " + sub->get_name());
-  return command.run(args);
+  std::string printed;
+  CaptureStandardOutput(&printed);
+  const ExitStatus status = Run(command, args);
+  CaptureStandardOutput(nullptr);
+  PrintOut(JsonOutput(args.command, args, printed, status));
+  return status;
 }

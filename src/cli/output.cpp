@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <mutex>
 
 #include "platform/console.h"
 
@@ -20,6 +21,27 @@ void PrintNote(const std::string& text) {
 
 namespace {
 thread_local CapturedOutput* t_captured = nullptr;
+// The main thread's (what no CapturedOutput takes): its standard output while
+// captured, its first error and its reason.
+std::string* g_standardOutput = nullptr;
+std::mutex g_failureLock;   // threads that are not captured (ports --probe) may tell too
+std::string g_firstError, g_reason;
+}
+
+void SetReason(const std::string& text) {
+  if (t_captured) {
+    t_captured->reason = text;
+    return;
+  }
+  const std::lock_guard<std::mutex> guard(g_failureLock);
+  g_reason = text;
+}
+
+void CaptureStandardOutput(std::string* into) { g_standardOutput = into; }
+
+std::string FailureReason() {
+  const std::lock_guard<std::mutex> guard(g_failureLock);
+  return g_reason.empty() ? g_firstError : g_reason;
 }
 
 CapturedOutput::CapturedOutput(const std::string& name) : port(name) { t_captured = this; }
@@ -40,6 +62,10 @@ void PrintError(const std::string& text, bool note) {
     if (t_captured->firstError.empty() && !note) t_captured->firstError = text;
     return;
   }
+  if (!note) {
+    const std::lock_guard<std::mutex> guard(g_failureLock);
+    if (g_firstError.empty()) g_firstError = text;
+  }
   std::fputs(plat::ToConsoleText("tavo-cli: " + text + "\n", plat::Stream::Error).c_str(), stderr);
   std::fflush(stderr);
 }
@@ -49,6 +75,10 @@ std::string ShellQuoted(const std::string& text) { return plat::ShellQuote() + t
 void PrintOut(const std::string& text) {
   if (t_captured) {
     t_captured->out += text;
+    return;
+  }
+  if (g_standardOutput) {
+    *g_standardOutput += text;
     return;
   }
   std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);

@@ -39,6 +39,7 @@ struct CapturedOutput {
   std::string out;
   std::string err;          // whole lines, "tavo-cli: PORT: ..."
   std::string firstError;   // the first error message (not a note), as given
+  std::string reason;       // why the port failed, when SetReason said it better than the first error
   std::string outcome;      // what happened, in a few words (NoteOutcome)
 };
 // True while this thread's output is captured.
@@ -51,3 +52,15 @@ std::string OnPort(const std::string& port);
 // What happened on this thread's port, in a few words, for the table after
 // several ports (ignored for one port).
 void NoteOutcome(const std::string& text);
+
+// Why this thread's run failed, in place of its first error message: the
+// system's reason a port could not be opened, say, rather than TAVO.exe's
+// "COMポートオープンに失敗しました。". Goes into the JSON output's "reason".
+void SetReason(const std::string& text);
+// While `into` is not null, what the main thread prints on standard output
+// goes into it instead (the JSON output is made whole at the end); null
+// prints again.
+void CaptureStandardOutput(std::string* into);
+// Why the main thread's run failed: what SetReason said, else its first error
+// message (not a note), else empty.
+std::string FailureReason();

@@ -41,7 +41,9 @@ ExitStatus Session::Connect(const std::string& port) {
   if (connection == inst::Connection::Connected) return kExitOk;
   ReportMessages();
   if (connection == inst::Connection::NotOpened) {
-    PrintError(PortFirst(port) + (m_openError->empty() ? "cannot be opened" : *m_openError));
+    const std::string reason = PortFirst(port) + (m_openError->empty() ? "cannot be opened" : *m_openError);
+    PrintError(reason);
+    SetReason(reason);   // the system's reason, not TAVO.exe's message before it
     return kExitPort;
   }
   PrintError("no answer from an instrument" + OnPort(port));

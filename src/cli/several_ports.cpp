@@ -50,7 +50,7 @@ bool ReadPortsFile(const std::string& path, std::vector<std::string>& ports) {
 
 // What a port's run printed (as CapturedOutput kept it) and its status.
 struct PortRun {
-  std::string port, out, err, firstError, outcome;
+  std::string port, out, err, firstError, reason, outcome;
   ExitStatus status = kExitOk;
 };
 
@@ -64,6 +64,7 @@ void Serve(const Arguments& args, const PortCommand& command, PortRun& run) {
   run.out = output.out;
   run.err = output.err;
   run.firstError = output.firstError;
+  run.reason = output.reason;
   run.outcome = output.outcome;
 }
 
@@ -72,20 +73,6 @@ void NotStarted(PortRun& run, const char* reason) {
   run.firstError = std::string("no thread could be started for the port: ") + reason;
   run.err = "tavo-cli: " + plat::FromArgument(run.port) + ": " + run.firstError + "\n";
   run.status = kExitPort;
-}
-
-const char* StatusWords(ExitStatus status) {
-  switch (status) {
-    case kExitOk: return "done";
-    case kExitInstrument: return "the instrument did not answer or refused";
-    case kExitUsage: return "bad usage or settings file";
-    case kExitPort: return "the port could not be opened";
-    case kExitFile: return "a file could not be written";
-    case kExitDifferent: return "different";
-    case kExitInterrupted:
-    case kExitTerminated: return "interrupted";
-  }
-  return "failed";
 }
 
 // What happened on one port, in a few words.
@@ -113,28 +100,20 @@ void PrintRuns(const std::vector<PortRun>& runs) {
   PrintOut(table);
 }
 
-// One JSON object a port: its name, status, what happened, and the command's
-// own JSON object when it printed one.
+// One JSON array on one line, one object a port (PortRunJson).
 void PrintRunsAsJson(const std::vector<PortRun>& runs) {
-  std::string text = "[\n";
-  for (size_t i = 0; i < runs.size(); ++i) {
-    const PortRun& run = runs[i];
-    std::string object = FormatJson({{"port", plat::FromArgument(run.port)},
-                                     {"status", std::to_string(static_cast<int>(run.status))},
-                                     {"outcome", Outcome(run)}},
-                                    {"status"});
-    object.erase(object.rfind('}'));
-    std::string result = run.out;
-    while (!result.empty() && result.back() == '\n') result.pop_back();
-    const bool isObject = !result.empty() && result.front() == '{' && result.find('\n') == std::string::npos;
-    object += ", \"result\": " + (isObject ? result : std::string("null")) + "}";
-    text += object + (i + 1 < runs.size() ? ",\n" : "\n");
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const PortRun& run : runs) {
+    list.push_back(PortRunJson(plat::FromArgument(run.port), run.status, Outcome(run),
+                               run.reason.empty() ? run.firstError : run.reason, run.out));
     std::fputs(plat::ToConsoleText(run.err, plat::Stream::Error).c_str(), stderr);
   }
-  PrintOut(text + "]\n");
+  PrintOut(JsonLine(list));
 }
 
 }  // namespace
+
+bool SeveralPorts(const Arguments& args) { return args.Has("--ports") || args.Values("--port").size() > 1; }
 
 bool PortsOf(const Arguments& args, std::vector<std::string>& ports) {
   ports = args.Values("--port");
@@ -165,7 +144,7 @@ bool PortsOf(const Arguments& args, std::vector<std::string>& ports) {
 ExitStatus ForEachPort(const Arguments& args, const PortCommand& run) {
   std::vector<std::string> ports;
   if (!PortsOf(args, ports)) return kExitUsage;
-  if (ports.size() == 1) return run(args, ports[0]);
+  if (!SeveralPorts(args)) return run(args, ports[0]);
   std::vector<PortRun> runs(ports.size());
   std::vector<std::thread> threads;
   for (size_t i = 0; i < ports.size(); ++i) {
@@ -237,4 +216,19 @@ bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& p
     paths.push_back(path);
   }
   return true;
+}
+
+std::string FailureJson(const Arguments& args, ExitStatus status, const std::string& reason) {
+  if (!SeveralPorts(args)) return OnePortJson("", status, reason);
+  std::vector<std::string> ports;
+  bool known = false;
+  {
+    const CapturedOutput quiet("");   // its problems were told already
+    known = PortsOf(args, ports);
+  }
+  if (!known) ports = {""};
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const std::string& port : ports)
+    list.push_back(PortRunJson(plat::FromArgument(port), status, StatusWords(status), reason, ""));
+  return JsonLine(list);
 }

@@ -16,10 +16,16 @@
 // named twice.
 bool PortsOf(const Arguments& args, std::vector<std::string>& ports);
 
+// Whether the command line names several ports: --ports FILE (however many
+// ports it holds), or --port more than once. This alone decides the shape of
+// the output: a part a port and a table, or with --json an array.
+bool SeveralPorts(const Arguments& args);
+
 // A command on one port.
 using PortCommand = std::function<ExitStatus(const Arguments& args, const std::string& port)>;
 
-// Serves the ports of the command line with `run`. One port: as it is.
+// Serves the ports of the command line with `run`. One port (not
+// SeveralPorts): as it is.
 // Several: side by side, each on a thread of its own; when all have ended,
 // each port's output in the order given (its standard output after a line
 // "== PORT", its messages on standard error naming the port), then a table
@@ -42,3 +48,10 @@ std::string WithDate(const std::string& pattern, const plat::LocalTime& day);
 // {port} or {date}; false, with the message in `error`, for one that is not
 // ({Date}, {time}), which would otherwise stay in the file's name.
 bool KnownPlaceholders(const std::string& pattern, std::string& error);
+
+// The JSON output of a run that failed before its ports were served (bad
+// usage, a bad settings or ports file), in the shape the command line asks
+// for: over one port an object with "status", "failure" and "reason"; over
+// several an array of one such object a port (PortRunJson), port null when
+// the ports could not be had.
+std::string FailureJson(const Arguments& args, ExitStatus status, const std::string& reason);

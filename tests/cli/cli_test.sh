@@ -4,15 +4,19 @@
 # check of what came out. Each row gets a new simulator, linked as COM7 in a
 # port folder, and short line timings in TAVO.ini.
 #   cli_test.sh TAVO_CLI SIMULATOR
+# Every JSON output of the rows (each run with --json) is then checked against
+# the JSON Schema of its command (docs/json-schema), and to be one document on
+# one line (monitor's: each line one).
 # CLI_ROWS=REGEX runs only the rows whose names match.
 set -uo pipefail
 cli=$(realpath "$1") sim=$(realpath "$2")
-work=$(mktemp -d)
+schemas=$(cd "$(dirname "$0")/../../docs/json-schema" && pwd)
+work=$(mktemp -d) json_outputs=$(mktemp -d)
 sim_pids=()
 cleanup() {
   for pid in "${sim_pids[@]}"; do kill "$pid" 2>/dev/null; done
   wait 2>/dev/null
-  rm -rf "$work"
+  rm -rf "$work" "$json_outputs"
 }
 trap cleanup EXIT
 export TAVO_PORT_DIR=$work/ports LC_ALL=C.UTF-8
@@ -39,7 +43,18 @@ stop_sims() {
   sim_pids=()
 }
 
-tavo_cli() { (cd "$work" && "$cli" "$@"); }
+# tavo-cli in the working folder; with --json its standard output is kept for the schema check.
+tavo_cli() {
+  local arg command=none kept
+  case " $* " in *" --json "*) ;; *) (cd "$work" && "$cli" "$@"); return ;; esac
+  for arg in "$@"; do
+    case $arg in ports|info|read|apply|diff|clock|download|monitor|version|help) command=$arg; break ;; esac
+  done
+  kept=$(mktemp "$json_outputs/$command.XXXXXX")
+  printf '%s\n' "$*" > "$kept.line"
+  (cd "$work" && "$cli" "$@") | tee "$kept"
+  return "${PIPESTATUS[0]}"
+}
 
 # --- checks: on out (standard output), err (standard error), the files ---
 out_is() { [ "$(cat "$work/out")" = "$1" ]; }
@@ -175,6 +190,7 @@ printf 'auto_power_off = off   # the others as the simulator holds them\n' > "$w
 printf 'buzzer = 30.0\n' > "$work/buzzer.txt"
 printf 'iot_start = 9\nbuzzer = 0\n' > "$work/other_forms.txt"
 printf '# the ports of the site\nCOM7\n\n%s\n' "$work/ports/COM8" > "$work/ports.txt"
+printf 'COM7\n' > "$work/one.ports"
 # A measurement answer with the indoor TAVO given (sign and four characters).
 measurement() { echo "--reply 'D01$1,  02+26.1,  03+28.4,  04+65.0,  05+27.9,  06+30.2'"; }
 bands="$(measurement +31.0) $(measurement +30.9) $(measurement +28.0) $(measurement +25.0) $(measurement +24.9) \
@@ -268,7 +284,7 @@ cases=(
   "download -o in a folder that does not exist: refused before anything is sent||tavo_cli download --port COM7 -o nowhere/memory.csv|4|no_frames && err_has 'cannot write nowhere/memory.csv: No such file or directory'"
   "download -o a folder: refused before anything is sent||tavo_cli download --port COM7 -o .|4|no_frames && err_has 'cannot write .: Is a directory'"
   "download of a part-read reply: the records read written, a warning, status 1|--records 37 --slip O|tavo_cli download --port COM7 -o memory.csv|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。' && [ -s $work/memory.csv ]"
-  "download: a control byte inside a record is damage: a warning, not complete, status 1, the CSV as it came|--records 3 --byte O20=1A|tavo_cli download --port COM7 -o memory.csv --json|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀ' && valid_json 'd == {\"file\": \"memory.csv\", \"records\": 3, \"complete\": False}' && [ \"\$(head -c 19 $work/memory.csv | tail -c 1 | od -An -tx1)\" = ' 1a' ]"
+  "download: a control byte inside a record is damage: a warning, not complete, status 1, the CSV as it came|--records 3 --byte O20=1A|tavo_cli download --port COM7 -o memory.csv --json|1|err_has '一部のﾒﾓﾘﾃﾞｰﾀ' && valid_json 'd[\"records\"] == 3 and d[\"complete\"] is False and d[\"status\"] == 1' && [ \"\$(head -c 19 $work/memory.csv | tail -c 1 | od -An -tx1)\" = ' 1a' ]"
   "download: an answer that never ends fails once it outgrows the reply buffer, not after 180 waits|--endless O|rm -f $work/memory.csv; (cd $work && timeout 60 $cli download --port COM7 -o memory.csv)|1|err_has 'ﾒﾓﾘﾃﾞｰﾀの読出に失敗しました。' && err_has 'the answer outgrew the 20480 bytes' && [ ! -e $work/memory.csv ]"
   "download of 512 records: more than one answer holds, told so|--records 512|rm -f $work/memory.csv; tavo_cli download --port COM7 -o memory.csv|1|err_has 'holds more than 511 records' && [ ! -e $work/memory.csv ]"
   "monitor --count|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 2 && out_matches '^20[-0-9]{8} [:0-9]{8}  25.3  26.1  28.4  65.0  30.2  警戒\$' && monitor_csv 2"
@@ -288,13 +304,13 @@ cases=(
   "two names of one port: refused as one port||tavo_cli info --port COM7 --port $work/ports/COM7|2|no_frames && err_has 'are one port'"
   "download from two ports into one file: refused before anything is sent||start_sim COM8; tavo_cli download --port COM7 --port COM8 -o same.csv|2|no_frames && err_has \"{port}\""
   "apply --verify on two ports, one that acknowledges but keeps its value: the key named||start_sim COM8 --reply B032.06; tavo_cli apply buzzer.txt --port COM7 --port COM8 --verify|1|err_has 'COM8: verify: buzzer: written 30.0, read back 32.0' && out_matches '^COM7 +0 +1 group written\$' && err_has 'COM7: verified: the instrument holds the settings of the file'"
-  "diff --json: the settings that differ as one object, status 5||tavo_cli diff power_off.txt --port COM7 --json|5|valid_json 'd == {\"differences\": [{\"key\": \"auto_power_off\", \"instrument\": \"on\", \"file\": \"off\"}]}'"
+  "diff --json: the settings that differ as one object, status 5||tavo_cli diff power_off.txt --port COM7 --json|5|valid_json 'd == {\"differences\": [{\"key\": \"auto_power_off\", \"instrument\": \"on\", \"file\": \"off\"}], \"left_out\": []}'"
   "apply of a bad settings file on two ports: the file's problems told once||start_sim COM8; tavo_cli apply 設定.txt --port COM7 --port COM8|2|no_frames && [ \"\$(grep -c 'level2: 15.0' $work/err)\" = 1 ]"
   "--verbose on two ports: each frame's line names its port||start_sim COM8; tavo_cli info --port COM7 --port COM8 --verbose|0|grep -qE '^[0-9:.]{12} COM8 > <STX>#v<ETX>\$' $work/err && grep -qE '^[0-9:.]{12} COM7 < <STX>vTAVO' $work/err"
   "apply on two ports, a note before a refusal: the table tells the refusal|--refuse Q|start_sim COM8; tavo_cli apply maker.txt --port COM7 --port COM8|1|err_has 'COM7: humidity_limit, model_code left out' && out_matches '^COM7 +1 +ｵｰﾄﾊﾟﾜｰｵﾌ設定異常: ' && out_matches '^COM8 +0 +1 group written\$'"
   "diff on two ports: the differing keys, nothing written, status 5|$changed|start_sim COM8; tavo_cli diff power_off.txt --port COM7 --port COM8|5|out_has 'auto_power_off: instrument on, file off' && out_matches '^COM7 +0 +same\$' && out_matches '^COM8 +5 +1 setting differs\$' && ! grep -q ' 02 51 ' $work/COM8.log"
   "diff on three ports, one different and one silent: no answer is worse than different|--ignore v|start_sim COM8; start_sim COM9 --reply Q1; tavo_cli diff power_off.txt --port COM7 --port COM8 --port COM9|1|out_matches '^COM8 +5 ' && out_matches '^COM7 +1 ' && out_matches '^COM9 +0 +same\$'"
-  "read on the ports of a file into a file each by {port}; a ports file of one port||start_sim COM8 --reply Q1; printf 'COM7\\n' > $work/one.ports; tavo_cli read --ports one.ports -o 'one-{port}.txt' && tavo_cli read --ports ports.txt -o 'set-{port}.txt'|0|grep -qx 'auto_power_off = on' $work/set-COM7.txt && grep -qx 'auto_power_off = off' $work/set-COM8.txt && grep -qx 'auto_power_off = on' $work/one-COM7.txt && out_matches '/ports/COM8 +0 +settings in set-COM8.txt\$'"
+  "read on the ports of a file into a file each by {port}; a ports file of one port||start_sim COM8 --reply Q1; tavo_cli read --ports one.ports -o 'one-{port}.txt' && tavo_cli read --ports ports.txt -o 'set-{port}.txt'|0|grep -qx 'auto_power_off = on' $work/set-COM7.txt && grep -qx 'auto_power_off = off' $work/set-COM8.txt && grep -qx 'auto_power_off = on' $work/one-COM7.txt && out_matches '/ports/COM8 +0 +settings in set-COM8.txt\$'"
   "monitor: the bands of the heat-stress index|$bands|tavo_cli monitor --port COM7 --interval 1 --count 7|0|[ \"\$(awk '{print \$3, \$NF}' $work/out | tr '\\n' ' ')\" = '31.0 危険 30.9 厳重警戒 28.0 厳重警戒 25.0 警戒 24.9 注意 21.0 注意 20.9 ほぼ安全 ' ]"
   "monitor: a value that is no number shown as -, no level, a failure; an answer between restarts the count in a row; the CSV cell empty|$no_number|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 2 -o mon.csv|0|lines_of out 4 && out_matches '^[-0-9]{10} [:0-9]{8}  -  26.1  28.4  65.0  30.2  -\$' && grep -q ',,26.1,28.4,65.0,30.2,'\$'\\r' $work/mon.csv && ! grep -q '=' $work/mon.csv"
   "monitor -o appending to a CSV in code page 932: appended in it, with a note|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv --encoding cp932 && tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv|0|err_has 'mon.csv is in code page 932' && [ \"\$(iconv -f CP932 -t UTF-8 $work/mon.csv | grep -c ',警戒'\$'\\r')\" = 2 ] && head -1 $work/mon.csv | grep -q '^time,'"
@@ -316,7 +332,7 @@ cases=(
   "apply of a FIFO or a file over 1 MB: refused||tavo_cli apply settings.fifo --port COM7; tavo_cli apply big.txt --port COM7|2|no_frames && err_has 'settings.fifo: not a regular file' && err_has 'big.txt: larger than 1 MB'"
   "bad usage: an unknown option||tavo_cli download --port COM7 --fast -o x.csv|2|no_frames && err_has 'tavo-cli: unknown option --fast'"
   "bad usage: an unknown command, an unknown option before the command, a missing operand: each named||tavo_cli nosuch; tavo_cli --fast info --port COM7; tavo_cli diff --port COM7|2|no_frames && err_has 'tavo-cli: unknown command nosuch' && err_has 'tavo-cli: unknown option --fast' && err_has 'tavo-cli: FILE is needed'"
-  "version --json; help --json refused||tavo_cli version --json && tavo_cli help --json|2|valid_json 'd[\"version\"]' && err_has 'help has no JSON form'"
+  "version --json; help --json refused, in JSON too||tavo_cli version --json && tavo_cli help --json|2|json_lines '\"version\" in d or d[\"failure\"] == \"usage\"' && err_has 'help has no JSON form'"
   "bad usage: download without -o||tavo_cli download --port COM7|2|no_frames"
   "bad usage: an interval beyond its range, a count beyond an int||tavo_cli monitor --port COM7 --interval 300000000; tavo_cli monitor --port COM7 --count 99999999999|2|no_frames && err_has '--interval: 300000000 is not in the range 1 to 86400' && err_has '--count'"
   "a settings file in UTF-16 (Notepad's Unicode)||tavo_cli apply utf16.txt --port COM7|2|no_frames && err_has 'utf16.txt: the file is UTF-16'"
@@ -327,6 +343,12 @@ cases=(
   "apply --json --quiet: the groups as JSON, no notes|--reply M0|printf 'auto_power_off = off\\nhumidity_limit = 80.0\\n' > $work/two.txt; tavo_cli apply two.txt --port COM7 --json --quiet|0|err_empty && valid_json 'd[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
   "download --json|--records 37|tavo_cli download --port COM7 -o memory.csv --json|0|valid_json 'd == {\"file\": \"memory.csv\", \"records\": 37, \"complete\": True}'"
   "--help of every command||all_helps|0|true"
+  "diff --json over a ports file of one port: the array of the ports, as for two||tavo_cli diff power_off.txt --ports one.ports --json|5|valid_json '[(p[\"port\"], p[\"status\"], len(p[\"result\"][\"differences\"])) for p in d] == [(\"COM7\", 5, 1)]'"
+  "diff --json on a port that does not exist: one object with the status, the kind and the system's reason||tavo_cli diff power_off.txt --port /dev/ttyD --json|3|valid_json 'd == {\"status\": 3, \"failure\": \"port\", \"reason\": \"/dev/ttyD: No such file or directory\"}'"
+  "apply --json of a bad settings file on two ports: an array, each port with the status and the file's problem||start_sim COM8; tavo_cli apply 設定.txt --port COM7 --port COM8 --json|2|no_frames && valid_json '[(p[\"port\"], p[\"status\"], p[\"failure\"]) for p in d] == [(\"COM7\", 2, \"usage\"), (\"COM8\", 2, \"usage\")] and \"level2\" in d[0][\"reason\"]'"
+  "bad usage with --json: the failure as JSON||tavo_cli --fast --json info --port COM7|2|no_frames && valid_json 'd == {\"status\": 2, \"failure\": \"usage\", \"reason\": \"unknown option --fast\"}'"
+  "apply --verify --json whose read-back differs: the key, what was written and read back, status 1|--reply B032.06|tavo_cli apply buzzer.txt --port COM7 --verify --json|1|valid_json 'd[\"verify\"] == {\"outcome\": \"differs\", \"differences\": [{\"key\": \"buzzer\", \"written\": \"30.0\", \"read_back\": \"32.0\"}]} and d[\"status\"] == 1'"
+  "apply --json of settings left out: the keys and the reason||tavo_cli apply maker.txt --port COM7 --json|0|valid_json 'd[\"left_out\"] == [{\"keys\": [\"humidity_limit\", \"model_code\"], \"reason\": \"maker settings are written only with --maker\"}] and d[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
   "the simulator's --help: its usage, status 0||$sim --help|0|out_has 'Usage: tavo_sim' && out_has '--reply LETTER+PAYLOAD'"
   "-o with a placeholder it does not know: refused before anything is sent||tavo_cli download --port COM7 -o 'x-{Date}.csv'|2|no_frames && err_has 'unknown placeholder {Date}'"
   "INI values that are no number or no code, in --ini and in TAVO.ini: the file, line and key, before anything is sent||tavo_cli info --port COM7 --ini bad_values.ini; (cd $work/bad_ini && $cli info --port COM7)|2|no_frames && err_has 'bad_values.ini:2: BaudRate: abc is no whole number' && err_has 'bad_values.ini:3: Parity: 7 is not a parity code' && err_has 'bad_values.ini:4: TimeOut: abc is no whole number' && err_has 'TAVO.ini:3: Parity'"
@@ -353,4 +375,45 @@ for row in "${cases[@]}"; do
   fi
   stop_sims
 done
+
+# The JSON outputs against their commands' schemas (help's refusal: a failure object).
+python3 - "$schemas" "$json_outputs" <<'PY' || failed=1
+import glob, json, os, sys
+import jsonschema
+schemas = {}
+for path in glob.glob(os.path.join(sys.argv[1], '*.schema.json')):
+    with open(path, encoding='utf-8') as f:
+        schema = json.load(f)
+    schemas[schema['$id']] = schema
+schemas['urn:tavo-cli:help'] = {'$ref': 'urn:tavo-cli:common#/$defs/failure', 'required': ['status']}
+try:
+    import referencing, referencing.jsonschema
+    registry = referencing.Registry().with_resources(
+        (uri, referencing.Resource.from_contents(s, default_specification=referencing.jsonschema.DRAFT202012))
+        for uri, s in schemas.items())
+    validator = lambda uri: jsonschema.Draft202012Validator(schemas[uri], registry=registry)
+except ImportError:   # an older jsonschema: its own resolver
+    validator = lambda uri: jsonschema.Draft202012Validator(
+        schemas[uri], resolver=jsonschema.RefResolver.from_schema(schemas[uri], store=schemas))
+problems, checked = [], 0
+for path in sorted(glob.glob(os.path.join(sys.argv[2], '*.*'))):
+    if path.endswith('.line'):
+        continue
+    command = os.path.basename(path).split('.')[0]
+    line = open(path + '.line', encoding='utf-8').read().strip()
+    text = open(path, encoding='utf-8').read()
+    lines = text.split('\n')
+    if lines[-1] != '' or (command != 'monitor' and len(lines) != 2):
+        problems.append('%s: not one JSON document on one line: %r' % (line, text[:200]))
+        continue
+    for document in lines[:-1]:
+        checked += 1
+        try:
+            errors = [e.message for e in validator('urn:tavo-cli:' + command).iter_errors(json.loads(document))]
+        except ValueError as e:
+            errors = ['no JSON: %s' % e]
+        problems += ['%s: %s: %s' % (line, document[:200], error) for error in errors]
+print('\n'.join(problems) if problems else 'ok    %d JSON outputs match their schemas' % checked)
+sys.exit(1 if problems else 0)
+PY
 exit $failed
