@@ -10,36 +10,28 @@
 
 namespace {
 
-// The keys of each group whose texts must all be filled (an empty one would
-// go out as zero).
-std::vector<std::vector<std::string>> FilledTogether() {
-  std::vector<std::vector<std::string>> groups;
-  for (const inst::PageRow& page : inst::Pages())
-    for (inst::Group group : inst::WriteOrder(page.page)) {
-      if (!group->allFilled) continue;
-      groups.emplace_back();
-      for (const inst::Setting* setting : inst::GroupSettings(group)) groups.back().push_back(setting->key);
-    }
-  return groups;
-}
-
 const SettingLine* LineOf(const std::vector<SettingLine>& settings, const std::string& key) {
   for (const SettingLine& line : settings)
     if (line.key == key) return &line;
   return nullptr;
 }
 
-// None of a group that is sent whole may be empty beside filled ones. A key
-// the file leaves out keeps the instrument's value, which is filled.
+// None of a group whose texts must all be filled (an empty one would go out
+// as zero) may be empty beside filled ones. A key the file leaves out keeps
+// the instrument's value, which is filled.
 void CheckFilledTogether(const std::vector<SettingLine>& settings, std::vector<FileProblem>& problems) {
-  for (const std::vector<std::string>& keys : FilledTogether()) {
-    const bool anyFilled = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) {
-      const SettingLine* line = LineOf(settings, key);
+  for (const inst::WriteGroup& group : inst::Groups()) {
+    if (!group.allFilled) continue;
+    const std::vector<const inst::Setting*> members = inst::GroupSettings(&group);
+    const bool anyFilled = std::any_of(members.begin(), members.end(), [&](const inst::Setting* setting) {
+      const SettingLine* line = LineOf(settings, setting->key);
       return !line || !line->value.empty();
     });
-    for (const std::string& key : keys)
-      if (const SettingLine* line = LineOf(settings, key); line && line->value.empty() && anyFilled)
-        problems.push_back({line->line, key, "empty beside filled ones of " + keys.front() + "-" + keys.back()});
+    for (const inst::Setting* setting : members)
+      if (const SettingLine* line = LineOf(settings, setting->key); line && line->value.empty() && anyFilled)
+        problems.push_back({line->line, setting->key,
+                            "empty beside filled ones of " + std::string(members.front()->key) + "-" +
+                                members.back()->key});
   }
 }
 

@@ -49,19 +49,6 @@ const std::vector<const inst::Reading*>& Columns() {
   return columns;
 }
 
-// A number as the instrument writes one: an optional sign, digits, and
-// digits after a point if there is one.
-bool IsNumber(const std::string& text) {
-  size_t before = 0, after = 0;
-  bool point = false;
-  for (size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0; i < text.size(); ++i) {
-    if (text[i] >= '0' && text[i] <= '9') ++(point ? after : before);
-    else if (text[i] == '.' && !point) point = true;
-    else return false;
-  }
-  return before > 0 && (!point || after > 0);
-}
-
 // One sample: the values as the instrument gave them, and whether each is a number.
 struct Sample {
   std::string time;
@@ -87,7 +74,7 @@ Sample TakeSample(const inst::Instrument& instrument) {
   sample.time = Now();
   for (size_t i = 0; i < Columns().size(); ++i) {
     sample.values[i] = ReadKey(instrument, *FindSettingKey(Columns()[i]->key));
-    sample.valid[i] = IsNumber(sample.values[i]);
+    sample.valid[i] = IsMeasuredNumber(sample.values[i]);
   }
   return sample;
 }
@@ -183,7 +170,11 @@ ExitStatus RunMonitor(const Arguments& args) {
     }
     if (CaughtSignal()) break;
     if (gone) {
-      if (!session.Reopen(port)) continue;   // however long it takes: the vanishing was the failure
+      if (!session.Reopen(port)) {   // a period without the port is a failed sample
+        ++failures;
+        ++failuresInARow;
+        continue;
+      }
       gone = false;
       PrintNote(plat::FromArgument(port) + " answers again");
     }

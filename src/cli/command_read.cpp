@@ -34,14 +34,23 @@ ExitStatus ReadOn(const Arguments& args, const std::string& port) {
   if (complete && maker) instrument.ReadPage(session, IDD_MAKER1);
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
-  const int failures = session.ReportMessages() + (complete ? RefuseFailingValues(instrument) : 0);
+  int failures = session.ReportMessages() + (complete ? RefuseFailingValues(instrument) : 0);
   if (!complete) return kExitInstrument;
 
   KeyValues values;
   std::vector<std::string> literal;
   for (const SettingKey& key : SettingKeys()) {
     if (!Printed(key, instrument)) continue;
-    values.emplace_back(key.name, ReadKey(instrument, key));
+    std::string value = ReadKey(instrument, key);
+    // A setting whose query failed is left out (the values may hold a preselection, never read).
+    if (key.setting && !session.Took(key.setting->read.letter)) value.clear();
+    // A measurement that is no number was damaged on the line: named, not shown.
+    if (key.reading && !value.empty() && !IsMeasuredNumber(value)) {
+      PrintError(key.name + ": the instrument's answer is no number: " + value);
+      value.clear();
+      ++failures;
+    }
+    values.emplace_back(key.name, value);
     if (key.numeric) literal.push_back(key.name);
   }
   const std::string settingsFile =

@@ -71,6 +71,10 @@ void Session::SwitchPort(std::unique_ptr<LinePort> port, const char* name) {
 }
 
 
+void Session::Taken(char letter, const inst::Instrument&) {
+  if (!Took(letter)) m_taken += letter;
+}
+
 void Session::Tell(const char* message, const char* caption, inst::Icon) {
   m_told.push_back(std::string(caption) + ": " + message);
 }

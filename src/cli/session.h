@@ -51,7 +51,11 @@ public:
   // one a line ("caption: message"); returns how many there were.
   int ReportMessages();
 
+  // True when a read took the settings of the reply of `letter` into the values.
+  bool Took(char letter) const { return m_taken.find(letter) != std::string::npos; }
+
   void Tell(const char* message, const char* caption, inst::Icon icon) override;
+  void Taken(char letter, const inst::Instrument& instrument) override;
   void Written(inst::Group group, inst::WriteOutcome outcome) override;
   bool Stopped() override;
 
@@ -61,4 +65,5 @@ private:
   std::shared_ptr<std::string> m_openError = std::make_shared<std::string>();   // why the port did not open
   inst::Instrument m_instrument;
   std::vector<std::string> m_told;   // "caption: message"
+  std::string m_taken;               // the letters whose settings were taken
 };

@@ -7,6 +7,17 @@ std::string Unpadded(std::string text) {
   return text;
 }
 
+bool IsMeasuredNumber(const std::string& text) {
+  size_t before = 0, after = 0;
+  bool point = false;
+  for (size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') ++(point ? after : before);
+    else if (text[i] == '.' && !point) point = true;
+    else return false;
+  }
+  return before > 0 && (!point || after > 0);
+}
+
 plat::LocalTime PcClock() {
   plat::LocalTime t = plat::GetLocalTime();
   t.millisecond = 0;

@@ -7,6 +7,10 @@
 // A text the instrument pads with blanks, without them.
 std::string Unpadded(std::string text);
 
+// A measurement as the instrument writes one: an optional sign, digits, and
+// digits after a point if there is one.
+bool IsMeasuredNumber(const std::string& text);
+
 // This computer's local time.
 plat::LocalTime PcClock();
 // A date and time as the command line shows it: "YYYY-MM-DD hh:mm:ss".

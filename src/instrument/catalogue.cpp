@@ -247,6 +247,8 @@ const Setting* FindSettingByControl(int page, int control) {
 
 int SettingIndex(const Setting& setting) { return static_cast<int>(&setting - kSettings.data()); }
 
+const std::vector<WriteGroup>& Groups() { return kGroups; }
+
 Group FindGroup(const std::string& head) {
   for (const WriteGroup& row : kGroups)
     if (head == row.head) return &row;

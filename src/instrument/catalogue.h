@@ -141,6 +141,8 @@ const Setting* FindSetting(const std::string& key);
 const Setting* FindSettingByControl(int page, int control);
 int SettingIndex(const Setting& setting);
 
+// Every setting frame (the orders in which pages send them are the pages').
+const std::vector<WriteGroup>& Groups();
 // The group whose frame has the head `head` ("S", "sb"), or null.
 Group FindGroup(const std::string& head);
 // The group whose frame carries `setting` (every setting has one: see CatalogueProblems).

@@ -17,6 +17,19 @@ const Model* NamedModel(const std::string& name, const std::string& version) {
   return model;
 }
 
+// True when the reply holds the model name and the version whole, in
+// printable ASCII: a reply cut short, or with a byte no instrument writes
+// there, tells nobody.
+bool WholeAndAscii(const ReplyReader& reply) {
+  const int first = kModelNameField.position, end = kVersionField.position + kVersionField.width;
+  if (reply.Length() < end) return false;
+  for (int i = first; i < end; ++i) {
+    const unsigned char byte = static_cast<unsigned char>(reply.At(i));
+    if (byte < 0x20 || byte > 0x7E) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Identity IdentityOf(const ReplyReader& reply) {
@@ -38,7 +51,7 @@ int QueryIdentity(CSerial& link, Identity& identity) {
   const ReplyReader reply(link, query.letter);
   if (!reply.Answered()) return 0;
   const Identity taken = IdentityOf(reply);
-  if (reply.Damaged()) return 0;
+  if (reply.Damaged() || !WholeAndAscii(reply)) return 0;
   identity = taken;
   return 1;
 }

@@ -19,8 +19,9 @@ struct Identity {
 // The identity in an answered version reply.
 Identity IdentityOf(const ReplyReader& reply);
 
-// Asks the instrument who it is ('#v'). 1 when it replied with no control
-// byte where the reply is read, `identity` then filled; 0 otherwise.
+// Asks the instrument who it is ('#v'). 1 when it replied with the model
+// name and the version whole, in printable ASCII, `identity` then filled; 0
+// otherwise (a reply cut short or holding another byte is no answer).
 int QueryIdentity(CSerial& link, Identity& identity);
 
 }  // namespace inst

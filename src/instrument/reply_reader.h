@@ -21,6 +21,8 @@ public:
 
   // True when the buffer held a reply frame of the letter.
   bool Answered() const { return m_answered; }
+  // The positions the reply filled (0 when not answered).
+  int Length() const { return m_length; }
 
   // The characters at positions [first, first + count), ended early by a zero byte.
   std::string Field(int first, int count) const;

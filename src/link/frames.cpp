@@ -11,6 +11,3 @@ std::string SettingFrame(const std::string& head, const std::string& payload) {
 }
 
 std::string QueryFrame(char letter) { return SettingFrame("$", std::string(1, letter)); }
-std::string VersionQueryFrame() { return SettingFrame("#v", ""); }
-std::string AdCountQueryFrame(char channel) { return SettingFrame("$V", std::string(1, channel)); }
-std::string ResetSettingsFrame() { return SettingFrame("i", "**"); }

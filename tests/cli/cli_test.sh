@@ -133,9 +133,10 @@ interrupted_monitor() {
   wait "$pid"
 }
 # monitor until the simulator it talks to has gone, then a new simulator on
-# the same port: it is opened again and answers.
+# the same port: it is opened again and answers (three good samples; a
+# period without the port, should the new simulator be slow, is a failure).
 vanishing_monitor() {
-  (cd "$work" && exec "$cli" monitor --port COM7 --interval 1 --count 2) > "$work/out" 2> "$work/err" &
+  (cd "$work" && exec "$cli" monitor --port COM7 --interval 1 --count 3) > "$work/out" 2> "$work/err" &
   local pid=$!
   for _ in $(seq 200); do grep -q 'is gone' "$work/err" && break; sleep 0.05; done
   start_sim COM7 --records 0
@@ -320,7 +321,11 @@ cases=(
   "monitor -o appending to its own CSV: no second byte order mark or header|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv && tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv|0|monitor_csv 2"
   "monitor: appending a sample fails (a file-size limit): status 4, the reason|--records 0|head -c 1020 /dev/zero > $work/mon.csv; (ulimit -f 1; trap '' XFSZ; tavo_cli monitor --port COM7 --interval 1 --count 3 -o mon.csv)|4|err_has 'cannot write mon.csv: File too large' && lines_of out 1"
   "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
-  "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 2"
+  "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 3"
+  "monitor --count 2: a port gone for good ends it, each period without it a failure, status 1|--unplug D|(cd $work && timeout 30 $cli monitor --port COM7 --interval 1 --count 2)|1|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && out_is ''"
+  "an identity cut after the model name, or with a byte beyond ASCII, is no answer: nothing compared, status 1|--reply vTAVO-420B|start_sim COM8 --byte v6=B5; tavo_cli diff other_forms.txt --port COM7; tavo_cli info --port COM8|1|[ \"\$(grep -c 'no answer from an instrument' $work/err)\" = 2 ] && ! out_has same"
+  "read --json: a measurement that is no number named, not shown (null), status 1|$(measurement '+2?.3')|tavo_cli read --port COM7 --json|1|err_has \"tavo_indoor: the instrument's answer is no number: 2?.3\" && grep -q '\"tavo_indoor\":null,\"tavo_outdoor\":26.1' $work/out"
+  "read --maker: a model code never read left out, not the one the model name preselects, status 1|--ignore M|tavo_cli read --maker --port COM7|1|out_matches '^model_code = \$' && out_matches '^humidity_limit = 90.0\$'"
   "info: an answer without a model name is a failure|--model ''|tavo_cli info --port COM7|1|err_has 'gave no model name' && out_is ''"
   "two ports, one missing and one silent: the worst status, not the last|--ignore v|tavo_cli info --port COM9 --port COM7|3|out_matches '^COM9 +3 ' && out_matches '^COM7 +1 '"
   "no answer|--ignore v|tavo_cli info --port COM7|1|err_has 'no answer from an instrument on COM7'"

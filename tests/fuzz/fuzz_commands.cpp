@@ -155,8 +155,15 @@ bool HasControlByte(const std::string& text, std::size_t from = 0) {
 
 // Whether the payload of a well-formed frame is one the command may refuse to
 // show: a clock that is no date and time, a memory with bytes but not one
-// whole record, or a control byte that may stand where a field is read.
+// whole record, an identity without its model name and version whole in
+// printable ASCII, or a control byte that may stand where a field is read.
 bool MayRefuse(const Query& query, const std::string& frame) {
+  if (query.read == &Identity) {
+    const size_t end = 17;   // the model name at 2-10, the version at 11-16
+    if (frame.size() < end) return true;
+    for (size_t i = 2; i < end; ++i)
+      if (static_cast<unsigned char>(frame[i]) > 0x7E) return true;
+  }
   if (query.read == &ReadMemory) {
     MemoryRecords records;
     const bool whole = SplitMemoryRecords(reinterpret_cast<const std::uint8_t*>(frame.data()),

@@ -56,7 +56,7 @@ protected:
 
 TEST_F(SimulatorTest, IdentifiesTheInstrument) {
   Connect({"--model", "TAVO-410B", "--version", "1.21"});
-  ASSERT_EQ(Query(VersionQueryFrame()), QueryOutcome::Replied);
+  ASSERT_EQ(Query(SettingFrame("#v", "")), QueryOutcome::Replied);
   std::string reply = Reply();
   EXPECT_EQ(reply.substr(0, 2), "\x02v");
   EXPECT_EQ(reply.substr(2, 9), "TAVO-410B");
@@ -67,8 +67,8 @@ TEST_F(SimulatorTest, IdentifiesTheInstrument) {
 TEST_F(SimulatorTest, AnswersEveryQueryAsLongAsTheToolReads) {
   Connect({"--records", "511"});
   const struct { std::string frame; int length; } cases[] = {
-      {VersionQueryFrame(), 17}, {QueryFrame('D'), 59}, {QueryFrame('P'), 120}, {QueryFrame('G'), 24},
-      {AdCountQueryFrame('2'), 240}, {QueryFrame('O'), 2 + 511 * 40}, {QueryFrame('Q'), 3},
+      {SettingFrame("#v", ""), 17}, {QueryFrame('D'), 59}, {QueryFrame('P'), 120}, {QueryFrame('G'), 24},
+      {SettingFrame("$V", "2"), 240}, {QueryFrame('O'), 2 + 511 * 40}, {QueryFrame('Q'), 3},
       {QueryFrame('T'), 14}, {QueryFrame('I'), 5}, {QueryFrame('B'), 7}, {QueryFrame('K'), 3},
       {QueryFrame('S'), 29}, {QueryFrame('s'), 14}, {QueryFrame('L'), 7}, {QueryFrame('M'), 3},
   };

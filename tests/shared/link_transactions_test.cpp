@@ -214,7 +214,7 @@ TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   for (const auto& c : cases) {
     Connect({c.answer}, timeOut, c.during);
     const auto start = plat::MonotonicMs();
-    EXPECT_EQ(RunResetTransaction(*link_, ResetSettingsFrame()), c.acknowledged) << c.name;
+    EXPECT_EQ(RunResetTransaction(*link_, SettingFrame("i", "**")), c.acknowledged) << c.name;
     const auto spent = plat::MonotonicMs() - start;
     EXPECT_EQ(port_->Written(), "\x02i**\x03") << c.name;
     EXPECT_FALSE(link_->AwaitingAck()) << c.name;

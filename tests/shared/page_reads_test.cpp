@@ -93,6 +93,10 @@ TEST_F(PageReads, EachReadsOneReply) {
       {kClock, "T2405\x1B" "10907", t, 0, ""},   // damaged on the line: the failure, not the text
       {kIdentify, "vTAVO-420A1.21  ", "\x02#v\x03", 1, "TAVO-420A1.21  "},
       {kIdentify, "vTAVO-4\n0A1.21  ", "\x02#v\x03", 0, ""},   // damaged: no answer
+      {kIdentify, "vTAVO-420A", "\x02#v\x03", 0, ""},          // cut after the model name: no answer
+      {kIdentify, "vTAVO-420A1.2", "\x02#v\x03", 0, ""},       // cut in the version
+      {kIdentify, "vTAVO-4\xFF" "0A1.21  ", "\x02#v\x03", 0, ""},   // a byte no instrument writes there
+      {kIdentify, "vTAVO-420A1.\xB5" "1  ", "\x02#v\x03", 0, ""},
       {AdCounts(2), "V0000021207", "\x02$V2\x03", 1, "21207"},
       {AdCounts(-1), "V0000021207", "", 0, ""},   // no channel, nothing asked
       {Readings(IDD_USER2, 'D'), "", "\x02$D\x03", 0, ""},

@@ -70,10 +70,10 @@ public:
   }
 
 private:
-  // The reply frame --reply gives for the query `frame` (STX '$' letter ETX);
+  // The reply frame --reply gives for the query `frame` (STX '$' or '#', letter, ETX);
   // the payloads given for one letter answer its queries in turn.
   bool FixedReply(const std::string& frame, std::string& reply) {
-    if (frame.size() != 4 || frame[1] != '$') return false;
+    if (frame.size() != 4 || (frame[1] != '$' && frame[1] != '#')) return false;
     std::vector<const std::string*> given;
     for (const std::string& payload : m_options.replies)
       if (payload[0] == frame[2]) given.push_back(&payload);

@@ -66,7 +66,7 @@ void CheckVersionQuery(const std::string& name) {
   CSerial link;
   if (!link.Open(name.c_str())) return Check(false, "the link opens");
   auto start = plat::MonotonicMs();
-  QueryOutcome outcome = RunQuery(link, VersionQueryFrame(), 'v');
+  QueryOutcome outcome = RunQuery(link, SettingFrame("#v", ""), 'v');
   auto elapsed = plat::MonotonicMs() - start;
   std::string reply;
   {
