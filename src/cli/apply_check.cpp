@@ -62,6 +62,12 @@ bool LoadSettings(const std::string& path, std::vector<SettingLine>& settings) {
   }
   std::vector<FileProblem> problems;
   ParseSettingsFile(text, settings, problems);
+  // An empty file (a read that went to a full disk, perhaps) is no set-up that matches everything.
+  const bool names = std::any_of(settings.begin(), settings.end(), [](const SettingLine& line) {
+    const SettingKey* key = FindSettingKey(line.key);
+    return !key || !key->Info();
+  });
+  if (!names) problems.push_back({0, "", "names no setting: nothing to apply or compare"});
   CheckValues(settings, problems);
   CheckFilledTogether(settings, problems);
   Tell(path, problems);

@@ -196,6 +196,11 @@ bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingL
   std::vector<inst::Mismatch> mismatches;
   const bool same = session.Instrument().Verify(plan, session, mismatches) != 0;
   found = {{"outcome", "not read back"}, {"differences", nlohmann::ordered_json::array()}};
+  if (CaughtSignal()) {   // the read-back may not be whole: nothing is said of it
+    PrintError("verify: stopped before the settings were read back");
+    NoteOutcome("verify: stopped before the settings were read back");
+    return false;
+  }
   if (session.ReportMessages() > 0 || (!same && mismatches.empty())) {
     PrintError("verify: the settings could not be read back");
     NoteOutcome("verify: the settings could not be read back");
@@ -224,6 +229,7 @@ bool WritePlan(Session& session, const inst::Plan& plan, bool dryRun, Report& re
     report.Tell(group, dryRun                                             ? "would be written"
                        : outcome == inst::WriteOutcome::Acknowledged ? "written"
                        : outcome == inst::WriteOutcome::LineGone     ? "not sent"
+                       : outcome == inst::WriteOutcome::Unanswered   ? "sent, not acknowledged"
                                                                        : "refused");
   };
   session.stopWriting = [] { return CaughtSignal() != 0; };
@@ -266,10 +272,15 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
   const int messages = session.ReportMessages();
   ExitStatus status = kExitOk;
   nlohmann::ordered_json verified;
-  if (CaughtSignal()) status = InterruptedStatus();
-  else if (messages > 0 || !written) status = kExitInstrument;
-  else if (args.Has("--verify") && !report.Empty() && !Verify(session, plan, settings, verified))
+  if (CaughtSignal()) {
+    status = InterruptedStatus();
+  } else if (messages > 0 || !written) {
     status = kExitInstrument;
+  } else if (args.Has("--verify") && !report.Empty()) {
+    const bool same = Verify(session, plan, settings, verified);
+    if (CaughtSignal()) status = InterruptedStatus();   // stopped in the read-back: nothing is verified
+    else if (!same) status = kExitInstrument;
+  }
   report.Finish(dryRun, verified);
   if (status == kExitOk) NoteOutcome(report.Summary(dryRun));
   return status;

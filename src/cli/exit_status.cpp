@@ -23,7 +23,8 @@ const char* FailureKind(ExitStatus status) {
     case kExitPort: return "port";
     case kExitFile: return "file";
     case kExitInterrupted:
-    case kExitTerminated: return "interrupted";
+    case kExitTerminated:
+    case kExitHungUp: return "interrupted";
   }
   return "instrument";
 }
@@ -37,7 +38,8 @@ const char* StatusWords(ExitStatus status) {
     case kExitFile: return "a file could not be written";
     case kExitDifferent: return "different";
     case kExitInterrupted:
-    case kExitTerminated: return "interrupted";
+    case kExitTerminated:
+    case kExitHungUp: return "interrupted";
   }
   return "failed";
 }

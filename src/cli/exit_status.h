@@ -8,6 +8,7 @@ enum ExitStatus : int {
   kExitPort = 3,           // the port could not be opened
   kExitFile = 4,           // a file to write could not be written
   kExitDifferent = 5,      // diff: the instrument's settings differ from the file's
+  kExitHungUp = 129,       // ended by SIGHUP (its terminal closed), 128 + 1
   kExitInterrupted = 130,  // ended by Ctrl-C (SIGINT), 128 + 2
   kExitTerminated = 143,   // ended by SIGTERM, 128 + 15
 };

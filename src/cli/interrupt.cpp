@@ -3,6 +3,8 @@
 #include <atomic>
 #include <csignal>
 
+#include "platform/console.h"
+
 namespace {
 
 std::atomic<int> g_signal{0};   // lock-free, so the handler may store it
@@ -10,26 +12,33 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler stores 
 
 extern "C" void OnSignal(int number) { g_signal.store(number); }
 
+int g_catchers = 0;   // the CatchInterrupts alive, all on the main thread
+
+void Handle(void (*handler)(int)) {
+  std::signal(SIGINT, handler);
+  std::signal(SIGTERM, handler);
+  if (const int hangUp = plat::HangUpSignal()) std::signal(hangUp, handler);
+}
+
 }  // namespace
 
 CatchInterrupts::CatchInterrupts() {
-  std::signal(SIGINT, OnSignal);
-  std::signal(SIGTERM, OnSignal);
+  if (g_catchers++ == 0) Handle(OnSignal);
 }
 
 CatchInterrupts::~CatchInterrupts() {
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
+  if (--g_catchers == 0) Handle(SIG_DFL);
 }
 
 int CaughtSignal() { return g_signal.load(); }
 
 ExitStatus InterruptedStatus() {
-  switch (g_signal.load()) {
-    case 0: return kExitOk;
-    case SIGTERM: return kExitTerminated;
-    default: return kExitInterrupted;
-  }
+  const int caught = g_signal.load();
+  if (caught == 0) return kExitOk;
+  if (caught == SIGTERM) return kExitTerminated;
+  return caught == SIGINT ? kExitInterrupted : kExitHungUp;
 }
 
-bool IsInterrupted(ExitStatus status) { return status == kExitInterrupted || status == kExitTerminated; }
+bool IsInterrupted(ExitStatus status) {
+  return status == kExitInterrupted || status == kExitTerminated || status == kExitHungUp;
+}

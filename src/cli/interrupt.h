@@ -1,7 +1,8 @@
-// Ctrl-C (SIGINT) and SIGTERM for the commands that end at a safe point
-// rather than at once: while a CatchInterrupts lives, the signals are caught
-// and noted for every thread to see; when it ends, their default handling is
-// back. One lives for a whole run, over all its ports, until its output is printed.
+// Ctrl-C (SIGINT), SIGTERM and SIGHUP (a closed terminal) for the commands
+// that end at a safe point rather than at once: while a CatchInterrupts
+// lives, the signals are caught and noted for every thread to see; when the
+// last one ends, their default handling is back. One lives for a whole run,
+// over all its ports, until its output is printed.
 #pragma once
 #include "cli/exit_status.h"
 
@@ -13,11 +14,11 @@ public:
   CatchInterrupts& operator=(const CatchInterrupts&) = delete;
 };
 
-// The signal caught (SIGINT or SIGTERM), 0 while none was.
+// The signal caught (SIGINT, SIGTERM or SIGHUP), 0 while none was.
 int CaughtSignal();
 
 // The exit status of a run ended by the signal caught: 130 for SIGINT, 143
-// for SIGTERM; kExitOk when none was caught.
+// for SIGTERM, 129 for SIGHUP; kExitOk when none was caught.
 ExitStatus InterruptedStatus();
 
 // True for the statuses of an interrupted run.

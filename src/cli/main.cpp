@@ -276,8 +276,8 @@ std::string JsonOutput(const std::string& command, const Arguments& args, const 
   const nlohmann::ordered_json value = PrintedJson(printed);
   if (command == "ports") {
     if (value.is_array()) return JsonLine(value);
-    nlohmann::ordered_json failure = PrintedJson(OnePortJson("", status, FailureReason()));
-    failure.insert(failure.begin(), {"port", nullptr});
+    nlohmann::ordered_json failure = {{"port", nullptr}};
+    failure.update(PrintedJson(OnePortJson("", status, FailureReason())));
     return JsonLine(nlohmann::ordered_json::array({failure}));
   }
   if (SeveralPorts(args)) return value.is_array() ? JsonLine(value) : FailureJson(args, status, FailureReason());
@@ -309,7 +309,8 @@ ExitStatus Run(const Command& command, const Arguments& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The run of the command line; its exit status.
+static int RunCommandLine(int argc, char** argv) {
   // --json anywhere asks for JSON, also of a command line that cannot be parsed.
   const bool json = std::any_of(argv + 1, argv + argc, [](const char* arg) { return std::string(arg) == "--json"; });
   CLI::App app("The settings tool of the TAVO-400 series from the command line.", "tavo-cli");
@@ -362,4 +363,11 @@ int main(int argc, char** argv) {
   CaptureStandardOutput(nullptr);
   PrintOut(JsonOutput(args.command, args, printed, status));
   return status;
+}
+
+int main(int argc, char** argv) {
+  // A closed pipe fails the writes to standard output, told at the end (status
+  // 4), and never ends a run in the middle of writing to instruments.
+  plat::IgnoreClosedPipes();
+  return CheckStandardOutput(static_cast<ExitStatus>(RunCommandLine(argc, argv)));
 }

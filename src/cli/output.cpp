@@ -1,14 +1,22 @@
 #include "cli/output.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 
 #include "platform/console.h"
 
 namespace {
 std::atomic<bool> g_quiet{false}, g_verbose{false};
+std::atomic<int> g_outputError{0};   // the errno of the first write to standard output that failed
+
+void NoteOutputFailure() {
+  int none = 0;
+  g_outputError.compare_exchange_strong(none, errno != 0 ? errno : EIO);
 }
+}  // namespace
 
 void SetQuiet(bool quiet) { g_quiet = quiet; }
 bool Quiet() { return g_quiet; }
@@ -81,6 +89,18 @@ void PrintOut(const std::string& text) {
     *g_standardOutput += text;
     return;
   }
-  std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout);
-  std::fflush(stdout);
+  errno = 0;
+  if (std::fputs(plat::ToConsoleText(text, plat::Stream::Output).c_str(), stdout) == EOF || std::fflush(stdout) != 0)
+    NoteOutputFailure();
+}
+
+ExitStatus CheckStandardOutput(ExitStatus status) {
+  errno = 0;
+  // What the program wrote past PrintOut (its usage, its version) shows in the stream's error flag; a
+  // failure of a file that is standard output (-o -) was told with its status 4 already.
+  if (std::fflush(stdout) != 0 || (std::ferror(stdout) && status != kExitFile)) NoteOutputFailure();
+  const int error = g_outputError.load();
+  if (error == 0) return status;
+  PrintError(std::string("cannot write standard output: ") + std::strerror(error));
+  return Worse(status, kExitFile);
 }

@@ -6,6 +6,8 @@
 #pragma once
 #include <string>
 
+#include "cli/exit_status.h"
+
 void SetQuiet(bool quiet);
 bool Quiet();
 void SetVerbose(bool verbose);
@@ -23,7 +25,14 @@ void PrintError(const std::string& text, bool note = false);
 std::string ShellQuoted(const std::string& text);
 
 // Prints `text` on standard output, in the terminal's encoding when it is one.
+// A write that fails (a full disk, a closed pipe) ends nothing: the run goes
+// on, and CheckStandardOutput tells it at the end.
 void PrintOut(const std::string& text);
+
+// At the end of a run: flushes standard output and, when anything written
+// to it failed, tells why ("cannot write standard output: ...") and returns
+// the worse of `status` and kExitFile; else `status`.
+ExitStatus CheckStandardOutput(ExitStatus status);
 
 // The output of the port a thread serves when several are served side by
 // side: while one lives on a thread, PrintOut and PrintError of that thread

@@ -39,11 +39,17 @@ bool ReadPortsFile(const std::string& path, std::vector<std::string>& ports) {
   if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
   std::istringstream file(text);
   std::string line;
+  int named = 0;
   while (std::getline(file, line)) {
     if (size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     const size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos) continue;
     ports.push_back(line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
+    ++named;
+  }
+  if (named == 0) {
+    PrintError(plat::FromArgument(path) + ": names no port");
+    return false;
   }
   return true;
 }
@@ -145,6 +151,10 @@ ExitStatus ForEachPort(const Arguments& args, const PortCommand& run) {
   std::vector<std::string> ports;
   if (!PortsOf(args, ports)) return kExitUsage;
   if (!SeveralPorts(args)) return run(args, ports[0]);
+  // An interruption of a run over several ports lets each port finish what is
+  // on its line (a command without safe points of its own, its whole run),
+  // then the table tells each port, and the status the interruption.
+  const CatchInterrupts interrupts;
   std::vector<PortRun> runs(ports.size());
   std::vector<std::thread> threads;
   for (size_t i = 0; i < ports.size(); ++i) {
@@ -161,7 +171,7 @@ ExitStatus ForEachPort(const Arguments& args, const PortCommand& run) {
   } else {
     PrintRuns(runs);
   }
-  ExitStatus worst = kExitOk;
+  ExitStatus worst = InterruptedStatus();
   for (const PortRun& run : runs) worst = Worse(worst, run.status);
   return worst;
 }

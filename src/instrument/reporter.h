@@ -10,9 +10,11 @@ namespace inst {
 
 enum class Icon { Error, Exclamation };
 
-// How the write of one setting group ended: acknowledged, not acknowledged,
-// or not sent whole because the line is gone.
-enum class WriteOutcome { Acknowledged, Refused, LineGone };
+// How the write of one setting group ended: acknowledged, not acknowledged
+// (refused, or no answer in time), sent whole but left without its
+// acknowledgement (the line went while it was awaited, or the write was
+// stopped), or not sent whole because the line is gone.
+enum class WriteOutcome { Acknowledged, Refused, Unanswered, LineGone };
 
 class Instrument;
 

@@ -64,8 +64,12 @@ int Instrument::SendGroup(Reporter& reporter, const WriteGroup& row, int& retryC
     std::string frame;
     return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
-  const bool acknowledged = RunSetTransaction(link, send, retryCounter) != 0;
-  reporter.Written(&row, acknowledged ? WriteOutcome::Acknowledged : LineGone() ? WriteOutcome::LineGone : WriteOutcome::Refused);
+  const bool acknowledged = RunSetTransaction(link, send, retryCounter, [&reporter] { return reporter.Stopped(); }) != 0;
+  reporter.Written(&row, acknowledged                                ? WriteOutcome::Acknowledged
+                         : link.WritesFailing()                      ? WriteOutcome::LineGone
+                         : link.LastAckCode() == kNak                ? WriteOutcome::Refused
+                         : link.ReadsFailing() || reporter.Stopped() ? WriteOutcome::Unanswered
+                                                                     : WriteOutcome::Refused);
   if (acknowledged) {
     CopyGroup(&row, m_values, m_snapshot);
     return 1;

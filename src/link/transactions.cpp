@@ -74,9 +74,11 @@ int SendSettingFrame(CSerial& link, const std::string& frame) {
   return written;
 }
 
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter) {
-  for (;;) {
-      link.ClearAckCode();
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
+                      const std::function<bool()>& stopped) {
+  for (bool resend = false;; resend = true) {
+    if (resend && stopped && stopped()) return 0;
+    link.ClearAckCode();
     link.AckEvent().Reset();
     if (!sendSetting()) {
       ++retryCounter;

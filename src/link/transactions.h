@@ -53,7 +53,10 @@ int SendSettingFrame(CSerial& link, const std::string& frame);
 // after which no acknowledgement is awaited; 0 otherwise, at once when the
 // port's reads fail, and at once when the frame could not be written (the
 // failed attempt counts against the retry counter).
-int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter);
+// `stopped`, when given, is asked before each resend: true ends the
+// transaction there, not acknowledged.
+int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
+                      const std::function<bool()>& stopped = nullptr);
 
 // The settings reset: one send of `frame`, one wait for the acknowledgement;
 // no acknowledgement is awaited afterwards. 1 when the frame was written and

@@ -26,6 +26,14 @@ std::string ToConsoleText(const std::string& text, Stream stream);
 // closed pipe); LastErrorText (platform/files.h) then tells why.
 bool WriteRawOutput(const std::string& bytes);
 
+// From now on a write to a pipe whose reader has gone fails (a closed pipe)
+// instead of ending the process: SIGPIPE ignored on POSIX; on Windows such a
+// write fails already.
+void IgnoreClosedPipes();
+
+// The signal a closed terminal sends (SIGHUP); 0 on a system without one.
+int HangUpSignal();
+
 // `text`, in the program's code page, as UTF-8 (for files the front end writes).
 std::string ToUtf8(const std::string& text);
 

@@ -142,16 +142,39 @@ vanishing_monitor() {
   start_sim COM7 --records 0
   wait "$pid"
 }
-# apply with the arguments given, ended by the signal $1 once COM7 got its
-# first setting frame (auto_power_off = off), while that group is on the line.
+# tavo-cli with the arguments given, ended by the signal $1 once COM7 got the
+# frame $until_frame (apply's first setting frame, auto_power_off = off, unless
+# named), while it is on the line, or $signal_delay seconds later.
+signalled_cli() {
+  local signal=$1
+  shift
+  (cd "$work" && exec "$cli" "$@") > "$work/out" 2> "$work/err" &
+  local pid=$!
+  for _ in $(seq 200); do got_frame "${until_frame:-02 51 31 03}" && break; sleep 0.05; done
+  sleep "${signal_delay:-0}"
+  kill -"$signal" "$pid"
+  wait "$pid"
+}
 signalled_apply() {
   local signal=$1
   shift
-  (cd "$work" && exec "$cli" apply "$@") > "$work/out" 2> "$work/err" &
-  local pid=$!
-  for _ in $(seq 200); do got_frame "${until_frame:-02 51 31 03}" && break; sleep 0.05; done
-  kill -"$signal" "$pid"
-  wait "$pid"
+  signalled_cli "$signal" apply "$@"
+}
+# tavo-cli with each command line given (shell words), its standard output a
+# full disk (itself, not through the schema check's copy): 0 when each ended
+# with status 4, else 9.
+to_full_disk() {
+  local command
+  for command in "$@"; do
+    (cd "$work" && eval "exec \"\$cli\" $command") > /dev/full
+    [ $? = 4 ] || return 9
+  done
+}
+# tavo-cli with the arguments given, its standard output a pipe whose reader
+# has gone: its status.
+into_closed_pipe() {
+  tavo_cli "$@" | true
+  return "${PIPESTATUS[0]}"
 }
 # Every line of out a JSON object that passes the condition on d.
 json_lines() {
@@ -255,6 +278,14 @@ cases=(
   "apply on two ports ended by Ctrl-C, one with nothing to write: every port told, interrupted, status 130|--late 150|start_sim COM8 --reply Q1 --reply B030.06 --reply I020; signalled_apply INT three.txt --port COM7 --port COM8|130|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent' && out_matches '^COM7 +130 +interrupted\$' && out_matches '^COM8 +0 +nothing to write\$'"
   "apply ended by Ctrl-C while it still reads: nothing written, status 130|--late 150|until_frame='02 24 42 03' signalled_apply INT three.txt --port COM7|130|out_is 'nothing written: stopped before the first group' && no_settings_sent"
   "apply: every buzzer ACK later than its wait, the alarm mode never answered: no ACK taken for a later frame|--late 600 --late-ack B --early-ack K|tavo_cli apply buzzer_alarm.txt --port COM7 --ini late.ini|1|out_is $'buzzer: refused\nalarm_mode: refused'"
+  "apply ended by SIGHUP (its terminal closed): after the group on the line, every group told, status 129|--late 150|signalled_apply HUP three.txt --port COM7|129|out_has 'auto_power_off: written' && out_has 'memory_interval: not sent'"
+  "download on two ports ended by Ctrl-C: each frame on the line finished, the table, status 130|--records 60 --baud 9600|start_sim COM8 --records 60 --baud 9600; until_frame='02 24 4F 03' signalled_cli INT download --port COM7 --port COM8 -o 'r-{port}.csv'|130|out_matches '^COM7 +0 +60 records' && out_matches '^COM8 +0 +60 records'"
+  "standard output that cannot be written: read, info --json, diff, apply --dry-run, ports, version each fail with the reason, status 4||to_full_disk 'read --port COM7' 'info --port COM7 --json' 'diff power_off.txt --port COM7' 'apply power_off.txt --port COM7 --dry-run' ports version|0|[ \"\$(grep -c 'cannot write standard output: No space left on device' $work/err)\" = 6 ]"
+  "apply into a closed pipe: every group still sent, the reason, status 4||into_closed_pipe apply three.txt --port COM7|4|got_frame '02 49 30 32 30 03' && err_has 'cannot write standard output: Broken pipe'"
+  "an empty settings file, or one of comments only, refused before anything is sent; an empty ports file names no port||: > $work/empty.txt; printf '# nothing\\n' > $work/comments.txt; tavo_cli apply empty.txt --port COM7; tavo_cli diff comments.txt --port COM7; tavo_cli info --ports empty.txt|2|no_frames && err_has 'empty.txt: names no setting' && err_has 'comments.txt: names no setting' && err_has 'empty.txt: names no port'"
+  "apply ended by Ctrl-C while an unanswered group is sent again: no more resends, that group sent, not acknowledged, status 130|--early-ack B|until_frame='02 42 30 33 30 2E 30 36 03' signalled_apply INT three.txt --port COM7|130|out_is $'auto_power_off: written\nbuzzer: sent, not acknowledged\nmemory_interval: not sent' && [ \"\$(grep -c ' 02 42 30 33 30 2E 30 36 03\$' $work/COM7.log)\" -lt 3 ]"
+  "apply --verify ended by Ctrl-C while it reads back: not verified, status 130|--late 150|signal_delay=0.5 signalled_apply INT power_off.txt --port COM7 --verify|130|out_is 'auto_power_off: written' && err_has 'verify: stopped before the settings were read back' && ! err_has 'verified'"
+  "apply to a port that vanishes while a group awaits its acknowledgement: that group sent, not acknowledged; the later not sent|--gone-after 10 --early-ack B|tavo_cli apply three.txt --port COM7|1|out_is $'auto_power_off: written\nbuzzer: sent, not acknowledged\nmemory_interval: not sent'"
   "apply to a port that vanishes after the first group: the later groups not sent|--gone-after 9|tavo_cli apply three.txt --port COM7|1|out_is $'auto_power_off: written\nbuzzer: not sent\nmemory_interval: not sent'"
   "apply --verify whose read-back gets no answer: verify named, status 1|--mute-after 9|tavo_cli apply power_off.txt --port COM7 --verify|1|out_is 'auto_power_off: written' && err_has 'verify: the settings could not be read back'"
   "apply: an empty level beside levels the file leaves out (the instrument's, filled): the whole file refused||tavo_cli apply level1_empty.txt --port COM7|2|no_frames && err_has 'level1_empty.txt:1: level1: empty beside filled ones'"
@@ -353,6 +384,8 @@ cases=(
   "apply --json of a bad settings file on two ports: an array, each port with the status and the file's problem||start_sim COM8; tavo_cli apply 設定.txt --port COM7 --port COM8 --json|2|no_frames && valid_json '[(p[\"port\"], p[\"status\"], p[\"failure\"]) for p in d] == [(\"COM7\", 2, \"usage\"), (\"COM8\", 2, \"usage\")] and \"level2\" in d[0][\"reason\"]'"
   "bad usage with --json: the failure as JSON||tavo_cli --fast --json info --port COM7|2|no_frames && valid_json 'd == {\"status\": 2, \"failure\": \"usage\", \"reason\": \"unknown option --fast\"}'"
   "apply --verify --json whose read-back differs: the key, what was written and read back, status 1|--reply B032.06|tavo_cli apply buzzer.txt --port COM7 --verify --json|1|valid_json 'd[\"verify\"] == {\"outcome\": \"differs\", \"differences\": [{\"key\": \"buzzer\", \"written\": \"30.0\", \"read_back\": \"32.0\"}]} and d[\"status\"] == 1'"
+  "monitor --json on a port that cannot be opened: the failure as its one line||tavo_cli monitor --port COM9 --json|3|lines_of out 1 && json_lines 'd[\"failure\"] == \"port\" and \"COM9\" in d[\"reason\"]'"
+  "ports --probe --json with a bad INI file: still an array, its one object the failure||tavo_cli ports --probe --json --ini bad_values.ini|2|valid_json 'd[0][\"port\"] is None and d[0][\"failure\"] == \"usage\" and \"BaudRate\" in d[0][\"reason\"]'"
   "apply --json of settings left out: the keys and the reason||tavo_cli apply maker.txt --port COM7 --json|0|valid_json 'd[\"left_out\"] == [{\"keys\": [\"humidity_limit\", \"model_code\"], \"reason\": \"maker settings are written only with --maker\"}] and d[\"groups\"] == [{\"keys\": \"auto_power_off\", \"outcome\": \"written\"}]'"
   "the simulator's --help: its usage, status 0||$sim --help|0|out_has 'Usage: tavo_sim' && out_has '--reply LETTER+PAYLOAD'"
   "-o with a placeholder it does not know: refused before anything is sent||tavo_cli download --port COM7 -o 'x-{Date}.csv'|2|no_frames && err_has 'unknown placeholder {Date}'"

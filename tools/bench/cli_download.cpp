@@ -2,7 +2,8 @@
 // simulator at 9600 bit/s with the default timings: the 511-record download,
 // timed as the dialog's download is, from the download request (when the
 // simulator logged its frame) to the end of the program, file written; and
-// 32 instruments served side by side in one run against one alone.
+// 32 instruments, and 256 (the most a ports file names), served side by side
+// in one run against one alone.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/time.h>
@@ -30,6 +31,7 @@ const int kRecords = 511;
 const int kBaud = 9600;
 const int kFewRecords = 64;
 const int kSideBySide = 32;   // instruments in the side-by-side run
+const int kMostPorts = 256;   // the most one run serves, named in a ports file
 
 // Seconds since midnight, local time, as the simulator's frame log writes them.
 double LocalSecondsNow() {
@@ -107,17 +109,23 @@ bool MeasureCliDownload(Measurement& result, std::string& error) {
   return true;
 }
 
-bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
+namespace {
+
+// `count` instruments side by side in one tavo-cli download (named with
+// --port, or in a ports file when `portsFile`) against one alone.
+bool MeasureSideBySide(int count, bool portsFile, const char* label, Measurement& result, std::string& error) {
   const std::vector<std::string> simArgs = {"--baud", std::to_string(kBaud), "--records", std::to_string(kFewRecords)};
   SimSession session;   // COM7
   if (!session.Start(simArgs, "", error)) return false;
   std::vector<std::string> ports = {"COM7"};
-  for (int n = 1; static_cast<int>(ports.size()) < kSideBySide; ++n)
+  for (int n = 1; static_cast<int>(ports.size()) < count; ++n)
     if (n != 7) ports.push_back("COM" + std::to_string(n));
   std::vector<std::unique_ptr<SimProcess>> others;
   std::vector<std::string> args = {"download", "-o", session.PathOf("records-{port}.csv")};
+  std::string listed;
   for (const std::string& port : ports) {
-    args.insert(args.end(), {"--port", port});
+    if (portsFile) listed += port + "\n";
+    else args.insert(args.end(), {"--port", port});
     if (port == "COM7") continue;
     others.push_back(std::make_unique<SimProcess>(simArgs));
     if (others.back()->Device().empty()) {
@@ -126,6 +134,10 @@ bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
     }
     std::filesystem::create_symlink(others.back()->Device(), session.dir.path() / "ports" / port);
   }
+  if (portsFile) {
+    session.dir.Write("meters.txt", listed);
+    args.insert(args.end(), {"--ports", session.PathOf("meters.txt")});
+  }
   const auto start = std::chrono::steady_clock::now();
   const int oneStatus = RunCli({"download", "--port", "COM7", "-o", session.PathOf("one.csv")});
   const auto middle = std::chrono::steady_clock::now();
@@ -133,7 +145,7 @@ bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
   const double one = std::chrono::duration<double>(middle - start).count();
   const double all = std::chrono::duration<double>(std::chrono::steady_clock::now() - middle).count();
   if (oneStatus != 0 || allStatus != 0) {
-    error = "tavo-cli download of one and of " + std::to_string(kSideBySide) + " instruments ended with status " +
+    error = "tavo-cli download of one and of " + std::to_string(count) + " instruments ended with status " +
             std::to_string(oneStatus) + " and " + std::to_string(allStatus);
     return false;
   }
@@ -148,10 +160,21 @@ bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
     std::snprintf(text, sizeof text, "%.3f s", value);
     return std::string(text);
   };
-  const std::string count = std::to_string(kSideBySide);
-  result = Measurement{"(f) tavo-cli download from " + count + " instruments side by side / from one", all / one, "",
-                       1.1,
-                       std::to_string(kFewRecords) + " records each at 9600 bit/s, the whole run (start, "
-                       "identification, SendDelay, download): " + count + " " + seconds(all) + ", one " + seconds(one)};
+  const std::string many = std::to_string(count);
+  result = Measurement{std::string(label) + " tavo-cli download from " + many + " instruments side by side / from one",
+                       all / one, "", 1.1,
+                       std::to_string(kFewRecords) + " records each at 9600 bit/s" + (portsFile ? ", the ports in a file" : "") +
+                           ", the whole run (start, identification, SendDelay, download): " + many + " " + seconds(all) +
+                           ", one " + seconds(one)};
   return true;
+}
+
+}  // namespace
+
+bool MeasureCliSeveralDownloads(Measurement& result, std::string& error) {
+  return MeasureSideBySide(kSideBySide, false, "(f)", result, error);
+}
+
+bool MeasureCliMostDownloads(Measurement& result, std::string& error) {
+  return MeasureSideBySide(kMostPorts, true, "(g)", result, error);
 }

@@ -15,7 +15,8 @@ namespace {
 using Measure = bool (*)(Measurement&, std::string&);
 
 const Measure kMeasures[] = {&MeasureTab0Read, &MeasureTab0Write, &MeasureIdleCpu, &MeasureDisconnectLatency,
-                             &MeasureDownload, &MeasureCliDownload, &MeasureCliSeveralDownloads};
+                             &MeasureDownload, &MeasureCliDownload, &MeasureCliSeveralDownloads,
+                             &MeasureCliMostDownloads};
 
 }  // namespace
 

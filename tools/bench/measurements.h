@@ -19,3 +19,4 @@ bool MeasureDisconnectLatency(Measurement& result, std::string& error);
 bool MeasureDownload(Measurement& result, std::string& error);
 bool MeasureCliDownload(Measurement& result, std::string& error);
 bool MeasureCliSeveralDownloads(Measurement& result, std::string& error);
+bool MeasureCliMostDownloads(Measurement& result, std::string& error);

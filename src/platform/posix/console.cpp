@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,10 @@ bool IsTerminal(Stream stream) { return isatty(stream == Stream::Output ? 1 : 2)
 char ShellQuote() { return '\''; }
 
 std::string ToConsoleText(const std::string& text, Stream) { return ToUtf8(text); }
+
+void IgnoreClosedPipes() { std::signal(SIGPIPE, SIG_IGN); }
+
+int HangUpSignal() { return SIGHUP; }
 
 bool WriteRawOutput(const std::string& bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;

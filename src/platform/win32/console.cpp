@@ -41,6 +41,10 @@ std::string ToConsoleText(const std::string& text, Stream stream) {
   return console == 0 || console == kProgramCodePage ? text : Recode(text, kProgramCodePage, console);
 }
 
+void IgnoreClosedPipes() {}
+
+int HangUpSignal() { return 0; }
+
 bool WriteRawOutput(const std::string& bytes) {
   std::fflush(stdout);
   const int previous = _setmode(_fileno(stdout), _O_BINARY);
