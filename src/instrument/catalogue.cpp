@@ -377,10 +377,6 @@ bool ModelOffers(int modelCode, const Setting& setting) {
   return false;
 }
 
-bool Offered(const Setting& setting, bool iotUnit, int modelCode) {
-  const Group group = GroupOfSetting(setting);
-  return (iotUnit || !group || group->offer != Offer::WithIoTUnit) && ModelOffers(modelCode, setting);
-}
 
 int ItemCount(const Setting& setting) {
   int count = 0;

@@ -224,10 +224,6 @@ const Model* FindModel(const std::string& name);
 // humidity limit only the models that have one (no model, no limit); every
 // other setting every model.
 bool ModelOffers(int modelCode, const Setting& setting);
-// Whether an instrument with an IoT unit or not, of model code item
-// `modelCode`, offers `setting`: the IoT schedule only with an IoT unit, and
-// what its model offers.
-bool Offered(const Setting& setting, bool iotUnit, int modelCode);
 
 // The tables as rows, for the check below (copies, so that a test can break one).
 struct CatalogueRows {

@@ -264,20 +264,18 @@ TEST(InstrumentCore, Identity) {
   }
 }
 
-// What an instrument offers, by its IoT unit and model code item: the
-// humidity limit only the models that have one, the IoT schedule only with an
-// IoT unit, the rest always.
-TEST(InstrumentCore, WhatAnInstrumentOffers) {
+// What a model offers, by its model code item: the humidity limit only the
+// models that have one (no model, no limit), the rest always. (The IoT
+// schedule by the IoT unit: Identification.DecidesNameModelHumidityLimitAndIoT.)
+TEST(InstrumentCore, WhatAModelOffers) {
   const inst::Setting& limit = *inst::FindSetting("humidity_limit");
   const inst::Setting& schedule = *inst::FindSetting("iot_start");
   const inst::Setting& buzzer = *inst::FindSetting("buzzer");
   for (int item = -1; item <= 7; ++item) {
     SCOPED_TRACE(item);
-    for (bool iot : {false, true}) {
-      EXPECT_EQ(inst::Offered(limit, iot, item), item == 1 || item == 3 || item == 5);
-      EXPECT_EQ(inst::Offered(schedule, iot, item), iot);
-      EXPECT_TRUE(inst::Offered(buzzer, iot, item));
-    }
+    EXPECT_EQ(inst::ModelOffers(item, limit), item == 1 || item == 3 || item == 5);
+    EXPECT_TRUE(inst::ModelOffers(item, schedule));
+    EXPECT_TRUE(inst::ModelOffers(item, buzzer));
   }
 }
 
