@@ -427,7 +427,7 @@ schemas['urn:tavo-cli:help'] = {'$ref': 'urn:tavo-cli:common#/$defs/failure', 'r
 try:
     import referencing, referencing.jsonschema
     registry = referencing.Registry().with_resources(
-        (uri, referencing.Resource.from_contents(s, default_specification=referencing.jsonschema.DRAFT202012))
+        (uri, referencing.jsonschema.DRAFT202012.create_resource(s))
         for uri, s in schemas.items())
     validator = lambda uri: jsonschema.Draft202012Validator(schemas[uri], registry=registry)
 except ImportError:   # an older jsonschema: its own resolver
