@@ -198,7 +198,7 @@ bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingL
   found = {{"outcome", "not read back"}, {"differences", nlohmann::ordered_json::array()}};
   if (CaughtSignal()) {   // the read-back may not be whole: nothing is said of it
     PrintError("verify: stopped before the settings were read back");
-    NoteOutcome("verify: stopped before the settings were read back");
+    NoteOutcome("interrupted before the settings were read back: not verified");
     return false;
   }
   if (session.ReportMessages() > 0 || (!same && mismatches.empty())) {
@@ -222,7 +222,8 @@ bool Verify(Session& session, const inst::Plan& plan, const std::vector<SettingL
 }
 
 // Writes the plan, as 設定 on ユーザ１ (and メーカ１), telling each group;
-// false when one was not acknowledged. A signal ends it after the group on the line.
+// false when one was not acknowledged. A signal ends it after the group on
+// the line (the session's stopAsked).
 bool WritePlan(Session& session, const inst::Plan& plan, bool dryRun, Report& report) {
   session.onGroupWritten = [&](inst::Group group, inst::WriteOutcome outcome) {
     // A port that is gone took no frame: what was left of the write was not sent.
@@ -232,10 +233,8 @@ bool WritePlan(Session& session, const inst::Plan& plan, bool dryRun, Report& re
                        : outcome == inst::WriteOutcome::Unanswered   ? "sent, not acknowledged"
                                                                        : "refused");
   };
-  session.stopWriting = [] { return CaughtSignal() != 0; };
   const bool written = session.Instrument().Write(plan, session) != 0;
   session.onGroupWritten = nullptr;
-  session.stopWriting = nullptr;
   return written;
 }
 
@@ -248,16 +247,20 @@ ExitStatus ApplyOn(const Arguments& args, const std::string& port, const std::ve
 
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   if (maker && !args.Has("--force") && !SameModel(path, instrument, settings, port)) return kExitUsage;
-  if (!ReadInstrument(session, maker, false)) return kExitInstrument;
+  // Stopped while the instrument was read, or before the write: no group was on the line.
+  const auto stoppedBeforeWriting = [] {
+    PrintOut("nothing written: stopped before the first group\n");
+    return InterruptedStatus();
+  };
+  const bool read = ReadInstrument(session, maker, false);
+  if (CaughtSignal()) return stoppedBeforeWriting();
+  if (!read) return kExitInstrument;
   TakeFileValues(instrument, settings);
   const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
   if (RefusedInWhatIsSent(instrument, plan)) return kExitInstrument;
   Report report(args.Has("--json"));
   const int leftOut = TellLeftOut(plan, settings, instrument, report.leftOut);
-  if (CaughtSignal()) {   // while the instrument was read: no group was on the line
-    PrintOut("nothing written: stopped before the first group\n");
-    return InterruptedStatus();
-  }
+  if (CaughtSignal()) return stoppedBeforeWriting();
 
   auto frames = std::make_shared<std::vector<std::string>>();
   if (dryRun) SwitchToDryRun(session, frames);
@@ -309,7 +312,9 @@ ExitStatus DiffOn(const Arguments& args, const std::string& port, const std::vec
   inst::Instrument& instrument = session.Instrument();
   instrument.SetMakerPages(maker);
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
-  if (!ReadInstrument(session, maker)) return kExitInstrument;
+  const bool read = ReadInstrument(session, maker);
+  if (session.StoppedEarly()) return StoppedShort("interrupted before the settings were read whole: nothing compared");
+  if (!read) return kExitInstrument;
   TakeFileValues(instrument, settings);
   const inst::Plan plan = instrument.PlanWrite(PagesWithASet());
   nlohmann::ordered_json leftOut = nlohmann::ordered_json::array();

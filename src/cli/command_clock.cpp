@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -62,6 +63,9 @@ struct ClockSet {
 ExitStatus PrintInstrumentClock(Session& session, bool json, const ClockSet* set) {
   const inst::InstrumentSettings& values = session.Instrument().Values();
   if (!session.Instrument().ReadSettings(session, inst::FindSetting("clock")->read.letter)) {
+    if (session.StoppedEarly())
+      return StoppedShort(set ? "interrupted after the clock was set, before it was read back"
+                              : "interrupted before the clock was read");
     PrintError(std::string(inst::PageReadStep(IDD_USER2, 'T').failure.caption) + ": " + inst::PageReadStep(IDD_USER2, 'T').failure.text);
     return kExitInstrument;
   }
@@ -98,13 +102,29 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     // the write sends the clock alone.
     inst::Instrument& instrument = session.Instrument();
     const bool read = instrument.ReadPage(session, IDD_USER1) != 0;
+    if (session.StoppedEarly()) {
+      session.ReportMessages();
+      return StoppedShort("interrupted before the clock was set");
+    }
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
     const inst::Group clockGroup = inst::GroupOfSetting(*inst::FindSetting("clock"));
     if (args.Value("--set") == "now")
       wanted = ClockAtArrival(instrument.MsUntilSent(instrument.PlanWrite({IDD_USER1}), clockGroup));
     instrument.Values().SetClockByUser(wanted);
+    // Stopped before the clock's frame, or while it awaited an acknowledgement
+    // that did not come (no resend then): told as apply tells a group.
+    bool sent = false, unanswered = false;
+    session.onGroupWritten = [&](inst::Group, inst::WriteOutcome outcome) {
+      sent = true;
+      unanswered = outcome == inst::WriteOutcome::Unanswered;
+    };
     const bool written = instrument.Write(instrument.PlanWrite({IDD_USER1}), session) != 0;
-    if (session.ReportMessages() > 0 || !written) return kExitInstrument;
+    session.onGroupWritten = nullptr;
+    const int messages = session.ReportMessages();
+    if (session.StoppedEarly() && (!sent || unanswered))
+      return StoppedShort(sent ? "interrupted while the clock awaited its acknowledgement: sent, not acknowledged"
+                               : "interrupted before the clock was set");
+    if (messages > 0 || !written) return kExitInstrument;
     const ClockSet clockSet = {wanted, plat::MonotonicMs()};
     return PrintInstrumentClock(session, args.Has("--json"), &clockSet);
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/output_file.h"
@@ -41,9 +42,11 @@ ExitStatus DownloadOn(const Arguments& args, const std::string& port) {
   bool whole = false;
   {
     DownloadProgress progress(session.Instrument());
-    read = session.Instrument().Download(records, whole);
+    read = session.Instrument().Download(records, whole, &session);
     if (read == 1) progress.Finish(session.Instrument().LastReplyBytes());
   }
+  // Stopped before the records were whole: they stay unread, and no file is written.
+  if (read != 1 && session.StoppedEarly()) return StoppedShort("interrupted before the records were whole: no file written");
   if (read != 1) {
     PrintError(std::string(inst::kDownloadCaption) + ": " + inst::kDownloadFailed);
     if (session.Instrument().ReplyOutgrown())

@@ -155,6 +155,7 @@ ExitStatus RunMonitor(const Arguments& args) {
   MonitorCsv csv;
   if (!csv.Open(csvPath, args.Value("--encoding") == "cp932", CsvHeader())) return kExitFile;
   Session session(args.Value("--ini"));
+  session.stopAsked = nullptr;   // a sample once begun is taken whole: monitor stops between samples
   if (ExitStatus status = session.Connect(port); status != kExitOk) return status;
   const CatchInterrupts interrupts;
   if (!json && !IsStandardOutput(csvPath) && plat::IsTerminal(plat::Stream::Output)) PrintOut(TextHeader());

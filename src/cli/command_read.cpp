@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "cli/json_lines.h"
 #include "cli/output.h"
 #include "cli/output_file.h"
@@ -32,6 +33,11 @@ ExitStatus ReadOn(const Arguments& args, const std::string& port) {
   const bool complete = instrument.ReadPage(session, IDD_USER1) != 0;
   if (complete) instrument.ReadPage(session, IDD_USER2);
   if (complete && maker) instrument.ReadPage(session, IDD_MAKER1);
+  if (session.StoppedEarly()) {   // what was read is not printed as if it were all
+    session.ReportMessages();
+    return StoppedShort(std::string("interrupted before the settings were read whole: ") +
+                        (IsStandardOutput(path) ? "nothing printed" : "no file written"));
+  }
   // The settings came whole or not at all; a later step that failed is told
   // and its values left empty, and the exit status says so.
   int failures = session.ReportMessages() + (complete ? RefuseFailingValues(instrument) : 0);

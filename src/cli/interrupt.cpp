@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 
+#include "cli/output.h"
 #include "platform/console.h"
 
 namespace {
@@ -41,4 +42,10 @@ ExitStatus InterruptedStatus() {
 
 bool IsInterrupted(ExitStatus status) {
   return status == kExitInterrupted || status == kExitTerminated || status == kExitHungUp;
+}
+
+ExitStatus StoppedShort(const std::string& text) {
+  PrintError(text);
+  NoteOutcome(text);
+  return InterruptedStatus();
 }

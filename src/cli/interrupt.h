@@ -4,6 +4,8 @@
 // last one ends, their default handling is back. One lives for a whole run,
 // over all its ports, until its output is printed.
 #pragma once
+#include <string>
+
 #include "cli/exit_status.h"
 
 class CatchInterrupts {
@@ -23,3 +25,8 @@ ExitStatus InterruptedStatus();
 
 // True for the statuses of an interrupted run.
 bool IsInterrupted(ExitStatus status);
+
+// A port's command that an interruption stopped at a safe point before its
+// result was whole: `text` ("interrupted before ...: no file written") told
+// as its error and as what happened on it; the status of the interruption.
+ExitStatus StoppedShort(const std::string& text);

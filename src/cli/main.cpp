@@ -126,9 +126,10 @@ const char kFooter[] =
     "--ports FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
-    "to write could not be written, 5 diff found settings that differ, 130 and 143\n"
-    "apply ended by Ctrl-C or SIGTERM; over several ports the worst of theirs (a\n"
-    "failure is worse than 5).";
+    "to write could not be written, 5 diff found settings that differ, 130, 143\n"
+    "and 129 ended by Ctrl-C, SIGTERM or SIGHUP (apply, and every command over\n"
+    "several ports, at its next safe point: no frame is cut); over several ports\n"
+    "the worst of theirs (a failure is worse than 5).";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/cli_port.h"
+#include "cli/interrupt.h"
 #include "cli/output.h"
 #include "config/comm_settings.h"
 #include "platform/clock.h"
@@ -25,6 +26,7 @@ Session::Session(const std::string& iniFile)
                    iniFile.empty() ? std::string() : plat::FullPath(iniFile)) {
   SetCommSettingsTeller(&TellInSession);
   t_session = this;
+  stopAsked = [] { return CaughtSignal() != 0; };
 }
 
 Session::~Session() {
@@ -46,6 +48,7 @@ ExitStatus Session::Connect(const std::string& port) {
     SetReason(reason);   // the system's reason, not TAVO.exe's message before it
     return kExitPort;
   }
+  if (StoppedEarly()) return StoppedShort("interrupted before the instrument was identified");
   PrintError("no answer from an instrument" + OnPort(port));
   return kExitInstrument;
 }
@@ -83,7 +86,10 @@ void Session::Written(inst::Group group, inst::WriteOutcome outcome) {
   if (onGroupWritten) onGroupWritten(group, outcome);
 }
 
-bool Session::Stopped() { return stopWriting && stopWriting(); }
+bool Session::Stopped() {
+  if (!m_stoppedEarly && stopAsked && stopAsked()) m_stoppedEarly = true;
+  return m_stoppedEarly;
+}
 
 int Session::ReportMessages() {
   for (const std::string& line : m_told) PrintError(line);

@@ -44,8 +44,14 @@ public:
 
   // Told of every setting group a write sent and how that ended. Nothing by default.
   std::function<void(inst::Group group, inst::WriteOutcome outcome)> onGroupWritten;
-  // Asked before each setting group of a write: true ends the write there.
-  std::function<bool()> stopWriting;
+  // Asked before each command of a sequence, before each resend of a group
+  // and while a download's records come in (Reporter::Stopped): true ends
+  // the sequence at that safe point. By default whether an interruption was
+  // caught: while a CatchInterrupts lives, each port stops at its next one.
+  std::function<bool()> stopAsked;
+  // True once stopAsked ended a sequence: what came after was not run, and
+  // the command's result is not whole.
+  bool StoppedEarly() const { return m_stoppedEarly; }
 
   // Prints what the sequences told since the last call on standard error,
   // one a line ("caption: message"); returns how many there were.
@@ -66,4 +72,5 @@ private:
   inst::Instrument m_instrument;
   std::vector<std::string> m_told;   // "caption: message"
   std::string m_taken;               // the letters whose settings were taken
+  bool m_stoppedEarly = false;
 };

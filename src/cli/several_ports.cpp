@@ -81,9 +81,10 @@ void NotStarted(PortRun& run, const char* reason) {
   run.status = kExitPort;
 }
 
-// What happened on one port, in a few words.
+// What happened on one port, in a few words; an interrupted port's begin
+// with "interrupted".
 std::string Outcome(const PortRun& run) {
-  if (IsInterrupted(run.status)) return StatusWords(run.status);
+  if (IsInterrupted(run.status)) return run.outcome.rfind("interrupted", 0) == 0 ? run.outcome : StatusWords(run.status);
   if (!run.outcome.empty()) return run.outcome;
   return run.status != kExitOk && !run.firstError.empty() ? run.firstError : StatusWords(run.status);
 }
@@ -151,9 +152,10 @@ ExitStatus ForEachPort(const Arguments& args, const PortCommand& run) {
   std::vector<std::string> ports;
   if (!PortsOf(args, ports)) return kExitUsage;
   if (!SeveralPorts(args)) return run(args, ports[0]);
-  // An interruption of a run over several ports lets each port finish what is
-  // on its line (a command without safe points of its own, its whole run),
-  // then the table tells each port, and the status the interruption.
+  // An interruption of a run over several ports stops each port at its next
+  // safe point (its Session asks before each command and while a download's
+  // records come in), then the table tells each port, and the status the
+  // interruption.
   const CatchInterrupts interrupts;
   std::vector<PortRun> runs(ports.size());
   std::vector<std::thread> threads;

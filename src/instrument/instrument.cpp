@@ -28,7 +28,7 @@ Connection Instrument::Connect(const std::string& port, Reporter& reporter, bool
     return Connection::NotOpened;
   }
   int identified = Identify(reporter);
-  if (!identified && secondTry) {
+  if (!identified && secondTry && !reporter.Stopped()) {
     plat::SleepMs(kSecondIdentificationPauseMs);
     StartSequence();
     identified = Identify(reporter);
@@ -69,10 +69,15 @@ void Instrument::Step() {
   m_pauseDue = true;
 }
 
+bool Instrument::Proceed(Reporter& reporter) {
+  if (reporter.Stopped()) return false;
+  Step();
+  return !reporter.Stopped();
+}
+
 int Instrument::Identify(Reporter& reporter) {
   Identity identity;
-  if (!m_link) return 0;
-  Step();
+  if (!m_link || !Proceed(reporter)) return 0;
   if (!QueryIdentity(*m_link, identity)) return 0;
   m_identity = identity;
   if (identity.modelCode >= 0) m_values["model_code"].item = identity.modelCode;
@@ -93,10 +98,14 @@ std::string Instrument::ReadingText(const Reading& reading) const {
   return row < m_readings.size() ? m_readings[row] : std::string();
 }
 
-int Instrument::Download(MemoryRecords& records, bool& whole) {
+int Instrument::Download(MemoryRecords& records, bool& whole, Reporter* reporter) {
   if (!m_link) return 0;
-  Step();
-  return DownloadMemory(*m_link, records, whole);
+  if (!reporter) {
+    Step();
+    return DownloadMemory(*m_link, records, whole);
+  }
+  if (!Proceed(*reporter)) return 0;
+  return DownloadMemory(*m_link, records, whole, [reporter] { return reporter->Stopped(); });
 }
 
 }  // namespace inst

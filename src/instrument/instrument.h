@@ -124,8 +124,10 @@ public:
   long long MsUntilSent(const Plan& plan, Group group) const;
   // The settings reset ('i'): one send, one wait; the values and the snapshot stay.
   int Reset(Reporter& reporter);
-  // The memory records into `records` (see DownloadMemory).
-  int Download(MemoryRecords& records, bool& whole);
+  // The memory records into `records` (see DownloadMemory). With `reporter`,
+  // its Stopped() is asked before the request and while the records come
+  // in: true ends the download there, 0, `records` unchanged.
+  int Download(MemoryRecords& records, bool& whole, Reporter* reporter = nullptr);
 
   // --- what it is and holds ---
   const Identity& GetIdentity() const { return m_identity; }
@@ -154,6 +156,9 @@ public:
 private:
   // Before each command: the pause when one ran before in this sequence.
   void Step();
+  // Before each command of a sequence with a reporter: false when it asks to
+  // stop (Reporter::Stopped), before or after the pause.
+  bool Proceed(Reporter& reporter);
   bool StepOffered(const ReadStep& step) const;
   int RunStep(Reporter& reporter, const ReadStep& step, int page, int channel);
   int QueryPageReadings(Reporter& reporter, int page, char letter, const std::string& parameter);

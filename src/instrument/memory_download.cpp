@@ -14,9 +14,9 @@ const char kDownloadFailed[] = "ﾒﾓﾘﾃﾞｰﾀの読出に失敗しまし
 const char kDownloadPartial[] = "一部のﾒﾓﾘﾃﾞｰﾀを読み出せませんでした。";
 const char kDownloadCaption[] = "一括読出";
 
-int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole) {
+int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole, const std::function<bool()>& stopped) {
   const Query& query = *FindQuery(kMemoryLetter);
-  if (RunQuery(link, QueryFrameOf(query), query.letter, query.wait) != QueryOutcome::Replied) return 0;
+  if (RunQuery(link, QueryFrameOf(query), query.letter, query.wait, stopped) != QueryOutcome::Replied) return 0;
   plat::LockGuard guard(link.ReplyLock());
   if (!IsReplyOf(link.ReplyBuffer(), link.ReplyLength(), query.letter)) return 0;
   MemoryRecords taken;

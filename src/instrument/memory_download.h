@@ -1,5 +1,7 @@
 // The memory download ('$O') and the records' CSV file.
 #pragma once
+#include <functional>
+
 #include "instrument/memory_records.h"
 
 class CSerial;
@@ -11,7 +13,10 @@ namespace inst {
 // six sends were refused or a reply that carried bytes held not one whole
 // record (`records` is then unchanged). On 1, `whole` tells whether every
 // record of the reply was taken and no bytes were left over (one ETX aside).
-int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole);
+// `stopped`, when given, is asked while the reply is awaited: true ends the
+// download there, 0, `records` unchanged.
+int DownloadMemory(CSerial& link, MemoryRecords& records, bool& whole,
+                   const std::function<bool()>& stopped = nullptr);
 
 // What the user is told when the download failed, or took only some of the
 // reply's records, and under what caption.

@@ -40,8 +40,7 @@ int QueryReply(CSerial* link, char letter, const std::function<bool(const ReplyR
 int Instrument::QueryPageReadings(Reporter& reporter, int page, char letter, const std::string& parameter) {
   std::vector<std::string> texts;
   const Query* query = FindQuery(letter);
-  if (!m_link || !query) return 0;
-  Step();
+  if (!m_link || !query || !Proceed(reporter)) return 0;
   if (!inst::QueryReadings(*m_link, *query, parameter, page, texts)) return 0;
   m_readings.resize(Readings().size());
   const std::vector<const Reading*> rows = PageReadings(page, letter);
@@ -51,8 +50,7 @@ int Instrument::QueryPageReadings(Reporter& reporter, int page, char letter, con
 }
 
 int Instrument::ReadSettings(Reporter& reporter, char letter) {
-  if (!m_link) return 0;
-  Step();
+  if (!m_link || !Proceed(reporter)) return 0;
   if (!QueryInto(*m_link, letter, m_values)) return 0;
   reporter.Taken(letter, *this);
   reporter.AsShown(letter, m_values);
@@ -64,8 +62,7 @@ int Instrument::ReadSettings(Reporter& reporter, char letter) {
 int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
   const ReadStep& step = PageReadStep(IDD_USER2, 'Q');
   const Setting* setting = SettingReadBy(IDD_USER1, step.letter);
-  if (!m_link || !setting) return 0;
-  Step();
+  if (!m_link || !setting || !Proceed(reporter)) return 0;
   return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
     const int choice = DigitValue(reply.At(setting->read.position));
     if (reply.Damaged()) return false;
@@ -81,8 +78,7 @@ int Instrument::ReadAutoPowerOffText(Reporter& reporter) {
 int Instrument::ReadClockText(Reporter& reporter) {
   const ReadStep& step = PageReadStep(IDD_USER2, 'T');
   const Setting* setting = SettingReadBy(IDD_USER1, step.letter);
-  if (!m_link || !setting) return 0;
-  Step();
+  if (!m_link || !setting || !Proceed(reporter)) return 0;
   return QueryReply(m_link.get(), step.letter, [&](const ReplyReader& reply) {
     auto field = [&](int k) { return reply.Field(setting->read.position + 2 * k, 2); };
     const std::string century = std::to_string(kFirstClockYear / 100);
@@ -135,6 +131,7 @@ int Instrument::ReadPage(Reporter& reporter, int page, int channel) {
     if (!StepOffered(step)) continue;
     result = RunStep(reporter, step, page, channel);
     if (result) continue;
+    if (reporter.Stopped()) return 0;   // the rest not run: nothing more is told or kept
     reporter.Tell(step.failure.text, step.failure.caption, Icon::Error);
     if (row->stopAtFirstFailure) return 0;
   }

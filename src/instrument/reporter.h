@@ -37,7 +37,11 @@ public:
   }
   // A setting group was sent, and how that ended.
   virtual void Written(Group group, WriteOutcome outcome) { (void)group, (void)outcome; }
-  // Asked before each group of a write: true ends the write there.
+  // Asked before each command of a sequence (a query, a group of a write),
+  // before each resend of a group and while a memory download's records come
+  // in: true ends the sequence there, the command on the line finished
+  // first (a setting frame sent gets its wait for the acknowledgement); what
+  // was not run is not told as failed. Never, unless the front end says so.
   virtual bool Stopped() { return false; }
 };
 

@@ -82,9 +82,8 @@ int Instrument::Write(const Plan& plan, Reporter& reporter) {
   if (!m_link) return 0;
   int result = 1, retryCounter = 1;
   for (const PlannedGroup& planned : plan) {
-    if (reporter.Stopped()) break;
     if (!planned.step) continue;
-    Step();
+    if (!Proceed(reporter)) break;
     if (planned.action == Action::Send && !SendGroup(reporter, *planned.group, retryCounter)) result = 0;
   }
   return result;

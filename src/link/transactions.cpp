@@ -17,27 +17,32 @@ unsigned TimeOutMs(const CSerial& link) {
   return ini ? plat::CapWaitMs(ini->TimeOut) : 0;
 }
 
-// Waits until the request is answered or `waitMs` have passed. The event
-// may wake for a frame that does not answer this request: then it waits on.
-CSerial::Answer AwaitAnswer(CSerial& link, plat::Event& event, unsigned waitMs) {
+// How often a wait that may be stopped asks whether it is.
+const unsigned kStopPollMs = 50;
+
+// Waits until the request is answered or `waitMs` have passed, or `stopped`
+// (when given, asked every kStopPollMs) says to stop. The event may wake for
+// a frame that does not answer this request: then it waits on.
+CSerial::Answer AwaitAnswer(CSerial& link, plat::Event& event, unsigned waitMs, const std::function<bool()>& stopped) {
   const unsigned long long deadline = plat::MonotonicMs() + waitMs;
   for (;;) {
     const CSerial::Answer answer = link.ReplyAnswer();
     const unsigned long long now = plat::MonotonicMs();
-    if (answer != CSerial::Answer::Awaited || now >= deadline) return answer;
-    event.Wait(static_cast<unsigned>(deadline - now));
+    if (answer != CSerial::Answer::Awaited || now >= deadline || (stopped && stopped())) return answer;
+    const unsigned left = static_cast<unsigned>(deadline - now);
+    event.Wait(stopped && left > kStopPollMs ? kStopPollMs : left);
   }
 }
 
 // One attempt: send, wait for its answer. Failed when a byte write failed;
 // Awaited when nothing answered in time.
 CSerial::Answer SendAndWait(CSerial& link, const std::string& frame, char replyLetter, plat::Event& event,
-                            unsigned waitMs) {
+                            unsigned waitMs, const std::function<bool()>& stopped) {
   link.ClearAckCode();
   link.ExpectReply(replyLetter);
   event.Reset();
   if (!SendFrame(link, frame)) return CSerial::Answer::Failed;
-  const CSerial::Answer answer = AwaitAnswer(link, event, waitMs);
+  const CSerial::Answer answer = AwaitAnswer(link, event, waitMs, stopped);
   event.Reset();
   if (answer == CSerial::Answer::Awaited) link.OweAnswer();
   return answer;
@@ -50,12 +55,14 @@ unsigned ReplyWaitMs(const CommSettings& ini, const ReplyWait& wait) {
   return plat::CapWaitMs(timeOut * wait.timeOuts + wait.plusMs);
 }
 
-QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait) {
+QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait,
+                      const std::function<bool()>& stopped) {
   plat::Event* event = link.ReplyEvent(replyLetter);
   if (!event || !link.Settings()) return QueryOutcome::NoReply;
   const unsigned waitMs = ReplyWaitMs(*link.Settings(), wait);
   for (int send = 1; send <= kMaxSends; ++send) {
-    const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs);
+    if (send > 1 && stopped && stopped()) return QueryOutcome::NoReply;
+    const CSerial::Answer answer = SendAndWait(link, frame, replyLetter, *event, waitMs, stopped);
     if (answer == CSerial::Answer::Replied) return QueryOutcome::Replied;
     if (answer == CSerial::Answer::Failed) return QueryOutcome::NoReply;
     if (answer == CSerial::Answer::Awaited && !wait.resendOnTimeOut) return QueryOutcome::NoReply;

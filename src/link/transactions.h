@@ -37,7 +37,11 @@ unsigned ReplyWaitMs(const CommSettings& ini, const ReplyWait& wait);
 // The query transaction: sends `frame`, waits for the reply of `replyLetter`
 // and sends again while the attempt was refused with NAK (and, for a wait that
 // says so, when no reply came in time), six sends at most.
-QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait = {});
+// `stopped`, when given, is asked before each resend and every 50 ms of the
+// wait: true ends the query there, NoReply, its answer owed (the frame sent
+// is never cut).
+QueryOutcome RunQuery(CSerial& link, const std::string& frame, char replyLetter, const ReplyWait& wait = {},
+                      const std::function<bool()>& stopped = nullptr);
 
 // Sends a setting frame; when every byte was written, an acknowledgement is
 // awaited from now on (the flag is set before the first byte, so that no

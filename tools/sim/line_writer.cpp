@@ -22,6 +22,7 @@ bool LineWriter::WriteAll(const std::string& bytes) {
   // Paced from the first byte on, so that the time of the writes is not added to the bytes' own.
   const auto start = std::chrono::steady_clock::now();
   for (size_t done = 0; done < bytes.size();) {
+    if (m_stop) return false;
     ssize_t n = write(m_fd, bytes.data() + done, std::min(step, bytes.size() - done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {

@@ -144,7 +144,7 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
   InstrumentState state = MakeInstrument(options.model, options.version, options.records);
   Responder responder(options, state);
   RequestReader reader;
-  LineWriter writer(pty.master, options);
+  LineWriter writer(pty.master, options, g_stop);
   std::string cutLetters = options.cutOnce;
   bool ackedOpen = false;   // the frame coming in had its early ACK
   int answered = 0;         // frames answered (or left unanswered by a fault) so far
@@ -171,7 +171,7 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
       ackedOpen = false;
     } else if (!ackedOpen && IsSetting(open + "\x03") && Marked(options.earlyAck, open[1])) {
       ackedOpen = true;
-      if (!writer.Send("\x06")) return 1;
+      if (!writer.Send("\x06")) return g_stop ? 0 : 1;
     }
     for (const std::string& frame : frames) {
       log.Write(frame);
@@ -182,7 +182,7 @@ int Serve(const SimOptions& options, const Pty& pty, FrameLog& log) {
       const std::string answer = WithFaults(options, letter, responder.Answer(frame), cutLetters);
       const bool late = (options.lateLetters.empty() && options.lateAcks.empty()) ||
                         Marked(IsSetting(frame) ? options.lateAcks : options.lateLetters, letter);
-      if (!answer.empty() && !writer.Send(answer, late)) return 1;
+      if (!answer.empty() && !writer.Send(answer, late)) return g_stop ? 0 : 1;
       if (unplug || (options.goneAfter > 0 && answered >= options.goneAfter)) {
         usleep(kUnplugPauseUs);
         return 0;
