@@ -68,16 +68,20 @@ no_frames() { [ ! -s "$work/COM7.log" ]; }
 no_settings_sent() { ! grep -qE '^[^ ]+ 02 [^2]' "$work/COM7.log"; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
-# The clock frame COM7 got carries the second (of the time of day) in which it arrived.
+# The clock frames COM7 got ($1 of them, one unless given) each carry the
+# second (of the time of day) in which it arrived.
 clock_frame_on_time() {
-  python3 - "$work/COM7.log" <<'PY'
+  python3 - "$work/COM7.log" "${1:-1}" <<'PY'
 import re, sys
+frames = 0
 for line in open(sys.argv[1]):
     m = re.match(r'(\d\d):(\d\d):(\d\d)\.\d+ 02 54((?: 3\d){12}) 03$', line.strip())
     if m:
+        frames += 1
         digits = ''.join(chr(int(h, 16)) for h in m.group(4).split())
-        sys.exit(0 if digits[6:] == ''.join(m.group(1, 2, 3)) else 1)
-sys.exit(1)
+        if digits[6:] != ''.join(m.group(1, 2, 3)):
+            sys.exit('a clock frame that arrived at %s carries %s' % (':'.join(m.group(1, 2, 3)), digits))
+sys.exit(0 if frames == int(sys.argv[2]) else '%d clock frames' % frames)
 PY
 }
 file_is() { cmp -s "$work/$1" "$work/$2"; }
@@ -235,6 +239,8 @@ printf 'level1 =\n' > "$work/level1_empty.txt"
 printf 'auto_power_off = off\r\nbuzzer = 30.0\r\n' > "$work/crlf.txt"
 printf '[COMM]\r\nTimeOut=1000\r\nSendDelay=-500\r\nSleepTime=1\r\n' > "$work/negative_delay.ini"
 printf '[COMM]\r\nTimeOut=400\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/late.ini"
+# A wait longer than the pause that takes a frame to the next whole second.
+printf '[COMM]\r\nTimeOut=3000\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/long_wait.ini"
 printf 'buzzer = 30.0\nalarm_mode = on\n' > "$work/buzzer_alarm.txt"
 # Bytes 100 ms apart: an answer late by most of a period comes while the next query goes out.
 printf '[COMM]\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=100\r\n' > "$work/slow_bytes.ini"
@@ -297,6 +303,7 @@ cases=(
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
   "clock --set now: the clock frame carries the second it arrives in, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|clock_frame_on_time && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set now with a negative SendDelay: no pause counted, the frame on time|--records 0|tavo_cli clock --port COM7 --set now --ini negative_delay.ini|0|clock_frame_on_time"
+  "clock --set now whose first frame is lost on the line: the resend carries the second it arrives in, not the first one's|--records 0 --drop-once T|tavo_cli clock --port COM7 --set now --ini long_wait.ini|0|clock_frame_on_time 2 && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set to an instrument that acknowledges but keeps its time: status 1|--forget T|tavo_cli clock --port COM7 --set '2030-01-02 03:04:05'|1|err_has 'acknowledged the clock but keeps another time' && got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03'"
   "clock --set read back: one second off the time set passes, five fail|--reply T300102030406|start_sim COM8 --reply T300102030410; tavo_cli clock --port COM7 --set '2030-01-02 03:04:05' && ! tavo_cli clock --port COM8 --set '2030-01-02 03:04:05'|0|err_has 'keeps another time: 2030-01-02 03:04:10, ' && ! err_has '03:04:06, '"
   "clock more than a minute off: the drift in hours, minutes and seconds|--records 0|tavo_cli clock --port COM7 --set '2030-01-02 03:04:05'|0|out_matches '^2030-01-02 03:04:0[5-9] \\(\\+[0-9]+ h [0-5][0-9] min [0-5][0-9] s from this computer\\)\$'"
