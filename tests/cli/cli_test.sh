@@ -136,6 +136,11 @@ interrupted_monitor() {
   kill -INT "$pid"
   wait "$pid"
 }
+# monitor into a pipe whose reader has left at once: its status (killed after
+# a minute, should it never end).
+monitor_into_closed_pipe() {
+  (cd "$work" && timeout -s KILL 60 "$cli" monitor --port COM7 --interval 1 | true; exit "${PIPESTATUS[0]}")
+}
 # monitor until the simulator it talks to has gone, then a new simulator on
 # the same port: it is opened again and answers (three good samples; a
 # period without the port, should the new simulator be slow, is a failure).
@@ -357,6 +362,7 @@ cases=(
   "monitor --json: an object per sample|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 2 --json|0|lines_of out 2 && json_lines 'd[\"tavo_indoor\"] == 25.3 and d[\"level\"] == \"警戒\"'"
   "monitor -o - --encoding cp932: the CSV on standard output in code page 932|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 1 -o - --encoding cp932|0|lines_of out 2 && head -1 $work/out | grep -q '^time,' && iconv -f CP932 -t UTF-8 $work/out | grep -q ',警戒'\$'\\r'"
   "monitor -o appending to its own CSV: no second byte order mark or header|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv && tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv|0|monitor_csv 2"
+  "monitor whose standard output is a pipe its reader has left: it ends, status 4, the reason|--records 0|monitor_into_closed_pipe|4|err_has 'cannot write standard output: Broken pipe'"
   "monitor: appending a sample fails (a file-size limit): status 4, the reason|--records 0|head -c 1020 /dev/zero > $work/mon.csv; (ulimit -f 1; trap '' XFSZ; tavo_cli monitor --port COM7 --interval 1 --count 3 -o mon.csv)|4|err_has 'cannot write mon.csv: File too large' && lines_of out 1"
   "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
   "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 3"
