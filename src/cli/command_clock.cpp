@@ -37,14 +37,25 @@ bool ParseClock(const std::string& text, plat::LocalTime& value) {
 // a second ahead.
 const long long kArrivalAfterSecondMs = 100;
 
+// For a clock frame that arrives `lead` ms after its write starts: how long
+// after `now` to start it (less than a second) so that it arrives just after
+// a whole second, and this computer's time at its arrival, in whole seconds.
+struct Arrival {
+  long long wait;
+  plat::LocalTime time;
+};
+Arrival ArrivalAfterSecond(const plat::LocalTime& now, long long lead) {
+  const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
+  return {wait, plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000)};
+}
+
 // This computer's time, in whole seconds, when a clock frame whose write
 // starts now arrives `lead` ms later: waits until starting it makes it arrive
 // just after a whole second, so the instrument starts that second with the computer.
 plat::LocalTime ClockAtArrival(long long lead) {
-  const plat::LocalTime now = plat::GetLocalTime();
-  const long long wait = (2000 + kArrivalAfterSecondMs - (now.millisecond + lead) % 1000) % 1000;
-  plat::SleepMs(static_cast<unsigned>(wait));
-  return plat::LocalTimeAt(plat::SecondsSince2000(now) + (now.millisecond + lead + wait) / 1000);
+  const Arrival arrival = ArrivalAfterSecond(plat::GetLocalTime(), lead);
+  plat::SleepMs(static_cast<unsigned>(arrival.wait));
+  return arrival.time;
 }
 
 // The most a clock that was set may be off when it is read back, in seconds.
@@ -100,12 +111,19 @@ ExitStatus ClockOn(const Arguments& args, const std::string& port) {
     const bool read = instrument.ReadPage(session, IDD_USER1) != 0;
     if (session.ReportMessages() > 0 || !read) return kExitInstrument;
     const inst::Group clockGroup = inst::GroupOfSetting(*inst::FindSetting("clock"));
-    if (args.Value("--set") == "now")
-      wanted = ClockAtArrival(instrument.MsUntilSent(instrument.PlanWrite({IDD_USER1}), clockGroup));
+    const bool now = args.Value("--set") == "now";
+    if (now) {
+      // Each send of the frame, a resend too, carries the time of its own
+      // arrival; the time it would arrive with on the first makes the plan.
+      wanted = ArrivalAfterSecond(plat::GetLocalTime(),
+                                  instrument.MsUntilSent(instrument.PlanWrite({IDD_USER1}), clockGroup)).time;
+      instrument.SetArrivalClock(ClockAtArrival);
+    }
     instrument.Values().SetClockByUser(wanted);
     const bool written = instrument.Write(instrument.PlanWrite({IDD_USER1}), session) != 0;
+    instrument.SetArrivalClock(nullptr);
     if (session.ReportMessages() > 0 || !written) return kExitInstrument;
-    const ClockSet clockSet = {wanted, plat::MonotonicMs()};
+    const ClockSet clockSet = {instrument.Values().clock, plat::MonotonicMs()};
     return PrintInstrumentClock(session, args.Has("--json"), &clockSet);
   }
   return PrintInstrumentClock(session, args.Has("--json"), nullptr);

@@ -198,6 +198,8 @@ ExitStatus RunMonitor(const Arguments& args) {
       ++failuresInARow;
     }
     if (!IsStandardOutput(csvPath)) PrintOut(json ? JsonSample(sample) : TextLine(sample));
+    // Without -o its lines are all it gives: once they reach no one, it ends (told at the end).
+    if (csvPath.empty() && StandardOutputFailed()) return kExitFile;
     if (!csv.Append(CsvFields(sample))) return kExitFile;
   }
   if (count > 0 && answers < count && !CaughtSignal()) return kExitInstrument;

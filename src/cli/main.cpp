@@ -77,12 +77,13 @@ const Command kCommands[] = {
     {"apply", RunApply, true, "write the settings of a file that differ from the instrument's",
      "Checks the whole settings FILE, reads the instrument, and writes the setting\n"
      "groups that differ, in the order and with the resends of TAVO.exe, a line per\n"
-     "group: written, refused, or not sent. The maker settings (humidity_limit,\n"
-     "model_code) only with --maker, and then only to an instrument of the model\n"
-     "the file was read from, unless --force. --dry-run prints the frames it would\n"
-     "send and sends none. --verify reads the settings back afterwards and names\n"
-     "each one the instrument does not hold (exit status 1). Ctrl-C stops it after\n"
-     "the group on the line." SEVERAL_PORTS,
+     "group: written, refused, sent, not acknowledged (sent whole, but the port went\n"
+     "or the run was stopped before its acknowledgement), or not sent. The maker\n"
+     "settings (humidity_limit, model_code) only with --maker, and then only to an\n"
+     "instrument of the model the file was read from, unless --force. --dry-run\n"
+     "prints the frames it would send and sends none. --verify reads the settings\n"
+     "back afterwards and names each one the instrument does not hold (exit\n"
+     "status 1). Ctrl-C (SIGTERM, SIGHUP) stops it after the group on the line." SEVERAL_PORTS,
      {{"--dry-run", "print the frames instead of sending them", nullptr},
       {"--verify", "read the settings back and compare", nullptr},
       {"--maker", "write the maker settings too", nullptr},
@@ -126,9 +127,10 @@ const char kFooter[] =
     "--ports FILE, and serve the instruments side by side.\n"
     "Exit status: 0 success, 1 the instrument did not answer or refused, 2 bad\n"
     "usage or a bad settings or INI file, 3 the port could not be opened, 4 a file\n"
-    "to write could not be written, 5 diff found settings that differ, 130 and 143\n"
-    "apply ended by Ctrl-C or SIGTERM; over several ports the worst of theirs (a\n"
-    "failure is worse than 5).";
+    "to write, or standard output, could not be written, 5 diff found settings that\n"
+    "differ, 130, 143 and 129 ended by Ctrl-C, SIGTERM or SIGHUP (apply after the\n"
+    "group on the line; over several ports any command after each port's run, with\n"
+    "its table). Over several ports the worst of theirs (a failure is worse than 5).";
 
 const char kSubFooter[] =
     "Global options, before or after the command: --port PORT (or TAVO_PORT),\n"

@@ -94,6 +94,8 @@ void PrintOut(const std::string& text) {
     NoteOutputFailure();
 }
 
+bool StandardOutputFailed() { return g_outputError.load() != 0; }
+
 ExitStatus CheckStandardOutput(ExitStatus status) {
   errno = 0;
   // What the program wrote past PrintOut (its usage, its version) shows in the stream's error flag; a

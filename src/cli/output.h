@@ -29,6 +29,9 @@ std::string ShellQuoted(const std::string& text);
 // on, and CheckStandardOutput tells it at the end.
 void PrintOut(const std::string& text);
 
+// True once a write to standard output failed.
+bool StandardOutputFailed();
+
 // At the end of a run: flushes standard output and, when anything written
 // to it failed, tells why ("cannot write standard output: ...") and returns
 // the worse of `status` and kExitFile; else `status`.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "instrument/catalogue.h"
@@ -16,6 +17,7 @@
 #include "instrument/instrument_settings.h"
 #include "instrument/memory_records.h"
 #include "instrument/reporter.h"
+#include "platform/clock.h"
 
 class CSerial;
 class LinePort;
@@ -119,9 +121,18 @@ public:
   // another value than was written. 1 when all were read and none differs.
   int Verify(const Plan& plan, Reporter& reporter, std::vector<Mismatch>& mismatches);
   // How long after Write(plan) starts the frame of `group` has reached the
-  // instrument, in ms: the pauses before it, and its bytes on the line with
-  // the pause after each.
+  // instrument, in ms: the pauses before it, or the pause for an answer owed
+  // when that is longer, and its bytes on the line with the pause after each.
   long long MsUntilSent(const Plan& plan, Group group) const;
+  // Gives the time a frame that carries the clock is to carry, `msUntilArrival`
+  // ms before it reaches the instrument; it may wait first, the frame then
+  // arriving that much later.
+  using ArrivalClock = std::function<plat::LocalTime(long long msUntilArrival)>;
+  // While `clock` is set, each send of a frame that carries the clock, a
+  // resend too, carries the time `clock` gives for its arrival (once the
+  // pause for an answer owed has passed), not the time of the values; the
+  // values then hold the time last sent. Null: the values' time (the default).
+  void SetArrivalClock(ArrivalClock clock) { m_arrivalClock = std::move(clock); }
   // The settings reset ('i'): one send, one wait; the values and the snapshot stay.
   int Reset(Reporter& reporter);
   // The memory records into `records` (see DownloadMemory).
@@ -158,6 +169,9 @@ private:
   int RunStep(Reporter& reporter, const ReadStep& step, int page, int channel);
   int QueryPageReadings(Reporter& reporter, int page, char letter, const std::string& parameter);
   int SendGroup(Reporter& reporter, const WriteGroup& row, int& retryCounter);
+  // The ms the frame of `group` takes from its first byte to its arrival: its
+  // bytes on the line with the pause after each.
+  long long MsOnTheLine(Group group) const;
 
   PortMaker m_makePort;
   std::string m_settingsFile;
@@ -170,6 +184,7 @@ private:
   std::string m_autoPowerOffText;
   std::string m_clockText;
   std::vector<std::string> m_readings;   // per row of Readings()
+  ArrivalClock m_arrivalClock;
 };
 
 }  // namespace inst

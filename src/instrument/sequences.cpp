@@ -1,6 +1,7 @@
 // The instrument's writes: the plan of what a Set would send, group by group,
 // the write of a plan with one resend budget, its read-back, and the settings
 // reset.
+#include <algorithm>
 #include <string>
 
 #include "instrument/instrument.h"
@@ -60,7 +61,16 @@ int Instrument::SendGroup(Reporter& reporter, const WriteGroup& row, int& retryC
     return 0;
   }
   CSerial& link = *m_link;
+  const std::vector<const Setting*> settings = GroupSettings(&row);
+  const bool carriesClock =
+      std::any_of(settings.begin(), settings.end(), [](const Setting* setting) { return setting->kind == Kind::Clock; });
   auto send = [&] {
+    if (carriesClock && m_arrivalClock) {
+      // The pause for an answer owed first (the link's own, taken early), so
+      // that the frame's time on the line is all that is left until it arrives.
+      plat::SleepMs(plat::CapWaitMs(link.MsOwedBefore(FrameLength(&row))));
+      m_values.SetClockByUser(m_arrivalClock(MsOnTheLine(&row)));
+    }
     std::string frame;
     return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
   };
@@ -120,11 +130,18 @@ long long Instrument::MsUntilSent(const Plan& plan, Group group) const {
     pauseDue = true;
     if (planned.group == group) break;
   }
+  // The pause for an answer owed runs on through the pauses between commands.
+  const long long pausesMs = pauses * plat::CapWaitMs(line->SendDelay);
+  return std::max(pausesMs, m_link->MsOwedBefore(FrameLength(group))) + MsOnTheLine(group);
+}
+
+long long Instrument::MsOnTheLine(Group group) const {
+  const CommSettings* line = m_link ? m_link->Settings() : nullptr;
+  if (!line) return 0;
   const int bits = 1 + line->DataBits + (line->Parity != 0 ? 1 : 0) + (line->StopBits != 0 ? 2 : 1);
   const double byteMs = line->BaudRate > 0 ? 1000.0 * bits / line->BaudRate : 0.0;
   const long long bytes = FrameLength(group);
-  const long long sendDelay = plat::CapWaitMs(line->SendDelay), sleepTime = plat::CapWaitMs(line->SleepTime);
-  return pauses * sendDelay + static_cast<long long>((bytes - 1) * sleepTime + bytes * byteMs + 0.5);
+  return static_cast<long long>((bytes - 1) * plat::CapWaitMs(line->SleepTime) + bytes * byteMs + 0.5);
 }
 
 int Instrument::Reset(Reporter& reporter) {

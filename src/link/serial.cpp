@@ -60,7 +60,7 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
   if (!m_pSettings) return 0;
   const unsigned pause = plat::CapWaitMs(m_pSettings->SleepTime);
   // An answer owed: the frame starts so late that its last byte goes once that answer can no longer come.
-  AwaitOwed(static_cast<long long>(count - 1) * pause);
+  AwaitOwed(OwedAhead(count));
   const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
   int sent = 0;
   int refusals = 0;
@@ -85,6 +85,15 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
 
 void CSerial::OweAnswer() {
   if (m_pSettings) m_owedUntilMs = plat::MonotonicMs() + plat::CapWaitMs(m_pSettings->TimeOut);
+}
+
+long long CSerial::OwedAhead(int count) const {
+  return m_pSettings && count > 1 ? static_cast<long long>(count - 1) * plat::CapWaitMs(m_pSettings->SleepTime) : 0;
+}
+
+long long CSerial::MsOwedBefore(int count) const {
+  const long long left = static_cast<long long>(m_owedUntilMs) - static_cast<long long>(plat::MonotonicMs());
+  return left > OwedAhead(count) ? left - OwedAhead(count) : 0;
 }
 
 void CSerial::AwaitOwed(long long aheadMs) {

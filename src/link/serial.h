@@ -90,6 +90,10 @@ public:
 
   // The wait for the answer to the last request ended without it (see above).
   void OweAnswer();
+  // How long a Write of `count` bytes started now would pause for an answer
+  // owed before its first byte, in ms; 0 when none is owed. After that pause
+  // a Write of as many bytes pauses no more for it.
+  long long MsOwedBefore(int count) const;
 
   // The reply event of `letter`, or null for a letter without one.
   plat::Event* ReplyEvent(char letter);
@@ -128,6 +132,8 @@ private:
   void WakeAwaited(char letter);
   // Pauses until `aheadMs` before the time an answer owed can no longer come.
   void AwaitOwed(long long aheadMs);
+  // How far ahead of that time a Write of `count` bytes starts: the pauses after all but its last byte.
+  long long OwedAhead(int count) const;
   // True while an answer owed may still come: what is read then answers nothing.
   bool OwedAnswerDue() const;
   void PauseReceiver(unsigned ms);

@@ -68,16 +68,20 @@ no_frames() { [ ! -s "$work/COM7.log" ]; }
 no_settings_sent() { ! grep -qE '^[^ ]+ 02 [^2]' "$work/COM7.log"; }
 # Frames the instrument got, as the simulator logs them in hex ("02 51 31 03").
 got_frame() { grep -q " $1\$" "$work/COM7.log"; }
-# The clock frame COM7 got carries the second (of the time of day) in which it arrived.
+# The clock frames COM7 got ($1 of them, one unless given) each carry the
+# second (of the time of day) in which it arrived.
 clock_frame_on_time() {
-  python3 - "$work/COM7.log" <<'PY'
+  python3 - "$work/COM7.log" "${1:-1}" <<'PY'
 import re, sys
+frames = 0
 for line in open(sys.argv[1]):
     m = re.match(r'(\d\d):(\d\d):(\d\d)\.\d+ 02 54((?: 3\d){12}) 03$', line.strip())
     if m:
+        frames += 1
         digits = ''.join(chr(int(h, 16)) for h in m.group(4).split())
-        sys.exit(0 if digits[6:] == ''.join(m.group(1, 2, 3)) else 1)
-sys.exit(1)
+        if digits[6:] != ''.join(m.group(1, 2, 3)):
+            sys.exit('a clock frame that arrived at %s carries %s' % (':'.join(m.group(1, 2, 3)), digits))
+sys.exit(0 if frames == int(sys.argv[2]) else '%d clock frames' % frames)
 PY
 }
 file_is() { cmp -s "$work/$1" "$work/$2"; }
@@ -131,6 +135,11 @@ interrupted_monitor() {
   for _ in $(seq 100); do [ -s "$work/out" ] && break; sleep 0.05; done
   kill -INT "$pid"
   wait "$pid"
+}
+# monitor into a pipe whose reader has left at once: its status (killed after
+# a minute, should it never end).
+monitor_into_closed_pipe() {
+  (cd "$work" && timeout -s KILL 60 "$cli" monitor --port COM7 --interval 1 | true; exit "${PIPESTATUS[0]}")
 }
 # monitor until the simulator it talks to has gone, then a new simulator on
 # the same port: it is opened again and answers (three good samples; a
@@ -235,6 +244,8 @@ printf 'level1 =\n' > "$work/level1_empty.txt"
 printf 'auto_power_off = off\r\nbuzzer = 30.0\r\n' > "$work/crlf.txt"
 printf '[COMM]\r\nTimeOut=1000\r\nSendDelay=-500\r\nSleepTime=1\r\n' > "$work/negative_delay.ini"
 printf '[COMM]\r\nTimeOut=400\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/late.ini"
+# A wait longer than the pause that takes a frame to the next whole second.
+printf '[COMM]\r\nTimeOut=3000\r\nSendDelay=20\r\nSleepTime=1\r\n' > "$work/long_wait.ini"
 printf 'buzzer = 30.0\nalarm_mode = on\n' > "$work/buzzer_alarm.txt"
 # Bytes 100 ms apart: an answer late by most of a period comes while the next query goes out.
 printf '[COMM]\r\nTimeOut=300\r\nSendDelay=20\r\nSleepTime=100\r\n' > "$work/slow_bytes.ini"
@@ -297,6 +308,7 @@ cases=(
   "clock --set|--records 0|tavo_cli clock --port COM7 --json --set '2030-01-02 03:04:05'|0|got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03' && out_matches '^\\{\"clock\":\"2030-01-02 03:04:0[5-9]\",\"drift\":[0-9]+\\}\$'"
   "clock --set now: the clock frame carries the second it arrives in, no drift (but the second that may pass before the clock is read)|--records 0|tavo_cli clock --port COM7 --set now|0|clock_frame_on_time && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set now with a negative SendDelay: no pause counted, the frame on time|--records 0|tavo_cli clock --port COM7 --set now --ini negative_delay.ini|0|clock_frame_on_time"
+  "clock --set now whose first frame is lost on the line: the resend carries the second it arrives in, not the first one's|--records 0 --drop-once T|tavo_cli clock --port COM7 --set now --ini long_wait.ini|0|clock_frame_on_time 2 && out_matches '\\((\\+0|-1) s from this computer\\)\$'"
   "clock --set to an instrument that acknowledges but keeps its time: status 1|--forget T|tavo_cli clock --port COM7 --set '2030-01-02 03:04:05'|1|err_has 'acknowledged the clock but keeps another time' && got_frame '02 54 33 30 30 31 30 32 30 33 30 34 30 35 03'"
   "clock --set read back: one second off the time set passes, five fail|--reply T300102030406|start_sim COM8 --reply T300102030410; tavo_cli clock --port COM7 --set '2030-01-02 03:04:05' && ! tavo_cli clock --port COM8 --set '2030-01-02 03:04:05'|0|err_has 'keeps another time: 2030-01-02 03:04:10, ' && ! err_has '03:04:06, '"
   "clock more than a minute off: the drift in hours, minutes and seconds|--records 0|tavo_cli clock --port COM7 --set '2030-01-02 03:04:05'|0|out_matches '^2030-01-02 03:04:0[5-9] \\(\\+[0-9]+ h [0-5][0-9] min [0-5][0-9] s from this computer\\)\$'"
@@ -350,6 +362,7 @@ cases=(
   "monitor --json: an object per sample|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 2 --json|0|lines_of out 2 && json_lines 'd[\"tavo_indoor\"] == 25.3 and d[\"level\"] == \"警戒\"'"
   "monitor -o - --encoding cp932: the CSV on standard output in code page 932|--records 0|tavo_cli monitor --port COM7 --interval 1 --count 1 -o - --encoding cp932|0|lines_of out 2 && head -1 $work/out | grep -q '^time,' && iconv -f CP932 -t UTF-8 $work/out | grep -q ',警戒'\$'\\r'"
   "monitor -o appending to its own CSV: no second byte order mark or header|--records 0|rm -f $work/mon.csv; tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv && tavo_cli monitor --port COM7 --interval 1 --count 1 -o mon.csv|0|monitor_csv 2"
+  "monitor whose standard output is a pipe its reader has left: it ends, status 4, the reason|--records 0|monitor_into_closed_pipe|4|err_has 'cannot write standard output: Broken pipe'"
   "monitor: appending a sample fails (a file-size limit): status 4, the reason|--records 0|head -c 1020 /dev/zero > $work/mon.csv; (ulimit -f 1; trap '' XFSZ; tavo_cli monitor --port COM7 --interval 1 --count 3 -o mon.csv)|4|err_has 'cannot write mon.csv: File too large' && lines_of out 1"
   "monitor -o a file that cannot be written: status 4 at once|--records 0|tavo_cli monitor --port COM7 --interval 1 -o /dev/full|4|no_frames && err_has 'cannot write /dev/full: No space left on device'"
   "monitor: a port that vanishes is told once and opened again until it answers|--unplug D|vanishing_monitor|0|[ \"\$(grep -c 'is gone' $work/err)\" = 1 ] && err_has 'COM7 answers again' && lines_of out 3"

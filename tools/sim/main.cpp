@@ -36,12 +36,14 @@ bool Marked(const std::string& letters, char letter) {
 bool IsSetting(const std::string& frame) { return frame.size() > 2 && frame[1] != '$' && frame[1] != '#'; }
 
 // Answers one frame, unless its letter is ignored or its setting refused;
-// leaves it unanswered and refuses it first as often as asked; a query given with --reply gets that payload.
+// leaves it unanswered and refuses it first as often as asked; loses the first setting frame of a letter of
+// --drop-once; a query given with --reply gets that payload.
 class Responder {
 public:
   Responder(const SimOptions& options, InstrumentState& state) : m_options(options), m_state(state) {
     m_naksLeft = options.naks;
     m_silencesLeft = options.silences;
+    m_toDrop = options.droppedOnce;
   }
   // The bytes to send back; empty for no answer.
   std::string Answer(const std::string& frame) {
@@ -49,6 +51,10 @@ public:
     if (letter && m_options.ignored.find(letter) != std::string::npos) return "";
     const bool setting = IsSetting(frame);
     if (setting && Marked(m_options.refused, letter)) return "\x15";
+    if (setting && Marked(m_toDrop, letter)) {   // lost on the line: the instrument never had it
+      m_toDrop.erase(m_toDrop.find(letter), 1);
+      return "";
+    }
     if (setting && Marked(m_options.earlyAck, letter)) return "";   // it had its ACK while coming in
     if (m_silencesLeft > 0) {
       --m_silencesLeft;
@@ -87,6 +93,7 @@ private:
   InstrumentState& m_state;
   int m_naksLeft = 0;
   int m_silencesLeft = 0;
+  std::string m_toDrop;   // the letters whose next setting frame is still to be lost
   std::map<char, int> m_replyTurns;   // the --reply payloads used so far, by letter
 };
 

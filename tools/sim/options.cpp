@@ -39,6 +39,8 @@ const TextOption kTextOptions[] = {
     {"--records-out", &SimOptions::recordsPath, "FILE  the memory records, as held, written there at start"},
     {"--ignore", &SimOptions::ignored, "LETTERS  command letters never answered"},
     {"--refuse", &SimOptions::refused, "LETTERS  setting frames of these letters always get NAK"},
+    {"--drop-once", &SimOptions::droppedOnce,
+     "LETTERS  the first setting frame of each of these letters is lost: neither kept nor answered"},
     {"--forget", &SimOptions::forgotten, "LETTERS  settings of these letters acknowledged but not kept"},
     {"--cut", &SimOptions::cut, "LETTERS  answers to these letters stop half-way"},
     {"--cut-once", &SimOptions::cutOnce, "LETTERS  the first answer to each of these letters stops half-way"},

@@ -9,6 +9,8 @@ struct SimOptions {
   std::string version = "2.00";    // --version TEXT (6 characters are sent)
   std::string ignored;             // --ignore LETTERS: command letters never answered
   std::string refused;             // --refuse LETTERS: setting frames of these letters always get NAK
+  std::string droppedOnce;         // --drop-once LETTERS: the first setting frame of each of these letters is
+                                   // lost on the line: neither kept nor answered
   std::string cut;                 // --cut LETTERS: answers to these command letters stop half-way
   std::string unplugged;           // --unplug LETTER: the answer to this letter stops half-way and the line is gone
   std::string cutOnce;             // --cut-once LETTERS: the first answer to each of these letters stops half-way
