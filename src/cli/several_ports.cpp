@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <sstream>
 #include <system_error>
 #include <thread>
@@ -216,16 +217,15 @@ bool KnownPlaceholders(const std::string& pattern, std::string& error) {
 }
 
 bool DistinctFiles(const std::string& pattern, const std::vector<std::string>& ports) {
-  std::vector<std::string> paths;
+  std::set<std::string> files;
   for (const std::string& port : ports) {
     const std::string path = WithPort(pattern, port);
-    if (std::any_of(paths.begin(), paths.end(), [&](const std::string& other) { return plat::SameFile(other, path); })) {
+    if (!files.insert(plat::FileKey(path)).second) {
       PrintError(ports.size() > 1 && pattern.find("{port}") == std::string::npos
                      ? "several ports need {port} in the name of -o, as in -o " + ShellQuoted("records-{port}.csv")
                      : "two ports would write " + plat::FromArgument(path));
       return false;
     }
-    paths.push_back(path);
   }
   return true;
 }

@@ -45,10 +45,12 @@ enum class FileKind {
 };
 FileKind KindOf(const std::string& path);
 
-// True when `a` and `b` name one file: the same file on disk when both
-// exist, else the same name once symbolic links are followed and the folders
-// made absolute (on Windows, letter case aside).
-bool SameFile(const std::string& a, const std::string& b);
+// What tells the file `path` names from every other: two paths name one
+// file exactly when their keys are equal. For an existing file, the file on
+// disk (its device and number, so that hard links are one file); else its
+// name once symbolic links are followed and the folders made absolute (on
+// Windows, letter case aside).
+std::string FileKey(const std::string& path);
 
 // On POSIX, whether a backslash in a path is a separator, as on Windows (the
 // default, for the tool's own paths), or a character of a name (tavo-cli,

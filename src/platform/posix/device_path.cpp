@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <strings.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
@@ -15,6 +16,8 @@ std::string DevicePath(const std::string& name) {
     return mbcs::ToSlashes(name);
   }
   std::string found = std::string(portDir) + "/" + name;
+  struct stat st;
+  if (lstat(found.c_str(), &st) == 0) return found;   // named as it is: no folder to search
   if (DIR* d = opendir(portDir)) {
     while (const dirent* entry = readdir(d)) {
       if (strcasecmp(entry->d_name, name.c_str()) == 0) found = std::string(portDir) + "/" + entry->d_name;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "platform/posix/mbcs.h"
 
@@ -73,12 +74,12 @@ bool BackslashSeparates() { return g_backslashSeparates; }
 
 void TakeBackslashAsSeparator(bool takes) { g_backslashSeparates = takes; }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  const std::string first = mbcs::ToSlashes(a), second = mbcs::ToSlashes(b);
-  struct stat sa, sb;
-  if (stat(first.c_str(), &sa) == 0 && stat(second.c_str(), &sb) == 0)
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-  return AbsoluteName(LinkTarget(first)) == AbsoluteName(LinkTarget(second));
+std::string FileKey(const std::string& path) {
+  const std::string name = mbcs::ToSlashes(path);
+  struct stat st;
+  if (stat(name.c_str(), &st) == 0)
+    return "file " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+  return "name " + AbsoluteName(LinkTarget(name));
 }
 
 bool GetCurrentDir(std::string& dir) {

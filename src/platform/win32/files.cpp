@@ -165,12 +165,14 @@ std::string AbsoluteName(const std::string& path) {
 
 }  // namespace
 
-bool SameFile(const std::string& a, const std::string& b) {
-  BY_HANDLE_FILE_INFORMATION first, second;
-  if (FileIdentity(a, first) && FileIdentity(b, second))
-    return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
-  return lstrcmpiA(AbsoluteName(LinkTarget(a)).c_str(), AbsoluteName(LinkTarget(b)).c_str()) == 0;
+std::string FileKey(const std::string& path) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (FileIdentity(path, info))
+    return "file " + std::to_string(info.dwVolumeSerialNumber) + ":" + std::to_string(info.nFileIndexHigh) + ":" +
+           std::to_string(info.nFileIndexLow);
+  std::string name = AbsoluteName(LinkTarget(path));
+  if (!name.empty()) CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));   // letter case aside
+  return "name " + name;
 }
 
 void TakeBackslashAsSeparator(bool) {}
