@@ -1,6 +1,7 @@
 // clock: the instrument's clock and how far it is from the PC's; --set sets
 // it through TAVO.exe's write sequence (the core's), like 設定 after a change of the pickers.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/commands.h"
@@ -158,5 +159,9 @@ ExitStatus RunClock(const Arguments& args) {
                std::to_string(kLastClockYear) + ")");
     return kExitUsage;
   }
+  // Setting a clock stops at a safe point on one port too, as over several:
+  // a frame on the line is finished, never left half sent.
+  std::unique_ptr<CatchInterrupts> interrupts;
+  if (args.Has("--set")) interrupts = std::make_unique<CatchInterrupts>();
   return ForEachPort(args, ClockOn);
 }
