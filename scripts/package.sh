@@ -4,8 +4,9 @@
 # built before goes in): TAVO.exe, tavo-cli.exe, the samples of packaging/
 # (TAVO.ini and SETTING.ini at the defaults and nightly.bat in code page 932,
 # settings-sample.txt for tavo-cli apply in UTF-8, all with CR LF), the user
-# guide in Japanese with its pictures inside, and SHA256SUMS of those files. The version comes from
-# src/res/version.h. The files lie at the top of the zip, in no folder of their own, so
+# guide in Japanese with its pictures inside, the JSON Schemas of tavo-cli's --json output
+# (docs/json-schema, in the folder json-schema) and SHA256SUMS of those files. The version comes
+# from src/res/version.h. The files lie at the top of the zip, in no folder of their own, so
 # that Explorer's "Extract All" into C:\TAVO gives C:\TAVO\TAVO.exe, C:\TAVO\nightly.bat and so
 # on, as the guide's paths say.
 #
@@ -54,7 +55,9 @@ done
 { printf '\xEF\xBB\xBF'; sed 's/$/\r/' "$work/src/packaging/settings-sample.txt"; } > "$stage/settings-sample.txt"
 # The guide's pictures (docs/*.png, the windows as the end-to-end tests show them) go inside it.
 python3 "$work/src/tools/guide_pictures.py" "$work/src/docs/guide-ja.html" "$stage/guide-ja.html"
-(cd "$stage" && sha256sum $(LC_ALL=C ls | grep -vx SHA256SUMS) > SHA256SUMS)
+# The JSON Schemas of tavo-cli's --json output, for scripts that check it.
+cp -r "$work/src/docs/json-schema" "$stage/json-schema"
+(cd "$stage" && sha256sum $(LC_ALL=C find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort) > SHA256SUMS)
 
 mkdir -p "$dist"
 zip=$dist/$name-win32.zip
@@ -64,7 +67,9 @@ import os, struct, sys, time, zipfile
 stage, name, out, epoch = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 stamp = time.gmtime(max(epoch + 9 * 3600, 315532800))[:6]   # Japan's time; zip times start in 1980
 with zipfile.ZipFile(out + '.part', 'w', zipfile.ZIP_DEFLATED) as z:
-    for entry in sorted(os.listdir(os.path.join(stage, name))):
+    top = os.path.join(stage, name)
+    entries = [os.path.relpath(os.path.join(folder, f), top) for folder, _, files in os.walk(top) for f in files]
+    for entry in sorted(entries):
         info = zipfile.ZipInfo(entry, stamp)
         info.create_system = 3   # Unix modes, so unzip gives ordinary permissions
         info.extra = struct.pack('<HHBl', 0x5455, 5, 1, epoch)   # the time in UTC, for unzip

@@ -58,7 +58,8 @@ if [ "$step" = build ]; then
   # Each entry: its name, its Unix mode and its time (to the minute: a zip keeps even seconds), which is
   # the commit's in Japan (UTC+9, no summer time).
   expected=$(TZ=JST-9 date -d @"$(git -C "$root" log -1 --format=%ct HEAD)" '+%Y-%m-%d %H:%M')
-  expected=$(for entry in SETTING.ini SHA256SUMS TAVO.exe TAVO.ini guide-ja.html nightly.bat settings-sample.txt \
+  schemas=$(cd "$root/docs" && LC_ALL=C ls json-schema/*.json)
+  expected=$(for entry in SETTING.ini SHA256SUMS TAVO.exe TAVO.ini guide-ja.html $schemas nightly.bat settings-sample.txt \
                           tavo-cli.exe; do
     case $entry in *.exe) mode=100755 ;; *) mode=100644 ;; esac
     echo "$entry $mode $expected"

@@ -99,7 +99,9 @@ TEST(InstrumentCore, GroupFramesByteForByte) {
     std::string frame;
     EXPECT_EQ(inst::GroupFrame(c.group, values, frame), !c.frame.empty());
     EXPECT_EQ(frame, c.frame);
-    if (!frame.empty()) EXPECT_EQ(static_cast<int>(frame.size()), inst::FrameLength(c.group));
+    if (!frame.empty()) {
+      EXPECT_EQ(static_cast<int>(frame.size()), inst::FrameLength(c.group));
+    }
   }
 }
 

@@ -128,12 +128,12 @@ TEST_F(TransactionTest, ANakLeftFromAnEarlierExchangeDoesNotFailAQuery) {
 TEST_F(TransactionTest, SetOutcomes) {
   const struct { const char* name; std::vector<std::string> script; int counter; int result; int sends; int after;
                  bool readsFail; std::string during; } cases[] = {
-      {"ACK at once", {kAckByte}, 1, 1, 1, 1, false},
-      {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3, false},
-      {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6, false},
-      {"silent", {}, 1, 0, 6, 6, false},
-      {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6, false},
-      {"reads that fail: no resend", {kAckByte}, 1, 0, 1, 1, true},
+      {"ACK at once", {kAckByte}, 1, 1, 1, 1, false, ""},
+      {"NAK twice, then ACK", {kNakByte, kNakByte, kAckByte}, 1, 1, 3, 3, false, ""},
+      {"NAK six times", std::vector<std::string>(7, kNakByte), 1, 0, 6, 6, false, ""},
+      {"silent", {}, 1, 0, 6, 6, false, ""},
+      {"counter shared with earlier settings", {kNakByte, kNakByte}, 5, 0, 2, 6, false, ""},
+      {"reads that fail: no resend", {kAckByte}, 1, 0, 1, 1, true, ""},
       {"an ACK while the frame goes out, none after", {}, 1, 0, 6, 6, false, kAckByte},
   };
   for (const auto& c : cases) {
@@ -209,7 +209,7 @@ TEST_F(TransactionTest, TheResetWaitsOnceAndLeavesNoAcknowledgementAwaited) {
   const unsigned timeOut = 400;
   // A NAK signals nothing, so it waits out the time-out like silence; the ACK ends the wait.
   const struct { const char* name; std::string answer; bool waitsOut; int acknowledged; std::string during; } cases[] = {
-      {"acknowledged", kAckByte, false, 1}, {"refused", kNakByte, true, 0}, {"unanswered", "", true, 0},
+      {"acknowledged", kAckByte, false, 1, ""}, {"refused", kNakByte, true, 0, ""}, {"unanswered", "", true, 0, ""},
       {"an ACK while the frame goes out", "", true, 0, kAckByte}};
   for (const auto& c : cases) {
     Connect({c.answer}, timeOut, c.during);
