@@ -330,7 +330,12 @@ static int RunCommandLine(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) return app.exit(e);   // --help, --version
+    // --version through PrintOut, so that a failure to write it is told with its reason.
+    if (dynamic_cast<const CLI::CallForVersion*>(&e)) {
+      PrintOut(VersionText() + "\n");
+      return kExitOk;
+    }
+    if (e.get_exit_code() == 0) return app.exit(e);   // --help
     const std::vector<CLI::App*> chosen = app.get_subcommands();
     const int status = UsageError(ParseMessage(e, app), chosen.empty() ? "tavo-cli --help"
                                                          : "tavo-cli help " + chosen.front()->get_name());

@@ -64,17 +64,21 @@ int Instrument::SendGroup(Reporter& reporter, const WriteGroup& row, int& retryC
   const std::vector<const Setting*> settings = GroupSettings(&row);
   const bool carriesClock =
       std::any_of(settings.begin(), settings.end(), [](const Setting* setting) { return setting->kind == Kind::Clock; });
+  const auto stopped = [&reporter] { return reporter.Stopped(); };
+  bool sent = false;   // the frame went out whole at least once
   auto send = [&] {
-    if (carriesClock && m_arrivalClock) {
-      // The pause for an answer owed first (the link's own, taken early), so
-      // that the frame's time on the line is all that is left until it arrives.
-      plat::SleepMs(plat::CapWaitMs(link.MsOwedBefore(FrameLength(&row))));
-      m_values.SetClockByUser(m_arrivalClock(MsOnTheLine(&row)));
-    }
+    // The pause for an answer owed first (the link's own, taken early), where
+    // a stop ends it before the frame; for the clock so that the frame's time
+    // on the line is all that is left until it arrives.
+    if (!AwaitOwedAnswer(link, FrameLength(&row), stopped)) return 0;
+    if (carriesClock && m_arrivalClock) m_values.SetClockByUser(m_arrivalClock(MsOnTheLine(&row)));
     std::string frame;
-    return GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
+    const int written = GroupFrame(&row, m_values, frame) ? SendSettingFrame(link, frame) : 0;
+    sent = sent || written != 0;
+    return written;
   };
-  const bool acknowledged = RunSetTransaction(link, send, retryCounter, [&reporter] { return reporter.Stopped(); }) != 0;
+  const bool acknowledged = RunSetTransaction(link, send, retryCounter, stopped) != 0;
+  if (!sent && reporter.Stopped()) return 0;   // stopped before its frame: not sent, nothing to tell
   reporter.Written(&row, acknowledged                                ? WriteOutcome::Acknowledged
                          : link.WritesFailing()                      ? WriteOutcome::LineGone
                          : link.LastAckCode() == kNak                ? WriteOutcome::Refused

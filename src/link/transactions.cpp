@@ -84,6 +84,15 @@ int SendSettingFrame(CSerial& link, const std::string& frame) {
   return written;
 }
 
+bool AwaitOwedAnswer(CSerial& link, int count, const std::function<bool()>& stopped) {
+  for (;;) {
+    if (stopped && stopped()) return false;
+    const long long left = link.MsOwedBefore(count);
+    if (left <= 0) return true;
+    plat::SleepMs(static_cast<unsigned>(stopped && left > kStopPollMs ? kStopPollMs : left));
+  }
+}
+
 int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
                       const std::function<bool()>& stopped) {
   for (bool resend = false;; resend = true) {

@@ -58,9 +58,16 @@ int SendSettingFrame(CSerial& link, const std::string& frame);
 // port's reads fail, and at once when the frame could not be written (the
 // failed attempt counts against the retry counter).
 // `stopped`, when given, is asked before each resend: true ends the
-// transaction there, not acknowledged.
+// transaction there, not acknowledged (the frame on the line still has its
+// whole wait: a stop comes after the group on the line).
 int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, int& retryCounter,
                       const std::function<bool()>& stopped = nullptr);
+
+// Pauses for an answer owed before a frame of `count` bytes goes out
+// (CSerial::MsOwedBefore; the frame's Write then pauses no more), asking
+// `stopped`, when given, every 50 ms: false as soon as it says to stop, and
+// the frame is then not to be sent.
+bool AwaitOwedAnswer(CSerial& link, int count, const std::function<bool()>& stopped);
 
 // The settings reset: one send of `frame`, one wait for the acknowledgement;
 // no acknowledgement is awaited afterwards. 1 when the frame was written and
