@@ -65,7 +65,7 @@ int RunSetTransaction(CSerial& link, const std::function<int()>& sendSetting, in
 
 // Pauses for an answer owed before a frame of `count` bytes goes out
 // (CSerial::MsOwedBefore; the frame's Write then pauses no more), asking
-// `stopped`, when given, every 50 ms: false as soon as it says to stop, and
+// `stopped`, when given, every quarter second: false as soon as it says to stop, and
 // the frame is then not to be sent.
 bool AwaitOwedAnswer(CSerial& link, int count, const std::function<bool()>& stopped);
 
