@@ -55,6 +55,15 @@ const char kOutputHelp[] = "the file to write; - for standard output";
 // The commands that serve several ports in one run.
 const char* const kSeveralPorts[] = {"info", "read", "apply", "diff", "clock", "download"};
 
+// The commands of kSeveralPorts, as a sentence names them ("info, read and apply").
+std::string SeveralPortCommands() {
+  std::string names;
+  const std::size_t count = std::size(kSeveralPorts);
+  for (std::size_t i = 0; i < count; ++i)
+    names += (i == 0 ? "" : i + 1 == count ? " and " : ", ") + std::string(kSeveralPorts[i]);
+  return names;
+}
+
 // A command's description quotes its examples in `, each given as the
 // system's command shell quotes (ForShell).
 const Command kCommands[] = {
@@ -305,8 +314,10 @@ ExitStatus Run(const Command& command, const Arguments& args) {
   const bool several = std::any_of(std::begin(kSeveralPorts), std::end(kSeveralPorts),
                                    [&command](const char* name) { return command.name == std::string(name); });
   if (!several && (args.Values("--port").size() > 1 || args.Has("--ports")))
-    return static_cast<ExitStatus>(
-        UsageError(args.command + " serves one port: --port given more than once", "tavo-cli help " + args.command));
+    return static_cast<ExitStatus>(UsageError(
+        args.command + " serves one port: " +
+            (args.Has("--ports") ? "--ports is for " + SeveralPortCommands() : "--port given more than once"),
+        "tavo-cli help " + args.command));
   return command.run(args);
 }
 
