@@ -33,9 +33,11 @@
 // request: the next request's last byte goes out only once that time has
 // passed (Write starts its frame so much later), so that a frame lost on the
 // line costs a pause and a resend still succeeds, while an answer owed comes
-// before the next request is whole and answers nothing. An instrument that
-// answers later than that is taken as one that did not answer. Only a wait
-// that ran out costs this pause: the pace of answered requests is unchanged.
+// before the next request is whole and answers nothing. An answer later
+// than that cannot be told from the next request's own (nothing in the
+// protocol says which request an answer is for) and may be taken for it.
+// Only a wait that ran out costs this pause: the pace of answered requests
+// is unchanged.
 #pragma once
 #include <atomic>
 #include <cstdint>
