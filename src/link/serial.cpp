@@ -60,13 +60,13 @@ int CSerial::Write(const std::uint8_t* bytes, int count) {
   if (!m_pSettings) return 0;
   const unsigned pause = plat::CapWaitMs(m_pSettings->SleepTime);
   // An answer owed: the frame starts so late that its last byte goes once that answer can no longer come.
-  AwaitOwed(OwedAhead(count));
+  AwaitOwed(count);
   const unsigned request = ++m_nRequests;   // before the first byte: whatever is still open is cut off
   int sent = 0;
   int refusals = 0;
   while (sent < count) {
     if (sent == count - 1) {
-      AwaitOwed(0);
+      AwaitOwed(1);
       m_nLastByteSent = request;   // from now on an answer may answer it
     }
     plat::WriteResult result = m_port->WriteByte(bytes[sent]);
@@ -96,9 +96,8 @@ long long CSerial::MsOwedBefore(int count) const {
   return left > OwedAhead(count) ? left - OwedAhead(count) : 0;
 }
 
-void CSerial::AwaitOwed(long long aheadMs) {
-  const long long left = static_cast<long long>(m_owedUntilMs) - static_cast<long long>(plat::MonotonicMs());
-  if (left > aheadMs) plat::SleepMs(plat::CapWaitMs(left - aheadMs));
+void CSerial::AwaitOwed(int count) {
+  if (const long long ms = MsOwedBefore(count)) plat::SleepMs(plat::CapWaitMs(ms));
 }
 
 bool CSerial::OwedAnswerDue() const { return plat::MonotonicMs() < m_owedUntilMs; }

@@ -132,8 +132,8 @@ private:
   // still unanswered and `request` is its own; true when it did.
   bool SettleAnswer(unsigned request, Answer answer);
   void WakeAwaited(char letter);
-  // Pauses until `aheadMs` before the time an answer owed can no longer come.
-  void AwaitOwed(long long aheadMs);
+  // Pauses for an answer owed as long as a Write of `count` bytes more must (MsOwedBefore).
+  void AwaitOwed(int count);
   // How far ahead of that time a Write of `count` bytes starts: the pauses after all but its last byte.
   long long OwedAhead(int count) const;
   // True while an answer owed may still come: what is read then answers nothing.
